@@ -1,0 +1,52 @@
+#include "app/model/Messages.h"
+#include "cli/CommandRegistry.h"
+#include "cli/ConverterRegistry.h"
+#include "cli/DataOption.h"
+
+#include <algorithm>
+#include <cstdio>
+
+std::vector<ConverterEntry>& Converters()
+{
+    static std::vector<ConverterEntry> converters;
+    return converters;
+}
+
+namespace {
+
+std::vector<ConverterEntry> Selected(const std::string& what)
+{
+    std::vector<ConverterEntry> selected;
+    for (const ConverterEntry& entry : Converters()) {
+        if (what == "all" || what == entry.name || what == entry.group) {
+            selected.push_back(entry);
+        }
+    }
+    std::sort(selected.begin(), selected.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
+    return selected;
+}
+
+int RunConvert(const CommandArguments& arguments)
+{
+    OptionReader options(arguments);
+    const std::string dataDirectory = TakeDataDirectory(options);
+    const std::vector<std::string> names = options.Positionals();
+    if (names.size() != 1 || Selected(names.front()).empty()) {
+        throw UsageError{"name one converter, a group or all"};
+    }
+    int exitStatus = 0;
+    for (const ConverterEntry& entry : Selected(names.front())) {
+        const ConversionStatus status = entry.convert(dataDirectory);
+        std::printf("%s: %s\n", entry.name.c_str(), ConversionMessage(status));
+        if (status != ConversionStatus::Completed) {
+            exitStatus = 1;
+        }
+    }
+    return exitStatus;
+}
+
+const CommandRegistration kConvert(
+    "convert", "convert nutation|vsop|elp|shorelines|borders|rivers|ephemeris|maps|all [--data DIR]   build the data files",
+    RunConvert);
+
+} // namespace

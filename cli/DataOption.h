@@ -1,0 +1,9 @@
+#pragma once
+
+#include "cli/CommandRegistry.h"
+
+#include <string>
+
+// The data directory: --data DIR when given (a separator is appended), the
+// one beside the executable otherwise.
+std::string TakeDataDirectory(OptionReader& options);

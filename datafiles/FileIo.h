@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+// A text file read line by line. Opening a missing or unreadable file and a
+// read error raise CFileException naming the file.
+class CTextFile {
+public:
+    explicit CTextFile(const std::string& path);
+
+    // One whole line of any length, without its "\n" or "\r\n". Returns false,
+    // with an empty line, when the end was reached before any character.
+    bool ReadString(std::string& line);
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::string m_path;
+    std::unique_ptr<std::FILE, Closer> m_file;
+};
+
+// A file read in binary, a fixed number of bytes at a time.
+class CBinaryFile {
+public:
+    explicit CBinaryFile(const std::string& path);
+
+    // Reads up to size bytes; returns how many were delivered (0 at the end).
+    std::size_t Read(void* buffer, std::size_t size);
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::string m_path;
+    std::unique_ptr<std::FILE, Closer> m_file;
+};
+
+// The whole content of a fixed-size data file. A missing file, or one
+// shorter than expectedSize, raises CFileException; bytes after expectedSize
+// are ignored.
+std::vector<std::uint8_t> ReadFileImage(const std::string& path, std::size_t expectedSize);
+
+// The whole content of a file of any size (for inputs that have no fixed size).
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+
+// Writes bytes to a temporary file beside path and renames it over path, so
+// that a failed write leaves whatever was there before. Raises CFileException.
+void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);

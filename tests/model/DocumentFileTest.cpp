@@ -1,0 +1,203 @@
+#include "app/model/Archive.h"
+#include "app/model/EclipseMap.h"
+#include "datafiles/FileException.h"
+#include "datafiles/FileIo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+class DocumentFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_directory = std::filesystem::temp_directory_path() /
+                      ("umbrant-doc-" + std::to_string(::getpid()) + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_directory);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_directory); }
+
+    std::string PathOf(const std::string& name) const { return (m_directory / name).string(); }
+
+    std::vector<std::uint8_t> SavedBytes(const CEclipseMap& map)
+    {
+        SaveDocument(PathOf("saved.umb"), map);
+        return ReadWholeFile(PathOf("saved.umb"));
+    }
+
+    std::string WriteBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
+    {
+        std::ofstream(PathOf(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return PathOf(name);
+    }
+
+    std::filesystem::path m_directory;
+};
+
+std::int32_t Int32At(const std::vector<std::uint8_t>& bytes, std::size_t offset)
+{
+    std::int32_t value = 0;
+    std::memcpy(&value, bytes.data() + offset, 4);
+    return value;
+}
+
+CEclipseMap ChangedMap()
+{
+    CEclipseMap map;
+    map.m_observation.m_day = 1;
+    map.m_observation.m_month = 8;
+    map.m_observation.m_year = -500;
+    map.m_observation.m_second = 17.9f;
+    map.m_observation.m_deltaTAuto = false;
+    map.m_observation.m_deltaT = 63.8f;
+    map.m_observation.m_centre = CGeoPosition(16.73, 23.15);
+    map.m_viewport.m_scale = 509.29f;
+    map.m_viewport.m_originX = 800.0f;
+    map.m_viewport.m_originY = 500.0f;
+    map.m_viewport.m_width = 1600;
+    map.m_viewport.m_height = 1000;
+    map.m_previousViewport.m_scale = 2.0f;
+    return map;
+}
+
+} // namespace
+
+TEST(NewDocument, HasTheDefaults)
+{
+    const CEclipseMap map;
+    const CObservation& observation = map.m_observation;
+    EXPECT_EQ(observation.m_day, 29);
+    EXPECT_EQ(observation.m_month, 3);
+    EXPECT_EQ(observation.m_year, 2006);
+    EXPECT_EQ(observation.m_hour, 8);
+    EXPECT_EQ(observation.m_minute, 36);
+    EXPECT_EQ(observation.m_second, 0.0f);
+    EXPECT_TRUE(observation.m_deltaTAuto);
+    EXPECT_EQ(observation.m_deltaT, 0.0f);
+    EXPECT_EQ(observation.m_longitude, -2.2);
+    EXPECT_EQ(observation.m_latitude, 49.5);
+    EXPECT_EQ(observation.m_centre.m_longitude, -2.2);
+    EXPECT_EQ(observation.m_centre.m_latitude, 49.5);
+    EXPECT_EQ(map.m_flag, 1);
+    EXPECT_EQ(observation.m_flag, 1);
+    EXPECT_EQ(observation.m_centre.m_flag, 1);
+    EXPECT_EQ(map.m_viewport.m_flag, 1);
+    EXPECT_EQ(map.m_viewport2.m_flag, 1);
+    EXPECT_EQ(map.m_previousViewport.m_flag, 1);
+}
+
+TEST_F(DocumentFileTest, IsWrittenAs193LittleEndianBytesInFileOrder)
+{
+    const std::vector<std::uint8_t> bytes = SavedBytes(CEclipseMap());
+    ASSERT_EQ(bytes.size(), 193u);
+    const std::vector<std::int32_t> head{1, 1, 29, 3, 2006, 8, 36};
+    for (std::size_t i = 0; i < head.size(); ++i) {
+        EXPECT_EQ(Int32At(bytes, 4 * i), head[i]) << "word " << i;
+    }
+    EXPECT_EQ(bytes[32], 1);
+    EXPECT_EQ(Int32At(bytes, 65), 1); // flag of the map centre
+    double centreLatitude = 0.0;
+    std::memcpy(&centreLatitude, bytes.data() + 77, 8);
+    EXPECT_EQ(centreLatitude, 49.5);
+    EXPECT_EQ(Int32At(bytes, 85), 1);  // flags of the three viewports
+    EXPECT_EQ(Int32At(bytes, 121), 1);
+    EXPECT_EQ(Int32At(bytes, 157), 1);
+}
+
+TEST_F(DocumentFileTest, PutsThePreviousViewportAtOffset157)
+{
+    const std::vector<std::uint8_t> bytes = SavedBytes(ChangedMap());
+    float scale = 0.0f;
+    std::memcpy(&scale, bytes.data() + 157 + 4, 4);
+    EXPECT_EQ(scale, 2.0f);
+    EXPECT_EQ(Int32At(bytes, 85 + 28), 1600); // m_width of m_viewport
+    EXPECT_EQ(Int32At(bytes, 85 + 24), 1000); // m_height
+}
+
+TEST_F(DocumentFileTest, SavedAndLoadedAgainIsByteIdentical)
+{
+    const std::vector<std::uint8_t> first = SavedBytes(ChangedMap());
+    CEclipseMap loaded;
+    LoadDocument(PathOf("saved.umb"), loaded);
+    EXPECT_EQ(loaded.m_observation.m_year, -500);
+    EXPECT_EQ(loaded.m_observation.m_deltaT, 63.8f);
+    EXPECT_FALSE(loaded.m_observation.m_deltaTAuto);
+    EXPECT_EQ(loaded.m_viewport.m_scale, 509.29f);
+    EXPECT_EQ(SavedBytes(loaded), first);
+}
+
+TEST_F(DocumentFileTest, ReservedWordsAreCarriedThrough)
+{
+    std::vector<std::uint8_t> bytes = SavedBytes(CEclipseMap());
+    for (const std::size_t offset : {53u, 57u, 61u, 85u + 16u, 121u + 20u, 157u + 32u}) {
+        bytes[offset] = 0xAB;
+    }
+    CEclipseMap loaded;
+    LoadDocument(WriteBytes("reserved.umb", bytes), loaded);
+    EXPECT_EQ(SavedBytes(loaded), bytes);
+}
+
+TEST_F(DocumentFileTest, A192ByteFileIsRefusedAndLeavesTheDocumentAsItWas)
+{
+    std::vector<std::uint8_t> bytes = SavedBytes(ChangedMap());
+    bytes.pop_back();
+    const std::string path = WriteBytes("short.umb", bytes);
+    CEclipseMap map;
+    map.m_observation.m_day = 12;
+    try {
+        LoadDocument(path, map);
+        FAIL() << "no exception";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.FileName(), path);
+    }
+    EXPECT_EQ(map.m_observation.m_day, 12);
+    EXPECT_EQ(map.m_observation.m_year, 2006);
+    EXPECT_EQ(map.m_viewport.m_width, 0);
+}
+
+TEST_F(DocumentFileTest, A200ByteFileLoadsAndItsTailIsIgnored)
+{
+    std::vector<std::uint8_t> bytes = SavedBytes(ChangedMap());
+    bytes.insert(bytes.end(), 7, 0xFF);
+    CEclipseMap map;
+    LoadDocument(WriteBytes("long.umb", bytes), map);
+    EXPECT_EQ(map.m_observation.m_year, -500);
+    bytes.resize(193);
+    EXPECT_EQ(SavedBytes(map), bytes);
+}
+
+TEST_F(DocumentFileTest, ADeltaTByteOfTwoLoadsAsAutomaticAndIsSavedAsOne)
+{
+    std::vector<std::uint8_t> bytes = SavedBytes(ChangedMap());
+    bytes[32] = 2;
+    CEclipseMap map;
+    LoadDocument(WriteBytes("two.umb", bytes), map);
+    EXPECT_TRUE(map.m_observation.m_deltaTAuto);
+    EXPECT_EQ(SavedBytes(map)[32], 1);
+}
+
+TEST_F(DocumentFileTest, AMissingFileRaisesAnErrorNamingIt)
+{
+    CEclipseMap map;
+    EXPECT_THROW(LoadDocument(PathOf("absent.umb"), map), CFileException);
+}
+
+TEST_F(DocumentFileTest, AFailedSaveKeepsThePreviousFile)
+{
+    const std::vector<std::uint8_t> before = SavedBytes(CEclipseMap());
+    EXPECT_THROW(SaveDocument(PathOf("no-such-directory/saved.umb"), ChangedMap()), CFileException);
+    EXPECT_EQ(ReadWholeFile(PathOf("saved.umb")), before);
+}
+
+TEST(Archive, LoadingPastTheEndRaisesAnError)
+{
+    const std::vector<std::uint8_t> bytes{1, 2, 3};
+    CArchive archive(bytes, "three.umb");
+    std::int32_t value = 0;
+    EXPECT_THROW(archive.Exchange(value), CFileException);
+}
