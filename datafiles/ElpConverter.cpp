@@ -1,0 +1,133 @@
+#include "datafiles/Converters.h"
+#include "datafiles/ElpImage.h"
+#include "datafiles/FileException.h"
+#include "datafiles/FileIo.h"
+#include "datafiles/RecordImage.h"
+#include "datafiles/TextFields.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kMultiplierWidth = 3;
+constexpr int kRealWidth = 9;
+
+template <std::size_t Count>
+void ParseMultipliers(std::string_view line, int firstColumn, std::int8_t (&multipliers)[Count])
+{
+    for (std::size_t index = 0; index < Count; ++index) {
+        multipliers[index] = ParseInt8(ColumnField(line, firstColumn + kMultiplierWidth * static_cast<int>(index), kMultiplierWidth));
+    }
+}
+
+double ParseDegreesAsRadians(std::string_view field)
+{
+    return ParseReal(field) * kDegreesToRadians;
+}
+
+ElpMainTerm ParseMainLine(std::string_view line)
+{
+    ElpMainTerm term;
+    ParseMultipliers(line, 0, term.multipliers);
+    term.amplitude = ParseReal(ColumnField(line, 14, 13));
+    term.b1 = ParseReal(ColumnField(line, 29, 10));
+    term.b2 = ParseReal(ColumnField(line, 41, 10));
+    term.b3 = ParseReal(ColumnField(line, 53, 10));
+    term.b4 = ParseReal(ColumnField(line, 65, 10));
+    term.b5 = ParseReal(ColumnField(line, 77, 10));
+    term.b6 = ParseReal(ColumnField(line, 89, 10));
+    return term;
+}
+
+ElpFigureTerm ParseFigureLine(std::string_view line)
+{
+    ElpFigureTerm term;
+    ParseMultipliers(line, 0, term.multipliers);
+    term.phase = ParseDegreesAsRadians(ColumnField(line, 16, kRealWidth));
+    term.amplitude = ParseReal(ColumnField(line, 26, kRealWidth));
+    term.period = ParseReal(ColumnField(line, 36, kRealWidth));
+    return term;
+}
+
+ElpPlanetaryTerm ParsePlanetaryLine(std::string_view line)
+{
+    ElpPlanetaryTerm term;
+    ParseMultipliers(line, 0, term.multipliers);
+    term.phase = ParseDegreesAsRadians(ColumnField(line, 34, kRealWidth));
+    term.amplitude = ParseReal(ColumnField(line, 44, kRealWidth));
+    term.period = ParseReal(ColumnField(line, 54, kRealWidth));
+    return term;
+}
+
+// The first integer column (the multiplier of zeta, always 0 here) is not kept.
+ElpMinorTerm ParseMinorLine(std::string_view line)
+{
+    ElpMinorTerm term;
+    ParseMultipliers(line, 3, term.multipliers);
+    term.phase = ParseDegreesAsRadians(ColumnField(line, 16, kRealWidth));
+    term.amplitude = ParseReal(ColumnField(line, 26, kRealWidth));
+    term.period = ParseReal(ColumnField(line, 36, kRealWidth));
+    return term;
+}
+
+void StoreParsedLine(int series, std::string_view line, std::span<std::uint8_t> region)
+{
+    switch (ElpKindOfSeries(series)) {
+    case ElpRecordKind::Main:
+        StoreRecord(region, 0, ParseMainLine(line));
+        break;
+    case ElpRecordKind::Figure:
+        StoreRecord(region, 0, ParseFigureLine(line));
+        break;
+    case ElpRecordKind::Planetary:
+        StoreRecord(region, 0, ParsePlanetaryLine(line));
+        break;
+    case ElpRecordKind::Minor:
+        StoreRecord(region, 0, ParseMinorLine(line));
+        break;
+    }
+}
+
+// Fills the region of one series from its text. Returns false when the text
+// holds more terms than the region; a missing file raises CFileException.
+bool ReadElpSeries(const std::string& dataDirectory, int series, std::span<std::uint8_t> image)
+{
+    CTextFile text(dataDirectory + kElpTextPrefix + std::to_string(series));
+    const std::size_t recordSize = ElpRecordSize(series);
+    const std::size_t regionStart = ElpSeriesOffset(series);
+    std::string line;
+    text.ReadString(line); // header
+    std::size_t term = 0;
+    while (text.ReadString(line)) {
+        if (term == ElpTermCount(series)) {
+            return false;
+        }
+        StoreParsedLine(series, line, image.subspan(regionStart + term * recordSize, recordSize));
+        ++term;
+    }
+    return true;
+}
+
+} // namespace
+
+// Unlike the other series, a missing or unreadable ELP file is not turned into
+// a failed status: the CFileException naming it reaches the caller, and
+// nothing is written.
+ConversionStatus ConvertElp(const std::string& dataDirectory)
+{
+    std::vector<std::uint8_t> image(kElpImageSize);
+    for (int series = 1; series <= kElpSeriesCount; ++series) {
+        if (!ReadElpSeries(dataDirectory, series, image)) {
+            return ConversionStatus::Failed;
+        }
+    }
+    try {
+        WriteFileAtomically(dataDirectory + kElpImageName, image);
+    } catch (const CFileException&) {
+        return ConversionStatus::Failed;
+    }
+    return ConversionStatus::Completed;
+}
