@@ -1,0 +1,91 @@
+#include "cli/CommandRegistry.h"
+#include "cli/DataOption.h"
+#include "cli/EpochOption.h"
+#include "ephemeris/LunarTheory.h"
+#include "ephemeris/NutationTheory.h"
+#include "ephemeris/PositionOptions.h"
+#include "ephemeris/SolarTheory.h"
+#include "ephemeris/TimeScales.h"
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <string>
+
+namespace {
+
+constexpr double kRadiansToDegrees = 180.0 / std::numbers::pi;
+constexpr double kRadiansToArcseconds = kRadiansToDegrees * 3600.0;
+
+// Splits a non-negative quantity into units, sixtieths and 3600ths, rounded
+// to the given decimals of the last part without ever printing 60.
+void SplitSexagesimal(double value, int decimals, int& units, int& minutes, double& seconds)
+{
+    const double scale = std::pow(10.0, decimals);
+    const double total = std::round(value * 3600.0 * scale) / scale;
+    units = static_cast<int>(total / 3600.0);
+    minutes = static_cast<int>((total - units * 3600.0) / 60.0);
+    seconds = total - units * 3600.0 - minutes * 60.0;
+}
+
+void PrintBody(const char* name, const char* unit, const char* format, const double position[3])
+{
+    const double distance = std::sqrt(position[0] * position[0] + position[1] * position[1] + position[2] * position[2]);
+    double rightAscension = std::atan2(position[1], position[0]) * kRadiansToDegrees / 15.0;
+    if (rightAscension < 0.0) {
+        rightAscension += 24.0;
+    }
+    const double declination = std::asin(position[2] / distance) * kRadiansToDegrees;
+    int hours = 0;
+    int minutes = 0;
+    double seconds = 0.0;
+    SplitSexagesimal(rightAscension, 3, hours, minutes, seconds);
+    int degrees = 0;
+    int arcminutes = 0;
+    double arcseconds = 0.0;
+    SplitSexagesimal(std::fabs(declination), 2, degrees, arcminutes, arcseconds);
+
+    const std::string vectorFormat = std::string("%-5s x ") + format + "  y " + format + "  z " + format + " %s\n";
+    std::printf(vectorFormat.c_str(), name, position[0], position[1], position[2], unit);
+    std::printf("      RA %02dh %02dm %06.3fs  Dec %c%02d\xC2\xB0 %02d' %05.2f\"  distance ", hours, minutes, seconds,
+                declination < 0.0 ? '-' : '+', degrees, arcminutes, arcseconds);
+    std::printf(format, distance);
+    std::printf(" %s\n", unit);
+}
+
+int RunEphemeris(const CommandArguments& arguments)
+{
+    OptionReader options(arguments);
+    const std::string dataDirectory = TakeDataDirectory(options);
+    const CObservation observation = TakeEpoch(options);
+    if (!options.Positionals().empty()) {
+        throw UsageError{"unexpected argument " + options.Positionals().front()};
+    }
+    CTimeTerms terms;
+    ComputeTimeTerms(observation, terms);
+
+    double sun[3];
+    CSolarTheory(dataDirectory).ComputePosition(observation, terms, kAllPositionOptions, sun);
+    double moon[3];
+    CLunarTheory(dataDirectory).ComputePosition(observation, terms, kAllPositionOptions, moon);
+    float nutationInLongitude = 0.0f;
+    float nutationInObliquity = 0.0f;
+    CNutationTheory(dataDirectory).ComputeNutation(observation, terms, nutationInLongitude, nutationInObliquity);
+
+    std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", observation.m_year,
+                observation.m_month, observation.m_day, observation.m_hour, observation.m_minute,
+                static_cast<double>(observation.m_second), static_cast<double>(terms.m_deltaTUsed),
+                observation.m_deltaTAuto ? "automatic" : "given", 2451545.0 + terms.m_millennia2000TT * 365250.0);
+    std::printf("Geocentric, true equator and equinox of date, light time applied\n");
+    PrintBody("Sun", "au", "%.10f", sun);
+    PrintBody("Moon", "km", "%.3f", moon);
+    std::printf("Nutation  longitude %.4f\"  obliquity %.4f\"\n", nutationInLongitude * kRadiansToArcseconds,
+                nutationInObliquity * kRadiansToArcseconds);
+    return 0;
+}
+
+const CommandRegistration kEphemeris(
+    "ephemeris", "ephemeris [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] [--data DIR]   print the Sun, the Moon and the nutation",
+    RunEphemeris);
+
+} // namespace
