@@ -1,0 +1,16 @@
+#pragma once
+
+#include "eclipse/GeoPointArray.h"
+
+// The sidereal time of the geometry is taken at UT + Delta T; turning the
+// shadow back by the Earth's rotation during Delta T places it for the
+// Universal Time the user entered.
+inline constexpr double kEarthRotationDegreesPerSecond = 0.004178075;
+
+// Longitude of a shadow point as the map places it, radians, east positive,
+// not reduced. Given: the west-positive longitude from the geometry (radians)
+// and the Delta T of the computation (seconds).
+double PlacedEastLongitude(float westLongitude, float deltaTSeconds);
+
+// The same in degrees, reduced to [-180, 180).
+double PlacedEastLongitudeDegrees(float westLongitude, float deltaTSeconds);
