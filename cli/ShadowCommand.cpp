@@ -1,0 +1,190 @@
+#include "cli/CommandRegistry.h"
+#include "cli/DataOption.h"
+#include "cli/EpochOption.h"
+#include "eclipse/EclipseGeometry.h"
+#include "eclipse/ShadowPlacement.h"
+#include "ephemeris/TimeScales.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr double kRadiansToDegrees = 57.29577951308232;
+
+// Everything the command prints, computed once for all three formats.
+struct ShadowReport {
+    CObservation observation;
+    CTimeTerms terms;
+    bool axisHit = false;
+    ShadowPoint axisPoint;
+    CGeoPointArray umbra;
+    CGeoPointArray penumbra;
+    double axisDeclination = 0.0;  // degrees
+    double axisHourAngle = 0.0;    // degrees, reduced to [0, 360)
+    double moonX = 0.0, moonY = 0.0, moonZ = 0.0;
+};
+
+ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory)
+{
+    ShadowReport report;
+    report.observation = observation;
+    ComputeTimeTerms(observation, report.terms);
+    const CEclipseGeometry geometry(observation, report.terms, dataDirectory);
+    geometry.ComputeShadowOutlines(report.axisHit, report.axisPoint, report.umbra, report.penumbra);
+    report.axisDeclination = std::asin(geometry.m_sinAxisDeclination) * kRadiansToDegrees;
+    report.axisHourAngle = std::fmod(geometry.m_axisHourAngle * kRadiansToDegrees, 360.0);
+    if (report.axisHourAngle < 0.0) {
+        report.axisHourAngle += 360.0;
+    }
+    report.moonX = geometry.m_moonX;
+    report.moonY = geometry.m_moonY;
+    report.moonZ = geometry.m_moonZ;
+    return report;
+}
+
+double Latitude(const ShadowPoint& point)
+{
+    return point.m_latitude * kRadiansToDegrees;
+}
+
+double Longitude(const ShadowPoint& point, const ShadowReport& report)
+{
+    return PlacedEastLongitudeDegrees(point.m_longitude, report.terms.m_deltaTUsed);
+}
+
+std::string JsonNumber(double value)
+{
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+bool IsFinite(const ShadowPoint& point, const ShadowReport& report)
+{
+    return std::isfinite(Latitude(point)) && std::isfinite(Longitude(point, report));
+}
+
+void PrintInstant(const ShadowReport& report)
+{
+    const CObservation& o = report.observation;
+    std::printf("Instant            %04d-%02d-%02d %02d:%02d:%05.2f UT\n", o.m_year, o.m_month, o.m_day, o.m_hour,
+                o.m_minute, static_cast<double>(o.m_second));
+    std::printf("Delta T used       %.3f s (%s)\n", static_cast<double>(report.terms.m_deltaTUsed),
+                o.m_deltaTAuto ? "automatic" : "given");
+}
+
+void PrintOutline(const char* name, const CGeoPointArray& outline, const ShadowReport& report)
+{
+    std::printf("%-18s %zu points (latitude, longitude in degrees, east positive)\n", name, outline.size());
+    for (const ShadowPoint& point : outline) {
+        std::printf("  %10.5f %11.5f\n", Latitude(point), Longitude(point, report));
+    }
+}
+
+void PrintText(const ShadowReport& report)
+{
+    PrintInstant(report);
+    std::printf("Axis meets Earth   %s\n", report.axisHit ? "yes" : "no");
+    if (report.axisHit) {
+        std::printf("Axis point         latitude %.5f, longitude %.5f\n", Latitude(report.axisPoint),
+                    Longitude(report.axisPoint, report));
+    }
+    std::printf("Axis direction     declination %.6f deg, Greenwich hour angle %.6f deg\n", report.axisDeclination,
+                report.axisHourAngle);
+    std::printf("Moon, fundamental plane (Earth radii)  x %.6f  y %.6f  z %.6f\n", report.moonX, report.moonY,
+                report.moonZ);
+    PrintOutline("Umbra", report.umbra, report);
+    PrintOutline("Penumbra", report.penumbra, report);
+}
+
+void PrintCsvRows(const char* kind, const CGeoPointArray& outline, const ShadowReport& report)
+{
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        std::printf("%s,%zu,%.6f,%.6f\n", kind, i, Latitude(outline[i]), Longitude(outline[i], report));
+    }
+}
+
+void PrintCsv(const ShadowReport& report)
+{
+    std::printf("kind,index,latitude_deg,longitude_deg\n");
+    if (report.axisHit) {
+        std::printf("axis,0,%.6f,%.6f\n", Latitude(report.axisPoint), Longitude(report.axisPoint, report));
+    }
+    PrintCsvRows("umbra", report.umbra, report);
+    PrintCsvRows("penumbra", report.penumbra, report);
+}
+
+void PrintGeoJsonOutline(const char* kind, const CGeoPointArray& outline, const ShadowReport& report)
+{
+    std::printf(",\n{\"type\":\"Feature\",\"properties\":{\"kind\":\"%s\",\"points\":%zu},"
+                "\"geometry\":{\"type\":\"MultiPoint\",\"coordinates\":[",
+                kind, outline.size());
+    const char* separator = "";
+    for (const ShadowPoint& point : outline) {
+        // JSON has no NaN: a point that hostile input made undefined is left out.
+        if (IsFinite(point, report)) {
+            std::printf("%s[%.6f,%.6f]", separator, Longitude(point, report), Latitude(point));
+            separator = ",";
+        }
+    }
+    std::printf("]}}");
+}
+
+void PrintGeoJson(const ShadowReport& report)
+{
+    const CObservation& o = report.observation;
+    std::printf("{\"type\":\"FeatureCollection\",\"features\":[\n");
+    // The axis feature carries the instant; its geometry is null when the axis misses the Earth.
+    std::printf("{\"type\":\"Feature\",\"properties\":{\"kind\":\"axis\",\"instant\":\"%04d-%02d-%02dT%02d:%02d:%05.2fZ\","
+                "\"deltaT\":%s,\"axisDeclination\":%s,\"axisHourAngle\":%s,\"moonX\":%s,\"moonY\":%s,\"moonZ\":%s},"
+                "\"geometry\":",
+                o.m_year, o.m_month, o.m_day, o.m_hour, o.m_minute, static_cast<double>(o.m_second),
+                JsonNumber(report.terms.m_deltaTUsed).c_str(), JsonNumber(report.axisDeclination).c_str(),
+                JsonNumber(report.axisHourAngle).c_str(), JsonNumber(report.moonX).c_str(),
+                JsonNumber(report.moonY).c_str(), JsonNumber(report.moonZ).c_str());
+    if (report.axisHit && IsFinite(report.axisPoint, report)) {
+        std::printf("{\"type\":\"Point\",\"coordinates\":[%.6f,%.6f]}}", Longitude(report.axisPoint, report),
+                    Latitude(report.axisPoint));
+    } else {
+        std::printf("null}");
+    }
+    PrintGeoJsonOutline("umbra", report.umbra, report);
+    PrintGeoJsonOutline("penumbra", report.penumbra, report);
+    std::printf("\n]}\n");
+}
+
+int RunShadow(const CommandArguments& arguments)
+{
+    OptionReader options(arguments);
+    const CObservation observation = TakeEpoch(options);
+    const std::string dataDirectory = TakeDataDirectory(options);
+    std::string format = "text";
+    options.Take("--format", format);
+    if (!options.Positionals().empty()) {
+        throw UsageError{"unexpected argument " + options.Positionals().front()};
+    }
+    if (format != "text" && format != "csv" && format != "geojson") {
+        throw UsageError{"unknown format " + format};
+    }
+    const ShadowReport report = ComputeReport(observation, dataDirectory);
+    if (format == "csv") {
+        PrintCsv(report);
+    } else if (format == "geojson") {
+        PrintGeoJson(report);
+    } else {
+        PrintText(report);
+    }
+    return 0;
+}
+
+const CommandRegistration kShadow("shadow",
+                                  "shadow --date YYYY-MM-DDTHH:MM:SS.ss [--delta-t SECONDS|auto] [--format text|csv|geojson] "
+                                  "[--data DIR]   the shadow axis and outlines on the Earth",
+                                  RunShadow);
+
+} // namespace
