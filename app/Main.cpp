@@ -1,11 +1,13 @@
+#include "app/UmbrantApp.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Umbrant");
-    window.showMaximized();
+    CUmbrantApp program;
+    if (!program.InitInstance(QCoreApplication::arguments())) {
+        return 1;
+    }
     return QApplication::exec();
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+// "A propos de Umbrant": the icon, the version and a credit line.
+class CAboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAboutDialog(QWidget* parent = nullptr);
+};
+
+inline const QString kVersionText = QStringLiteral("Umbrant version 0.1.0.8");

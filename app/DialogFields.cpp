@@ -1,0 +1,26 @@
+#include "app/DialogFields.h"
+
+#include "datafiles/TextFields.h"
+
+#include <QLineEdit>
+
+std::int32_t ReadIntegerField(const QLineEdit& field)
+{
+    // The low 32 bits, as a 32-bit field stores an overlong number.
+    return static_cast<std::int32_t>(ParseInteger(field.text().toStdString()));
+}
+
+double ReadRealField(const QLineEdit& field)
+{
+    return ParseReal(field.text().toStdString());
+}
+
+QString FormatInteger(std::int64_t value)
+{
+    return QString::number(value);
+}
+
+QString FormatFixed(double value, int decimals)
+{
+    return QString::asprintf("%0.*f", decimals, value);
+}

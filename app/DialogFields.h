@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+class QLineEdit;
+
+// The dialogs read their fields by the leading-number rules: an integer field
+// is read up to the first character that is not part of a number, and a field
+// that does not begin with a number counts as 0.
+std::int32_t ReadIntegerField(const QLineEdit& field);
+double ReadRealField(const QLineEdit& field);
+
+// "%d" and "%0.Nf", with "." as the separator whatever the locale.
+QString FormatInteger(std::int64_t value);
+QString FormatFixed(double value, int decimals);

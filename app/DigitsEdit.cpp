@@ -1,0 +1,60 @@
+#include "app/DigitsEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace {
+
+bool IsDigitsOnly(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar character) {
+        return character >= u'0' && character <= u'9';
+    });
+}
+
+// Text typed by a key: printable characters only; editing keys carry none or
+// control characters.
+bool TypesText(const QKeyEvent& event)
+{
+    const QString text = event.text();
+    return !text.isEmpty() && std::none_of(text.begin(), text.end(), [](QChar character) {
+        return character.category() == QChar::Other_Control;
+    });
+}
+
+} // namespace
+
+CDigitsEdit::CDigitsEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void CDigitsEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        const QString pasted = QApplication::clipboard()->text();
+        if (IsDigitsOnly(pasted)) {
+            insert(pasted);
+        } else {
+            QApplication::beep();
+        }
+        event->accept();
+        return;
+    }
+    if (TypesText(*event) && !IsDigitsOnly(event->text())) {
+        QApplication::beep();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CDigitsEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!IsDigitsOnly(event->commitString())) {
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}

@@ -1,0 +1,148 @@
+#include "app/EpochDialog.h"
+
+#include "app/DialogFields.h"
+#include "app/DigitsEdit.h"
+#include "app/SpinButtons.h"
+#include "app/model/Observation.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSecondDecimals = 2;
+constexpr int kDeltaTDecimals = 2;
+
+QPushButton* AddButton(QBoxLayout& layout, const QString& text, const char* name)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    layout.addWidget(button);
+    return button;
+}
+
+} // namespace
+
+CEpochDialog::CEpochDialog(CObservation& observation, QWidget* parent)
+    : QDialog(parent), m_observation(observation)
+{
+    setWindowTitle(QStringLiteral("Choix du temps"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(MakeTimeGroup(), 0, 0);
+    layout->addWidget(MakeNowButtons(), 0, 1, Qt::AlignTop);
+    layout->addWidget(MakeOffsetGroup(), 1, 0);
+    layout->addWidget(MakeClosingButtons(), 1, 1, Qt::AlignBottom);
+    FillFields();
+    m_dayEdit->setFocus();
+    m_dayEdit->selectAll();
+}
+
+QWidget* CEpochDialog::MakeTimeGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Horaire (TEMPS UNIVERSEL)"));
+    auto* grid = new QGridLayout(group);
+    AddSpinField(*grid, 0, 0, QStringLiteral("Date"), m_dayEdit, "dayEdit", 1, 31);
+    AddSpinField(*grid, 1, 0, QStringLiteral("Mois"), m_monthEdit, "monthEdit", 1, 12);
+    AddSpinField(*grid, 2, 0, QStringLiteral("Année"), m_yearEdit, "yearEdit", -24999, 24999);
+    AddSpinField(*grid, 0, 3, QStringLiteral("Heure"), m_hourEdit, "hourEdit", 0, 23);
+    AddSpinField(*grid, 1, 3, QStringLiteral("Minute"), m_minuteEdit, "minuteEdit", 0, 59);
+    m_secondEdit = new CDigitsEdit;
+    m_secondEdit->setObjectName(QStringLiteral("secondEdit"));
+    grid->addWidget(new QLabel(QStringLiteral("Seconde")), 2, 3);
+    grid->addWidget(m_secondEdit, 2, 4);
+    return group;
+}
+
+void CEpochDialog::AddSpinField(QGridLayout& layout, int row, int column, const QString& label, CDigitsEdit*& edit,
+                                const char* name, int minimum, int maximum)
+{
+    edit = new CDigitsEdit;
+    edit->setObjectName(QString::fromLatin1(name));
+    auto* arrows = new CSpinButtons(*edit, minimum, maximum);
+    arrows->setObjectName(QString::fromLatin1(name).replace(QStringLiteral("Edit"), QStringLiteral("Spin")));
+    layout.addWidget(new QLabel(label), row, column);
+    layout.addWidget(edit, row, column + 1);
+    layout.addWidget(arrows, row, column + 2);
+}
+
+QWidget* CEpochDialog::MakeOffsetGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Décalages"));
+    auto* grid = new QGridLayout(group);
+    m_deltaTAutoBox = new QCheckBox(QStringLiteral("Delta T (TT-TU) automatique"));
+    m_deltaTAutoBox->setObjectName(QStringLiteral("deltaTAutoBox"));
+    grid->addWidget(m_deltaTAutoBox, 0, 0, 1, 3);
+    m_deltaTEdit = new QLineEdit;
+    m_deltaTEdit->setObjectName(QStringLiteral("deltaTEdit"));
+    grid->addWidget(new QLabel(QStringLiteral("Delta T")), 1, 0);
+    grid->addWidget(m_deltaTEdit, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("seconde(s)")), 1, 2);
+    // Shown for the layout of the form; the offset is not used by any computation.
+    m_timeZoneEdit = new QLineEdit;
+    m_timeZoneEdit->setObjectName(QStringLiteral("timeZoneEdit"));
+    grid->addWidget(new QLabel(QStringLiteral("Décalage horaire")), 2, 0);
+    grid->addWidget(m_timeZoneEdit, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("heure(s)")), 2, 2);
+    connect(m_deltaTAutoBox, &QCheckBox::clicked, this,
+            [this](bool automatic) { m_deltaTEdit->setEnabled(!automatic); });
+    return group;
+}
+
+// These buttons offer no action yet.
+QWidget* CEpochDialog::MakeNowButtons()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    AddButton(*layout, QStringLiteral("Maintenant"), "nowButton");
+    AddButton(*layout, QStringLiteral("Midi"), "noonButton");
+    AddButton(*layout, QStringLiteral("Minuit"), "midnightButton");
+    return column;
+}
+
+QWidget* CEpochDialog::MakeClosingButtons()
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* quit = AddButton(*layout, QStringLiteral("Quitter"), "quitButton");
+    QPushButton* ok = AddButton(*layout, QStringLiteral("Ok"), "okButton");
+    ok->setDefault(true);
+    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    return column;
+}
+
+void CEpochDialog::FillFields()
+{
+    m_dayEdit->setText(FormatInteger(m_observation.m_day));
+    m_monthEdit->setText(FormatInteger(m_observation.m_month));
+    m_yearEdit->setText(FormatInteger(m_observation.m_year));
+    m_hourEdit->setText(FormatInteger(m_observation.m_hour));
+    m_minuteEdit->setText(FormatInteger(m_observation.m_minute));
+    m_secondEdit->setText(FormatFixed(m_observation.m_second, kSecondDecimals));
+    m_deltaTAutoBox->setChecked(m_observation.m_deltaTAuto);
+    m_deltaTEdit->setText(FormatFixed(m_observation.m_deltaT, kDeltaTDecimals));
+    m_deltaTEdit->setEnabled(!m_observation.m_deltaTAuto);
+}
+
+// The given Delta T is stored even in automatic mode, so that it is still
+// there when the user returns to manual mode.
+void CEpochDialog::accept()
+{
+    m_observation.m_year = ReadIntegerField(*m_yearEdit);
+    m_observation.m_month = ReadIntegerField(*m_monthEdit);
+    m_observation.m_day = ReadIntegerField(*m_dayEdit);
+    m_observation.m_hour = ReadIntegerField(*m_hourEdit);
+    m_observation.m_minute = ReadIntegerField(*m_minuteEdit);
+    m_observation.m_second = static_cast<float>(ReadRealField(*m_secondEdit));
+    m_observation.m_deltaTAuto = m_deltaTAutoBox->isChecked();
+    m_observation.m_deltaT = static_cast<float>(ReadRealField(*m_deltaTEdit));
+    QDialog::accept();
+}

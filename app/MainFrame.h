@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/CommandTable.h"
+#include "app/UserMessages.h"
+#include "datafiles/Converters.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+class CRecentFileList;
+class CUmbrantDoc;
+class CUmbrantView;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+// The main window: menus, tool bar and status bar around the view, and the
+// handlers of the commands that are not the view's own. A command without a
+// handler is shown greyed.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame(CUmbrantDoc& document, CRecentFileList& recentFiles, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CUmbrantView& View() const { return *m_view; }
+    QAction* Action(CommandId id) const { return m_actions.value(id); }
+    // The recent-file entries of the "Fichier" menu, newest first.
+    const QList<QAction*>& RecentFileActions() const { return m_recentFileActions; }
+
+    void SetMessagePresenter(MessagePresenter presenter);
+    // The directory the Transform commands convert in; the program's data directory by default.
+    void SetDataDirectory(const std::string& dataDirectory);
+
+    // Opens a document; a failure is reported and leaves the document as it was.
+    bool OpenDocumentFile(const QString& path);
+    bool SaveDocumentAs(const QString& path);
+    // Asks for the "Trace !" command after the events already queued.
+    void PostCommand(CommandId id);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    using Handler = void (CMainFrame::*)();
+
+    void CreateActions();
+    QAction* MakeAction(CommandId id, Handler handler);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void UpdateRecentFileActions();
+    void UpdateTitle();
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePageSetup();
+    void OnAppExit();
+    void OnAppAbout();
+    void OnVueGlobal();
+    void OnVueTrace();
+    void OnVueZoomPlus();
+    void OnVueZoomMoins();
+    void OnVueTranslation();
+    void OnParametresEpoque();
+    void OnParametresCarte();
+    void OnOutilsEphemerides();
+    void OnOutilsBessel();
+    void OnTransformNutation();
+    void OnTransformElp();
+    void OnTransformVsop();
+    void OnTransformCartoIntermediate();
+    void OnTransformFrontieres();
+    void OnTransformFleuves();
+    void OnViewStatusBar();
+
+    void RunConversion(ConversionStatus (*converter)(const std::string&));
+    void OpenRecentFile(int index);
+    void PrintPicture(QPrinter* printer);
+    QPrinter& Printer();
+
+    CUmbrantDoc& m_document;
+    CRecentFileList& m_recentFiles;
+    CUmbrantView* m_view;
+    MessagePresenter m_presenter = ShowMessageBox;
+    std::string m_dataDirectory;
+    QHash<int, QAction*> m_actions;
+    QList<QAction*> m_recentFileActions;
+    QAction* m_recentFileSeparator = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+};

@@ -1,0 +1,276 @@
+#include "app/UmbrantView.h"
+
+#include "app/GestureCursors.h"
+#include "app/UmbrantDoc.h"
+#include "datafiles/ProgramDirectory.h"
+#include "map/Trace.h"
+#include "map/ViewportOperations.h"
+#include "map/qt/PainterSurface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+DevicePoint ToDevicePoint(QPoint point)
+{
+    return DevicePoint{point.x(), point.y()};
+}
+
+} // namespace
+
+CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
+    : QWidget(parent), m_document(document), m_trace(::Trace), m_dataDirectory(GetDataDirectory())
+{
+    // Moves must reach the view with no button held, for the click-move-click gesture.
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(m_cursor);
+}
+
+void CUmbrantView::OnViewZoomIn()
+{
+    EnterMode(RectangleBand, ZoomInAction, MakeZoomInCursor());
+}
+
+void CUmbrantView::OnViewZoomOut()
+{
+    EnterMode(RectangleBand, ZoomOutAction, MakeZoomOutCursor());
+}
+
+void CUmbrantView::OnViewTranslation()
+{
+    EnterMode(LineBand, TranslationAction, MakeTranslationCursor());
+}
+
+void CUmbrantView::OnViewGlobal()
+{
+    SetGlobalViewport();
+    TraceReportingErrors();
+}
+
+void CUmbrantView::OnViewTrace()
+{
+    TraceReportingErrors();
+}
+
+void CUmbrantView::EnterMode(DrawMode drawMode, Action action, const QCursor& cursor)
+{
+    m_cursor = cursor;
+    setCursor(m_cursor);
+    m_drawMode = drawMode;
+    m_action = action;
+    // A band already on the screen is no longer followed; the next release
+    // ends the gesture with the new action.
+    m_dragging = false;
+    update();
+}
+
+void CUmbrantView::SetGlobalViewport()
+{
+    CancelGesture();
+    ::SetGlobalViewport(m_document.m_map.m_viewport, width(), height());
+}
+
+void CUmbrantView::Trace()
+{
+    m_traceRequested = false;
+    if (width() <= 0 || height() <= 0) {
+        return;
+    }
+    if (m_picture.size() != size()) {
+        m_picture = QImage(size(), QImage::Format_RGB32);
+        m_picture.fill(palette().color(QPalette::Window));
+    }
+    ++m_traceCount;
+    try {
+        QPainter painter(&m_picture);
+        CPainterSurface surface(painter, width(), height());
+        m_trace(surface, m_document.m_map, m_dataDirectory);
+    } catch (...) {
+        update();
+        throw;
+    }
+    update();
+}
+
+void CUmbrantView::ClearPicture()
+{
+    m_picture = QImage();
+    update();
+}
+
+void CUmbrantView::PrintPicture(QPainter& painter, const QRect& page) const
+{
+    if (m_picture.isNull() || page.isEmpty()) {
+        return;
+    }
+    QSize fitted = m_picture.size().scaled(page.size(), Qt::KeepAspectRatio);
+    QRect target(QPoint(0, 0), fitted);
+    target.moveCenter(page.center());
+    painter.drawImage(target, m_picture);
+}
+
+void CUmbrantView::TraceReportingErrors()
+{
+    RunCommand(m_presenter, this, [this] { Trace(); });
+}
+
+// Sizes come in bursts while a window is shown or dragged: the trace runs
+// once, after the last of them.
+void CUmbrantView::RequestTrace()
+{
+    if (m_traceRequested) {
+        return;
+    }
+    m_traceRequested = true;
+    QTimer::singleShot(0, this, &CUmbrantView::RunRequestedTrace);
+}
+
+void CUmbrantView::RunRequestedTrace()
+{
+    if (m_traceRequested) {
+        TraceReportingErrors();
+    }
+}
+
+void CUmbrantView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, palette().color(QPalette::Window));
+    if (!m_picture.isNull()) {
+        painter.drawImage(area.topLeft(), m_picture, area);
+    }
+    if (m_dragging && m_drawMode != NoBand) {
+        DrawRubberBand(painter);
+    }
+}
+
+// White combined by exclusive or inverts every pixel of the band, so that it
+// shows on any colour of the map.
+void CUmbrantView::DrawRubberBand(QPainter& painter) const
+{
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, 0));
+    if (m_drawMode == LineBand) {
+        painter.drawLine(m_start, m_current);
+        return;
+    }
+    const QPoint corners[] = {m_start, QPoint(m_start.x(), m_current.y()), m_current,
+                              QPoint(m_current.x(), m_start.y()), m_start};
+    painter.drawPolyline(corners, 5);
+}
+
+QRect CUmbrantView::BandBounds(QPoint end) const
+{
+    return QRect(m_start, end).normalized().adjusted(-1, -1, 1, 1);
+}
+
+void CUmbrantView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    SetGlobalViewport();
+    RequestTrace();
+}
+
+void CUmbrantView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || m_drawMode == NoBand) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (m_released != 0) {
+        return; // the second click of a click-move-click gesture
+    }
+    grabMouse();
+    m_capturing = true;
+    m_start = event->position().toPoint();
+    m_current = m_start;
+    m_dragging = true;
+    m_released = 0;
+    update(BandBounds(m_current));
+}
+
+void CUmbrantView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (m_dragging && m_drawMode != NoBand) {
+        update(BandBounds(m_current));
+        update(BandBounds(point));
+    }
+    m_current = point;
+    QWidget::mouseMoveEvent(event);
+}
+
+// The gesture ends at the last point a move reported, not at the release's.
+void CUmbrantView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || m_drawMode == NoBand || !m_capturing) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    if (m_current == m_start && m_released == 0) {
+        m_released = 1; // a click at the anchor: the band follows until the next click
+        return;
+    }
+    EndGesture();
+    RunGestureAction();
+}
+
+void CUmbrantView::EndGesture()
+{
+    releaseMouse();
+    m_capturing = false;
+    if (m_dragging) {
+        update(BandBounds(m_current));
+    }
+    m_dragging = false;
+    m_drawMode = NoBand;
+    m_released = 0;
+    m_cursor = QCursor(Qt::ArrowCursor);
+    setCursor(m_cursor);
+}
+
+void CUmbrantView::CancelGesture()
+{
+    if (m_drawMode != NoBand || m_capturing) {
+        EndGesture();
+    }
+    m_action = NoAction;
+}
+
+void CUmbrantView::RunGestureAction()
+{
+    const int action = m_action;
+    m_action = NoAction;
+    CEclipseMap& map = m_document.m_map;
+    const DevicePoint start = ToDevicePoint(m_start);
+    const DevicePoint end = ToDevicePoint(m_current);
+    switch (action) {
+    case ZoomInAction:
+        if (ZoomIn(map, start, end) == ZoomResult::Refused) {
+            ReportZoomRefusal(kZoomInRefusedCaption);
+            return;
+        }
+        break;
+    case ZoomOutAction:
+        if (ZoomOut(map, start, end) == ZoomResult::Refused) {
+            ReportZoomRefusal(kZoomOutRefusedCaption);
+            return;
+        }
+        break;
+    case TranslationAction:
+        Translate(map, start, end);
+        break;
+    default:
+        return;
+    }
+    TraceReportingErrors();
+}
+
+void CUmbrantView::ReportZoomRefusal(const char* caption)
+{
+    m_presenter(this, QMessageBox::Critical, QString::fromUtf8(caption), QString::fromUtf8(kZoomRefusedText));
+}

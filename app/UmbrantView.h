@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/UserMessages.h"
+#include "map/DrawingSurface.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class CEclipseMap;
+class CUmbrantDoc;
+class QPainter;
+
+// The view of the map. The trace draws into an image that the view keeps and
+// repaints whenever the window is uncovered. A mode command arms one mouse
+// gesture (a rectangle for the zooms, a line for the translation) whose end
+// changes the viewport and traces again.
+class CUmbrantView : public QWidget {
+    Q_OBJECT
+
+public:
+    using TraceFunction =
+        std::function<void(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory)>;
+
+    enum DrawMode { NoBand = 0, LineBand = 1, RectangleBand = 2 };
+    enum Action { NoAction = 0, ZoomInAction = 1, ZoomOutAction = 2, TranslationAction = 3 };
+
+    explicit CUmbrantView(CUmbrantDoc& document, QWidget* parent = nullptr);
+
+    void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
+    void SetTraceFunction(TraceFunction trace) { m_trace = std::move(trace); }
+    void SetDataDirectory(std::string dataDirectory) { m_dataDirectory = std::move(dataDirectory); }
+    const std::string& DataDirectory() const { return m_dataDirectory; }
+
+    // The mode commands: each arms one gesture.
+    void OnViewZoomIn();
+    void OnViewZoomOut();
+    void OnViewTranslation();
+    // "Global": the whole globe, traced at once. "Trace !": traced at once.
+    // Both report an error of the trace and return.
+    void OnViewGlobal();
+    void OnViewTrace();
+
+    // Resets the document's viewport to the whole globe of the view's size and
+    // cancels a pending gesture; no trace.
+    void SetGlobalViewport();
+    // Draws the map at the view's size into the kept image. Raises what the
+    // trace raises (CFileException); what was drawn before stays.
+    void Trace();
+    // Forgets the picture: the view stays blank until the next trace.
+    void ClearPicture();
+    // Paints the kept picture scaled to fit page, keeping its proportions.
+    void PrintPicture(QPainter& painter, const QRect& page) const;
+
+    const QImage& Picture() const { return m_picture; }
+    int TraceCount() const { return m_traceCount; }
+    int DrawModeValue() const { return m_drawMode; }
+    int ActionValue() const { return m_action; }
+    bool IsDragging() const { return m_dragging; }
+    bool IsClickPending() const { return m_released != 0; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void EnterMode(DrawMode drawMode, Action action, const QCursor& cursor);
+    void EndGesture();
+    void CancelGesture();
+    void RunGestureAction();
+    void ReportZoomRefusal(const char* caption);
+    void TraceReportingErrors();
+    void RequestTrace();
+    void RunRequestedTrace();
+    void DrawRubberBand(QPainter& painter) const;
+    QRect BandBounds(QPoint end) const;
+
+    CUmbrantDoc& m_document;
+    MessagePresenter m_presenter = ShowMessageBox;
+    TraceFunction m_trace;
+    std::string m_dataDirectory;
+    QImage m_picture;
+    int m_traceCount = 0;
+    bool m_traceRequested = false;
+
+    QCursor m_cursor{Qt::ArrowCursor};
+    int m_drawMode = NoBand;
+    int m_action = NoAction;
+    QPoint m_start;
+    QPoint m_current;
+    bool m_dragging = false;
+    int m_released = 0;
+    bool m_capturing = false; // the button went down in this gesture and the view holds the mouse
+};
