@@ -1,0 +1,93 @@
+#include "map/ViewportOperations.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// 1/pi: the whole globe's diameter is 2/pi of the client width.
+constexpr double kGlobalScalePerWidth = 0.3183098861837907;
+// A zoom in never makes the globe's radius larger than this, in pixels.
+constexpr double kMaximumScale = 500000000.0;
+// A zoom out never makes it smaller: below a third of a pixel the limb's
+// chord step is undefined, and a one-pixel globe is already a dot.
+constexpr double kMinimumScale = 1.0;
+
+bool IsFlat(DevicePoint start, DevicePoint end)
+{
+    return start.x == end.x || start.y == end.y;
+}
+
+bool HasClientSize(const CViewport& viewport)
+{
+    return viewport.m_width > 0 && viewport.m_height > 0;
+}
+
+double Midpoint(std::int32_t a, std::int32_t b)
+{
+    return (static_cast<double>(a) + static_cast<double>(b)) * 0.5;
+}
+
+double Span(std::int32_t a, std::int32_t b)
+{
+    return std::abs(static_cast<double>(a) - static_cast<double>(b));
+}
+
+} // namespace
+
+void SetGlobalViewport(CViewport& viewport, int width, int height)
+{
+    viewport.m_width = width;
+    viewport.m_height = height;
+    viewport.m_scale = static_cast<float>(width * kGlobalScalePerWidth);
+    viewport.m_originX = static_cast<float>(width / 2);
+    viewport.m_originY = static_cast<float>(height / 2);
+}
+
+ZoomResult ZoomIn(CEclipseMap& map, DevicePoint start, DevicePoint end)
+{
+    CViewport& viewport = map.m_viewport;
+    if (IsFlat(start, end) || !HasClientSize(viewport)) {
+        return ZoomResult::Refused;
+    }
+    map.m_previousViewport = viewport;
+    const double fx = viewport.m_width / Span(start.x, end.x);
+    const double fy = viewport.m_height / Span(start.y, end.y);
+    double factor = fy > fx ? fx : fy;
+    const double scale = viewport.m_scale;
+    if (scale * factor > kMaximumScale) {
+        factor = kMaximumScale / scale;
+    }
+    viewport.m_scale = static_cast<float>(scale * factor);
+    viewport.m_originX = static_cast<float>(factor * (viewport.m_originX - Midpoint(start.x, end.x)) + viewport.m_width / 2);
+    viewport.m_originY = static_cast<float>(factor * (viewport.m_originY - Midpoint(start.y, end.y)) + viewport.m_height / 2);
+    return ZoomResult::Done;
+}
+
+ZoomResult ZoomOut(CEclipseMap& map, DevicePoint start, DevicePoint end)
+{
+    CViewport& viewport = map.m_viewport;
+    if (IsFlat(start, end) || !HasClientSize(viewport)) {
+        return ZoomResult::Refused;
+    }
+    map.m_previousViewport = viewport;
+    const double gx = Span(start.x, end.x) / viewport.m_width;
+    const double gy = Span(start.y, end.y) / viewport.m_height;
+    double factor = gx > gy ? gx : gy;
+    const double scale = viewport.m_scale;
+    if (scale * factor < kMinimumScale && scale > 0.0) {
+        factor = kMinimumScale / scale;
+    }
+    viewport.m_scale = static_cast<float>(scale * factor);
+    viewport.m_originX = static_cast<float>((static_cast<double>(viewport.m_originX) - viewport.m_width / 2) * factor + Midpoint(start.x, end.x));
+    viewport.m_originY = static_cast<float>((static_cast<double>(viewport.m_originY) - viewport.m_height / 2) * factor + Midpoint(start.y, end.y));
+    return ZoomResult::Done;
+}
+
+void Translate(CEclipseMap& map, DevicePoint start, DevicePoint end)
+{
+    map.m_previousViewport = map.m_viewport;
+    CViewport& viewport = map.m_viewport;
+    viewport.m_originX = static_cast<float>(static_cast<double>(end.x) + viewport.m_originX - start.x);
+    viewport.m_originY = static_cast<float>(static_cast<double>(end.y) + viewport.m_originY - start.y);
+}
