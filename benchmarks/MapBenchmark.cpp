@@ -1,0 +1,144 @@
+// The map's costs: a full trace of the global view and of a 20x zoom, the
+// layers of the map alone, and building the three map files from xygrib-maps.
+#include "app/model/EclipseMap.h"
+#include "datafiles/Converters.h"
+#include "datafiles/ImageCache.h"
+#include "datafiles/MapImport.h"
+#include "datafiles/ProgramDirectory.h"
+#include "datafiles/ShorelineImage.h"
+#include "map/BackgroundLayer.h"
+#include "map/CreditLayer.h"
+#include "map/GlobeLayer.h"
+#include "map/MapColours.h"
+#include "map/PolylineLayer.h"
+#include "map/ShorelineLayer.h"
+#include "map/Trace.h"
+#include "map/ViewportOperations.h"
+#include "map/qt/PainterSurface.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr const char* kMapsDirectory = "/usr/share/maps/gshhs";
+
+CEclipseMap GlobalMap()
+{
+    CEclipseMap map;
+    SetGlobalViewport(map.m_viewport, kWidth, kHeight);
+    return map;
+}
+
+// Twenty times closer on the default centre (western Europe).
+CEclipseMap EuropeMap()
+{
+    CEclipseMap map = GlobalMap();
+    ZoomIn(map, {kWidth / 2 - 48, kHeight / 2 - 27}, {kWidth / 2 + 48, kHeight / 2 + 27});
+    return map;
+}
+
+void TraceMap(benchmark::State& state, CEclipseMap map)
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const std::string data = GetDataDirectory();
+    try {
+        for (auto _ : state) {
+            QPainter painter(&image);
+            CPainterSurface surface(painter);
+            Trace(surface, map, data);
+        }
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+    }
+}
+
+void BM_TraceGlobalView(benchmark::State& state)
+{
+    TraceMap(state, GlobalMap());
+}
+
+void BM_TraceEuropeTwentyTimes(benchmark::State& state)
+{
+    TraceMap(state, EuropeMap());
+}
+
+// The map's own layers, without the eclipse computation.
+void MapLayers(benchmark::State& state, const CEclipseMap& map)
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const std::string data = GetDataDirectory();
+    const CViewport& viewport = map.m_viewport;
+    const CGeoPosition& centre = map.m_observation.m_centre;
+    try {
+        for (auto _ : state) {
+            const DataImage shorelines = LoadCachedImage(JoinPath(data, "gshhs_i.dat"), ShorelineLayout::kImageSize);
+            QPainter painter(&image);
+            CPainterSurface surface(painter);
+            FillBackground(surface);
+            FillGlobeDisk(surface, viewport.m_originX, viewport.m_originY, viewport.m_scale);
+            DrawLimb(surface, viewport.m_originX, viewport.m_originY, viewport.m_scale);
+            DrawShorelines(surface, shorelines, viewport, centre);
+            DrawPolylines(surface, data, kBorderLayout, kBorderColour, viewport, centre);
+            DrawPolylines(surface, data, kRiverLayout, kRiverColour, viewport, centre);
+            DrawCredit(surface);
+        }
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+    }
+}
+
+void BM_MapLayersGlobalView(benchmark::State& state)
+{
+    MapLayers(state, GlobalMap());
+}
+
+void BM_MapLayersEuropeTwentyTimes(benchmark::State& state)
+{
+    MapLayers(state, EuropeMap());
+}
+
+void BM_ImportAndConvertMaps(benchmark::State& state)
+{
+    const std::filesystem::path directory =
+        std::filesystem::temp_directory_path() / ("umbrant-map-benchmark-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(directory);
+    const std::string data = directory.string() + "/";
+    try {
+        for (auto _ : state) {
+            ImportMaps(kMapsDirectory, data);
+            benchmark::DoNotOptimize(ConvertShorelines(data));
+            benchmark::DoNotOptimize(ConvertBorders(data));
+            benchmark::DoNotOptimize(ConvertRivers(data));
+        }
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+    }
+    std::filesystem::remove_all(directory);
+}
+
+} // namespace
+
+BENCHMARK(BM_TraceGlobalView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TraceEuropeTwentyTimes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapLayersGlobalView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapLayersEuropeTwentyTimes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportAndConvertMaps)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    // Text needs the application object; no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int applicationArgc = 1;
+    QGuiApplication application(applicationArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,179 @@
+#include "app/model/EclipseMap.h"
+#include "cli/CommandRegistry.h"
+#include "cli/DataOption.h"
+#include "datafiles/FileIo.h"
+#include "map/ViewportOperations.h"
+#include "map/qt/MapImage.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kDefaultWidth = 1600;
+constexpr int kDefaultHeight = 1000;
+constexpr int kLargestSide = 32767;
+
+// Numbers separated by one character, all of them, nothing else.
+template <typename Number>
+bool ParseList(const std::string& text, char separator, std::vector<Number>& numbers, std::size_t expected)
+{
+    numbers.clear();
+    const char* position = text.data();
+    const char* const end = text.data() + text.size();
+    while (numbers.size() < expected) {
+        Number value{};
+        const auto [next, error] = std::from_chars(position, end, value);
+        if (error != std::errc()) {
+            return false;
+        }
+        numbers.push_back(value);
+        position = next;
+        if (numbers.size() < expected) {
+            if (position == end || *position != separator) {
+                return false;
+            }
+            ++position;
+        }
+    }
+    return position == end;
+}
+
+void TakeSize(OptionReader& options, int& width, int& height)
+{
+    std::string text;
+    if (!options.Take("--size", text)) {
+        return;
+    }
+    std::vector<int> size;
+    if (!ParseList(text, 'x', size, 2) || size[0] < 1 || size[1] < 1 || size[0] > kLargestSide || size[1] > kLargestSide) {
+        throw UsageError{"--size wants WIDTHxHEIGHT in pixels, 1 to 32767 each, not " + text};
+    }
+    width = size[0];
+    height = size[1];
+}
+
+std::optional<CGeoPosition> TakeCentre(OptionReader& options)
+{
+    std::string text;
+    if (!options.Take("--centre", text)) {
+        return std::nullopt;
+    }
+    std::vector<double> position;
+    if (!ParseList(text, ',', position, 2) || !std::isfinite(position[0]) || !std::isfinite(position[1])) {
+        throw UsageError{"--centre wants LONGITUDE,LATITUDE in degrees, not " + text};
+    }
+    return CGeoPosition(position[0], position[1]);
+}
+
+std::optional<std::pair<DevicePoint, DevicePoint>> TakeZoomRectangle(OptionReader& options)
+{
+    std::string text;
+    if (!options.Take("--zoom-in", text)) {
+        return std::nullopt;
+    }
+    std::vector<int> corners;
+    if (!ParseList(text, ',', corners, 4)) {
+        throw UsageError{"--zoom-in wants X1,Y1,X2,Y2 in pixels, not " + text};
+    }
+    return std::pair(DevicePoint{corners[0], corners[1]}, DevicePoint{corners[2], corners[3]});
+}
+
+void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
+{
+    if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
+        std::string message = std::string(kZoomInRefusedCaption) + ": " + kZoomRefusedText;
+        message[message.find('\n')] = ' ';
+        throw UsageError{message};
+    }
+}
+
+// Text needs the application object; without a display it draws off screen.
+std::unique_ptr<QGuiApplication> StartGuiApplication()
+{
+    if (QGuiApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "umbrant-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+void SavePng(const QImage& image, const std::string& path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        throw std::runtime_error("cannot encode the map as PNG");
+    }
+    WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())));
+}
+
+int RunRender(const CommandArguments& arguments)
+{
+    OptionReader options(arguments);
+    const std::string dataDirectory = TakeDataDirectory(options);
+    std::string output;
+    if (!options.Take("-o", output)) {
+        throw UsageError{"-o OUT.png is required"};
+    }
+    int width = kDefaultWidth;
+    int height = kDefaultHeight;
+    TakeSize(options, width, height);
+    const bool timed = options.TakeFlag("--time");
+    const std::optional<CGeoPosition> centre = TakeCentre(options);
+    const std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle = TakeZoomRectangle(options);
+    const std::vector<std::string> files = options.Positionals();
+    if (files.size() > 1) {
+        throw UsageError{"at most one document"};
+    }
+    CEclipseMap map;
+    if (!files.empty()) {
+        LoadDocument(files.front(), map);
+    }
+    // As the view does when it gets its size, then the options.
+    SetGlobalViewport(map.m_viewport, width, height);
+    if (centre) {
+        map.m_observation.m_centre.m_longitude = centre->m_longitude;
+        map.m_observation.m_centre.m_latitude = centre->m_latitude;
+    }
+    if (zoomRectangle) {
+        ApplyZoomIn(map, *zoomRectangle);
+    }
+
+    const std::unique_ptr<QGuiApplication> application = StartGuiApplication();
+    const auto start = std::chrono::steady_clock::now();
+    const QImage image = RenderMapImage(map, dataDirectory, width, height);
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    SavePng(image, output);
+    if (timed) {
+        std::printf("Trace: %.1f ms\n", elapsed.count());
+    }
+    std::printf("Map %dx%d written to %s\n", width, height, output.c_str());
+    return 0;
+}
+
+const CommandRegistration kRender(
+    "render",
+    "render [FILE.umb] -o OUT.png [--size WxH] [--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
+    "draw the map into a PNG image",
+    RunRender);
+
+} // namespace
