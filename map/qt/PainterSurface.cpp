@@ -119,6 +119,10 @@ void CPainterSurface::DrawTextBottomRight(const std::string& text, int right, in
     if (QGuiApplication::instance() == nullptr) {
         return;
     }
+    // Plain pixels of one colour, as on the screens the maps were made for.
+    QFont font = m_painter.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    m_painter.setFont(font);
     SelectPen(colour);
     m_painter.drawText(QRect(0, 0, right, bottom), Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
                        QString::fromStdString(text));
