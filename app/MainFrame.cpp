@@ -218,7 +218,8 @@ void CMainFrame::CreateToolBar()
     Action(ID_FILE_SAVE)->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     Action(ID_FILE_PRINT)->setIcon(MakePrintIcon());
     Action(ID_VUE_TRACE)->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    Action(ID_APP_ABOUT)->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    Action(ID_APP_ABOUT)->setIcon(
+        QIcon::fromTheme(QStringLiteral("help-about"), style()->standardIcon(QStyle::SP_MessageBoxInformation)));
     for (const CommandId id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, ID_VUE_TRACE, ID_APP_ABOUT}) {
         Action(id)->setIconVisibleInMenu(false);
     }
