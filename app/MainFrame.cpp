@@ -162,7 +162,10 @@ QAction* CMainFrame::MakeAction(CommandId id, Handler handler)
     }
     action->setEnabled(handler != nullptr);
     if (handler != nullptr) {
-        connect(action, &QAction::triggered, this, handler);
+        // An error that escapes a command ends it with a report; the program goes on.
+        connect(action, &QAction::triggered, this, [this, handler] {
+            RunCommand(m_presenter, this, [this, handler] { (this->*handler)(); });
+        });
     }
     return action;
 }
@@ -479,16 +482,15 @@ void CMainFrame::OnTransformFleuves()
     RunConversion(ConvertRivers);
 }
 
+// A read error that a converter does not catch reaches the command's report.
 void CMainFrame::RunConversion(ConversionStatus (*converter)(const std::string&))
 {
-    RunCommand(m_presenter, this, [this, converter] {
-        ConversionStatus status = ConversionStatus::Failed;
-        {
-            const CWaitCursor waiting;
-            status = converter(m_dataDirectory);
-        }
-        m_presenter(this, QMessageBox::Warning, kProgramName, QString::fromUtf8(ConversionMessage(status)));
-    });
+    ConversionStatus status = ConversionStatus::Failed;
+    {
+        const CWaitCursor waiting;
+        status = converter(m_dataDirectory);
+    }
+    m_presenter(this, QMessageBox::Warning, kProgramName, QString::fromUtf8(ConversionMessage(status)));
 }
 
 void CMainFrame::OnViewStatusBar()

@@ -42,6 +42,7 @@ private slots:
     void theRecentFileListShowsFourEntries();
     void aDroppedDocumentIsOpened();
     void aConversionWithoutItsInputReportsItsFailure();
+    void aFileErrorInsideTraceIsReportedWithAStopIconNamingTheFile();
 
 private:
     std::unique_ptr<CTemporarySettings> m_settings;
@@ -293,6 +294,20 @@ void MainFrameTest::aConversionWithoutItsInputReportsItsFailure()
     QCOMPARE(message.icon, QMessageBox::Warning);
     QCOMPARE(message.text, QStringLiteral("Une erreur s'est produite durant la conversion"));
     QVERIFY(!QFile::exists(m_files.filePath(QStringLiteral("Nutation.dat"))));
+}
+
+void MainFrameTest::aFileErrorInsideTraceIsReportedWithAStopIconNamingTheFile()
+{
+    m_trace.m_failure = true;
+    m_frame->Action(ID_VUE_TRACE)->trigger();
+    m_frame->Action(ID_VUE_GLOBAL)->trigger();
+
+    QCOMPARE(m_messages.Messages().size(), std::size_t{2});
+    const RecordedMessage& message = m_messages.Messages().front();
+    QCOMPARE(message.icon, QMessageBox::Critical);
+    QCOMPARE(message.caption, QStringLiteral("Umbrant"));
+    QVERIFY2(message.text.contains(QStringLiteral("/nowhere/data/gshhs_i.dat")), qPrintable(message.text));
+    QVERIFY(m_frame->isVisible());
 }
 
 QTEST_MAIN(MainFrameTest)
