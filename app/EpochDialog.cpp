@@ -22,6 +22,7 @@ QPushButton* AddButton(QBoxLayout& layout, const QString& text, const char* name
 {
     auto* button = new QPushButton(text);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false); // Enter confirms with "Ok", whichever button was last used
     layout.addWidget(button);
     return button;
 }
