@@ -1,0 +1,122 @@
+#include "datafiles/Converters.h"
+#include "ephemeris/LunarTheory.h"
+#include "ephemeris/PositionOptions.h"
+#include "ephemeris/SolarTheory.h"
+#include "ephemeris/TimeScales.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// A scratch data directory holding copies of the published inputs and the
+// images converted from them; removed at exit.
+class PublishedData {
+public:
+    PublishedData()
+    {
+        const std::filesystem::path sources(UMBRANT_SOURCES_DIR);
+        if (!std::filesystem::exists(sources / "VSOP87C.ear")) {
+            return;
+        }
+        m_directory = std::filesystem::temp_directory_path() / ("umbrant-ephemeris-benchmark-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_directory);
+        for (const auto& entry : std::filesystem::directory_iterator(sources)) {
+            std::filesystem::copy_file(entry.path(), m_directory / entry.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+        m_available = ConvertAll();
+    }
+    ~PublishedData()
+    {
+        if (!m_directory.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(m_directory, ignored);
+        }
+    }
+
+    bool ConvertAll() const
+    {
+        return ConvertNutation(Directory()) == ConversionStatus::Completed &&
+               ConvertVsop(Directory()) == ConversionStatus::Completed &&
+               ConvertElp(Directory()) == ConversionStatus::Completed;
+    }
+    bool Available() const { return m_available; }
+    std::string Directory() const { return m_directory.string() + "/"; }
+
+private:
+    std::filesystem::path m_directory;
+    bool m_available = false;
+};
+
+const PublishedData& Data()
+{
+    static const PublishedData data;
+    return data;
+}
+
+CObservation EclipseEpoch()
+{
+    CObservation observation;
+    observation.m_hour = 10;
+    observation.m_minute = 11;
+    observation.m_second = 17.9f;
+    observation.m_deltaTAuto = false;
+    observation.m_deltaT = 64.9f;
+    return observation;
+}
+
+// As the shadow geometry asks for it: a new theory object, one position with
+// light time, nutation and the equatorial rotation.
+void MoonPosition(benchmark::State& state)
+{
+    if (!Data().Available()) {
+        state.SkipWithError("published series not found in " UMBRANT_SOURCES_DIR);
+        return;
+    }
+    const CObservation observation = EclipseEpoch();
+    CTimeTerms terms;
+    ComputeTimeTerms(observation, terms);
+    for (auto _ : state) {
+        double moon[3];
+        CLunarTheory(Data().Directory()).ComputePosition(observation, terms, kAllPositionOptions, moon);
+        benchmark::DoNotOptimize(moon);
+    }
+}
+BENCHMARK(MoonPosition)->Unit(benchmark::kMillisecond);
+
+void SunPosition(benchmark::State& state)
+{
+    if (!Data().Available()) {
+        state.SkipWithError("published series not found in " UMBRANT_SOURCES_DIR);
+        return;
+    }
+    const CObservation observation = EclipseEpoch();
+    CTimeTerms terms;
+    ComputeTimeTerms(observation, terms);
+    for (auto _ : state) {
+        double sun[3];
+        CSolarTheory(Data().Directory()).ComputePosition(observation, terms, kAllPositionOptions, sun);
+        benchmark::DoNotOptimize(sun);
+    }
+}
+BENCHMARK(SunPosition)->Unit(benchmark::kMillisecond);
+
+void ConvertNutationVsopAndElp(benchmark::State& state)
+{
+    if (!Data().Available()) {
+        state.SkipWithError("published series not found in " UMBRANT_SOURCES_DIR);
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Data().ConvertAll());
+    }
+}
+BENCHMARK(ConvertNutationVsopAndElp)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
