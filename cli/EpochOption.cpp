@@ -2,27 +2,28 @@
 
 #include <charconv>
 #include <cmath>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
 
 // Reads YYYY-MM-DDTHH:MM[:SS[.ss]] left to right; every field must be
-// there in full, and nothing may follow.
+// there in full, and nothing may follow. A missing or short field marks the
+// whole text malformed.
 class DateScanner {
 public:
     explicit DateScanner(std::string_view text) : m_text(text) {}
 
     // An unsigned number of minDigits to maxDigits digits.
-    std::optional<int> Digits(std::size_t minDigits, std::size_t maxDigits)
+    int Digits(std::size_t minDigits, std::size_t maxDigits)
     {
         std::size_t count = 0;
         while (m_position + count < m_text.size() && count < maxDigits && IsDigit(m_text[m_position + count])) {
             ++count;
         }
         if (count < minDigits) {
-            return std::nullopt;
+            m_malformed = true;
+            return 0;
         }
         int value = 0;
         std::from_chars(m_text.data() + m_position, m_text.data() + m_position + count, value);
@@ -32,11 +33,12 @@ public:
 
     // Seconds: two digits, then an optional fraction; the "C" notation
     // whatever the locale.
-    std::optional<double> Seconds()
+    double Seconds()
     {
         const std::size_t start = m_position;
-        if (!Digits(2, 2)) {
-            return std::nullopt;
+        Digits(2, 2);
+        if (m_malformed) {
+            return 0.0;
         }
         if (Skip('.')) {
             while (m_position < m_text.size() && IsDigit(m_text[m_position])) {
@@ -57,19 +59,22 @@ public:
         return false;
     }
 
-    bool AtEnd() const { return m_position == m_text.size(); }
+    void Expect(char expected)
+    {
+        if (!Skip(expected)) {
+            m_malformed = true;
+        }
+    }
+
+    bool Malformed() const { return m_malformed || m_position != m_text.size(); }
 
 private:
     static bool IsDigit(char character) { return character >= '0' && character <= '9'; }
 
     std::string_view m_text;
     std::size_t m_position = 0;
+    bool m_malformed = false;
 };
-
-UsageError MalformedDate(const std::string& text)
-{
-    return UsageError{"malformed date \"" + text + "\" (expected YYYY-MM-DDTHH:MM:SS.ss, Universal Time)"};
-}
 
 // Hours are 0-23 and seconds below 60; the calendar itself runs on (30
 // February is 2 March), as in the epoch dialog.
@@ -77,24 +82,25 @@ void ApplyDate(const std::string& text, CObservation& observation)
 {
     DateScanner scanner(text);
     const bool negativeYear = scanner.Skip('-');
-    const std::optional<int> year = scanner.Digits(1, 6);
-    const std::optional<int> month = scanner.Skip('-') ? scanner.Digits(2, 2) : std::nullopt;
-    const std::optional<int> day = scanner.Skip('-') ? scanner.Digits(2, 2) : std::nullopt;
-    const std::optional<int> hour = scanner.Skip('T') ? scanner.Digits(2, 2) : std::nullopt;
-    const std::optional<int> minute = scanner.Skip(':') ? scanner.Digits(2, 2) : std::nullopt;
-    const std::optional<double> second = scanner.Skip(':') ? scanner.Seconds() : std::optional<double>(0.0);
-    if (!year || !month || !day || !hour || !minute || !second || !scanner.AtEnd()) {
-        throw MalformedDate(text);
+    const int year = scanner.Digits(1, 6);
+    scanner.Expect('-');
+    const int month = scanner.Digits(2, 2);
+    scanner.Expect('-');
+    const int day = scanner.Digits(2, 2);
+    scanner.Expect('T');
+    const int hour = scanner.Digits(2, 2);
+    scanner.Expect(':');
+    const int minute = scanner.Digits(2, 2);
+    const double second = scanner.Skip(':') ? scanner.Seconds() : 0.0;
+    if (scanner.Malformed() || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second >= 60.0) {
+        throw UsageError{"malformed date \"" + text + "\" (expected YYYY-MM-DDTHH:MM:SS.ss, Universal Time)"};
     }
-    if (*month < 1 || *month > 12 || *day < 1 || *day > 31 || *hour > 23 || *minute > 59 || *second >= 60.0) {
-        throw MalformedDate(text);
-    }
-    observation.m_year = negativeYear ? -*year : *year;
-    observation.m_month = *month;
-    observation.m_day = *day;
-    observation.m_hour = *hour;
-    observation.m_minute = *minute;
-    observation.m_second = static_cast<float>(*second);
+    observation.m_year = negativeYear ? -year : year;
+    observation.m_month = month;
+    observation.m_day = day;
+    observation.m_hour = hour;
+    observation.m_minute = minute;
+    observation.m_second = static_cast<float>(second);
 }
 
 void ApplyDeltaT(const std::string& text, CObservation& observation)
