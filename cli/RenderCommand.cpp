@@ -96,7 +96,16 @@ void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& re
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
         std::string message = std::string(kZoomInRefusedCaption) + ": " + kZoomRefusedText;
         message[message.find('\n')] = ' ';
-        throw UsageError{message};
+        throw std::runtime_error(message);
+    }
+}
+
+// Qt's notes about its platform (no runtime directory, and the like) are no
+// concern of the map; only its errors are shown.
+void ShowOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "umbrant-cli: %s\n", qPrintable(message));
     }
 }
 
@@ -106,6 +115,7 @@ std::unique_ptr<QGuiApplication> StartGuiApplication()
     if (QGuiApplication::instance() != nullptr) {
         return nullptr;
     }
+    qInstallMessageHandler(ShowOnlyQtErrors);
     if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
