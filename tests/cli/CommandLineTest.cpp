@@ -12,7 +12,7 @@
 
 namespace {
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string out;
     std::string err;
@@ -24,12 +24,12 @@ std::string ReadAll(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
-Run RunCli(const std::string& arguments)
+CliRun RunCli(const std::string& arguments)
 {
     const std::string base = std::filesystem::temp_directory_path() / ("umbrant-cli-" + std::to_string(::getpid()));
     const std::string command = std::string(UMBRANT_BINARY_DIR) + "/umbrant-cli " + arguments + " >" + base + ".out 2>" + base + ".err";
     const int raw = std::system(command.c_str());
-    Run run;
+    CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadAll(base + ".out");
     run.err = ReadAll(base + ".err");
@@ -52,7 +52,7 @@ int LineCount(const std::string& text)
 
 TEST(InfoCommand, PrintsTheDefaultsAndTheirTimeTerms)
 {
-    const Run run = RunCli("info");
+    const CliRun run = RunCli("info");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("29/03/2006"), std::string::npos);
     EXPECT_NE(run.out.find("08:36:00.00"), std::string::npos);
@@ -64,7 +64,7 @@ TEST(InfoCommand, RefusesAShortDocumentWithOneLineAndStatusOne)
 {
     const std::string path = std::filesystem::temp_directory_path() / ("umbrant-short-" + std::to_string(::getpid()) + ".umb");
     std::ofstream(path, std::ios::binary) << std::string(192, '\1');
-    const Run run = RunCli("info " + path);
+    const CliRun run = RunCli("info " + path);
     std::filesystem::remove(path);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(LineCount(run.err), 1);
@@ -73,7 +73,7 @@ TEST(InfoCommand, RefusesAShortDocumentWithOneLineAndStatusOne)
 
 TEST(InfoCommand, RefusesAMissingDocument)
 {
-    const Run run = RunCli("info /nonexistent/absent.umb");
+    const CliRun run = RunCli("info /nonexistent/absent.umb");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(LineCount(run.err), 1);
     EXPECT_NE(run.err.find("absent.umb"), std::string::npos);
@@ -89,7 +89,7 @@ TEST(ShadowCommand, FindsTheWholeShadowAtGreatestEclipse)
     if (!HaveEphemerisData()) {
         GTEST_SKIP() << "no converted ephemeris beside umbrant-cli";
     }
-    const Run run = RunCli("shadow --date 2006-03-29T10:11:18 --delta-t 64.9");
+    const CliRun run = RunCli("shadow --date 2006-03-29T10:11:18 --delta-t 64.9");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Axis meets Earth   yes"), std::string::npos);
     EXPECT_NE(run.out.find("Axis point         latitude 23.15"), std::string::npos);
@@ -102,7 +102,7 @@ TEST(ShadowCommand, WritesCsvWithOneRowAPoint)
     if (!HaveEphemerisData()) {
         GTEST_SKIP() << "no converted ephemeris beside umbrant-cli";
     }
-    const Run run = RunCli("shadow --date 2006-03-29T10:11:18 --delta-t 64.9 --format csv");
+    const CliRun run = RunCli("shadow --date 2006-03-29T10:11:18 --delta-t 64.9 --format csv");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("kind,index,latitude_deg,longitude_deg\naxis,0,23.15", 0), 0u);
     EXPECT_EQ(LineCount(run.out), 1 + 1 + 360 + 7200);
@@ -113,7 +113,7 @@ TEST(ShadowCommand, WritesAGeoJsonFeatureCollection)
     if (!HaveEphemerisData()) {
         GTEST_SKIP() << "no converted ephemeris beside umbrant-cli";
     }
-    const Run run = RunCli("shadow --date 2006-03-15T12:00 --delta-t 64.9 --format geojson");
+    const CliRun run = RunCli("shadow --date 2006-03-15T12:00 --delta-t 64.9 --format geojson");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.rfind("{\"type\":\"FeatureCollection\",\"features\":[", 0), 0u);
     EXPECT_NE(run.out.find("\"geometry\":null"), std::string::npos);
@@ -122,7 +122,7 @@ TEST(ShadowCommand, WritesAGeoJsonFeatureCollection)
 
 TEST(ShadowCommand, ReportsMissingDataWithStatusOne)
 {
-    const Run run = RunCli("shadow --date 2006-03-29T10:11:18 --data /nonexistent");
+    const CliRun run = RunCli("shadow --date 2006-03-29T10:11:18 --data /nonexistent");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(LineCount(run.err), 1);
     EXPECT_NE(run.err.find("/nonexistent/"), std::string::npos);
