@@ -28,7 +28,11 @@ bool TypesText(const QKeyEvent& event)
 
 } // namespace
 
-CDigitsEdit::CDigitsEdit(QWidget* parent) : QLineEdit(parent) {}
+CDigitsEdit::CDigitsEdit(QWidget* parent) : QLineEdit(parent)
+{
+    // Dropped text would bypass the filter on typing.
+    setAcceptDrops(false);
+}
 
 void CDigitsEdit::keyPressEvent(QKeyEvent* event)
 {
