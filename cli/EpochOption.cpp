@@ -124,6 +124,12 @@ void ApplyDeltaT(const std::string& text, CObservation& observation)
 CObservation TakeEpoch(OptionReader& options)
 {
     CObservation observation;
+    TakeEpoch(options, observation);
+    return observation;
+}
+
+void TakeEpoch(OptionReader& options, CObservation& observation)
+{
     std::string value;
     if (options.Take("--date", value)) {
         ApplyDate(value, observation);
@@ -131,5 +137,4 @@ CObservation TakeEpoch(OptionReader& options)
     if (options.Take("--delta-t", value)) {
         ApplyDeltaT(value, observation);
     }
-    return observation;
 }

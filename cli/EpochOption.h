@@ -8,3 +8,7 @@
 // minus sign) and --delta-t SECONDS|auto. A malformed value is a UsageError
 // naming it.
 CObservation TakeEpoch(OptionReader& options);
+
+// The same, changing only what the options give in an existing observation
+// (a loaded document's epoch, say).
+void TakeEpoch(OptionReader& options, CObservation& observation);

@@ -1,6 +1,7 @@
 #include "app/model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
+#include "cli/EpochOption.h"
 #include "datafiles/FileIo.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/MapImage.h"
@@ -91,6 +92,19 @@ std::optional<std::pair<DevicePoint, DevicePoint>> TakeZoomRectangle(OptionReade
     return std::pair(DevicePoint{corners[0], corners[1]}, DevicePoint{corners[2], corners[3]});
 }
 
+// --date and --delta-t, set aside until the document is read.
+OptionReader TakeEpochOptions(OptionReader& options)
+{
+    CommandArguments epochArguments;
+    for (const char* name : {"--date", "--delta-t"}) {
+        std::string value;
+        if (options.Take(name, value)) {
+            epochArguments.insert(epochArguments.end(), {name, value});
+        }
+    }
+    return OptionReader(epochArguments);
+}
+
 void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
 {
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
@@ -150,6 +164,7 @@ int RunRender(const CommandArguments& arguments)
     const bool timed = options.TakeFlag("--time");
     const std::optional<CGeoPosition> centre = TakeCentre(options);
     const std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle = TakeZoomRectangle(options);
+    OptionReader epochOptions = TakeEpochOptions(options);
     const std::vector<std::string> files = options.Positionals();
     if (files.size() > 1) {
         throw UsageError{"at most one document"};
@@ -158,6 +173,8 @@ int RunRender(const CommandArguments& arguments)
     if (!files.empty()) {
         LoadDocument(files.front(), map);
     }
+    // After the document, so that the options override its epoch.
+    TakeEpoch(epochOptions, map.m_observation);
     // As the view does when it gets its size, then the options.
     SetGlobalViewport(map.m_viewport, width, height);
     if (centre) {
@@ -182,7 +199,8 @@ int RunRender(const CommandArguments& arguments)
 
 const CommandRegistration kRender(
     "render",
-    "render [FILE.umb] -o OUT.png [--size WxH] [--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
+    "render [FILE.umb] -o OUT.png [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
+    "[--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
     "draw the map into a PNG image",
     RunRender);
 
