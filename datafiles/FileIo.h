@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
 // A text file read line by line. Opening a missing or unreadable file and a
 // read error raise CFileException naming the file.
 class CTextFile {
@@ -21,11 +26,8 @@ public:
     const std::string& Path() const { return m_path; }
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
     std::string m_path;
-    std::unique_ptr<std::FILE, Closer> m_file;
+    FileHandle m_file;
 };
 
 // A file read in binary, a fixed number of bytes at a time.
@@ -39,11 +41,8 @@ public:
     const std::string& Path() const { return m_path; }
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
     std::string m_path;
-    std::unique_ptr<std::FILE, Closer> m_file;
+    FileHandle m_file;
 };
 
 // The whole content of a fixed-size data file. A missing file, or one

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/TestDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,38 +12,8 @@
 #include <unistd.h>
 #include <vector>
 
-// A fresh data directory per test, removed afterwards.
-class ConverterTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        m_directory = std::filesystem::temp_directory_path() /
-                      ("umbrant-" + std::string(test->test_suite_name()) + "-" + test->name() + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_directory);
-        std::filesystem::create_directories(m_directory);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_directory); }
-
-    // The data directory as the converters take it, ending with "/".
-    std::string DataDirectory() const { return m_directory.string() + "/"; }
-    std::string PathOf(const std::string& name) const { return (m_directory / name).string(); }
-
-    void WriteText(const std::string& name, const std::string& content) const
-    {
-        std::ofstream(PathOf(name), std::ios::binary) << content;
-    }
-
-    std::vector<std::uint8_t> ReadBytes(const std::string& name) const
-    {
-        std::ifstream file(PathOf(name), std::ios::binary);
-        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    bool Exists(const std::string& name) const { return std::filesystem::exists(m_directory / name); }
-
-    std::filesystem::path m_directory;
-};
+// Converters read and write in a fresh data directory per test.
+using ConverterTest = TemporaryDirectoryTest;
 
 // Where the published inputs are, if this machine has them.
 inline bool PublishedSourcesPresent()

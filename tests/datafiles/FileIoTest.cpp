@@ -2,6 +2,8 @@
 #include "datafiles/FileIo.h"
 #include "datafiles/ProgramDirectory.h"
 
+#include "tests/TestDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,32 +13,14 @@
 
 namespace {
 
-class FileIoTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_directory = std::filesystem::temp_directory_path() /
-                      ("umbrant-fileio-" + std::to_string(::getpid()) + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_directory);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_directory); }
-
-    std::string Write(const std::string& name, const std::string& content)
-    {
-        const std::string path = (m_directory / name).string();
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-
-    std::filesystem::path m_directory;
-};
+using FileIoTest = TemporaryDirectoryTest;
 
 } // namespace
 
 TEST_F(FileIoTest, ReadsLinesWithoutTheirEndsWhateverTheirLength)
 {
     const std::string longLine(300, 'x');
-    CTextFile file(Write("lines.txt", "a\r\n" + longLine + "\n\nlast"));
+    CTextFile file(WriteText("lines.txt", "a\r\n" + longLine + "\n\nlast"));
     std::string line;
     ASSERT_TRUE(file.ReadString(line));
     EXPECT_EQ(line, "a");
@@ -64,7 +48,7 @@ TEST_F(FileIoTest, OpeningAMissingFileRaisesAnErrorNamingIt)
 
 TEST_F(FileIoTest, AShortImageIsRejectedWithItsSize)
 {
-    const std::string path = Write("short.dat", std::string(120, '\0'));
+    const std::string path = WriteText("short.dat", std::string(120, '\0'));
     try {
         ReadFileImage(path, 3936672);
         FAIL() << "no exception";
@@ -75,13 +59,13 @@ TEST_F(FileIoTest, AShortImageIsRejectedWithItsSize)
 
 TEST_F(FileIoTest, AnImageIgnoresBytesPastItsSize)
 {
-    const std::string path = Write("long.dat", "abcdef");
+    const std::string path = WriteText("long.dat", "abcdef");
     EXPECT_EQ(ReadFileImage(path, 4), (std::vector<std::uint8_t>{'a', 'b', 'c', 'd'}));
 }
 
 TEST_F(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
 {
-    const std::string path = Write("out.dat", "old");
+    const std::string path = WriteText("out.dat", "old");
     const std::vector<std::uint8_t> bytes{1, 2, 3};
     WriteFileAtomically(path, bytes);
     EXPECT_EQ(ReadWholeFile(path), bytes);
@@ -96,7 +80,7 @@ TEST_F(FileIoTest, AFailedAtomicWriteKeepsThePreviousFile)
                      CFileException);
         return;
     }
-    const std::string path = Write("kept.dat", "old");
+    const std::string path = WriteText("kept.dat", "old");
     ::chmod(m_directory.c_str(), 0500);
     EXPECT_THROW(WriteFileAtomically(path, std::vector<std::uint8_t>{1}), CFileException);
     ::chmod(m_directory.c_str(), 0700);

@@ -5,6 +5,8 @@
 #include "datafiles/RecordImage.h"
 #include "ephemeris/TimeScales.h"
 
+#include "tests/TestDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -93,25 +95,18 @@ inline CTimeTerms TermsOf(const CObservation& observation)
 
 // A fresh directory for hand-made images; the image cache is emptied around
 // each test so that no image of another test is reused.
-class SyntheticImageTest : public testing::Test {
+class SyntheticImageTest : public TemporaryDirectoryTest {
 protected:
     void SetUp() override
     {
-        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        m_directory = std::filesystem::temp_directory_path() /
-                      ("umbrant-" + std::string(test->test_suite_name()) + "-" + test->name() + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_directory);
-        std::filesystem::create_directories(m_directory);
+        TemporaryDirectoryTest::SetUp();
         ClearImageCache();
     }
     void TearDown() override
     {
         ClearImageCache();
-        std::filesystem::remove_all(m_directory);
+        TemporaryDirectoryTest::TearDown();
     }
-
-    std::string DataDirectory() const { return m_directory.string() + "/"; }
-    std::string PathOf(const std::string& name) const { return (m_directory / name).string(); }
 
     void WriteImage(const std::string& name, const std::vector<std::uint8_t>& bytes) const
     {
@@ -126,6 +121,4 @@ protected:
         const auto path = m_directory / name;
         std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
     }
-
-    std::filesystem::path m_directory;
 };

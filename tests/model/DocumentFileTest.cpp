@@ -3,6 +3,8 @@
 #include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
 
+#include "tests/TestDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,31 +14,13 @@
 
 namespace {
 
-class DocumentFileTest : public testing::Test {
+class DocumentFileTest : public TemporaryDirectoryTest {
 protected:
-    void SetUp() override
-    {
-        m_directory = std::filesystem::temp_directory_path() /
-                      ("umbrant-doc-" + std::to_string(::getpid()) + "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_directory);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_directory); }
-
-    std::string PathOf(const std::string& name) const { return (m_directory / name).string(); }
-
     std::vector<std::uint8_t> SavedBytes(const CEclipseMap& map)
     {
         SaveDocument(PathOf("saved.umb"), map);
         return ReadWholeFile(PathOf("saved.umb"));
     }
-
-    std::string WriteBytes(const std::string& name, const std::vector<std::uint8_t>& bytes)
-    {
-        std::ofstream(PathOf(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return PathOf(name);
-    }
-
-    std::filesystem::path m_directory;
 };
 
 std::int32_t Int32At(const std::vector<std::uint8_t>& bytes, std::size_t offset)
