@@ -18,7 +18,7 @@ maps=${UMBRANT_MAPS:-/usr/share/maps/gshhs}
 cmake_options=("$@")
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xygrib-maps fonts-dejavu-core)
+          xvfb xauth xygrib-maps fonts-dejavu-core locales)
 
 say() { printf '== %s\n' "$*"; }
 
@@ -33,6 +33,15 @@ install_packages() {
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+# A locale whose decimal separator is a comma, so that the tests can check
+# that reading numbers does not depend on the user's regional settings.
+generate_test_locale() {
+    locale -a 2>/dev/null | grep -qi '^fr_FR.utf-\?8$' && return
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" localedef -i fr_FR -f UTF-8 fr_FR.UTF-8 || echo "setup: no fr_FR locale; the locale test will be skipped" >&2
 }
 
 build_program() {
@@ -70,5 +79,6 @@ fill_data_directory() {
 }
 
 install_packages
+generate_test_locale
 build_program
 fill_data_directory
