@@ -3,6 +3,8 @@
 #include "app/model/Archive.h"
 #include "datafiles/FileIo.h"
 
+#include <algorithm>
+
 void CEclipseMap::Serialize(CArchive& archive)
 {
     archive.Exchange(m_flag);
@@ -18,7 +20,12 @@ void LoadDocument(const std::string& path, CEclipseMap& map)
     std::vector<std::uint8_t> bytes(kDocumentFileSize);
     CBinaryFile file(path);
     bytes.resize(file.Read(bytes.data(), bytes.size()));
-    CArchive archive(bytes, path);
+    LoadDocument(bytes, path, map);
+}
+
+void LoadDocument(std::span<const std::uint8_t> bytes, const std::string& fileName, CEclipseMap& map)
+{
+    CArchive archive(bytes.first(std::min(bytes.size(), kDocumentFileSize)), fileName);
     CEclipseMap loaded = map;
     loaded.Serialize(archive);
     map = loaded;

@@ -5,6 +5,8 @@
 #include "app/model/Viewport.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 
 class CArchive;
@@ -34,6 +36,10 @@ inline constexpr std::size_t kDocumentFileSize = 193;
 // raises CFileException naming it and leaves map exactly as it was; bytes
 // after the 193rd are ignored.
 void LoadDocument(const std::string& path, CEclipseMap& map);
+
+// The same from a document's bytes already in memory; fileName names them in
+// errors.
+void LoadDocument(std::span<const std::uint8_t> bytes, const std::string& fileName, CEclipseMap& map);
 
 // Writes map as a 193-byte ".umb" file, through a temporary file renamed over
 // path, so that a failed save keeps the previous file. Raises CFileException.
