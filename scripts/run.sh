@@ -11,7 +11,6 @@ build=${UMBRANT_BUILD_DIR:-$root/build}
 mkdir -p "$root/out"
 png=$root/out/umbrant-default.png
 "$build/bin/umbrant-cli" render -o "$png" --size 1600x1000
-echo "Map of the default document written to $png"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$build/bin/umbrant"
 fi
