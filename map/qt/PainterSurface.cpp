@@ -110,6 +110,11 @@ void CPainterSurface::DrawLine(DevicePoint start, DevicePoint end, RgbColour pen
 
 void CPainterSurface::SetPixel(int x, int y, RgbColour colour)
 {
+    // The projection saturates far points to the ends of the int range, where
+    // a one-pixel QRect would overflow; such a pixel is off the client anyway.
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+        return;
+    }
     m_painter.fillRect(QRect(x, y, 1, 1), ToQColor(colour));
 }
 
