@@ -7,6 +7,7 @@
 #include "datafiles/FileException.h"
 #include "map/DrawingSurface.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -140,7 +141,9 @@ Value TakeRaw(std::span<const std::uint8_t>& bytes)
 {
     Value value{};
     const std::size_t count = std::min(sizeof(Value), bytes.size());
-    std::memcpy(&value, bytes.data(), count);
+    if (count > 0) {
+        std::memcpy(&value, bytes.data(), count);
+    }
     bytes = bytes.subspan(count);
     return value;
 }
