@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -114,6 +115,10 @@ void ApplyDeltaT(const std::string& text, CObservation& observation)
     const auto [stop, error] = std::from_chars(text.data(), end, seconds);
     if (error != std::errc() || stop != end || !std::isfinite(seconds)) {
         throw UsageError{"malformed Delta T \"" + text + "\" (expected seconds or auto)"};
+    }
+    // The document keeps Delta T as a 32-bit float: a larger value has no float.
+    if (std::abs(seconds) > std::numeric_limits<float>::max()) {
+        throw UsageError{"Delta T \"" + text + "\" out of range (at most 3.4e38 seconds)"};
     }
     observation.m_deltaTAuto = false;
     observation.m_deltaT = static_cast<float>(seconds);
