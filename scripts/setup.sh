@@ -9,6 +9,9 @@
 #   UMBRANT_SOURCES    directory of VSOP87C.ear, ELP1..ELP36 and Nutation.txt
 #                      (default: ../shared/sources beside the checkout)
 #   UMBRANT_MAPS       directory of the xygrib-maps files (default: /usr/share/maps/gshhs)
+# Arguments are passed to cmake after the defaults, so that another build tree
+# can be set up the same way with other options, e.g.
+#   UMBRANT_BUILD_DIR=build-sanitize scripts/setup.sh -DUMBRANT_SANITIZE=ON
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
