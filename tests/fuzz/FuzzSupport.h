@@ -8,6 +8,8 @@
 #include "map/DrawingSurface.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <signal.h>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +31,8 @@ public:
     {
         const std::filesystem::path shm("/dev/shm");
         const std::filesystem::path base = std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-        m_path = base / ("umbrant-fuzz-" + name + "-" + std::to_string(::getpid()));
+        RemoveStaleDirectories(base);
+        m_path = base / (kPrefix + name + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
@@ -46,6 +49,26 @@ public:
     std::string File(const std::string& name) const { return (m_path / name).string(); }
 
 private:
+    static constexpr const char* kPrefix = "umbrant-fuzz-";
+
+    // libFuzzer ends its process without running destructors, on a finding and
+    // at the end of a timed run: the directories of ended processes go here.
+    static void RemoveStaleDirectories(const std::filesystem::path& base)
+    {
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(base, ignored)) {
+            const std::string name = entry.path().filename().string();
+            const std::size_t dash = name.rfind('-');
+            if (name.rfind(kPrefix, 0) != 0 || dash == std::string::npos) {
+                continue;
+            }
+            const long pid = std::strtol(name.c_str() + dash + 1, nullptr, 10);
+            if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+                std::filesystem::remove_all(entry.path(), ignored);
+            }
+        }
+    }
+
     std::filesystem::path m_path;
 };
 
