@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafiles/RecordImage.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -78,14 +80,12 @@ private:
     template <typename Field>
     Field Get(std::size_t offset) const
     {
-        Field field;
-        std::memcpy(&field, Bytes().data() + offset, sizeof field);
-        return field;
+        return RecordAt<Field>(Bytes(), offset);
     }
     template <typename Field>
     void Set(std::size_t offset, const Field& field)
     {
-        std::memcpy(m_bytes.data() + offset, &field, sizeof field);
+        StoreRecord(std::span<std::uint8_t>(m_bytes), offset, field);
     }
 
     std::vector<std::uint8_t> m_bytes;       // an image being built
