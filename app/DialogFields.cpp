@@ -4,6 +4,9 @@
 
 #include <QLineEdit>
 
+#include <cmath>
+#include <limits>
+
 std::int32_t ReadIntegerField(const QLineEdit& field)
 {
     // The low 32 bits, as a 32-bit field stores an overlong number.
@@ -13,6 +16,15 @@ std::int32_t ReadIntegerField(const QLineEdit& field)
 double ReadRealField(const QLineEdit& field)
 {
     return ParseReal(field.text().toStdString());
+}
+
+float ReadFloatField(const QLineEdit& field)
+{
+    const double value = ReadRealField(field);
+    if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) {
+        return value < 0.0 ? -std::numeric_limits<float>::infinity() : std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(value);
 }
 
 QString FormatInteger(std::int64_t value)

@@ -11,6 +11,10 @@ class QLineEdit;
 // that does not begin with a number counts as 0.
 std::int32_t ReadIntegerField(const QLineEdit& field);
 double ReadRealField(const QLineEdit& field);
+// A real field stored in a 32-bit float: beyond the float range it becomes
+// an infinity of its sign, as IEEE rounding has it, instead of an undefined
+// conversion.
+float ReadFloatField(const QLineEdit& field);
 
 // "%d" and "%0.Nf", with "." as the separator whatever the locale.
 QString FormatInteger(std::int64_t value);

@@ -142,8 +142,8 @@ void CEpochDialog::accept()
     m_observation.m_day = ReadIntegerField(*m_dayEdit);
     m_observation.m_hour = ReadIntegerField(*m_hourEdit);
     m_observation.m_minute = ReadIntegerField(*m_minuteEdit);
-    m_observation.m_second = static_cast<float>(ReadRealField(*m_secondEdit));
+    m_observation.m_second = ReadFloatField(*m_secondEdit);
     m_observation.m_deltaTAuto = m_deltaTAutoBox->isChecked();
-    m_observation.m_deltaT = static_cast<float>(ReadRealField(*m_deltaTEdit));
+    m_observation.m_deltaT = ReadFloatField(*m_deltaTEdit);
     QDialog::accept();
 }

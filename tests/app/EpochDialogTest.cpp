@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <limits>
+
 class EpochDialogTest : public QObject {
     Q_OBJECT
 
@@ -21,6 +23,7 @@ private slots:
     void aNewDocumentShowsItsEpochWithDeltaTAutomatic();
     void okWithManualDeltaTStoresItsSeconds();
     void okStoresTheFieldsByTheLeadingNumberRules();
+    void aDeltaTBeyondTheFloatRangeIsStoredAsInfinity();
     void quitterAfterEditingChangesNothing();
     void untickingTheBoxEnablesDeltaTAndTickingGreysIt();
     void theDeltaTGivenIsStoredEvenInAutomaticMode();
@@ -88,6 +91,15 @@ void EpochDialogTest::okWithManualDeltaTStoresItsSeconds()
     QCOMPARE(m_observation.m_deltaT, 63.8f);
     QCOMPARE(m_observation.m_day, 29);
     QCOMPARE(m_observation.m_year, 2006);
+}
+
+void EpochDialogTest::aDeltaTBeyondTheFloatRangeIsStoredAsInfinity()
+{
+    ClickIndicator(Control<QCheckBox>("deltaTAutoBox"));
+    Retype("deltaTEdit", QStringLiteral("-1e300"));
+    QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
+
+    QCOMPARE(m_observation.m_deltaT, -std::numeric_limits<float>::infinity());
 }
 
 void EpochDialogTest::okStoresTheFieldsByTheLeadingNumberRules()
