@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "datafiles/TextFields.h"
 #include "ephemeris/LunarTheory.h"
 #include "ephemeris/NutationTheory.h"
 #include "ephemeris/PositionOptions.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr double kRadiansToDegrees = 180.0 / std::numbers::pi;
 constexpr double kRadiansToArcseconds = kRadiansToDegrees * 3600.0;
 
 // Splits a non-negative quantity into units, sixtieths and 3600ths, rounded

@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "datafiles/TextFields.h"
 #include "eclipse/EclipseGeometry.h"
 #include "eclipse/ShadowPlacement.h"
 #include "ephemeris/TimeScales.h"
@@ -10,8 +11,6 @@
 #include <string>
 
 namespace {
-
-constexpr double kRadiansToDegrees = 57.29577951308232;
 
 // Everything the command prints, computed once for all three formats.
 struct ShadowReport {

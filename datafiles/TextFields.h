@@ -30,3 +30,4 @@ double ParseReal(std::string_view field);
 
 // The program-wide degree-to-radian factor.
 inline constexpr double kDegreesToRadians = 0.017453292519943295;
+inline constexpr double kRadiansToDegrees = 57.29577951308232;

@@ -4,6 +4,7 @@
 #include "ephemeris/PositionOptions.h"
 #include "ephemeris/SolarTheory.h"
 #include "ephemeris/TimeScales.h"
+#include "ephemeris/Vector3.h"
 
 #include <cmath>
 #include <utility>
@@ -12,16 +13,6 @@ namespace {
 
 // 1 / 6378140 m: metres to Earth radii.
 constexpr double kEarthRadiiPerMetre = 1.567856114959475e-7;
-
-double Dot(const double a[3], const double b[3])
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-double Length(const double v[3])
-{
-    return std::sqrt(Dot(v, v));
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/model/Observation.h"
 #include "app/model/TimeTerms.h"
 #include "eclipse/GeoPointArray.h"
+#include "ephemeris/Vector3.h"
 
 #include <string>
 
@@ -65,7 +66,6 @@ public:
     double m_cosAxisDeclination = 0.0;
 };
 
-inline constexpr double kAstronomicalUnitMetres = 149597870691.0;
 inline constexpr double kEarthEquatorialRadiusMetres = 6378140.0;
 inline constexpr double kEarthPolarRatio = 0.9966471868221031;
 inline constexpr double kMoonRadiusMetres = 1738090.6155858801;

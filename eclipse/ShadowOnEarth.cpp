@@ -1,5 +1,8 @@
 #include "eclipse/EclipseGeometry.h"
 
+#include "datafiles/TextFields.h"
+#include "ephemeris/Vector3.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -7,15 +10,9 @@
 namespace {
 
 constexpr double kInversePolarRatio = 1.0033640923510632;
-constexpr double kDegreesToRadians = 0.017453292519943295;
 constexpr int kUmbraGenerators = 360;
 constexpr int kPenumbraGenerators = 7200;
 constexpr double kPenumbraStepDegrees = 0.05;
-
-double Length(const double v[3])
-{
-    return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-}
 
 // Rounding can carry a sine a hair past 1 on the limb; asin would then give NaN.
 double ClampedAsin(double sine)

@@ -1,12 +1,8 @@
 #include "eclipse/ShadowPlacement.h"
 
+#include "datafiles/TextFields.h"
+
 #include <cmath>
-
-namespace {
-
-constexpr double kDegreesToRadians = 0.017453292519943295;
-
-} // namespace
 
 double PlacedEastLongitude(float westLongitude, float deltaTSeconds)
 {

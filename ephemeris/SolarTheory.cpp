@@ -5,19 +5,14 @@
 #include "ephemeris/NutationTheory.h"
 #include "ephemeris/PositionOptions.h"
 #include "ephemeris/TimeScales.h"
+#include "ephemeris/Vector3.h"
 
 #include <cmath>
 #include <span>
 
 namespace {
 
-constexpr double kAstronomicalUnitMetres = 149597870691.0;
 constexpr double kSecondsPerMetre = 3.3356409519815204e-9; // 1 / speed of light
-
-double Length(const double vector[3])
-{
-    return std::sqrt(vector[0] * vector[0] + vector[1] * vector[1] + vector[2] * vector[2]);
-}
 
 double SumSeries(std::span<const std::uint8_t> image, std::size_t firstTerm, std::size_t count, double millennia)
 {
