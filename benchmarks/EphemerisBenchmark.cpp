@@ -71,7 +71,8 @@ CObservation EclipseEpoch()
 
 // As the shadow geometry asks for it: a new theory object, one position with
 // light time, nutation and the equatorial rotation.
-void MoonPosition(benchmark::State& state)
+template <typename Theory>
+void Position(benchmark::State& state)
 {
     if (!Data().Available()) {
         state.SkipWithError("published series not found in " UMBRANT_SOURCES_DIR);
@@ -81,29 +82,13 @@ void MoonPosition(benchmark::State& state)
     CTimeTerms terms;
     ComputeTimeTerms(observation, terms);
     for (auto _ : state) {
-        double moon[3];
-        CLunarTheory(Data().Directory()).ComputePosition(observation, terms, kAllPositionOptions, moon);
-        benchmark::DoNotOptimize(moon);
+        double position[3];
+        Theory(Data().Directory()).ComputePosition(observation, terms, kAllPositionOptions, position);
+        benchmark::DoNotOptimize(position);
     }
 }
-BENCHMARK(MoonPosition)->Unit(benchmark::kMillisecond);
-
-void SunPosition(benchmark::State& state)
-{
-    if (!Data().Available()) {
-        state.SkipWithError("published series not found in " UMBRANT_SOURCES_DIR);
-        return;
-    }
-    const CObservation observation = EclipseEpoch();
-    CTimeTerms terms;
-    ComputeTimeTerms(observation, terms);
-    for (auto _ : state) {
-        double sun[3];
-        CSolarTheory(Data().Directory()).ComputePosition(observation, terms, kAllPositionOptions, sun);
-        benchmark::DoNotOptimize(sun);
-    }
-}
-BENCHMARK(SunPosition)->Unit(benchmark::kMillisecond);
+BENCHMARK(Position<CLunarTheory>)->Name("MoonPosition")->Unit(benchmark::kMillisecond);
+BENCHMARK(Position<CSolarTheory>)->Name("SunPosition")->Unit(benchmark::kMillisecond);
 
 void ConvertNutationVsopAndElp(benchmark::State& state)
 {

@@ -42,35 +42,33 @@ ElpMainTerm ParseMainLine(std::string_view line)
     return term;
 }
 
+// Phase (degrees in the text, radians stored), amplitude and period stand in
+// three fields of the same width, from phaseColumn on.
+template <typename Term>
+Term ParsePeriodicLine(std::string_view line, int firstMultiplierColumn, int phaseColumn)
+{
+    Term term;
+    ParseMultipliers(line, firstMultiplierColumn, term.multipliers);
+    term.phase = ParseDegreesAsRadians(ColumnField(line, phaseColumn, kRealWidth));
+    term.amplitude = ParseReal(ColumnField(line, phaseColumn + 10, kRealWidth));
+    term.period = ParseReal(ColumnField(line, phaseColumn + 20, kRealWidth));
+    return term;
+}
+
 ElpFigureTerm ParseFigureLine(std::string_view line)
 {
-    ElpFigureTerm term;
-    ParseMultipliers(line, 0, term.multipliers);
-    term.phase = ParseDegreesAsRadians(ColumnField(line, 16, kRealWidth));
-    term.amplitude = ParseReal(ColumnField(line, 26, kRealWidth));
-    term.period = ParseReal(ColumnField(line, 36, kRealWidth));
-    return term;
+    return ParsePeriodicLine<ElpFigureTerm>(line, 0, 16);
 }
 
 ElpPlanetaryTerm ParsePlanetaryLine(std::string_view line)
 {
-    ElpPlanetaryTerm term;
-    ParseMultipliers(line, 0, term.multipliers);
-    term.phase = ParseDegreesAsRadians(ColumnField(line, 34, kRealWidth));
-    term.amplitude = ParseReal(ColumnField(line, 44, kRealWidth));
-    term.period = ParseReal(ColumnField(line, 54, kRealWidth));
-    return term;
+    return ParsePeriodicLine<ElpPlanetaryTerm>(line, 0, 34);
 }
 
 // The first integer column (the multiplier of zeta, always 0 here) is not kept.
 ElpMinorTerm ParseMinorLine(std::string_view line)
 {
-    ElpMinorTerm term;
-    ParseMultipliers(line, 3, term.multipliers);
-    term.phase = ParseDegreesAsRadians(ColumnField(line, 16, kRealWidth));
-    term.amplitude = ParseReal(ColumnField(line, 26, kRealWidth));
-    term.period = ParseReal(ColumnField(line, 36, kRealWidth));
-    return term;
+    return ParsePeriodicLine<ElpMinorTerm>(line, 3, 16);
 }
 
 void StoreParsedLine(int series, std::string_view line, std::span<std::uint8_t> region)
