@@ -1,6 +1,7 @@
 #include "eclipse/EclipseGeometry.h"
 #include "eclipse/ShadowPlacement.h"
 #include "ephemeris/TimeScales.h"
+#include "tests/Epochs.h"
 
 #include <gtest/gtest.h>
 
@@ -29,16 +30,7 @@ bool HaveEphemerisData()
 
 CObservation Instant(int day, int hour, int minute, float second, float deltaT)
 {
-    CObservation observation;
-    observation.m_day = day;
-    observation.m_month = 3;
-    observation.m_year = 2006;
-    observation.m_hour = hour;
-    observation.m_minute = minute;
-    observation.m_second = second;
-    observation.m_deltaTAuto = false;
-    observation.m_deltaT = deltaT;
-    return observation;
+    return UtEpoch(day, 3, 2006, hour, minute, second, deltaT);
 }
 
 CEclipseGeometry GeometryAt(const CObservation& observation)

@@ -5,6 +5,7 @@
 #include "datafiles/RecordImage.h"
 #include "ephemeris/TimeScales.h"
 
+#include "tests/Epochs.h"
 #include "tests/TestDirectory.h"
 
 #include <gtest/gtest.h>
@@ -74,16 +75,7 @@ inline std::string PublishedSeriesDirectory()
 // Delta T given as 64.9 s.
 inline CObservation EclipseEpoch()
 {
-    CObservation observation;
-    observation.m_day = 29;
-    observation.m_month = 3;
-    observation.m_year = 2006;
-    observation.m_hour = 10;
-    observation.m_minute = 11;
-    observation.m_second = 17.9f;
-    observation.m_deltaTAuto = false;
-    observation.m_deltaT = 64.9f;
-    return observation;
+    return UtEpoch(29, 3, 2006, 10, 11, 17.9f, 64.9f);
 }
 
 inline CTimeTerms TermsOf(const CObservation& observation)

@@ -4,6 +4,8 @@
 #include "datafiles/FileException.h"
 #include "ephemeris/LunarTheory.h"
 #include "ephemeris/PositionOptions.h"
+#include "ephemeris/Vector3.h"
+#include "tests/Epochs.h"
 
 #include <cmath>
 
@@ -15,24 +17,10 @@ constexpr double kDistanceAmplitude = 385000.0;
 // 385000 km less (2/3) A delta-nu, delta-nu = 0.55604" / 1732559343.73604".
 constexpr double kCorrectedDistanceAmplitude = 385000.0 - 2.0 / 3.0 * 385000.0 * 3.209356158623529e-10;
 
-double Length(const double vector[3])
-{
-    return std::sqrt(vector[0] * vector[0] + vector[1] * vector[1] + vector[2] * vector[2]);
-}
-
 // 1 January 2000, 12:00 with Delta T 0: the time argument is 0.
 CObservation J2000()
 {
-    CObservation observation;
-    observation.m_day = 1;
-    observation.m_month = 1;
-    observation.m_year = 2000;
-    observation.m_hour = 12;
-    observation.m_minute = 0;
-    observation.m_second = 0.0f;
-    observation.m_deltaTAuto = false;
-    observation.m_deltaT = 0.0f;
-    return observation;
+    return UtEpoch(1, 1, 2000, 12, 0, 0.0f, 0.0f);
 }
 
 class LunarTheoryTest : public SyntheticImageTest {

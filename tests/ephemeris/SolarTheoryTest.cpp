@@ -4,6 +4,7 @@
 #include "datafiles/VsopImage.h"
 #include "ephemeris/PositionOptions.h"
 #include "ephemeris/SolarTheory.h"
+#include "ephemeris/Vector3.h"
 
 #include <cmath>
 #include <cstdio>
@@ -32,11 +33,6 @@ std::vector<CheckPosition> ReadCheckFile(const std::string& path)
         }
     }
     return positions;
-}
-
-double Length(const double vector[3])
-{
-    return std::sqrt(vector[0] * vector[0] + vector[1] * vector[1] + vector[2] * vector[2]);
 }
 
 class SolarTheoryTest : public SyntheticImageTest {

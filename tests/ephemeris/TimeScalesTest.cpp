@@ -1,4 +1,5 @@
 #include "ephemeris/TimeScales.h"
+#include "tests/Epochs.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +10,7 @@ namespace {
 
 CObservation Epoch(int day, int month, int year, int hour = 0, int minute = 0, float second = 0.0f)
 {
-    CObservation observation;
-    observation.m_day = day;
-    observation.m_month = month;
-    observation.m_year = year;
-    observation.m_hour = hour;
-    observation.m_minute = minute;
-    observation.m_second = second;
-    return observation;
+    return UtEpoch(day, month, year, hour, minute, second, std::nullopt);
 }
 
 CTimeTerms TermsOf(const CObservation& observation)
