@@ -3,7 +3,7 @@
 #include "app/DialogFields.h"
 #include "app/DigitsEdit.h"
 #include "app/SpinButtons.h"
-#include "app/model/Observation.h"
+#include "model/Observation.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

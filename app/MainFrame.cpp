@@ -8,7 +8,6 @@
 #include "app/ToolBarIcons.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
-#include "app/model/Messages.h"
 #include "datafiles/ProgramDirectory.h"
 
 #include <QApplication>
@@ -490,7 +489,7 @@ void CMainFrame::RunConversion(ConversionStatus (*converter)(const std::string&)
         const CWaitCursor waiting;
         status = converter(m_dataDirectory);
     }
-    m_presenter(this, QMessageBox::Warning, kProgramName, QString::fromUtf8(ConversionMessage(status)));
+    m_presenter(this, QMessageBox::Warning, kProgramName, ConversionMessage(status));
 }
 
 void CMainFrame::OnViewStatusBar()

@@ -2,7 +2,7 @@
 
 #include "app/DialogFields.h"
 #include "app/DigitsEdit.h"
-#include "app/model/Observation.h"
+#include "model/Observation.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/EclipseMap.h"
+#include "model/EclipseMap.h"
 
 #include <QObject>
 #include <QString>

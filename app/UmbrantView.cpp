@@ -2,8 +2,8 @@
 
 #include "app/GestureCursors.h"
 #include "app/UmbrantDoc.h"
+#include "app/ViewMessages.h"
 #include "datafiles/ProgramDirectory.h"
-#include "map/Trace.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/PainterSurface.h"
 
@@ -21,7 +21,7 @@ DevicePoint ToDevicePoint(QPoint point)
 } // namespace
 
 CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
-    : QWidget(parent), m_document(document), m_trace(::Trace), m_dataDirectory(GetDataDirectory())
+    : QWidget(parent), m_document(document), m_dataDirectory(GetDataDirectory())
 {
     // Moves must reach the view with no button held, for the click-move-click gesture.
     setMouseTracking(true);
@@ -85,9 +85,13 @@ void CUmbrantView::Trace()
     }
     ++m_traceCount;
     try {
-        QPainter painter(&m_picture);
-        CPainterSurface surface(painter, width(), height());
-        m_trace(surface, m_document.m_map, m_dataDirectory);
+        if (m_trace) {
+            QPainter painter(&m_picture);
+            CPainterSurface surface(painter, width(), height());
+            m_trace(surface, m_document.m_map, m_dataDirectory);
+        } else {
+            m_renderer.Render(m_picture, m_document.m_map, m_dataDirectory, width(), height());
+        }
     } catch (...) {
         update();
         throw;

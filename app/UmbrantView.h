@@ -2,6 +2,7 @@
 
 #include "app/UserMessages.h"
 #include "map/DrawingSurface.h"
+#include "map/qt/MapRenderer.h"
 
 #include <QCursor>
 #include <QImage>
@@ -32,6 +33,7 @@ public:
     explicit CUmbrantView(CUmbrantDoc& document, QWidget* parent = nullptr);
 
     void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
+    // Draws through trace instead of the map renderer (tests).
     void SetTraceFunction(TraceFunction trace) { m_trace = std::move(trace); }
     void SetDataDirectory(std::string dataDirectory) { m_dataDirectory = std::move(dataDirectory); }
     const std::string& DataDirectory() const { return m_dataDirectory; }
@@ -84,7 +86,8 @@ private:
 
     CUmbrantDoc& m_document;
     MessagePresenter m_presenter = ShowMessageBox;
-    TraceFunction m_trace;
+    TraceFunction m_trace;  // none: the map renderer
+    CMapRenderer m_renderer;
     std::string m_dataDirectory;
     QImage m_picture;
     int m_traceCount = 0;

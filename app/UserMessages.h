@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datafiles/Converters.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -19,6 +21,9 @@ void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& capt
 
 // The program's name, the caption of its own message boxes.
 inline const QString kProgramName = QStringLiteral("Umbrant");
+
+// The end message of a conversion.
+QString ConversionMessage(ConversionStatus status);
 
 // The text of the report of a command that an error ended; a file error names the file.
 QString DescribeFailure(const std::exception& error);

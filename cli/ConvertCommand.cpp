@@ -1,4 +1,4 @@
-#include "app/model/Messages.h"
+#include "datafiles/Converters.h"
 #include "cli/CommandRegistry.h"
 #include "cli/ConverterRegistry.h"
 #include "cli/DataOption.h"
@@ -13,6 +13,12 @@ std::vector<ConverterEntry>& Converters()
 }
 
 namespace {
+
+// The program's end messages of a conversion, as the desktop shows them.
+const char* ConversionMessage(ConversionStatus status)
+{
+    return status == ConversionStatus::Completed ? "Opération terminée" : "Une erreur s'est produite durant la conversion";
+}
 
 std::vector<ConverterEntry> Selected(const std::string& what)
 {

@@ -1,11 +1,10 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
-#include "datafiles/TextFields.h"
-#include "ephemeris/LunarTheory.h"
-#include "ephemeris/NutationTheory.h"
+#include "core/Units.h"
+#include "ephemeris/EphemerisSeries.h"
+#include "ephemeris/EpochPositions.h"
 #include "ephemeris/PositionOptions.h"
-#include "ephemeris/SolarTheory.h"
 #include "ephemeris/TimeScales.h"
 
 #include <cmath>
@@ -64,13 +63,14 @@ int RunEphemeris(const CommandArguments& arguments)
     CTimeTerms terms;
     ComputeTimeTerms(observation, terms);
 
+    const std::shared_ptr<const EphemerisSeries> series = LoadEphemerisSeries(dataDirectory);
     double sun[3];
-    CSolarTheory(dataDirectory).ComputePosition(observation, terms, kAllPositionOptions, sun);
+    ToArray(SunAtEpoch(*series, observation, kAllPositionOptions), sun);
     double moon[3];
-    CLunarTheory(dataDirectory).ComputePosition(observation, terms, kAllPositionOptions, moon);
-    float nutationInLongitude = 0.0f;
-    float nutationInObliquity = 0.0f;
-    CNutationTheory(dataDirectory).ComputeNutation(observation, terms, nutationInLongitude, nutationInObliquity);
+    ToArray(MoonAtEpoch(*series, observation, kAllPositionOptions), moon);
+    const NutationAngles nutation = SumNutation(*series->nutation, kCenturiesPerMillennium * terms.m_millennia2000TT);
+    const float nutationInLongitude = nutation.longitude;
+    const float nutationInObliquity = nutation.obliquity;
 
     std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", observation.m_year,
                 observation.m_month, observation.m_day, observation.m_hour, observation.m_minute,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/Observation.h"
+#include "model/Observation.h"
 #include "cli/CommandRegistry.h"
 
 // The epoch of a command: the defaults of a new document, changed by

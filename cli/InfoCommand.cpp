@@ -1,4 +1,4 @@
-#include "app/model/EclipseMap.h"
+#include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
 #include "ephemeris/TimeScales.h"
 

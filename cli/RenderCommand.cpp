@@ -1,4 +1,4 @@
-#include "app/model/EclipseMap.h"
+#include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
@@ -108,9 +108,7 @@ OptionReader TakeEpochOptions(OptionReader& options)
 void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
 {
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
-        std::string message = std::string(kZoomInRefusedCaption) + ": " + kZoomRefusedText;
-        message[message.find('\n')] = ' ';
-        throw std::runtime_error(message);
+        throw std::runtime_error("Fonction Zoom+ impossible: Les points origine et extrémité ont la même abscisse ou ordonnée");
     }
 }
 

@@ -1,10 +1,10 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
-#include "datafiles/TextFields.h"
-#include "eclipse/EclipseGeometry.h"
+#include "core/Units.h"
+#include "eclipse/EpochShadow.h"
 #include "eclipse/ShadowPlacement.h"
-#include "ephemeris/TimeScales.h"
+#include "ephemeris/EphemerisSeries.h"
 
 #include <cmath>
 #include <cstdio>
@@ -27,19 +27,22 @@ struct ShadowReport {
 
 ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory)
 {
+    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), observation);
     ShadowReport report;
     report.observation = observation;
-    ComputeTimeTerms(observation, report.terms);
-    const CEclipseGeometry geometry(observation, report.terms, dataDirectory);
-    geometry.ComputeShadowOutlines(report.axisHit, report.axisPoint, report.umbra, report.penumbra);
-    report.axisDeclination = std::asin(geometry.m_sinAxisDeclination) * kRadiansToDegrees;
-    report.axisHourAngle = std::fmod(geometry.m_axisHourAngle * kRadiansToDegrees, 360.0);
+    report.terms = shadow.terms;
+    report.axisHit = shadow.outlines.axisHit;
+    report.axisPoint = shadow.outlines.axisPoint;
+    report.umbra = shadow.outlines.umbra;
+    report.penumbra = shadow.outlines.penumbra;
+    report.axisDeclination = shadow.axisDeclination * kRadiansToDegrees;
+    report.axisHourAngle = std::fmod(shadow.axisHourAngle * kRadiansToDegrees, 360.0);
     if (report.axisHourAngle < 0.0) {
         report.axisHourAngle += 360.0;
     }
-    report.moonX = geometry.m_moonX;
-    report.moonY = geometry.m_moonY;
-    report.moonZ = geometry.m_moonZ;
+    report.moonX = shadow.moonX;
+    report.moonY = shadow.moonY;
+    report.moonZ = shadow.moonZ;
     return report;
 }
 

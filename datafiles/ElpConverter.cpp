@@ -1,3 +1,4 @@
+#include "core/Units.h"
 #include "datafiles/Converters.h"
 #include "datafiles/ElpImage.h"
 #include "datafiles/FileException.h"

@@ -10,16 +10,11 @@
 
 namespace {
 
-std::string SystemCause(const char* what)
-{
-    return std::string(what) + ": " + std::strerror(errno);
-}
-
 std::FILE* OpenForReading(const std::string& path)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
-        throw CFileException(path, SystemCause("cannot open"));
+        throw CFileException(path, FileErrorKind::Open, errno);
     }
     return file;
 }
@@ -41,7 +36,7 @@ bool CTextFile::ReadString(std::string& line)
         line.push_back(static_cast<char>(character));
     }
     if (std::ferror(m_file.get()) != 0) {
-        throw CFileException(m_path, "read error");
+        throw CFileException(m_path, FileErrorKind::Read, errno);
     }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
@@ -55,7 +50,7 @@ std::size_t CBinaryFile::Read(void* buffer, std::size_t size)
 {
     const std::size_t delivered = std::fread(buffer, 1, size, m_file.get());
     if (delivered < size && std::ferror(m_file.get()) != 0) {
-        throw CFileException(m_path, "read error");
+        throw CFileException(m_path, FileErrorKind::Read, errno);
     }
     return delivered;
 }
@@ -66,7 +61,7 @@ std::vector<std::uint8_t> ReadFileImage(const std::string& path, std::size_t exp
     std::vector<std::uint8_t> image(expectedSize);
     const std::size_t delivered = file.Read(image.data(), expectedSize);
     if (delivered != expectedSize) {
-        throw CFileException(path, std::to_string(delivered) + " bytes, expected " + std::to_string(expectedSize));
+        throw CFileException(path, delivered, expectedSize);
     }
     return image;
 }
@@ -88,7 +83,7 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     std::string temporary = path + ".XXXXXX";
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) {
-        throw CFileException(path, SystemCause("cannot create"));
+        throw CFileException(path, FileErrorKind::Create, errno);
     }
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -97,22 +92,25 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
             continue;
         }
         if (result <= 0) {
-            const std::string cause = SystemCause("cannot write");
+            const int error = result < 0 ? errno : ENOSPC;
             ::close(descriptor);
             ::unlink(temporary.c_str());
-            throw CFileException(path, cause);
+            throw CFileException(path, FileErrorKind::Write, error);
         }
         written += static_cast<std::size_t>(result);
     }
     ::fchmod(descriptor, 0644); // mkstemp creates 0600; data files are for everyone to read
-    if (::fsync(descriptor) != 0 || ::close(descriptor) != 0) {
-        const std::string cause = SystemCause("cannot write");
+    // Closed whatever fsync says, so that a failed sync does not leak it.
+    const int syncError = ::fsync(descriptor) == 0 ? 0 : errno;
+    const int closeError = ::close(descriptor) == 0 ? 0 : errno;
+    if (syncError != 0 || closeError != 0) {
+        const int error = syncError != 0 ? syncError : closeError;
         ::unlink(temporary.c_str());
-        throw CFileException(path, cause);
+        throw CFileException(path, FileErrorKind::Write, error);
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string cause = SystemCause("cannot replace");
+        const int error = errno;
         ::unlink(temporary.c_str());
-        throw CFileException(path, cause);
+        throw CFileException(path, FileErrorKind::Replace, error);
     }
 }

@@ -27,7 +27,3 @@ std::int8_t ParseInt8(std::string_view field);
 // optional exponent; 0.0 when nothing is readable. The separator is always
 // ".", whatever the process locale.
 double ParseReal(std::string_view field);
-
-// The program-wide degree-to-radian factor.
-inline constexpr double kDegreesToRadians = 0.017453292519943295;
-inline constexpr double kRadiansToDegrees = 57.29577951308232;

@@ -1,15 +1,25 @@
 #pragma once
 
-#include "app/model/Observation.h"
-#include "app/model/TimeTerms.h"
+#include "model/Observation.h"
+#include "model/TimeTerms.h"
 #include "eclipse/GeoPointArray.h"
-#include "ephemeris/Vector3.h"
+#include "core/Units.h"
+#include "core/Vector3.h"
 
 #include <string>
 
-// The geometry of the Moon's shadow at one instant: the geocentric Sun and
-// Moon, the shadow axis and the fundamental plane (through the Earth's centre,
-// perpendicular to the axis), and where the shadow cones meet the Earth.
+struct EphemerisSeries;
+struct ShadowOutlines;
+
+// The geometry of the Moon's shadow at one of the document's epochs: the
+// geocentric Sun and Moon, the shadow axis and the fundamental plane (through
+// the Earth's centre, perpendicular to the axis), and where the shadow cones
+// meet the Earth. The positions come with the document's own arithmetic
+// (ephemeris/EpochPositions.h) and the hour angle from the sidereal time at
+// UT + Delta T, so that maps stay as they always were; ElementsAt
+// (BesselianElements.h) computes the same shadow at an Instant.
+//
+// Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.3.
 //
 // Vectors are geocentric, rectangular, referred to the true equator and
 // equinox of date (x toward the equinox, z toward the north celestial pole).
@@ -21,6 +31,8 @@ public:
     // "VSOP87.dat" and "Nutation.dat" and ends with a separator. A missing or
     // short data file raises CFileException.
     CEclipseGeometry(const CObservation& observation, const CTimeTerms& terms, const std::string& dataDirectory);
+    // The same from the series already loaded; terms are computed here.
+    CEclipseGeometry(const CObservation& observation, const EphemerisSeries& series);
 
     // Fills every result for the given observation (Universal Time, Delta T as
     // the observation says); the object's own observation is not changed.
@@ -44,6 +56,9 @@ public:
     // outline (one per 0.05 degree, at most 7200 points). Empties both lists first.
     void ComputeShadowOutlines(bool& axisHit, ShadowPoint& axisPoint, CGeoPointArray& umbra,
                                CGeoPointArray& penumbra) const;
+    // The same as one value, with the Delta T of the computation as the
+    // seconds by which the map turns the outlines back (ShadowPlacement.h).
+    ShadowOutlines Outlines() const;
 
     CObservation m_observation;
     CTimeTerms m_terms;
@@ -64,9 +79,10 @@ public:
     double m_sunPositionAu[3] = {};     // au, as the solar theory gives it
     double m_sinAxisDeclination = 0.0;
     double m_cosAxisDeclination = 0.0;
-};
 
-inline constexpr double kEarthEquatorialRadiusMetres = 6378140.0;
-inline constexpr double kEarthPolarRatio = 0.9966471868221031;
-inline constexpr double kMoonRadiusMetres = 1738090.6155858801;
-inline constexpr double kSunRadiusMetres = 6.96e8;
+private:
+    // Everything that follows from the two positions and the time terms.
+    void ComputeGeometry(const CTimeTerms& terms);
+
+    float m_deltaTOfComputation = 0.0f;
+};

@@ -1,6 +1,6 @@
 #include "eclipse/ShadowPlacement.h"
 
-#include "datafiles/TextFields.h"
+#include "core/Units.h"
 
 #include <cmath>
 

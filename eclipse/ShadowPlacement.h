@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/Units.h"
 #include "eclipse/GeoPointArray.h"
 
-// The sidereal time of the geometry is taken at UT + Delta T; turning the
-// shadow back by the Earth's rotation during Delta T places it for the
-// Universal Time the user entered.
-inline constexpr double kEarthRotationDegreesPerSecond = 0.004178075;
+// The sidereal time of the document's geometry is taken at UT + Delta T;
+// turning the shadow back by the Earth's rotation during Delta T
+// (kEarthRotationDegreesPerSecond) places it for the Universal Time the user
+// entered. Shadows computed from Besselian elements turn back by 0 s.
 
 // Longitude of a shadow point as the map places it, radians, east positive,
 // not reduced. Given: the west-positive longitude from the geometry (radians)

@@ -1,13 +1,17 @@
 #pragma once
 
-#include "app/model/Observation.h"
-#include "app/model/TimeTerms.h"
 #include "datafiles/ImageCache.h"
+#include "ephemeris/LunarSeries.h"
+#include "model/Observation.h"
+#include "model/TimeTerms.h"
 
 #include <array>
 #include <string>
 
-// The Moon from the 36 series of the lunar theory ELP 2000-82B.
+// The Moon from the 36 series of the lunar theory ELP 2000-82B, for the
+// document's epochs: the light time is taken off the epoch's single-precision
+// seconds, as the maps were always computed (MoonAt in ephemeris/Ephemeris.h
+// takes an Instant).
 class CLunarTheory {
 public:
     // Reads dataDirectory + "Elp2000.dat" (dataDirectory ends with "/"); the
@@ -25,10 +29,6 @@ public:
     //                        NUTATION, of the fixed equinox J2000 without)
     void ComputePosition(CObservation observation, CTimeTerms terms, int options, double position[3]);
 
-    // Recomputes the own time terms, the powers of time and the fundamental
-    // arguments (radians) for the own observation.
-    void ComputeArguments();
-
     // Of the last position: ecliptic longitude and latitude (radians) and
     // distance (km), and the ecliptic rectangular vector (km).
     double Longitude() const { return m_longitude; }
@@ -37,26 +37,8 @@ public:
     const std::array<double, 3>& Ecliptic() const { return m_ecliptic; }
 
 private:
-    double SumSeries(int series) const;
-    double SumMainProblem(int series) const;
-    // Longitude, latitude or distance (coordinate 0, 1 or 2) from the sums of
-    // its twelve series, before the mean longitude or scale is applied.
-    static double CombineSeries(const std::array<double, 37>& sums, int coordinate, double t);
-    double DistanceFromSeries() const;
-    void ComputeLongitudeLatitudeDistance();
-
-    CObservation m_observation;
-    CTimeTerms m_terms;
     std::string m_dataDirectory;
     DataImage m_image;
-
-    std::array<double, 5> m_powers = {};          // t^0 .. t^4, t in Julian centuries TT from J2000
-    double m_meanLongitude = 0.0;                 // W1 to degree 4
-    std::array<double, 4> m_delaunay = {};        // D, l', l, F to degree 4 (main problem)
-    std::array<double, 5> m_figureArguments = {}; // zeta, D, l', l, F to degree 1
-    std::array<double, 11> m_planetaryArguments1 = {}; // Me, V, T, Ma, J, S, U, N, D, l, F
-    std::array<double, 11> m_planetaryArguments2 = {}; // Me, V, T, Ma, J, S, U, D, l', l, F
-    std::array<double, 4> m_minorArguments = {};  // D, l', l, F to degree 1
 
     double m_longitude = 0.0; // V, radians
     double m_latitude = 0.0;  // U, radians

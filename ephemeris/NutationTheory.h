@@ -1,12 +1,15 @@
 #pragma once
 
-#include "app/model/Observation.h"
-#include "app/model/TimeTerms.h"
+#include "model/Observation.h"
+#include "model/TimeTerms.h"
 #include "datafiles/ImageCache.h"
+#include "ephemeris/EpochPositions.h"
+#include "ephemeris/Nutation.h"
 
 #include <string>
 
-// The IAU 1980 theory of nutation, from the 106 terms of "Nutation.dat".
+// The IAU 1980 theory of nutation, from the 106 terms of "Nutation.dat", for
+// the document's epochs (NutationAt in ephemeris/Ephemeris.h takes an Instant).
 class CNutationTheory {
 public:
     // Reads dataDirectory + "Nutation.dat" (dataDirectory ends with "/").
@@ -25,14 +28,6 @@ private:
     DataImage m_image;
 };
 
-// Mean obliquity of the ecliptic of date, radians.
-// Given: millennia2000TT  Julian millennia from J2000, dynamical time.
-double MeanObliquity(double millennia2000TT);
-
-// Rotation from ecliptic to equatorial rectangular coordinates of date.
-// Given:    ecliptic  (x, y, z) referred to the ecliptic and equinox of date, any unit
-//           length    the length of that vector, same unit
-//           obliquity radians (mean, or true when nutation is applied)
-// Returned: equatorial (x, y, z), same unit, x toward the equinox and z toward
-//           the celestial pole of date
-void EclipticToEquatorial(const double ecliptic[3], double length, double obliquity, double equatorial[3]);
+// The nutation of an epoch from dataDirectory's "Nutation.dat", read only
+// when a position asks for nutation.
+EpochNutation NutationReadOnDemand(const std::string& dataDirectory);

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "app/model/Observation.h"
-#include "app/model/TimeTerms.h"
 #include "datafiles/ImageCache.h"
+#include "model/Observation.h"
+#include "model/TimeTerms.h"
 
 #include <string>
 
 // The Sun from the VSOP87 series of the Earth (version C: heliocentric
-// rectangular coordinates, ecliptic and equinox of date).
+// rectangular coordinates, ecliptic and equinox of date), for the document's
+// epochs: the light time is taken off the epoch's single-precision seconds,
+// as the maps were always computed (SunAt in ephemeris/Ephemeris.h takes an
+// Instant).
 class CSolarTheory {
 public:
     // Reads dataDirectory + "VSOP87.dat" (dataDirectory ends with "/"); the
@@ -30,8 +33,6 @@ public:
     void ComputeHeliocentricEarth(double millennia2000TT, double earth[3]) const;
 
 private:
-    CObservation m_observation;
-    CTimeTerms m_terms;
     std::string m_dataDirectory;
     DataImage m_image;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/model/Observation.h"
-#include "app/model/TimeTerms.h"
+#include "model/Observation.h"
+#include "model/TimeTerms.h"
 
 // Time arguments of an epoch.
 // Given:    observation  civil date and Universal Time; Delta T automatic or given (s)
@@ -10,10 +10,22 @@
 //                        sidereal time (radians, [0, 2 pi)) at UT + Delta T
 // Notes:    dates of 1582 and earlier are Julian-calendar dates; impossible
 //           dates run on; nothing is rejected.
+// Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapters 7 and 12.
 void ComputeTimeTerms(const CObservation& observation, CTimeTerms& terms);
 
-// Julian Day at 0 h of a civil date (Julian calendar up to year 1582).
+// Julian Day at 0 h of a civil date (Julian calendar up to year 1582, the
+// Gregorian calendar from 1583 on).
+// Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7.
 double JulianDayAtMidnight(int day, int month, int year);
 
 // Automatic Delta T, seconds: 27.26 t^2 - 44.3, t in centuries from JD 2378496.5.
+// Reference: none published: the program's own parabola. It gives 64.7 s for
+//            2000 (observed 63.8 s) and departs from the observations before
+//            1900 and after 2020; ClassicDeltaTSeconds in core/DeltaT.h.
 double AutomaticDeltaT(double julianDay0);
+
+// Greenwich mean sidereal time, hours in [0, 24), by Newcomb's expression.
+// Given:    centuries1900  Julian centuries from 1900 January 0.5 to 0 h of the date
+//           hours          hours since 0 h of the date
+// Reference: Explanatory Supplement to the Astronomical Ephemeris (1961), 2C.
+double NewcombSiderealHours(double centuries1900, double hours);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/Viewport.h"
+#include "model/Viewport.h"
 #include "map/DrawingSurface.h"
 
 #include <optional>

@@ -3,33 +3,64 @@
 #include "datafiles/ImageCache.h"
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/ShorelineImage.h"
-#include "datafiles/TextFields.h"
-#include "map/BackgroundLayer.h"
-#include "map/CreditLayer.h"
-#include "map/GlobeLayer.h"
+#include "eclipse/EpochShadow.h"
+#include "ephemeris/EphemerisSeries.h"
 #include "map/MapColours.h"
-#include "map/PolylineLayer.h"
-#include "map/ShadowLayer.h"
-#include "map/ShorelineLayer.h"
+#include "map/layers/BackgroundLayer.h"
+#include "map/layers/CreditLayer.h"
+#include "map/layers/GlobeLayer.h"
+#include "map/layers/PolylineLayer.h"
+#include "map/layers/ShadowLayer.h"
+#include "map/layers/ShorelineLayer.h"
 
-#include <cmath>
+CMapTrace::CMapTrace(const std::string& dataDirectory)
+{
+    const DataImage shorelines = LoadCachedImage(JoinPath(dataDirectory, "gshhs_i.dat"), ShorelineLayout::kImageSize);
+    m_staticLayers.push_back(std::make_unique<CBackgroundLayer>());
+    m_staticLayers.push_back(std::make_unique<CGlobeLayer>());
+    m_staticLayers.push_back(std::make_unique<CShorelineLayer>(shorelines));
+    m_staticData.push_back(shorelines.get());
+    for (const auto& [layout, pen] : {std::pair(kBorderLayout, kBorderColour), std::pair(kRiverLayout, kRiverColour)}) {
+        if (DataImage lines = OptionalLineImage(dataDirectory, layout)) {
+            m_staticData.push_back(lines.get());
+            m_staticLayers.push_back(std::make_unique<CPolylineLayer>(std::move(lines), layout, pen));
+        } else {
+            m_staticData.push_back(nullptr);
+        }
+    }
+    m_dynamicLayers.push_back(std::make_unique<CShadowLayer>());
+    m_dynamicLayers.push_back(std::make_unique<CCreditLayer>());
+}
+
+void CMapTrace::DrawStatic(IDrawingSurface& surface, const MapFrame& frame) const
+{
+    for (const auto& layer : m_staticLayers) {
+        layer->Draw(surface, frame);
+    }
+}
+
+void CMapTrace::DrawDynamic(IDrawingSurface& surface, const MapFrame& frame) const
+{
+    for (const auto& layer : m_dynamicLayers) {
+        layer->Draw(surface, frame);
+    }
+}
+
+void CMapTrace::Draw(IDrawingSurface& surface, const MapFrame& frame) const
+{
+    DrawStatic(surface, frame);
+    DrawDynamic(surface, frame);
+}
+
+MapFrame FrameOf(const CEclipseMap& map, int width, int height, const ShadowOutlines* shadow)
+{
+    return MapFrame{map.m_viewport, map.m_observation.m_centre, width, height, shadow};
+}
 
 void Trace(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory)
 {
-    // Read before anything is painted: without shorelines the picture stays as it was.
-    const DataImage shorelines = LoadCachedImage(JoinPath(dataDirectory, "gshhs_i.dat"), ShorelineLayout::kImageSize);
-
-    const CViewport& viewport = map.m_viewport;
-    const CGeoPosition& centre = map.m_observation.m_centre;
-    FillBackground(surface);
-    FillGlobeDisk(surface, viewport.m_originX, viewport.m_originY, viewport.m_scale);
-    DrawLimb(surface, viewport.m_originX, viewport.m_originY, viewport.m_scale);
-    DrawShorelines(surface, shorelines, viewport, centre);
-    DrawPolylines(surface, dataDirectory, kBorderLayout, kBorderColour, viewport, centre);
-    DrawPolylines(surface, dataDirectory, kRiverLayout, kRiverColour, viewport, centre);
-
-    const double centreLatitude = centre.m_latitude * kDegreesToRadians;
-    DrawShadow(surface, map.m_observation, map.m_terms, dataDirectory, viewport, centre, std::sin(centreLatitude),
-               std::cos(centreLatitude));
-    DrawCredit(surface);
+    const CMapTrace trace(dataDirectory);
+    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
+    map.m_terms = shadow.terms;
+    trace.Draw(surface, FrameOf(map, surface.ClientWidth(), surface.ClientHeight(), &shadow.outlines));
 }

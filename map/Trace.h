@@ -1,14 +1,47 @@
 #pragma once
 
-#include "app/model/EclipseMap.h"
 #include "map/DrawingSurface.h"
+#include "map/MapFrame.h"
+#include "map/MapLayer.h"
+#include "model/EclipseMap.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
-// Draws the whole map of the document on the surface, layer by layer: sky,
-// globe disk and limb, shorelines, borders, rivers, shadow, credit text.
-// Refreshes map.m_terms and changes nothing else in the document.
-// dataDirectory ends with a separator. A missing or bad "gshhs_i.dat" or
-// ephemeris file raises CFileException (for "gshhs_i.dat" before anything is
-// drawn); a missing border or river file only leaves that layer out.
+struct ShadowOutlines;
+
+// The map's layers in the order they are drawn: first the static ones (sky,
+// globe disk and limb, shorelines, borders, rivers), which depend only on the
+// viewport, the centre and the client size, then the dynamic ones (the
+// shadow, the credit text), which a new instant redraws over them.
+class CMapTrace {
+public:
+    // The layers of the data in dataDirectory (ending with a separator). A
+    // missing or bad "gshhs_i.dat" raises CFileException; a missing border
+    // or river file only leaves its layer out.
+    explicit CMapTrace(const std::string& dataDirectory);
+
+    void DrawStatic(IDrawingSurface& surface, const MapFrame& frame) const;
+    void DrawDynamic(IDrawingSurface& surface, const MapFrame& frame) const;
+    void Draw(IDrawingSurface& surface, const MapFrame& frame) const;
+
+    // The data the static layers draw: equal when they would draw the same.
+    const std::vector<const void*>& StaticData() const { return m_staticData; }
+
+private:
+    std::vector<std::unique_ptr<const IMapLayer>> m_staticLayers;
+    std::vector<std::unique_ptr<const IMapLayer>> m_dynamicLayers;
+    std::vector<const void*> m_staticData;
+};
+
+// The frame of the document's map for a client of width x height.
+MapFrame FrameOf(const CEclipseMap& map, int width, int height, const ShadowOutlines* shadow);
+
+// Draws the whole map of the document on the surface, layer by layer, with
+// the shadow at the document's epoch. Refreshes map.m_terms and changes
+// nothing else in the document. dataDirectory ends with a separator. A
+// missing or bad "gshhs_i.dat" or ephemeris file raises CFileException
+// before anything is drawn; a missing border or river file only leaves that
+// layer out.
 void Trace(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory);

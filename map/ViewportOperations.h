@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/EclipseMap.h"
+#include "model/EclipseMap.h"
 #include "map/DrawingSurface.h"
 
 // The operations that change the document's viewport. The callers (the view,
@@ -20,8 +20,3 @@ ZoomResult ZoomIn(CEclipseMap& map, DevicePoint start, DevicePoint end);
 ZoomResult ZoomOut(CEclipseMap& map, DevicePoint start, DevicePoint end);
 // Moves the map by end - start. Never refused.
 void Translate(CEclipseMap& map, DevicePoint start, DevicePoint end);
-
-// The message of a refused zoom, and the captions of its message box.
-inline constexpr const char* kZoomRefusedText = "Les points origine et extrémité ont\nla même abscisse ou ordonnée";
-inline constexpr const char* kZoomInRefusedCaption = "Fonction Zoom+ impossible";
-inline constexpr const char* kZoomOutRefusedCaption = "Fonction Zoom- impossible";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/model/Observation.h"
+#include "model/Observation.h"
 
 #include <optional>
 

@@ -2,6 +2,9 @@
 
 #include <QGuiApplication>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 QColor ToQColor(RgbColour colour)
@@ -20,6 +23,42 @@ QPen PixelPen(RgbColour colour)
 }
 
 constexpr RgbColour kOutlineColour{0, 0, 0};
+
+// A coordinate that the integer path can take exactly.
+bool IsIntegral(double value)
+{
+    constexpr double kLowest = std::numeric_limits<int>::min();
+    constexpr double kHighest = std::numeric_limits<int>::max();
+    return value >= kLowest && value <= kHighest && std::trunc(value) == value;
+}
+
+QPoint ToQPoint(MapPoint point)
+{
+    return QPoint(static_cast<int>(point.x), static_cast<int>(point.y));
+}
+
+// Restores the painter's base-map state after a styled drawing.
+class StyledDrawing {
+public:
+    explicit StyledDrawing(QPainter& painter) : m_painter(painter)
+    {
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::Antialiasing, true);
+    }
+    ~StyledDrawing() { m_painter.restore(); }
+    StyledDrawing(const StyledDrawing&) = delete;
+    StyledDrawing& operator=(const StyledDrawing&) = delete;
+
+private:
+    QPainter& m_painter;
+};
+
+QColor Translucent(RgbColour colour, double opacity)
+{
+    QColor result = ToQColor(colour);
+    result.setAlphaF(static_cast<float>(std::clamp(opacity, 0.0, 1.0)));
+    return result;
+}
 
 } // namespace
 
@@ -69,15 +108,44 @@ const QPolygon& CPainterSurface::ToPolygon(std::span<const DevicePoint> points)
     return m_polygon;
 }
 
-void CPainterSurface::FillRectangle(int left, int top, int right, int bottom, RgbColour fill)
+bool CPainterSurface::ToIntegerPolygon(std::span<const MapPoint> points)
 {
-    if (right <= left || bottom <= top) {
+    m_polygon.resize(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (!IsIntegral(points[i].x) || !IsIntegral(points[i].y)) {
+            return false;
+        }
+        m_polygon[static_cast<qsizetype>(i)] = ToQPoint(points[i]);
+    }
+    return true;
+}
+
+const QPolygonF& CPainterSurface::ToPolygonF(std::span<const MapPoint> points)
+{
+    m_polygonF.resize(static_cast<qsizetype>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        m_polygonF[static_cast<qsizetype>(i)] = QPointF(points[i].x, points[i].y);
+    }
+    return m_polygonF;
+}
+
+void CPainterSurface::FillRectangle(double left, double top, double right, double bottom, RgbColour fill)
+{
+    if (!(right > left && bottom > top)) {
         return;
     }
-    m_painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(fill));
     SelectPen(kOutlineColour);
     SelectBrush(std::nullopt);
-    m_painter.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    if (IsIntegral(left) && IsIntegral(top) && IsIntegral(right - left) && IsIntegral(bottom - top)) {
+        const QRect rectangle(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                              static_cast<int>(bottom - top));
+        m_painter.fillRect(rectangle, ToQColor(fill));
+        m_painter.drawRect(rectangle.adjusted(0, 0, -1, -1));
+        return;
+    }
+    const QRectF rectangle(left, top, right - left, bottom - top);
+    m_painter.fillRect(rectangle, ToQColor(fill));
+    m_painter.drawRect(rectangle);
 }
 
 void CPainterSurface::FillPolygon(std::span<const DevicePoint> points, RgbColour fill)
@@ -90,6 +158,20 @@ void CPainterSurface::FillPolygon(std::span<const DevicePoint> points, RgbColour
     m_painter.drawPolygon(ToPolygon(points), Qt::OddEvenFill);
 }
 
+void CPainterSurface::FillPolygon(std::span<const MapPoint> points, RgbColour fill)
+{
+    if (points.empty()) {
+        return;
+    }
+    SelectPen(kOutlineColour);
+    SelectBrush(fill);
+    if (ToIntegerPolygon(points)) {
+        m_painter.drawPolygon(m_polygon, Qt::OddEvenFill);
+    } else {
+        m_painter.drawPolygon(ToPolygonF(points), Qt::OddEvenFill);
+    }
+}
+
 void CPainterSurface::DrawPolyline(std::span<const DevicePoint> points, RgbColour pen)
 {
     if (points.size() < 2) {
@@ -99,26 +181,47 @@ void CPainterSurface::DrawPolyline(std::span<const DevicePoint> points, RgbColou
     m_painter.drawPolyline(ToPolygon(points));
 }
 
-void CPainterSurface::DrawLine(DevicePoint start, DevicePoint end, RgbColour pen)
+void CPainterSurface::DrawPolyline(std::span<const MapPoint> points, RgbColour pen)
+{
+    if (points.size() < 2) {
+        return;
+    }
+    SelectPen(pen);
+    if (ToIntegerPolygon(points)) {
+        m_painter.drawPolyline(m_polygon);
+    } else {
+        m_painter.drawPolyline(ToPolygonF(points));
+    }
+}
+
+void CPainterSurface::DrawLine(MapPoint start, MapPoint end, RgbColour pen)
 {
     if (start == end) {
         return;
     }
     SelectPen(pen);
-    m_painter.drawLine(QPoint(start.x, start.y), QPoint(end.x, end.y));
+    if (IsIntegral(start.x) && IsIntegral(start.y) && IsIntegral(end.x) && IsIntegral(end.y)) {
+        m_painter.drawLine(ToQPoint(start), ToQPoint(end));
+    } else {
+        m_painter.drawLine(QPointF(start.x, start.y), QPointF(end.x, end.y));
+    }
 }
 
-void CPainterSurface::SetPixel(int x, int y, RgbColour colour)
+void CPainterSurface::SetPixel(double x, double y, RgbColour colour)
 {
     // The projection saturates far points to the ends of the int range, where
     // a one-pixel QRect would overflow; such a pixel is off the client anyway.
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+    if (!(x >= 0.0 && y >= 0.0 && x < m_width && y < m_height)) {
         return;
     }
-    m_painter.fillRect(QRect(x, y, 1, 1), ToQColor(colour));
+    if (IsIntegral(x) && IsIntegral(y)) {
+        m_painter.fillRect(QRect(static_cast<int>(x), static_cast<int>(y), 1, 1), ToQColor(colour));
+    } else {
+        m_painter.fillRect(QRectF(x, y, 1.0, 1.0), ToQColor(colour));
+    }
 }
 
-void CPainterSurface::DrawTextBottomRight(const std::string& text, int right, int bottom, RgbColour colour)
+void CPainterSurface::DrawTextBottomRight(const std::string& text, double right, double bottom, RgbColour colour)
 {
     // Fonts need the application object; a bare painter has no text to offer.
     if (QGuiApplication::instance() == nullptr) {
@@ -129,6 +232,34 @@ void CPainterSurface::DrawTextBottomRight(const std::string& text, int right, in
     font.setStyleStrategy(QFont::NoAntialias);
     m_painter.setFont(font);
     SelectPen(colour);
-    m_painter.drawText(QRect(0, 0, right, bottom), Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
+    m_painter.drawText(QRectF(0.0, 0.0, right, bottom), Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
                        QString::fromStdString(text));
+}
+
+void CPainterSurface::StrokePolyline(std::span<const MapPoint> points, const LineStyle& style)
+{
+    if (points.size() < 2) {
+        return;
+    }
+    const StyledDrawing styled(m_painter);
+    QPen pen(Translucent(style.colour, style.opacity), style.width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    if (style.dashed) {
+        pen.setStyle(Qt::DashLine);
+    }
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPolyline(ToPolygonF(points));
+}
+
+void CPainterSurface::FillArea(std::span<const MapPoint> points, const AreaStyle& style)
+{
+    if (points.size() < 3) {
+        return;
+    }
+    const StyledDrawing styled(m_painter);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(Translucent(style.colour, style.opacity));
+    m_painter.drawPolygon(ToPolygonF(points), Qt::OddEvenFill);
 }

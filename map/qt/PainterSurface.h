@@ -6,9 +6,11 @@
 
 #include <optional>
 
-// The map's drawing surface on a QPainter (image, widget or printer), drawn
-// aliased with 1-pixel cosmetic pens so that pixels land where GDI would put
-// them: a point at (x, y) lights the pixel whose top-left corner it is.
+// The map's drawing surface on a QPainter (image, widget, printer, SVG or
+// PDF). The base map is drawn aliased with 1-pixel cosmetic pens so that
+// pixels land where GDI would put them: a point at (x, y) lights the pixel
+// whose top-left corner it is; integer coordinates take exactly that road
+// whatever the call. The annotation layers' styled drawing is smoothed.
 // The painter's state is restored when the surface goes.
 class CPainterSurface : public IDrawingSurface {
 public:
@@ -22,22 +24,30 @@ public:
 
     int ClientWidth() const override { return m_width; }
     int ClientHeight() const override { return m_height; }
-    void FillRectangle(int left, int top, int right, int bottom, RgbColour fill) override;
+    void FillRectangle(double left, double top, double right, double bottom, RgbColour fill) override;
+    void FillPolygon(std::span<const MapPoint> points, RgbColour fill) override;
+    void DrawPolyline(std::span<const MapPoint> points, RgbColour pen) override;
+    void DrawLine(MapPoint start, MapPoint end, RgbColour pen) override;
+    void SetPixel(double x, double y, RgbColour colour) override;
+    void DrawTextBottomRight(const std::string& text, double right, double bottom, RgbColour colour) override;
+    void StrokePolyline(std::span<const MapPoint> points, const LineStyle& style) override;
+    void FillArea(std::span<const MapPoint> points, const AreaStyle& style) override;
     void FillPolygon(std::span<const DevicePoint> points, RgbColour fill) override;
     void DrawPolyline(std::span<const DevicePoint> points, RgbColour pen) override;
-    void DrawLine(DevicePoint start, DevicePoint end, RgbColour pen) override;
-    void SetPixel(int x, int y, RgbColour colour) override;
-    void DrawTextBottomRight(const std::string& text, int right, int bottom, RgbColour colour) override;
 
 private:
     void SelectPen(RgbColour colour);
     void SelectBrush(std::optional<RgbColour> colour);
     const QPolygon& ToPolygon(std::span<const DevicePoint> points);
+    // Integral points go to the integer path; others are drawn as they are.
+    bool ToIntegerPolygon(std::span<const MapPoint> points);
+    const QPolygonF& ToPolygonF(std::span<const MapPoint> points);
 
     QPainter& m_painter;
     int m_width;
     int m_height;
-    QPolygon m_polygon;  // reused between calls
+    QPolygon m_polygon;    // reused between calls
+    QPolygonF m_polygonF;  // reused between calls
     RgbColour m_penColour{0, 0, 0};
     std::optional<RgbColour> m_brushColour;
 };

@@ -4,7 +4,7 @@
 // needs no data files, and a settings file of the test's own.
 
 #include "app/UserMessages.h"
-#include "app/model/EclipseMap.h"
+#include "model/EclipseMap.h"
 #include "datafiles/FileException.h"
 #include "map/DrawingSurface.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/EpochDialog.h"
 #include "app/SpinButtons.h"
-#include "app/model/Observation.h"
+#include "model/Observation.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

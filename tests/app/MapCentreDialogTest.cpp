@@ -4,7 +4,7 @@
 #include "AppTestSupport.h"
 
 #include "app/MapCentreDialog.h"
-#include "app/model/Observation.h"
+#include "model/Observation.h"
 
 #include <QLineEdit>
 #include <QPushButton>

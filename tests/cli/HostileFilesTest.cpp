@@ -2,8 +2,8 @@
 // data images whose counts run past their capacities or whose numbers are
 // NaN. It draws what it can, or says in one line what is wrong and exits
 // with status 1; it never dies of a signal.
-#include "app/model/Archive.h"
-#include "app/model/EclipseMap.h"
+#include "model/Archive.h"
+#include "model/EclipseMap.h"
 #include "datafiles/ElpImage.h"
 #include "datafiles/PolylineImage.h"
 #include "datafiles/ShorelineImage.h"

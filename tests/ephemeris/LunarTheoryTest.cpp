@@ -4,7 +4,7 @@
 #include "datafiles/FileException.h"
 #include "ephemeris/LunarTheory.h"
 #include "ephemeris/PositionOptions.h"
-#include "ephemeris/Vector3.h"
+#include "core/Vector3.h"
 #include "tests/Epochs.h"
 
 #include <cmath>

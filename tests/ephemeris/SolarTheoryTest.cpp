@@ -4,7 +4,7 @@
 #include "datafiles/VsopImage.h"
 #include "ephemeris/PositionOptions.h"
 #include "ephemeris/SolarTheory.h"
-#include "ephemeris/Vector3.h"
+#include "core/Vector3.h"
 
 #include <cmath>
 #include <cstdio>

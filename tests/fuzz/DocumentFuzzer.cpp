@@ -1,7 +1,7 @@
 // A ".umb" document of any bytes: loading it, the time terms of its epoch,
 // the viewport operations on its viewports, and saving it again.
-#include "app/model/Archive.h"
-#include "app/model/EclipseMap.h"
+#include "model/Archive.h"
+#include "model/EclipseMap.h"
 #include "datafiles/FileException.h"
 #include "ephemeris/TimeScales.h"
 #include "map/ViewportOperations.h"

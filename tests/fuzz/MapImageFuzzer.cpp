@@ -9,8 +9,8 @@
 #include "datafiles/PolylineImage.h"
 #include "datafiles/ShorelineImage.h"
 #include "map/MapColours.h"
-#include "map/PolylineLayer.h"
-#include "map/ShorelineLayer.h"
+#include "map/layers/PolylineLayer.h"
+#include "map/layers/ShorelineLayer.h"
 #include "map/ViewportOperations.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

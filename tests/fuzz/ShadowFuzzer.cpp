@@ -6,7 +6,7 @@
 #include "eclipse/EclipseGeometry.h"
 #include "eclipse/ShadowPlacement.h"
 #include "ephemeris/TimeScales.h"
-#include "map/ShadowLayer.h"
+#include "map/layers/ShadowLayer.h"
 #include "map/ViewportOperations.h"
 
 #include <cmath>

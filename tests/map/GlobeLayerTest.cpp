@@ -1,6 +1,6 @@
 #include "RecordingSurface.h"
 
-#include "map/GlobeLayer.h"
+#include "map/layers/GlobeLayer.h"
 #include "map/MapColours.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "map/CreditLayer.h"
+#include "map/layers/CreditLayer.h"
 #include "map/MapColours.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/MapImage.h"

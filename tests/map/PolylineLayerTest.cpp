@@ -1,7 +1,7 @@
 #include "RecordingSurface.h"
 
 #include "map/MapColours.h"
-#include "map/PolylineLayer.h"
+#include "map/layers/PolylineLayer.h"
 #include "map/ViewportOperations.h"
 
 #include <gtest/gtest.h>

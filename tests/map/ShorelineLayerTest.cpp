@@ -1,7 +1,7 @@
 #include "RecordingSurface.h"
 
 #include "map/MapColours.h"
-#include "map/ShorelineLayer.h"
+#include "map/layers/ShorelineLayer.h"
 #include "map/ViewportOperations.h"
 
 #include <gtest/gtest.h>

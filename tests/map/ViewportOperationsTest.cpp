@@ -1,4 +1,5 @@
 #include "map/ViewportOperations.h"
+#include "app/ViewMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/model/Archive.h"
-#include "app/model/EclipseMap.h"
+#include "model/Archive.h"
+#include "model/EclipseMap.h"
 #include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "datafiles/ImageCache.h"
+
+#include <memory>
+#include <string>
+
+// The three series images the evaluators sum: "VSOP87.dat", "Elp2000.dat"
+// and "Nutation.dat" of one data directory, each checked for its size. They
+// never change once loaded; computations share them across threads.
+struct EphemerisSeries {
+    DataImage vsop;
+    DataImage elp;
+    DataImage nutation;
+};
+
+// The series of dataDirectory (ending with a separator). Loaded once and
+// shared; loaded again when a file has been rewritten since (a converter's
+// new output is used from the next computation on). A missing or short file
+// raises CFileException naming it.
+std::shared_ptr<const EphemerisSeries> LoadEphemerisSeries(const std::string& dataDirectory);

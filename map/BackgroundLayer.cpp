@@ -1,8 +1,0 @@
-#include "map/BackgroundLayer.h"
-
-#include "map/MapColours.h"
-
-void FillBackground(IDrawingSurface& surface)
-{
-    surface.FillRectangle(0, 0, surface.ClientWidth(), surface.ClientHeight(), kSkyColour);
-}

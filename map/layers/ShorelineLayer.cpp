@@ -1,0 +1,224 @@
+#include "map/layers/ShorelineLayer.h"
+
+#include "core/Units.h"
+#include "map/layers/GlobeLayer.h"
+#include "map/MapColours.h"
+#include "map/PixelClipping.h"
+#include "map/Projection.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace {
+
+// Chord tolerances of the limb arcs, pixels: coarser when the whole window
+// lies inside the disk and the arcs run far outside it.
+constexpr double kFineArcTolerance = 0.65;
+constexpr double kCoarseArcTolerance = 2.0;
+// The point list of one polygon starts with room for this many points and
+// grows beyond it when deep zooms add long limb arcs.
+constexpr std::size_t kPolygonPointReserve = 50000;
+// Limb arcs stop growing a polygon's outline beyond this many points.
+constexpr std::size_t kMaximumPolygonPoints = 1 << 22;
+
+double LimbAngle(DevicePoint point, double cx, double cy, float inverseRadius)
+{
+    const double angle = std::atan2((point.y - cy) * inverseRadius, (point.x - cx) * inverseRadius);
+    return angle < 0.0 ? angle + kTwoPi : angle;
+}
+
+// Builds the device outline of one polygon, replacing its hidden stretches by
+// limb arcs.
+class PolygonOutline {
+public:
+    PolygonOutline(const IDrawingSurface& surface, const CViewport& viewport, std::vector<DevicePoint>& points)
+        : m_surface(surface), m_viewport(viewport), m_points(points)
+    {
+        m_points.clear();
+    }
+
+    void AddHidden()
+    {
+        if (m_hiddenRun) {
+            return;
+        }
+        m_exitPoint = m_points.empty() ? std::nullopt : std::optional<DevicePoint>(m_points.back());
+        m_hiddenRun = true;
+    }
+
+    void AddVisible(DevicePoint point)
+    {
+        if (m_hiddenRun) {
+            m_hiddenRun = false;
+            if (m_exitPoint) {
+                AddLimbArc(m_surface, *m_exitPoint, point, m_points, m_viewport);
+            } else if (!m_firstReentry) {
+                m_firstReentry = point;
+            }
+        }
+        if (m_points.empty() || m_points.back() != point) {
+            m_points.push_back(point);
+        }
+    }
+
+    // Closes a polygon that began behind the globe along the limb.
+    void Finish()
+    {
+        if (m_firstReentry && !m_points.empty()) {
+            AddLimbArc(m_surface, m_points.back(), *m_firstReentry, m_points, m_viewport);
+        }
+    }
+
+private:
+    const IDrawingSurface& m_surface;
+    const CViewport& m_viewport;
+    std::vector<DevicePoint>& m_points;
+    bool m_hiddenRun = false;
+    std::optional<DevicePoint> m_exitPoint;
+    std::optional<DevicePoint> m_firstReentry;
+};
+
+// Single-precision sine and cosine of a point's latitude.
+struct LatitudeTrigonometry {
+    float sine = 0.0f;
+    float cosine = 0.0f;
+};
+
+using LatitudeTable = std::vector<LatitudeTrigonometry>;
+
+LatitudeTable ComputeLatitudeTable(const ShorelineImage& image)
+{
+    LatitudeTable table(static_cast<std::size_t>(ShorelineLayout::kPointCapacity));
+    for (std::int32_t point = 0; point < ShorelineLayout::kPointCapacity; ++point) {
+        const float latitude = static_cast<float>(image.PointAt(point).latitude * kDegreesToRadians);
+        table[static_cast<std::size_t>(point)] = {std::sin(latitude), std::cos(latitude)};
+    }
+    return table;
+}
+
+// The table of the last image drawn, kept with the image itself so that its
+// memory cannot be reused by another content while the table is kept.
+std::shared_ptr<const LatitudeTable> CachedLatitudeTable(const DataImage& image)
+{
+    static std::mutex mutex;
+    static DataImage tableImage;
+    static std::shared_ptr<const LatitudeTable> table;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (tableImage != image) {
+        table = std::make_shared<const LatitudeTable>(ComputeLatitudeTable(ShorelineImage(*image)));
+        tableImage = image;
+    }
+    return table;
+}
+
+void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image, const LatitudeTable& latitudes,
+                           const CViewport& viewport, const CGeoPosition& centre);
+
+bool IsLand(std::int32_t level)
+{
+    return level == kLandLevel || level == kIslandInLakeLevel;
+}
+
+} // namespace
+
+void AddLimbArc(const IDrawingSurface& surface, DevicePoint exitPoint, DevicePoint reentryPoint,
+                std::vector<DevicePoint>& points, const CViewport& viewport)
+{
+    const double cx = viewport.m_originX;
+    const double cy = viewport.m_originY;
+    const double radius = viewport.m_scale;
+    if (!(std::isfinite(radius) && radius > 0.0)) {
+        return;
+    }
+    const float inverseRadius = 1.0f / viewport.m_scale;
+    const double exitAngle = LimbAngle(exitPoint, cx, cy, inverseRadius);
+    const double reentryAngle = LimbAngle(reentryPoint, cx, cy, inverseRadius);
+    if (exitAngle == reentryAngle) {
+        return;
+    }
+    const int width = surface.ClientWidth();
+    const int height = surface.ClientHeight();
+    const LimbCrossings crossings = CircleWindowCrossings(width, height, cx, cy, radius);
+    const bool windowInsideDisk = crossings.count <= 1 && CentreOutsideWindow(width, height, cx, cy);
+    const double step = ArcStep(radius, windowInsideDisk ? kCoarseArcTolerance : kFineArcTolerance);
+
+    double length = reentryAngle - exitAngle;
+    if (length > std::numbers::pi) {
+        length -= kTwoPi;
+    } else if (length < -std::numbers::pi) {
+        length += kTwoPi;
+    }
+    // The arc excludes its re-entry end, which the caller appends next.
+    const int n = ArcStepCount(length, step);
+    const double delta = length / n;
+    for (int j = 0; j < n && points.size() < kMaximumPolygonPoints; ++j) {
+        points.push_back(CirclePoint(cx, cy, radius, exitAngle + j * delta));
+    }
+}
+
+void ClipAndFillPolygon(IDrawingSurface& surface, std::span<const DevicePoint> polygon, std::int32_t level)
+{
+    const PixelRectangle client{0, 0, surface.ClientWidth(), surface.ClientHeight()};
+    const RgbColour fill = IsLand(level) ? kLandColour : kSeaColour;
+    // Clipping leaves a polygon that lies wholly inside as it is.
+    if (std::all_of(polygon.begin(), polygon.end(), [&](DevicePoint point) { return client.Contains(point); })) {
+        surface.FillPolygon(polygon, fill);
+        return;
+    }
+    const std::vector<DevicePoint> clipped = ClipPolygonToRectangle(polygon, client);
+    if (clipped.empty()) {
+        return;
+    }
+    surface.FillPolygon(clipped, fill);
+}
+
+void DrawShorelines(IDrawingSurface& surface, const ShorelineImage& image, const CViewport& viewport,
+                    const CGeoPosition& centre)
+{
+    DrawShorelinePolygons(surface, image, ComputeLatitudeTable(image), viewport, centre);
+}
+
+void DrawShorelines(IDrawingSurface& surface, const DataImage& image, const CViewport& viewport, const CGeoPosition& centre)
+{
+    DrawShorelinePolygons(surface, ShorelineImage(*image), *CachedLatitudeTable(image), viewport, centre);
+}
+
+namespace {
+
+void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image, const LatitudeTable& latitudes,
+                           const CViewport& viewport, const CGeoPosition& centre)
+{
+    const double centreLatitude = static_cast<float>(centre.m_latitude) * kDegreesToRadians;
+    const double sinCentre = std::sin(static_cast<float>(centreLatitude));
+    const double cosCentre = std::cos(static_cast<float>(centreLatitude));
+    const std::int32_t polygonCount = std::clamp(image.PolygonCount(), 0, ShorelineLayout::kPolygonCapacity);
+
+    std::vector<DevicePoint> points;
+    points.reserve(kPolygonPointReserve);
+    std::int32_t next = 0;
+    for (std::int32_t polygon = 0; polygon < polygonCount; ++polygon) {
+        const std::int32_t count = std::clamp(image.PointCountOf(polygon), 0, ShorelineLayout::kPointCapacity - next);
+        PolygonOutline outline(surface, viewport, points);
+        for (const std::int32_t end = next + count; next < end; ++next) {
+            const LatitudeTrigonometry& latitude = latitudes[static_cast<std::size_t>(next)];
+            const std::optional<DevicePoint> projected =
+                ProjectPoint((image.PointAt(next).longitude - centre.m_longitude) * kDegreesToRadians, latitude.sine,
+                             latitude.cosine, cosCentre, sinCentre, viewport);
+            if (projected) {
+                outline.AddVisible(*projected);
+            } else {
+                outline.AddHidden();
+            }
+        }
+        outline.Finish();
+        if (points.size() > 2) {
+            ClipAndFillPolygon(surface, std::span<const DevicePoint>(points).first(points.size() - 1), image.LevelOf(polygon));
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+#include "map/qt/MapRenderer.h"
+
+#include "eclipse/EpochShadow.h"
+#include "ephemeris/EphemerisSeries.h"
+#include "map/Trace.h"
+#include "map/qt/PainterSurface.h"
+
+bool CMapRenderer::StaticKey::Matches(const StaticKey& other) const
+{
+    const auto sameViewport = [](const CViewport& a, const CViewport& b) {
+        return a.m_scale == b.m_scale && a.m_originX == b.m_originX && a.m_originY == b.m_originY;
+    };
+    return sameViewport(viewport, other.viewport) && centre.m_longitude == other.centre.m_longitude &&
+           centre.m_latitude == other.centre.m_latitude && width == other.width && height == other.height &&
+           data == other.data;
+}
+
+void CMapRenderer::Clear()
+{
+    m_static = QImage();
+    m_valid = false;
+}
+
+void CMapRenderer::DrawStatic(const CMapTrace& trace, const MapFrame& frame, const StaticKey& key)
+{
+    m_static = QImage(frame.width, frame.height, QImage::Format_RGB32);
+    m_static.fill(Qt::black);
+    {
+        QPainter painter(&m_static);
+        CPainterSurface surface(painter, frame.width, frame.height);
+        trace.DrawStatic(surface, frame);
+    }
+    m_key = key;
+    m_valid = true;
+    ++m_staticDrawCount;
+}
+
+void CMapRenderer::Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height)
+{
+    const CMapTrace trace(dataDirectory);
+    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
+    map.m_terms = shadow.terms;
+    const MapFrame frame = FrameOf(map, width, height, &shadow.outlines);
+    const StaticKey key{frame.viewport, frame.centre, width, height, trace.StaticData()};
+    if (!m_valid || !key.Matches(m_key)) {
+        DrawStatic(trace, frame, key);
+    }
+    image = m_static.copy();
+    QPainter painter(&image);
+    CPainterSurface surface(painter, width, height);
+    trace.DrawDynamic(surface, frame);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "map/MapFrame.h"
+#include "model/EclipseMap.h"
+
+#include <QImage>
+
+#include <string>
+#include <vector>
+
+class CMapTrace;
+
+// Draws the document's map into an image, keeping the static layers' picture
+// for the viewport, centre, client size and data it was drawn with: when only
+// the instant changes, the shadow and the credit are drawn again over a copy
+// of it.
+class CMapRenderer {
+public:
+    // The whole map of the document, the shadow at its epoch, into image
+    // (resized to width x height). Refreshes map.m_terms. Raises
+    // CFileException as Trace does, before anything is drawn.
+    void Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height);
+
+    // How many times the static layers were drawn (the cache's misses).
+    int StaticDrawCount() const { return m_staticDrawCount; }
+    // Forgets the static picture.
+    void Clear();
+
+private:
+    struct StaticKey {
+        CViewport viewport;
+        CGeoPosition centre;
+        int width = 0;
+        int height = 0;
+        std::vector<const void*> data;
+        bool Matches(const StaticKey& other) const;
+    };
+
+    void DrawStatic(const CMapTrace& trace, const MapFrame& frame, const StaticKey& key);
+
+    QImage m_static;
+    StaticKey m_key;
+    bool m_valid = false;
+    int m_staticDrawCount = 0;
+};
