@@ -128,15 +128,22 @@ public:
 
     int ClientWidth() const override { return m_width; }
     int ClientHeight() const override { return m_height; }
-    void FillRectangle(int left, int top, int right, int bottom, RgbColour) override { Touch(left, top, right, bottom); }
-    void FillPolygon(std::span<const DevicePoint> points, RgbColour) override { Touch(points); }
-    void DrawPolyline(std::span<const DevicePoint> points, RgbColour) override { Touch(points); }
-    void DrawLine(DevicePoint start, DevicePoint end, RgbColour) override { Touch(start.x, start.y, end.x, end.y); }
-    void SetPixel(int x, int y, RgbColour) override { Touch(x, y, 0, 0); }
-    void DrawTextBottomRight(const std::string& text, int right, int bottom, RgbColour) override
+    void FillRectangle(double left, double top, double right, double bottom, RgbColour) override
     {
-        Touch(static_cast<int>(text.size()), right, bottom, 0);
+        Touch(left, top, right, bottom);
     }
+    void FillPolygon(std::span<const DevicePoint> points, RgbColour) override { Touch(points); }
+    void FillPolygon(std::span<const MapPoint> points, RgbColour) override { Touch(points); }
+    void DrawPolyline(std::span<const DevicePoint> points, RgbColour) override { Touch(points); }
+    void DrawPolyline(std::span<const MapPoint> points, RgbColour) override { Touch(points); }
+    void DrawLine(MapPoint start, MapPoint end, RgbColour) override { Touch(start.x, start.y, end.x, end.y); }
+    void SetPixel(double x, double y, RgbColour) override { Touch(x, y, 0, 0); }
+    void DrawTextBottomRight(const std::string& text, double right, double bottom, RgbColour) override
+    {
+        Touch(static_cast<double>(text.size()), right, bottom, 0);
+    }
+    void StrokePolyline(std::span<const MapPoint> points, const LineStyle&) override { Touch(points); }
+    void FillArea(std::span<const MapPoint> points, const AreaStyle&) override { Touch(points); }
 
     std::uint64_t Checksum() const { return m_checksum; }
 
@@ -147,9 +154,20 @@ private:
             Touch(point.x, point.y, 0, 0);
         }
     }
-    void Touch(int a, int b, int c, int d)
+    void Touch(std::span<const MapPoint> points)
     {
-        m_checksum = m_checksum * 31u + static_cast<std::uint32_t>(a ^ b ^ c ^ d);
+        for (const MapPoint& point : points) {
+            Touch(point.x, point.y, 0, 0);
+        }
+    }
+    // Any bit pattern, NaN included, goes into the sum without a conversion.
+    void Touch(double a, double b, double c, double d)
+    {
+        for (const double value : {a, b, c, d}) {
+            std::uint64_t bits = 0;
+            std::memcpy(&bits, &value, sizeof bits);
+            m_checksum = m_checksum * 31u + bits;
+        }
     }
 
     int m_width;

@@ -4,7 +4,9 @@
 #include "FuzzSupport.h"
 
 #include "eclipse/EclipseGeometry.h"
+#include "eclipse/EpochShadow.h"
 #include "eclipse/ShadowPlacement.h"
+#include "ephemeris/EphemerisSeries.h"
 #include "ephemeris/TimeScales.h"
 #include "map/layers/ShadowLayer.h"
 #include "map/ViewportOperations.h"
@@ -88,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetGlobalViewport(viewport, 64, 48);
     const CGeoPosition& centre = observation.m_centre;
     const double centreLatitude = centre.m_latitude * 0.017453292519943295;
-    DrawShadow(surface, observation, terms, Data().Path(), viewport, centre, std::sin(centreLatitude), std::cos(centreLatitude));
+    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(Data().Path()), observation);
+    DrawShadow(surface, shadow.outlines, viewport, centre, std::sin(centreLatitude), std::cos(centreLatitude));
     return 0;
 }
