@@ -14,6 +14,7 @@
 #include "map/layers/ShorelineLayer.h"
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
+#include "map/qt/MapRenderer.h"
 #include "map/qt/PainterSurface.h"
 
 #include <QGuiApplication>
@@ -104,6 +105,30 @@ void BM_MapLayersEuropeTwentyTimes(benchmark::State& state)
     MapLayers(state, EuropeMap());
 }
 
+// A new instant over the kept base map: the ephemeris, the shadow, the copy
+// of the static picture and the dynamic layers, as a time step does it.
+void BM_NewInstantOverCachedMap(benchmark::State& state)
+{
+    CEclipseMap map = GlobalMap();
+    const std::string data = GetDataDirectory();
+    CMapRenderer renderer;
+    QImage picture;
+    try {
+        renderer.Render(picture, map, data, kWidth, kHeight);
+        int minute = 0;
+        for (auto _ : state) {
+            map.m_observation.m_minute = minute;
+            minute = (minute + 1) % 60;
+            renderer.Render(picture, map, data, kWidth, kHeight);
+        }
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+    }
+    if (renderer.StaticDrawCount() != 1) {
+        state.SkipWithError("the base map was drawn again");
+    }
+}
+
 void BM_ImportAndConvertMaps(benchmark::State& state)
 {
     const std::filesystem::path directory =
@@ -130,6 +155,7 @@ BENCHMARK(BM_TraceEuropeTwentyTimes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapLayersGlobalView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapLayersEuropeTwentyTimes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportAndConvertMaps)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewInstantOverCachedMap)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -6,7 +6,6 @@
 #include "map/ViewportOperations.h"
 #include "map/qt/MapImage.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 
 #include <charconv>
@@ -139,10 +138,8 @@ std::unique_ptr<QGuiApplication> StartGuiApplication()
 
 void SavePng(const QImage& image, const std::string& path)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    const QByteArray png = EncodePng(image);
+    if (png.isEmpty()) {
         throw std::runtime_error("cannot encode the map as PNG");
     }
     WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())));

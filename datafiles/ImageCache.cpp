@@ -2,10 +2,15 @@
 
 #include "datafiles/FileIo.h"
 
+#include "datafiles/FileException.h"
+
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <new>
 #include <system_error>
+
+#include <sys/mman.h>
 
 namespace {
 
@@ -28,7 +33,41 @@ std::map<std::string, CachedImage>& Cache()
     return cache;
 }
 
+DataImage ReadImage(const std::string& path, std::size_t expectedSize)
+{
+    auto image = std::make_shared<ImageBytes>(expectedSize);
+    CBinaryFile file(path);
+    const std::size_t delivered = file.Read(image->data(), expectedSize);
+    if (delivered != expectedSize) {
+        throw CFileException(path, delivered, expectedSize);
+    }
+    return image;
+}
+
 } // namespace
+
+ImageBytes::ImageBytes(std::size_t size) : m_size(size)
+{
+    if (size == 0) {
+        return;
+    }
+    void* pages = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (pages != MAP_FAILED) {
+        m_data = static_cast<std::uint8_t*>(pages);
+        m_mapped = true;
+    } else {
+        m_data = new std::uint8_t[size];
+    }
+}
+
+ImageBytes::~ImageBytes()
+{
+    if (m_mapped) {
+        ::munmap(m_data, m_size);
+    } else {
+        delete[] m_data;
+    }
+}
 
 DataImage LoadCachedImage(const std::string& path, std::size_t expectedSize)
 {
@@ -45,7 +84,7 @@ DataImage LoadCachedImage(const std::string& path, std::size_t expectedSize)
     }
     // A missing or short file raises here, and a stale entry goes with it.
     Cache().erase(path);
-    DataImage image = std::make_shared<const std::vector<std::uint8_t>>(ReadFileImage(path, expectedSize));
+    DataImage image = ReadImage(path, expectedSize);
     if (!error) {
         Cache()[path] = CachedImage{fileSize, modified, expectedSize, image};
     }

@@ -1,6 +1,6 @@
-#include "core/Units.h"
 #include "map/layers/GlobeLayer.h"
 
+#include "core/Units.h"
 #include "map/MapColours.h"
 #include "map/PixelClipping.h"
 #include "map/Projection.h"

@@ -1,10 +1,11 @@
 #include "map/layers/ShorelineLayer.h"
 
 #include "core/Units.h"
-#include "map/layers/GlobeLayer.h"
 #include "map/MapColours.h"
 #include "map/PixelClipping.h"
 #include "map/Projection.h"
+#include "map/layers/GlobeLayer.h"
+#include "map/layers/ShorelineIndex.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,40 +83,26 @@ private:
     std::optional<DevicePoint> m_firstReentry;
 };
 
-// Single-precision sine and cosine of a point's latitude.
-struct LatitudeTrigonometry {
-    float sine = 0.0f;
-    float cosine = 0.0f;
-};
-
-using LatitudeTable = std::vector<LatitudeTrigonometry>;
-
-LatitudeTable ComputeLatitudeTable(const ShorelineImage& image)
+// The index of the last image drawn, kept with the image itself so that its
+// memory cannot be reused by another content while the index is kept.
+std::shared_ptr<const ShorelineIndex> CachedIndex(const DataImage& image)
 {
-    LatitudeTable table(static_cast<std::size_t>(ShorelineLayout::kPointCapacity));
-    for (std::int32_t point = 0; point < ShorelineLayout::kPointCapacity; ++point) {
-        const float latitude = static_cast<float>(image.PointAt(point).latitude * kDegreesToRadians);
-        table[static_cast<std::size_t>(point)] = {std::sin(latitude), std::cos(latitude)};
-    }
-    return table;
-}
-
-// The table of the last image drawn, kept with the image itself so that its
-// memory cannot be reused by another content while the table is kept.
-std::shared_ptr<const LatitudeTable> CachedLatitudeTable(const DataImage& image)
-{
+    struct Kept {
+        DataImage image;
+        ShorelineImage view;
+        ShorelineIndex index;
+        explicit Kept(DataImage bytes) : image(std::move(bytes)), view(*image), index(view) {}
+    };
     static std::mutex mutex;
-    static DataImage tableImage;
-    static std::shared_ptr<const LatitudeTable> table;
+    static std::shared_ptr<const Kept> kept;
     const std::lock_guard<std::mutex> lock(mutex);
-    if (tableImage != image) {
-        table = std::make_shared<const LatitudeTable>(ComputeLatitudeTable(ShorelineImage(*image)));
-        tableImage = image;
+    if (!kept || kept->image != image) {
+        kept = std::make_shared<const Kept>(image);
     }
-    return table;
+    return std::shared_ptr<const ShorelineIndex>(kept, &kept->index);
 }
 
-void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image, const LatitudeTable& latitudes,
+void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image, const ShorelineIndex& index,
                            const CViewport& viewport, const CGeoPosition& centre);
 
 bool IsLand(std::int32_t level)
@@ -179,35 +166,39 @@ void ClipAndFillPolygon(IDrawingSurface& surface, std::span<const DevicePoint> p
 void DrawShorelines(IDrawingSurface& surface, const ShorelineImage& image, const CViewport& viewport,
                     const CGeoPosition& centre)
 {
-    DrawShorelinePolygons(surface, image, ComputeLatitudeTable(image), viewport, centre);
+    DrawShorelinePolygons(surface, image, ShorelineIndex(image), viewport, centre);
 }
 
 void DrawShorelines(IDrawingSurface& surface, const DataImage& image, const CViewport& viewport, const CGeoPosition& centre)
 {
-    DrawShorelinePolygons(surface, ShorelineImage(*image), *CachedLatitudeTable(image), viewport, centre);
+    DrawShorelinePolygons(surface, ShorelineImage(*image), *CachedIndex(image), viewport, centre);
 }
 
 namespace {
 
-void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image, const LatitudeTable& latitudes,
+void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image, const ShorelineIndex& index,
                            const CViewport& viewport, const CGeoPosition& centre)
 {
     const double centreLatitude = static_cast<float>(centre.m_latitude) * kDegreesToRadians;
     const double sinCentre = std::sin(static_cast<float>(centreLatitude));
     const double cosCentre = std::cos(static_cast<float>(centreLatitude));
-    const std::int32_t polygonCount = std::clamp(image.PolygonCount(), 0, ShorelineLayout::kPolygonCapacity);
+    const HemisphereTest hemisphere(centre.m_longitude, centre.m_latitude);
 
-    std::vector<DevicePoint> points;
+    thread_local std::vector<DevicePoint> points;
     points.reserve(kPolygonPointReserve);
-    std::int32_t next = 0;
-    for (std::int32_t polygon = 0; polygon < polygonCount; ++polygon) {
-        const std::int32_t count = std::clamp(image.PointCountOf(polygon), 0, ShorelineLayout::kPointCapacity - next);
+    const std::vector<ShorelineIndex::Polygon>& polygons = index.Polygons();
+    for (std::size_t number = 0; number < polygons.size(); ++number) {
+        const ShorelineIndex::Polygon& polygon = polygons[number];
+        // A polygon wholly behind the globe leaves no point in its outline.
+        if (!hemisphere.MayBeVisible(polygon)) {
+            continue;
+        }
+        const LatitudeTrigonometry* latitudes = index.LatitudesOf(number);
         PolygonOutline outline(surface, viewport, points);
-        for (const std::int32_t end = next + count; next < end; ++next) {
-            const LatitudeTrigonometry& latitude = latitudes[static_cast<std::size_t>(next)];
+        for (std::int32_t i = 0; i < polygon.count; ++i) {
             const std::optional<DevicePoint> projected =
-                ProjectPoint((image.PointAt(next).longitude - centre.m_longitude) * kDegreesToRadians, latitude.sine,
-                             latitude.cosine, cosCentre, sinCentre, viewport);
+                ProjectPoint((image.PointAt(polygon.first + i).longitude - centre.m_longitude) * kDegreesToRadians,
+                             latitudes[i].sine, latitudes[i].cosine, cosCentre, sinCentre, viewport);
             if (projected) {
                 outline.AddVisible(*projected);
             } else {
@@ -216,7 +207,7 @@ void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image
         }
         outline.Finish();
         if (points.size() > 2) {
-            ClipAndFillPolygon(surface, std::span<const DevicePoint>(points).first(points.size() - 1), image.LevelOf(polygon));
+            ClipAndFillPolygon(surface, std::span<const DevicePoint>(points).first(points.size() - 1), polygon.level);
         }
     }
 }

@@ -3,12 +3,101 @@
 #include "map/Trace.h"
 #include "map/qt/PainterSurface.h"
 
+#include <QBuffer>
+#include <QImageWriter>
+
+#include <array>
+#include <optional>
+
+#include <sys/mman.h>
+
+namespace {
+
+// zlib's level 1 (the PNG writer maps quality q to level (100 - q) * 9 / 91).
+constexpr int kFastPngQuality = 80;
+
+struct MappedPixels {
+    void* pages;
+    std::size_t size;
+};
+
+void ReleaseMappedPixels(void* info)
+{
+    auto* pixels = static_cast<MappedPixels*>(info);
+    ::munmap(pixels->pages, pixels->size);
+    delete pixels;
+}
+
+// The image with a palette holding exactly its colours, or none when it has
+// more than 256 of them.
+std::optional<QImage> WithExactPalette(const QImage& image)
+{
+    const QImage source = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    QImage indexed(source.size(), QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    std::array<QRgb, 256> colours{};
+    QRgb last = 0;
+    uchar lastIndex = 0;
+    bool haveLast = false;
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb colour = in[x] | 0xff000000u;
+            if (!haveLast || colour != last) {
+                const auto found = std::find(colours.begin(), colours.begin() + palette.size(), colour);
+                if (found == colours.begin() + palette.size()) {
+                    if (palette.size() == 256) {
+                        return std::nullopt;
+                    }
+                    colours[static_cast<std::size_t>(palette.size())] = colour;
+                    palette.append(colour);
+                }
+                last = colour;
+                lastIndex = static_cast<uchar>(found - colours.begin());
+                haveLast = true;
+            }
+            out[x] = lastIndex;
+        }
+    }
+    indexed.setColorTable(palette);
+    return indexed;
+}
+
+} // namespace
+
+QImage NewMapImage(int width, int height)
+{
+    const qsizetype bytesPerLine = static_cast<qsizetype>(width) * 4;
+    const std::size_t size = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(height);
+    void* pages = size == 0 ? MAP_FAILED
+                            : ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (pages == MAP_FAILED) {
+        return QImage(width, height, QImage::Format_RGB32);
+    }
+    return QImage(static_cast<uchar*>(pages), width, height, bytesPerLine, QImage::Format_RGB32, ReleaseMappedPixels,
+                  new MappedPixels{pages, size});
+}
+
 QImage RenderMapImage(CEclipseMap& map, const std::string& dataDirectory, int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    QImage image = NewMapImage(width, height);
     QPainter painter(&image);
     CPainterSurface surface(painter, width, height);
     Trace(surface, map, dataDirectory);
     return image;
+}
+
+QByteArray EncodePng(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(kFastPngQuality);
+    const std::optional<QImage> indexed = WithExactPalette(image);
+    if (!writer.write(indexed ? *indexed : image)) {
+        return {};
+    }
+    return png;
 }

@@ -3,7 +3,27 @@
 #include "eclipse/EpochShadow.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "map/Trace.h"
+#include "map/qt/MapImage.h"
 #include "map/qt/PainterSurface.h"
+
+#include <cstring>
+
+namespace {
+
+// Copies the static picture into the target, reusing the target's memory
+// when it has the size already: fresh memory is slow to touch.
+void CopyPicture(const QImage& picture, QImage& target)
+{
+    if (target.size() != picture.size() || target.format() != picture.format()) {
+        target = NewMapImage(picture.width(), picture.height());
+    }
+    const std::size_t lineBytes = static_cast<std::size_t>(picture.width()) * 4;
+    for (int y = 0; y < picture.height(); ++y) {
+        std::memcpy(target.scanLine(y), picture.constScanLine(y), lineBytes);
+    }
+}
+
+} // namespace
 
 bool CMapRenderer::StaticKey::Matches(const StaticKey& other) const
 {
@@ -23,8 +43,9 @@ void CMapRenderer::Clear()
 
 void CMapRenderer::DrawStatic(const CMapTrace& trace, const MapFrame& frame, const StaticKey& key)
 {
-    m_static = QImage(frame.width, frame.height, QImage::Format_RGB32);
-    m_static.fill(Qt::black);
+    if (m_static.width() != frame.width || m_static.height() != frame.height) {
+        m_static = NewMapImage(frame.width, frame.height);
+    }
     {
         QPainter painter(&m_static);
         CPainterSurface surface(painter, frame.width, frame.height);
@@ -45,7 +66,7 @@ void CMapRenderer::Render(QImage& image, CEclipseMap& map, const std::string& da
     if (!m_valid || !key.Matches(m_key)) {
         DrawStatic(trace, frame, key);
     }
-    image = m_static.copy();
+    CopyPicture(m_static, image);
     QPainter painter(&image);
     CPainterSurface surface(painter, width, height);
     trace.DrawDynamic(surface, frame);

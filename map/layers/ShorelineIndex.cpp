@@ -1,0 +1,100 @@
+#include "map/layers/ShorelineIndex.h"
+
+#include "core/Units.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Rounding in the single-precision projection may call a point a hair
+// behind the limb visible; a polygon is left out only well behind it.
+constexpr double kVisibilityMargin = 1e-4;
+
+ShorelineIndex::Polygon BoxOf(const ShorelineImage& image, std::int32_t first, std::int32_t count, std::int32_t level)
+{
+    ShorelineIndex::Polygon polygon{first, count, level, 90.0f, -90.0f, 180.0f, -180.0f};
+    for (std::int32_t point = first; point < first + count; ++point) {
+        const ShorelinePoint p = image.PointAt(point);
+        polygon.minimumLatitude = std::min(polygon.minimumLatitude, p.latitude);
+        polygon.maximumLatitude = std::max(polygon.maximumLatitude, p.latitude);
+        polygon.minimumLongitude = std::min(polygon.minimumLongitude, p.longitude);
+        polygon.maximumLongitude = std::max(polygon.maximumLongitude, p.longitude);
+    }
+    return polygon;
+}
+
+// The smallest longitude difference, degrees in [0, 180], between a
+// meridian and a span of longitudes; 0 when the span holds it.
+double LongitudeGap(double longitude, double west, double east)
+{
+    if (east - west >= 180.0) {
+        return 0.0;
+    }
+    const auto wrapped = [](double degrees) { return std::abs(degrees - 360.0 * std::round(degrees / 360.0)); };
+    const double middle = 0.5 * (west + east);
+    return std::max(0.0, wrapped(longitude - middle) - 0.5 * (east - west));
+}
+
+} // namespace
+
+ShorelineIndex::ShorelineIndex(const ShorelineImage& image) : m_image(image)
+{
+    const std::int32_t polygonCount = std::clamp(image.PolygonCount(), 0, ShorelineLayout::kPolygonCapacity);
+    m_polygons.reserve(static_cast<std::size_t>(polygonCount));
+    std::int32_t next = 0;
+    for (std::int32_t polygon = 0; polygon < polygonCount; ++polygon) {
+        const std::int32_t count = std::clamp(image.PointCountOf(polygon), 0, ShorelineLayout::kPointCapacity - next);
+        m_polygons.push_back(BoxOf(image, next, count, image.LevelOf(polygon)));
+        next += count;
+    }
+    m_latitudes.reset(new LatitudeTrigonometry[static_cast<std::size_t>(std::max(next, 1))]);
+    m_filled.reset(new std::once_flag[m_polygons.size() + 1]);
+}
+
+const LatitudeTrigonometry* ShorelineIndex::LatitudesOf(std::size_t polygon) const
+{
+    const Polygon& p = m_polygons[polygon];
+    LatitudeTrigonometry* latitudes = m_latitudes.get() + p.first;
+    std::call_once(m_filled[polygon], [&] {
+        for (std::int32_t i = 0; i < p.count; ++i) {
+            const float latitude = static_cast<float>(m_image.PointAt(p.first + i).latitude * kDegreesToRadians);
+            latitudes[i] = {std::sin(latitude), std::cos(latitude)};
+        }
+    });
+    return latitudes;
+}
+
+HemisphereTest::HemisphereTest(double centreLongitude, double centreLatitude)
+    : m_centreLongitude(centreLongitude), m_sinCentre(std::sin(centreLatitude * kDegreesToRadians)),
+      m_cosCentre(std::cos(centreLatitude * kDegreesToRadians))
+{
+}
+
+bool HemisphereTest::MayBeVisible(const ShorelineIndex::Polygon& polygon) const
+{
+    if (polygon.count == 0) {
+        return false;
+    }
+    // Hostile images and centres are drawn point by point, as they come.
+    if (!std::isfinite(m_centreLongitude) || !std::isfinite(m_sinCentre) || !(polygon.minimumLatitude >= -90.0f) ||
+        !(polygon.maximumLatitude <= 90.0f)) {
+        return true;
+    }
+    // The cosine of the angular distance from the centre, sin(lat) sin(latc) +
+    // cos(lat) cos(latc) cos(dlon), is at most a sinusoid in latitude with
+    // cos(dlon) at its largest over the box; its largest value over the
+    // latitudes is at an end or at its crest.
+    const double gap = LongitudeGap(m_centreLongitude, polygon.minimumLongitude, polygon.maximumLongitude);
+    const double a = m_sinCentre;
+    const double b = m_cosCentre * std::cos(gap * kDegreesToRadians);
+    const auto height = [&](double latitude) {
+        return a * std::sin(latitude * kDegreesToRadians) + b * std::cos(latitude * kDegreesToRadians);
+    };
+    double highest = std::max(height(polygon.minimumLatitude), height(polygon.maximumLatitude));
+    const double crest = std::atan2(a, b) * kRadiansToDegrees;
+    if (crest >= polygon.minimumLatitude && crest <= polygon.maximumLatitude) {
+        highest = std::hypot(a, b);
+    }
+    return !(highest < -kVisibilityMargin);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "datafiles/ShorelineImage.h"
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// Single-precision sine and cosine of a point's latitude.
+struct LatitudeTrigonometry {
+    float sine;
+    float cosine;
+};
+
+// What the shoreline layer derives once from a shoreline image: each
+// polygon's points (counts bounded by the image's capacities) and the box of
+// latitudes and longitudes they span, so that a polygon wholly behind the
+// globe costs nothing; and the sines and cosines of the latitudes, computed
+// the first time a polygon may be seen.
+class ShorelineIndex {
+public:
+    struct Polygon {
+        std::int32_t first = 0;   // index of its first point
+        std::int32_t count = 0;
+        std::int32_t level = 0;
+        float minimumLatitude = 0.0f;  // degrees
+        float maximumLatitude = 0.0f;
+        float minimumLongitude = 0.0f;
+        float maximumLongitude = 0.0f;
+    };
+
+    // The image must outlive the index.
+    explicit ShorelineIndex(const ShorelineImage& image);
+
+    const std::vector<Polygon>& Polygons() const { return m_polygons; }
+    // The latitudes' sines and cosines of one polygon's points; safe to call
+    // from several threads.
+    const LatitudeTrigonometry* LatitudesOf(std::size_t polygon) const;
+
+private:
+    const ShorelineImage& m_image;
+    std::vector<Polygon> m_polygons;
+    std::unique_ptr<LatitudeTrigonometry[]> m_latitudes;  // filled polygon by polygon
+    std::unique_ptr<std::once_flag[]> m_filled;
+};
+
+// Whether any point of a polygon's box could lie on the visible side of the
+// globe centred on the given point (degrees). Conservative: a polygon it
+// refuses has every point behind the limb.
+class HemisphereTest {
+public:
+    HemisphereTest(double centreLongitude, double centreLatitude);
+    bool MayBeVisible(const ShorelineIndex::Polygon& polygon) const;
+
+private:
+    double m_centreLongitude;  // degrees
+    double m_sinCentre;
+    double m_cosCentre;
+};

@@ -1,0 +1,75 @@
+#include "map/ViewportOperations.h"
+#include "map/qt/MapImage.h"
+#include "map/qt/MapRenderer.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+std::string DataDirectory()
+{
+    return std::string(UMBRANT_BINARY_DIR) + "/data/";
+}
+
+class MapRendererTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"gshhs_i.dat", "Elp2000.dat", "VSOP87.dat", "Nutation.dat"}) {
+            if (!std::filesystem::exists(DataDirectory() + name)) {
+                GTEST_SKIP() << "no map and ephemeris data in " << DataDirectory();
+            }
+        }
+        SetGlobalViewport(m_map.m_viewport, kWidth, kHeight);
+    }
+
+    // The picture of the whole trace, drawn without any cache.
+    QImage Traced()
+    {
+        CEclipseMap copy = m_map;
+        return RenderMapImage(copy, DataDirectory(), kWidth, kHeight);
+    }
+
+    static constexpr int kWidth = 480;
+    static constexpr int kHeight = 300;
+    CEclipseMap m_map;
+    CMapRenderer m_renderer;
+    QImage m_picture;
+};
+
+} // namespace
+
+// Stepping the time redraws the shadow over the kept base map, and the
+// result is the picture a whole trace draws, pixel for pixel.
+TEST_F(MapRendererTest, ANewInstantKeepsTheBaseMapAndDrawsWhatATraceDraws)
+{
+    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    EXPECT_EQ(m_picture, Traced());
+    for (const int minute : {40, 50, 11}) {
+        m_map.m_observation.m_hour = minute == 11 ? 10 : 8;
+        m_map.m_observation.m_minute = minute;
+        m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+        EXPECT_EQ(m_picture, Traced()) << "minute " << minute;
+    }
+    EXPECT_EQ(m_renderer.StaticDrawCount(), 1);
+}
+
+TEST_F(MapRendererTest, DrawsTheBaseMapAgainForANewCentreViewportOrSize)
+{
+    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    m_map.m_observation.m_centre.m_longitude = 30.0;
+    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    EXPECT_EQ(m_renderer.StaticDrawCount(), 2);
+    EXPECT_EQ(m_picture, Traced());
+    ZoomIn(m_map, {100, 100}, {200, 160});
+    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    EXPECT_EQ(m_renderer.StaticDrawCount(), 3);
+    EXPECT_EQ(m_picture, Traced());
+    SetGlobalViewport(m_map.m_viewport, kWidth, kHeight - 20);
+    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight - 20);
+    EXPECT_EQ(m_renderer.StaticDrawCount(), 4);
+    EXPECT_EQ(m_picture.height(), kHeight - 20);
+}
