@@ -19,6 +19,9 @@ struct Polynomial {
 // T0, the whole TT hour nearest greatest eclipse, as the canons publish
 // them. Lengths in equatorial Earth radii, angles in radians (d and mu; mu
 // unwrapped, so it grows past 2 pi).
+// Reference: Espenak & Meeus, Five Millennium Canon of Solar Eclipses
+//            (NASA TP-2006-214141), section 1.4; Meeus, Elements of Solar
+//            Eclipses 1951-2200 (1989).
 struct FittedElements {
     Instant t0;                 // TT
     double deltaT = 0.0;        // seconds, TT - UT behind mu

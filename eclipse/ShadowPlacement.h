@@ -7,6 +7,8 @@
 // turning the shadow back by the Earth's rotation during Delta T
 // (kEarthRotationDegreesPerSecond) places it for the Universal Time the user
 // entered. Shadows computed from Besselian elements turn back by 0 s.
+// Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.3
+//            (the hour angle of the shadow axis at Universal Time).
 
 // Longitude of a shadow point as the map places it, radians, east positive,
 // not reduced. Given: the west-positive longitude from the geometry (radians)

@@ -27,6 +27,8 @@ public:
     //                        (true equator and equinox when NUTATION is set);
     //                        without it, rectangular ecliptic (of date with
     //                        NUTATION, of the fixed equinox J2000 without)
+    // Reference: Chapront-Touze & Chapront, A&A 190, 342 (1988), ELP 2000-82B;
+    //            Simon et al., A&A 282, 663 (1994), precession.
     void ComputePosition(CObservation observation, CTimeTerms terms, int options, double position[3]);
 
     // Of the last position: ecliptic longitude and latitude (radians) and

@@ -21,6 +21,7 @@ public:
     //                               used as given, not recomputed)
     // Returned: nutationInLongitude, nutationInObliquity  radians, referred to
     //                               the ecliptic of date, summed in single precision
+    // Reference: Seidelmann, Celestial Mechanics 27, 79 (1982), IAU 1980 theory.
     void ComputeNutation(CObservation observation, CTimeTerms terms, float& nutationInLongitude,
                          float& nutationInObliquity) const;
 

@@ -25,11 +25,13 @@ public:
     // Returned: position     au; with EQUATORIAL, rectangular equatorial of date
     //                        (true equator and equinox when NUTATION is set);
     //                        without it, rectangular ecliptic of date
+    // Reference: Bretagnon & Francou, A&A 202, 309 (1988), VSOP87 version C.
     void ComputePosition(CObservation observation, CTimeTerms terms, int options, double position[3]);
 
     // Heliocentric Earth by direct summation of the series.
     // Given:    millennia2000TT  Julian millennia from J2000, dynamical time
     // Returned: earth            (X, Y, Z) au, mean ecliptic and equinox of date
+    // Reference: Bretagnon & Francou, A&A 202, 309 (1988).
     void ComputeHeliocentricEarth(double millennia2000TT, double earth[3]) const;
 
 private:
