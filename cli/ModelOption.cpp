@@ -1,0 +1,32 @@
+#include "cli/ModelOption.h"
+
+#include <optional>
+#include <stdexcept>
+
+ModelChoice TakeModel(OptionReader& options)
+{
+    std::string name;
+    if (!options.Take("--model", name) || name == "classic") {
+        return ModelChoice::Classic;
+    }
+    if (name == "modern") {
+        return ModelChoice::Modern;
+    }
+    throw std::invalid_argument("unknown model \"" + name + "\" (expected classic or modern)");
+}
+
+EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observation)
+{
+    const std::optional<double> given =
+        observation.m_deltaTAuto ? std::nullopt : std::optional<double>(static_cast<double>(observation.m_deltaT));
+    return choice == ModelChoice::Modern ? ModernModel(given) : ClassicModel(given);
+}
+
+ModelShadow ShadowOfObservation(const Ephemeris& ephemeris, const CObservation& observation)
+{
+    ModelShadow shadow;
+    shadow.instant = InstantOfObservation(ephemeris, observation);
+    shadow.elements = ElementsAt(ephemeris, shadow.instant);
+    shadow.outlines = OutlinesFromElements(shadow.elements);
+    return shadow;
+}
