@@ -1,6 +1,5 @@
 #include "cli/ModelOption.h"
 
-#include <optional>
 #include <stdexcept>
 
 ModelChoice TakeModel(OptionReader& options)
@@ -15,11 +14,15 @@ ModelChoice TakeModel(OptionReader& options)
     throw std::invalid_argument("unknown model \"" + name + "\" (expected classic or modern)");
 }
 
+EphemerisModel EphemerisModelFor(ModelChoice choice, std::optional<double> givenDeltaT)
+{
+    return choice == ModelChoice::Modern ? ModernModel(givenDeltaT) : ClassicModel(givenDeltaT);
+}
+
 EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observation)
 {
-    const std::optional<double> given =
-        observation.m_deltaTAuto ? std::nullopt : std::optional<double>(static_cast<double>(observation.m_deltaT));
-    return choice == ModelChoice::Modern ? ModernModel(given) : ClassicModel(given);
+    return EphemerisModelFor(choice, observation.m_deltaTAuto ? std::nullopt
+                                                              : std::optional<double>(static_cast<double>(observation.m_deltaT)));
 }
 
 ModelShadow ShadowOfObservation(const Ephemeris& ephemeris, const CObservation& observation)

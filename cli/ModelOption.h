@@ -6,6 +6,7 @@
 #include "ephemeris/Ephemeris.h"
 #include "model/Observation.h"
 
+#include <optional>
 #include <string>
 
 // The formulas a computing command uses. Classic keeps the document's own
@@ -20,8 +21,11 @@ enum class ModelChoice {
 // std::invalid_argument with a one-line message naming it.
 ModelChoice TakeModel(OptionReader& options);
 
-// The ephemeris model of the choice for the observation's Delta T: automatic,
-// or the seconds the observation gives.
+// The ephemeris model of the choice, with Delta T automatic or given in
+// seconds.
+EphemerisModel EphemerisModelFor(ModelChoice choice, std::optional<double> givenDeltaT);
+
+// The same for the observation's Delta T: automatic, or the seconds it gives.
 EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observation);
 
 // The Moon's shadow at the observation's epoch through the ephemeris's
