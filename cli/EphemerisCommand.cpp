@@ -1,7 +1,10 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "cli/ModelOption.h"
+#include "core/ModernDeltaT.h"
 #include "core/Units.h"
+#include "ephemeris/Ephemeris.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "ephemeris/EpochPositions.h"
 #include "ephemeris/PositionOptions.h"
@@ -52,40 +55,88 @@ void PrintBody(const char* name, const char* unit, const char* format, const dou
     std::printf(" %s\n", unit);
 }
 
+// What the command prints, computed by either model.
+struct EphemerisReport {
+    double deltaTUsed = 0.0;   // seconds
+    double julianDateTT = 0.0;
+    double sun[3] = {};        // au
+    double moon[3] = {};       // km
+    float nutationInLongitude = 0.0f;
+    float nutationInObliquity = 0.0f;
+    double siderealTime = 0.0; // radians; printed by the modern model only
+};
+
+// The document's arithmetic, as its maps were drawn.
+EphemerisReport ClassicReport(const CObservation& observation, const std::string& dataDirectory)
+{
+    CTimeTerms terms;
+    ComputeTimeTerms(observation, terms);
+
+    const std::shared_ptr<const EphemerisSeries> series = LoadEphemerisSeries(dataDirectory);
+    EphemerisReport report;
+    ToArray(SunAtEpoch(*series, observation, kAllPositionOptions), report.sun);
+    ToArray(MoonAtEpoch(*series, observation, kAllPositionOptions), report.moon);
+    const NutationAngles nutation = SumNutation(*series->nutation, kCenturiesPerMillennium * terms.m_millennia2000TT);
+    report.nutationInLongitude = nutation.longitude;
+    report.nutationInObliquity = nutation.obliquity;
+    report.deltaTUsed = static_cast<double>(terms.m_deltaTUsed);
+    report.julianDateTT = 2451545.0 + terms.m_millennia2000TT * 365250.0;
+    return report;
+}
+
+// The evaluators at the epoch's instant under the ephemeris model.
+EphemerisReport ModelReport(const CObservation& observation, const std::string& dataDirectory, ModelChoice model)
+{
+    const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, observation));
+    const Instant instant = InstantOfObservation(ephemeris, observation);
+    EphemerisReport report;
+    ToArray(SunAt(ephemeris, instant, kAllPositionOptions), report.sun);
+    ToArray(MoonAt(ephemeris, instant, kAllPositionOptions), report.moon);
+    const NutationAngles nutation = NutationAt(ephemeris, instant);
+    report.nutationInLongitude = nutation.longitude;
+    report.nutationInObliquity = nutation.obliquity;
+    report.deltaTUsed = DeltaTAt(instant, ephemeris.DeltaT());
+    report.julianDateTT = instant.JulianDate();
+    report.siderealTime = GreenwichSiderealTime(ephemeris, instant, report.deltaTUsed);
+    return report;
+}
+
 int RunEphemeris(const CommandArguments& arguments)
 {
     OptionReader options(arguments);
     const std::string dataDirectory = TakeDataDirectory(options);
     const CObservation observation = TakeEpoch(options);
+    const ModelChoice model = TakeModel(options);
     if (!options.Positionals().empty()) {
         throw UsageError{"unexpected argument " + options.Positionals().front()};
     }
-    CTimeTerms terms;
-    ComputeTimeTerms(observation, terms);
-
-    const std::shared_ptr<const EphemerisSeries> series = LoadEphemerisSeries(dataDirectory);
-    double sun[3];
-    ToArray(SunAtEpoch(*series, observation, kAllPositionOptions), sun);
-    double moon[3];
-    ToArray(MoonAtEpoch(*series, observation, kAllPositionOptions), moon);
-    const NutationAngles nutation = SumNutation(*series->nutation, kCenturiesPerMillennium * terms.m_millennia2000TT);
-    const float nutationInLongitude = nutation.longitude;
-    const float nutationInObliquity = nutation.obliquity;
+    const EphemerisReport report =
+        model == ModelChoice::Classic ? ClassicReport(observation, dataDirectory) : ModelReport(observation, dataDirectory, model);
 
     std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", observation.m_year,
                 observation.m_month, observation.m_day, observation.m_hour, observation.m_minute,
-                static_cast<double>(observation.m_second), static_cast<double>(terms.m_deltaTUsed),
-                observation.m_deltaTAuto ? "automatic" : "given", 2451545.0 + terms.m_millennia2000TT * 365250.0);
+                static_cast<double>(observation.m_second), report.deltaTUsed,
+                observation.m_deltaTAuto ? "automatic" : "given", report.julianDateTT);
     std::printf("Geocentric, true equator and equinox of date, light time applied\n");
-    PrintBody("Sun", "au", "%.10f", sun);
-    PrintBody("Moon", "km", "%.3f", moon);
-    std::printf("Nutation  longitude %.4f\"  obliquity %.4f\"\n", nutationInLongitude * kRadiansToArcseconds,
-                nutationInObliquity * kRadiansToArcseconds);
+    PrintBody("Sun", "au", "%.10f", report.sun);
+    PrintBody("Moon", "km", "%.3f", report.moon);
+    std::printf("Nutation  longitude %.4f\"  obliquity %.4f\"\n", report.nutationInLongitude * kRadiansToArcseconds,
+                report.nutationInObliquity * kRadiansToArcseconds);
+    if (model == ModelChoice::Modern) {
+        int hours = 0;
+        int minutes = 0;
+        double seconds = 0.0;
+        SplitSexagesimal(report.siderealTime / kRadiansPerHour, 4, hours, minutes, seconds);
+        std::printf("Model modern: observed Delta T, Moon at %.1f\"/cy^2, Greenwich apparent sidereal time %02dh %02dm %07.4fs\n",
+                    kModernLunarAcceleration, hours, minutes, seconds);
+    }
     return 0;
 }
 
 const CommandRegistration kEphemeris(
-    "ephemeris", "ephemeris [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] [--data DIR]   print the Sun, the Moon and the nutation",
+    "ephemeris",
+    "ephemeris [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] [--model classic|modern] [--data DIR]   "
+    "print the Sun, the Moon and the nutation",
     RunEphemeris);
 
 } // namespace

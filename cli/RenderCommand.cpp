@@ -2,9 +2,12 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "cli/ModelOption.h"
 #include "datafiles/FileIo.h"
+#include "map/Trace.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/MapImage.h"
+#include "map/qt/PainterSurface.h"
 
 #include <QGuiApplication>
 
@@ -136,6 +139,24 @@ std::unique_ptr<QGuiApplication> StartGuiApplication()
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The map with the shadow that the model computes (the classic model keeps
+// the document's own trace).
+QImage RenderWithModel(CEclipseMap& map, const std::string& dataDirectory, int width, int height, ModelChoice model)
+{
+    if (model == ModelChoice::Classic) {
+        return RenderMapImage(map, dataDirectory, width, height);
+    }
+    const CMapTrace trace(dataDirectory);
+    const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
+    const ModelShadow shadow = ShadowOfObservation(ephemeris, map.m_observation);
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    CPainterSurface surface(painter, width, height);
+    trace.Draw(surface, FrameOf(map, width, height, &shadow.outlines));
+    return image;
+}
+
 void SavePng(const QImage& image, const std::string& path)
 {
     const QByteArray png = EncodePng(image);
@@ -157,6 +178,7 @@ int RunRender(const CommandArguments& arguments)
     int height = kDefaultHeight;
     TakeSize(options, width, height);
     const bool timed = options.TakeFlag("--time");
+    const ModelChoice model = TakeModel(options);
     const std::optional<CGeoPosition> centre = TakeCentre(options);
     const std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle = TakeZoomRectangle(options);
     OptionReader epochOptions = TakeEpochOptions(options);
@@ -182,7 +204,7 @@ int RunRender(const CommandArguments& arguments)
 
     const std::unique_ptr<QGuiApplication> application = StartGuiApplication();
     const auto start = std::chrono::steady_clock::now();
-    const QImage image = RenderMapImage(map, dataDirectory, width, height);
+    const QImage image = RenderWithModel(map, dataDirectory, width, height, model);
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     SavePng(image, output);
     if (timed) {
@@ -195,6 +217,7 @@ int RunRender(const CommandArguments& arguments)
 const CommandRegistration kRender(
     "render",
     "render [FILE.umb] -o OUT.png [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
+    "[--model classic|modern] "
     "[--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
     "draw the map into a PNG image",
     RunRender);

@@ -1,6 +1,8 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "cli/ModelOption.h"
+#include "core/ModernDeltaT.h"
 #include "core/Units.h"
 #include "eclipse/EpochShadow.h"
 #include "eclipse/ShadowPlacement.h"
@@ -15,7 +17,9 @@ namespace {
 // Everything the command prints, computed once for all three formats.
 struct ShadowReport {
     CObservation observation;
-    CTimeTerms terms;
+    ModelChoice model = ModelChoice::Classic;
+    float deltaTUsed = 0.0f;        // seconds
+    float rotationSeconds = 0.0f;   // the outlines' turning back (ShadowPlacement.h)
     bool axisHit = false;
     ShadowPoint axisPoint;
     CGeoPointArray umbra;
@@ -25,25 +29,58 @@ struct ShadowReport {
     double moonX = 0.0, moonY = 0.0, moonZ = 0.0;
 };
 
-ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory)
+double ReducedDegrees(double radians)
+{
+    const double degrees = std::fmod(radians * kRadiansToDegrees, 360.0);
+    return degrees < 0.0 ? degrees + 360.0 : degrees;
+}
+
+ShadowReport ComputeClassicReport(const CObservation& observation, const std::string& dataDirectory)
 {
     const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), observation);
     ShadowReport report;
     report.observation = observation;
-    report.terms = shadow.terms;
+    report.deltaTUsed = shadow.terms.m_deltaTUsed;
+    report.rotationSeconds = shadow.terms.m_deltaTUsed;
     report.axisHit = shadow.outlines.axisHit;
     report.axisPoint = shadow.outlines.axisPoint;
     report.umbra = shadow.outlines.umbra;
     report.penumbra = shadow.outlines.penumbra;
     report.axisDeclination = shadow.axisDeclination * kRadiansToDegrees;
-    report.axisHourAngle = std::fmod(shadow.axisHourAngle * kRadiansToDegrees, 360.0);
-    if (report.axisHourAngle < 0.0) {
-        report.axisHourAngle += 360.0;
-    }
+    report.axisHourAngle = ReducedDegrees(shadow.axisHourAngle);
     report.moonX = shadow.moonX;
     report.moonY = shadow.moonY;
     report.moonZ = shadow.moonZ;
     return report;
+}
+
+// Through the Besselian elements of the instant: mu is the hour angle of the
+// Universal Time, so the outlines are not turned back.
+ShadowReport ComputeModelReport(const CObservation& observation, const std::string& dataDirectory, ModelChoice model)
+{
+    const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, observation));
+    const ModelShadow shadow = ShadowOfObservation(ephemeris, observation);
+    ShadowReport report;
+    report.observation = observation;
+    report.model = model;
+    report.deltaTUsed = static_cast<float>(shadow.elements.deltaT);
+    report.rotationSeconds = shadow.outlines.rotationSeconds;
+    report.axisHit = shadow.outlines.axisHit;
+    report.axisPoint = shadow.outlines.axisPoint;
+    report.umbra = shadow.outlines.umbra;
+    report.penumbra = shadow.outlines.penumbra;
+    report.axisDeclination = shadow.elements.d * kRadiansToDegrees;
+    report.axisHourAngle = ReducedDegrees(shadow.elements.mu);
+    report.moonX = shadow.elements.x;
+    report.moonY = shadow.elements.y;
+    report.moonZ = shadow.elements.z;
+    return report;
+}
+
+ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory, ModelChoice model)
+{
+    return model == ModelChoice::Classic ? ComputeClassicReport(observation, dataDirectory)
+                                         : ComputeModelReport(observation, dataDirectory, model);
 }
 
 double Latitude(const ShadowPoint& point)
@@ -53,7 +90,7 @@ double Latitude(const ShadowPoint& point)
 
 double Longitude(const ShadowPoint& point, const ShadowReport& report)
 {
-    return PlacedEastLongitudeDegrees(point.m_longitude, report.terms.m_deltaTUsed);
+    return PlacedEastLongitudeDegrees(point.m_longitude, report.rotationSeconds);
 }
 
 std::string JsonNumber(double value)
@@ -76,8 +113,12 @@ void PrintInstant(const ShadowReport& report)
     const CObservation& o = report.observation;
     std::printf("Instant            %04d-%02d-%02d %02d:%02d:%05.2f UT\n", o.m_year, o.m_month, o.m_day, o.m_hour,
                 o.m_minute, static_cast<double>(o.m_second));
-    std::printf("Delta T used       %.3f s (%s)\n", static_cast<double>(report.terms.m_deltaTUsed),
+    std::printf("Delta T used       %.3f s (%s)\n", static_cast<double>(report.deltaTUsed),
                 o.m_deltaTAuto ? "automatic" : "given");
+    if (report.model == ModelChoice::Modern) {
+        std::printf("Model              modern (observed Delta T, Moon at %.1f\"/cy^2, apparent sidereal time)\n",
+                    kModernLunarAcceleration);
+    }
 }
 
 void PrintOutline(const char* name, const CGeoPointArray& outline, const ShadowReport& report)
@@ -146,7 +187,7 @@ void PrintGeoJson(const ShadowReport& report)
                 "\"deltaT\":%s,\"axisDeclination\":%s,\"axisHourAngle\":%s,\"moonX\":%s,\"moonY\":%s,\"moonZ\":%s},"
                 "\"geometry\":",
                 o.m_year, o.m_month, o.m_day, o.m_hour, o.m_minute, static_cast<double>(o.m_second),
-                JsonNumber(report.terms.m_deltaTUsed).c_str(), JsonNumber(report.axisDeclination).c_str(),
+                JsonNumber(report.deltaTUsed).c_str(), JsonNumber(report.axisDeclination).c_str(),
                 JsonNumber(report.axisHourAngle).c_str(), JsonNumber(report.moonX).c_str(),
                 JsonNumber(report.moonY).c_str(), JsonNumber(report.moonZ).c_str());
     if (report.axisHit && IsFinite(report.axisPoint, report)) {
@@ -165,6 +206,7 @@ int RunShadow(const CommandArguments& arguments)
     OptionReader options(arguments);
     const CObservation observation = TakeEpoch(options);
     const std::string dataDirectory = TakeDataDirectory(options);
+    const ModelChoice model = TakeModel(options);
     std::string format = "text";
     options.Take("--format", format);
     if (!options.Positionals().empty()) {
@@ -173,7 +215,7 @@ int RunShadow(const CommandArguments& arguments)
     if (format != "text" && format != "csv" && format != "geojson") {
         throw UsageError{"unknown format " + format};
     }
-    const ShadowReport report = ComputeReport(observation, dataDirectory);
+    const ShadowReport report = ComputeReport(observation, dataDirectory, model);
     if (format == "csv") {
         PrintCsv(report);
     } else if (format == "geojson") {
@@ -185,7 +227,8 @@ int RunShadow(const CommandArguments& arguments)
 }
 
 const CommandRegistration kShadow("shadow",
-                                  "shadow --date YYYY-MM-DDTHH:MM:SS.ss [--delta-t SECONDS|auto] [--format text|csv|geojson] "
+                                  "shadow --date YYYY-MM-DDTHH:MM:SS.ss [--delta-t SECONDS|auto] [--model classic|modern] "
+                                  "[--format text|csv|geojson] "
                                   "[--data DIR]   the shadow axis and outlines on the Earth",
                                   RunShadow);
 

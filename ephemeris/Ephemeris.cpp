@@ -1,5 +1,6 @@
 #include "ephemeris/Ephemeris.h"
 
+#include "core/ModernDeltaT.h"
 #include "core/Units.h"
 #include "ephemeris/LunarSeries.h"
 #include "ephemeris/PlaceOfDate.h"
@@ -9,6 +10,39 @@
 
 #include <cmath>
 #include <utility>
+
+namespace {
+
+std::shared_ptr<const IDeltaTModel> DeltaTModel(std::optional<double> givenDeltaT, std::shared_ptr<const IDeltaTModel> automatic,
+                                                double lunarAcceleration)
+{
+    if (givenDeltaT) {
+        return std::make_shared<GivenDeltaT>(*givenDeltaT, lunarAcceleration);
+    }
+    return automatic;
+}
+
+double ReducedAngle(double angle)
+{
+    const double reduced = std::fmod(angle, kTwoPi);
+    return reduced < 0.0 ? reduced + kTwoPi : reduced;
+}
+
+} // namespace
+
+EphemerisModel ClassicModel(std::optional<double> givenDeltaT)
+{
+    return {DeltaTModel(givenDeltaT, std::make_shared<ClassicDeltaT>(), kElpLunarAcceleration), false,
+            SiderealTimeModel::NewcombMean};
+}
+
+EphemerisModel ModernModel(std::optional<double> givenDeltaT)
+{
+    // A given Delta T keeps the modern acceleration: the seconds come from
+    // the same observations as the table.
+    return {DeltaTModel(givenDeltaT, std::make_shared<ModernDeltaT>(), kModernLunarAcceleration), true,
+            SiderealTimeModel::Apparent};
+}
 
 Ephemeris::Ephemeris(std::shared_ptr<const EphemerisSeries> series, EphemerisModel model)
     : m_series(std::move(series)), m_model(std::move(model))
@@ -46,16 +80,45 @@ Vector3 MoonAt(const Ephemeris& ephemeris, const Instant& instant, int options)
         const double distance = SumLunarDistance(elp, ComputeLunarArguments(instant.CenturiesSinceJ2000()));
         emitted = instant.PlusSeconds(-distance * kSecondsPerKilometreOfLight);
     }
-    const LunarSpherical moon = SumLunarSeries(elp, ComputeLunarArguments(emitted.CenturiesSinceJ2000()));
+    LunarSpherical moon = SumLunarSeries(elp, ComputeLunarArguments(emitted.CenturiesSinceJ2000()));
+    if (ephemeris.Model().correctsLunarAcceleration) {
+        moon.longitude += LunarAccelerationCorrection(emitted.CenturiesSinceJ2000(), ephemeris.DeltaT().LunarAcceleration()) *
+                          kArcsecondsToRadians;
+    }
     const NutationAngles nutation = (options & NUTATION) != 0 ? NutationAt(ephemeris, emitted) : NutationAngles{};
     return MoonOfDate(moon, emitted.MillenniaSinceJ2000(), nutation, options).position;
 }
 
-double GreenwichSiderealTime(const Ephemeris&, const Instant& instant, double deltaTSeconds)
+double LunarAccelerationCorrection(double centuries, double lunarAcceleration)
+{
+    return 0.5 * (lunarAcceleration - kElpLunarAcceleration) * centuries * centuries;
+}
+
+double EquationOfTheEquinoxes(const Ephemeris& ephemeris, const Instant& instant)
+{
+    const NutationAngles nutation = NutationAt(ephemeris, instant);
+    const double trueObliquity = MeanObliquity(instant.MillenniaSinceJ2000()) + static_cast<double>(nutation.obliquity);
+    return static_cast<double>(nutation.longitude) * std::cos(trueObliquity);
+}
+
+double GreenwichSiderealTime(const Ephemeris& ephemeris, const Instant& instant, double deltaTSeconds)
 {
     const Instant universal = instant.PlusSeconds(-deltaTSeconds);
+    if (ephemeris.Model().siderealTime == SiderealTimeModel::Apparent) {
+        return ReducedAngle(MeanSiderealTime1982(universal.WholeDays(), universal.DayFraction()) +
+                            EquationOfTheEquinoxes(ephemeris, instant));
+    }
     // Newcomb's expression counts from 0 h of the Universal date.
     const double midnight = std::floor(universal.JulianDate() - 0.5) + 0.5;
     const double hours = (universal.WholeDays() - midnight + universal.DayFraction()) * kHoursPerDay;
     return NewcombSiderealHours((midnight - kJulianDate1900) / kDaysPerJulianCentury, hours) * kRadiansPerHour;
+}
+
+Instant InstantOfObservation(const Ephemeris& ephemeris, const CObservation& observation)
+{
+    const double seconds = observation.m_hour * kSecondsPerHour + observation.m_minute * kSecondsPerMinute +
+                           static_cast<double>(observation.m_second);
+    const UniversalDate universal{JulianDayAtMidnight(observation.m_day, observation.m_month, observation.m_year),
+                                  seconds / kSecondsPerDay};
+    return InstantFromUniversal(universal, ephemeris.DeltaT());
 }

@@ -5,15 +5,38 @@
 #include "core/Vector3.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "ephemeris/Nutation.h"
+#include "model/Observation.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
-// How the time scales and the Earth's rotation are modelled.
-struct EphemerisModel {
-    // Delta T when the user gives none.
-    std::shared_ptr<const IDeltaTModel> deltaT = std::make_shared<ClassicDeltaT>();
+// The sidereal time that turns the true equator of date into the Earth's frame.
+enum class SiderealTimeModel {
+    // Newcomb's mean sidereal time, as the document's maps were drawn.
+    NewcombMean,
+    // The IAU 1982 mean sidereal time plus the equation of the equinoxes.
+    Apparent,
 };
+
+// How the time scales, the Moon's tidal acceleration and the Earth's
+// rotation are modelled.
+struct EphemerisModel {
+    // Delta T: automatic, or the seconds the user gave.
+    std::shared_ptr<const IDeltaTModel> deltaT = std::make_shared<ClassicDeltaT>();
+    // Whether the Moon's mean longitude is brought from ELP 2000-82B's tidal
+    // acceleration to the one deltaT's values assume.
+    bool correctsLunarAcceleration = false;
+    SiderealTimeModel siderealTime = SiderealTimeModel::NewcombMean;
+};
+
+// The document's formulas: its automatic Delta T (or the seconds given), ELP
+// as it stands, Newcomb's mean sidereal time.
+EphemerisModel ClassicModel(std::optional<double> givenDeltaT = std::nullopt);
+
+// Observed Delta T (ModernDeltaT, or the seconds given), the Moon brought to
+// the modern tidal acceleration, apparent sidereal time.
+EphemerisModel ModernModel(std::optional<double> givenDeltaT = std::nullopt);
 
 // The series of one data directory and the model they are evaluated with.
 // Cheap to copy; every evaluation is const and may run on any thread.
@@ -52,12 +75,41 @@ Vector3 SunAt(const Ephemeris& ephemeris, const Instant& instant, int options);
 // Reference: Chapront-Touze & Chapront, A&A 190, 342 (1988), ELP 2000-82B.
 Vector3 MoonAt(const Ephemeris& ephemeris, const Instant& instant, int options);
 
+// The correction of ELP 2000-82B's lunar longitude for another tidal
+// acceleration: (n - n_ELP) T^2 / 2, with T counted from J2000. That is the
+// origin of the theory's mean longitude W1, and both theories are fitted to
+// the lunar laser ranging about it, so they part quadratically from there.
+// (Delta T's own correction counts from 1955, where atomic time begins.)
+// Against DE431 at the eclipses of 1900-2100, what remains of the Moon's
+// quadratic term is 0.04"/cy^2; counted from 1955, it would add 0.9"/cy.
+// Given:    centuries          Julian centuries from J2000, TT
+//           lunarAcceleration  n, arcseconds per century squared
+// Returned: arcseconds, to add to the longitude
+// Reference: Chapront, Chapront-Touze & Francou, A&A 387, 700 (2002), the
+//            tidal term of the mean longitude W1; Espenak & Meeus, Five
+//            Millennium Canon of Solar Eclipses (NASA TP-2006-214141), 2.6.
+double LunarAccelerationCorrection(double centuries, double lunarAcceleration);
+
 // Nutation in longitude and obliquity at an instant (TT), radians.
 // Reference: Seidelmann, Celestial Mechanics 27, 79 (1982), IAU 1980 theory.
 NutationAngles NutationAt(const Ephemeris& ephemeris, const Instant& instant);
 
-// Greenwich sidereal time at the Universal Time of an instant (TT converted
-// by the model's Delta T, or by deltaTSeconds when given), radians in [0, 2 pi).
+// The equation of the equinoxes at an instant (TT): the nutation in
+// longitude times the cosine of the true obliquity, radians.
+// Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 12;
+//            Explanatory Supplement to the Astronomical Almanac (1992), 2.242.
+double EquationOfTheEquinoxes(const Ephemeris& ephemeris, const Instant& instant);
+
+// Greenwich sidereal time at the Universal Time of an instant (the instant,
+// TT, less deltaTSeconds), radians in [0, 2 pi): the model's choice of
+// Newcomb's mean sidereal time, or the apparent sidereal time (IAU 1982 mean
+// sidereal time plus the equation of the equinoxes at the instant).
 // Reference: Explanatory Supplement to the Astronomical Ephemeris (1961), 2C
-//            (Newcomb's mean sidereal time).
+//            (Newcomb); Explanatory Supplement to the Astronomical Almanac
+//            (1992), 2.24 (IAU 1982, apparent sidereal time).
 double GreenwichSiderealTime(const Ephemeris& ephemeris, const Instant& instant, double deltaTSeconds);
+
+// The document's epoch under the ephemeris's model: its civil date (the
+// Julian calendar up to 1582, as the document counts) and Universal Time,
+// plus the model's Delta T for that time.
+Instant InstantOfObservation(const Ephemeris& ephemeris, const CObservation& observation);

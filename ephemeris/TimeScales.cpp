@@ -49,3 +49,21 @@ void ComputeTimeTerms(const CObservation& observation, CTimeTerms& terms)
     terms.m_millennia2000TT = millennia0 + hoursTT / kHoursPerJulianMillennium;
     terms.m_siderealTime = NewcombSiderealHours(terms.m_centuries1900, hoursTT) * kRadiansPerHour;
 }
+
+double MeanSiderealTime1982(double julianDate1, double julianDate2)
+{
+    // 360.98564736629 degrees a day, of which the whole turns a day drop out:
+    // only the fraction of the days counts, so no precision is lost on dates
+    // far from J2000.
+    const double days1 = julianDate1 - kJulianDateJ2000;
+    const double days = days1 + julianDate2;
+    const double turnsOfTheDay = (days1 - std::floor(days1)) + (julianDate2 - std::floor(julianDate2));
+    const double t = days / kDaysPerJulianCentury;
+    const double degrees = 280.46061837 + 360.0 * turnsOfTheDay + 0.98564736629 * days + 0.000387933 * t * t -
+                           t * t * t / 38710000.0;
+    double radians = std::fmod(degrees, 360.0) * kDegreesToRadians;
+    if (radians < 0.0) {
+        radians += kTwoPi;
+    }
+    return radians;
+}

@@ -29,3 +29,10 @@ double AutomaticDeltaT(double julianDay0);
 //           hours          hours since 0 h of the date
 // Reference: Explanatory Supplement to the Astronomical Ephemeris (1961), 2C.
 double NewcombSiderealHours(double centuries1900, double hours);
+
+// Greenwich mean sidereal time, IAU 1982, radians in [0, 2 pi).
+// Given:    julianDate1, julianDate2  Universal Time (UT1) as a Julian date
+//                                     in two parts of any split
+// Reference: Aoki et al., A&A 105, 359 (1982); Meeus, Astronomical
+//            Algorithms (2nd ed., 1998), formula 12.4.
+double MeanSiderealTime1982(double julianDate1, double julianDate2);

@@ -1,0 +1,35 @@
+#include "cli/ModelOption.h"
+
+#include <stdexcept>
+
+ModelChoice TakeModel(OptionReader& options)
+{
+    std::string name;
+    if (!options.Take("--model", name) || name == "classic") {
+        return ModelChoice::Classic;
+    }
+    if (name == "modern") {
+        return ModelChoice::Modern;
+    }
+    throw std::invalid_argument("unknown model \"" + name + "\" (expected classic or modern)");
+}
+
+EphemerisModel EphemerisModelFor(ModelChoice choice, std::optional<double> givenDeltaT)
+{
+    return choice == ModelChoice::Modern ? ModernModel(givenDeltaT) : ClassicModel(givenDeltaT);
+}
+
+EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observation)
+{
+    return EphemerisModelFor(choice, observation.m_deltaTAuto ? std::nullopt
+                                                              : std::optional<double>(static_cast<double>(observation.m_deltaT)));
+}
+
+ModelShadow ShadowOfObservation(const Ephemeris& ephemeris, const CObservation& observation)
+{
+    ModelShadow shadow;
+    shadow.instant = InstantOfObservation(ephemeris, observation);
+    shadow.elements = ElementsAt(ephemeris, shadow.instant);
+    shadow.outlines = OutlinesFromElements(shadow.elements);
+    return shadow;
+}
