@@ -35,7 +35,7 @@ std::vector<ConverterEntry> Selected(const std::string& what)
 int RunConvert(const CommandArguments& arguments)
 {
     OptionReader options(arguments);
-    const std::string dataDirectory = TakeDataDirectory(options);
+    const std::string dataDirectory = TakeConversionDirectory(options);
     const std::vector<std::string> names = options.Positionals();
     if (names.size() != 1 || Selected(names.front()).empty()) {
         throw UsageError{"name one converter, a group or all"};

@@ -21,7 +21,7 @@ void PrintPolylines(const char* name, const PolylineImportSummary& summary)
 int RunImportMaps(const CommandArguments& arguments)
 {
     OptionReader options(arguments);
-    const std::string dataDirectory = TakeDataDirectory(options);
+    const std::string dataDirectory = TakeConversionDirectory(options);
     std::string fromDirectory = kDefaultMapsDirectory;
     options.Take("--from", fromDirectory);
     if (!options.Positionals().empty()) {

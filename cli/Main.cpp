@@ -8,7 +8,8 @@ namespace {
 
 void PrintUsage(std::ostream& stream)
 {
-    stream << "usage: umbrant-cli COMMAND [OPTIONS]\n";
+    stream << "usage: umbrant-cli COMMAND [OPTIONS]\n"
+           << "       umbrant-cli --version\n";
     for (const auto& [name, entry] : Commands()) {
         stream << "  " << entry.usage << "\n";
     }
@@ -18,6 +19,10 @@ void PrintUsage(std::ostream& stream)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "umbrant-cli " << UMBRANT_VERSION << "\n";
+        return 0;
+    }
     if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "help") {
         PrintUsage(argc < 2 ? std::cerr : std::cout);
         return argc < 2 ? 1 : 0;

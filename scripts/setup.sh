@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Brings a Debian machine to a built Umbrant with a filled data directory:
-# installs the packages that are missing, builds, copies the published inputs
-# into the data directory and runs the converters. Every step is skipped when
-# it is already done, so running it again costs little.
+# installs the packages that are missing, builds, fetches the published
+# series into the data directory (scripts/fetch-series.sh: copied from a local
+# copy or downloaded, converted and checked), imports the maps and converts
+# them. Every step is skipped when it is already done, so running it again
+# costs little.
 #
 # Environment:
-#   UMBRANT_BUILD_DIR  build tree (default: build beside this checkout's sources)
-#   UMBRANT_SOURCES    directory of VSOP87C.ear, ELP1..ELP36 and Nutation.txt
-#                      (default: ../shared/sources beside the checkout)
-#   UMBRANT_MAPS       directory of the xygrib-maps files (default: /usr/share/maps/gshhs)
+#   UMBRANT_BUILD_DIR    build tree (default: build beside this checkout's sources)
+#   UMBRANT_SOURCES      directory of VSOP87C.ear and ELP1..ELP36
+#                        (default: ../shared/sources beside the checkout)
+#   UMBRANT_SOURCES_URL  an address serving those 37 files, used instead of
+#                        their published distributions when there is no local copy
+#   UMBRANT_MAPS         directory of the xygrib-maps files (default: /usr/share/maps/gshhs)
 # Arguments are passed to cmake after the defaults, so that another build tree
 # can be set up the same way with other options, e.g.
 #   UMBRANT_BUILD_DIR=build-sanitize scripts/setup.sh -DUMBRANT_SANITIZE=ON
@@ -21,7 +25,7 @@ maps=${UMBRANT_MAPS:-/usr/share/maps/gshhs}
 cmake_options=("$@")
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xygrib-maps fonts-dejavu-core locales clang libclang-rt-14-dev)
+          xvfb xauth xygrib-maps fonts-dejavu-core locales clang libclang-rt-14-dev curl dpkg-dev file)
 
 say() { printf '== %s\n' "$*"; }
 
@@ -54,26 +58,9 @@ build_program() {
     cmake --build "$build" --parallel "$(nproc)"
 }
 
-copy_if_newer() {
-    local from=$1 to=$2
-    [ -f "$to" ] && ! [ "$from" -nt "$to" ] && return 1
-    cp "$from" "$to"
-}
-
 fill_data_directory() {
-    local data=$build/bin/data cli=$build/bin/umbrant-cli changed=0 name
-    mkdir -p "$data"
-    if [ ! -f "$sources/VSOP87C.ear" ]; then
-        echo "setup: no published inputs in $sources; set UMBRANT_SOURCES (see README.md)" >&2
-        exit 1
-    fi
-    for name in VSOP87C.ear Nutation.txt $(seq -f 'ELP%g' 1 36); do
-        copy_if_newer "$sources/$name" "$data/$name" && changed=1
-    done
-    if [ $changed -eq 1 ] || [ ! -f "$data/Elp2000.dat" ] || [ ! -f "$data/VSOP87.dat" ] || [ ! -f "$data/Nutation.dat" ]; then
-        say "converting the ephemeris series"
-        "$cli" convert ephemeris --data "$data"
-    fi
+    local data=$build/bin/data cli=$build/bin/umbrant-cli
+    UMBRANT_CLI=$cli UMBRANT_SOURCES=$sources "$root/scripts/fetch-series.sh" "$data"
     if [ ! -f "$data/gshhs_i.dat" ] || [ ! -f "$data/frontier.dat" ] || [ ! -f "$data/fleuves.dat" ]; then
         say "importing the maps from $maps and converting them"
         "$cli" import-maps --from "$maps" --data "$data"
