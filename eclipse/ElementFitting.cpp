@@ -155,12 +155,14 @@ double PenumbralContact(const ElementFits& fits, double greatest, double directi
     return 0.5 * (inside + outside);
 }
 
+// Hours from the centre of the sampling to the whole TT hour nearest
+// greatest eclipse. Julian days begin at noon: whole hours of the day
+// fraction are whole hours of the clock.
 double WholeHourShift(const Instant& centre, double greatestHours)
 {
-    // Hours from the centre to the whole TT hour nearest greatest eclipse.
     const Instant greatest = centre.PlusSeconds(greatestHours * kSecondsPerHour);
-    const double hourOfDay = (greatest.DayFraction()) * kHoursPerDay;  // from noon: whole hours still fall on whole hours
-    return greatestHours + (std::round(hourOfDay) - hourOfDay);
+    const Instant t0 = Instant::FromJulianDate(greatest.WholeDays(), std::round(greatest.DayFraction() * kHoursPerDay) / kHoursPerDay);
+    return t0.SecondsSince(centre) / kSecondsPerHour;
 }
 
 Polynomial ReducedMu(Polynomial mu)
