@@ -26,7 +26,7 @@ constexpr double kContactStepHours = 0.25;
 constexpr double kLongestHalfEclipseHours = 5.0;
 
 struct Samples {
-    std::array<double, kSamples> hours = {};  // from the centre of the sampling
+    std::array<double, kSamples> hours = {};  // from the instant given
     std::array<BesselianElements, kSamples> elements = {};
 };
 
@@ -98,7 +98,7 @@ Fit FitColumn(const std::array<double, kSamples>& hours, const std::array<double
     return fit;
 }
 
-// Every element fitted in hours from the centre of the sampling.
+// Every element fitted in hours from the instant given.
 struct ElementFits {
     Fit x, y, d, l1, l2, mu, tanF1, tanF2;
 };
