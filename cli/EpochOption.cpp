@@ -106,22 +106,11 @@ void ApplyDate(const std::string& text, CObservation& observation)
 
 void ApplyDeltaT(const std::string& text, CObservation& observation)
 {
-    if (text == "auto") {
-        observation.m_deltaTAuto = true;
-        return;
+    const std::optional<double> seconds = ParseDeltaT(text);
+    observation.m_deltaTAuto = !seconds.has_value();
+    if (seconds) {
+        observation.m_deltaT = static_cast<float>(*seconds);
     }
-    double seconds = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
-    if (error != std::errc() || stop != end || !std::isfinite(seconds)) {
-        throw UsageError{"malformed Delta T \"" + text + "\" (expected seconds or auto)"};
-    }
-    // The document keeps Delta T as a 32-bit float: a larger value has no float.
-    if (std::abs(seconds) > std::numeric_limits<float>::max()) {
-        throw UsageError{"Delta T \"" + text + "\" out of range (at most 3.4e38 seconds)"};
-    }
-    observation.m_deltaTAuto = false;
-    observation.m_deltaT = static_cast<float>(seconds);
 }
 
 } // namespace
@@ -142,4 +131,22 @@ void TakeEpoch(OptionReader& options, CObservation& observation)
     if (options.Take("--delta-t", value)) {
         ApplyDeltaT(value, observation);
     }
+}
+
+std::optional<double> ParseDeltaT(const std::string& text)
+{
+    if (text == "auto") {
+        return std::nullopt;
+    }
+    double seconds = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
+    if (error != std::errc() || stop != end || !std::isfinite(seconds)) {
+        throw UsageError{"malformed Delta T \"" + text + "\" (expected seconds or auto)"};
+    }
+    // The document keeps Delta T as a 32-bit float: a larger value has no float.
+    if (std::abs(seconds) > std::numeric_limits<float>::max()) {
+        throw UsageError{"Delta T \"" + text + "\" out of range (at most 3.4e38 seconds)"};
+    }
+    return seconds;
 }

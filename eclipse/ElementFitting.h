@@ -28,3 +28,13 @@ struct FittedElementsReport {
 // fitted by least squares in hours from T0, the whole TT hour nearest
 // greatest eclipse.
 FittedElementsReport FitElements(const Ephemeris& ephemeris, const Instant& nearGreatestEclipse);
+
+// mu as the canons publish it: the ephemeris hour angle, counted from the
+// ephemeris meridian, 1.002738 Delta T (in time) east of Greenwich, so that
+// the published elements place the shadow for Delta T = 0 and their users
+// turn it back by Delta T: mu + Delta T kEarthRotationDegreesPerSecond.
+// Radians, in hours from T0.
+// Reference: Explanatory Supplement to the Astronomical Almanac (1992),
+//            ch. 8 (ephemeris longitude); Espenak & Meeus, Five Millennium
+//            Canon of Solar Eclipses (NASA TP-2006-214141).
+Polynomial EphemerisHourAngle(const FittedElements& elements);

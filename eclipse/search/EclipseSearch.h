@@ -24,10 +24,23 @@ struct EclipseSummary {
     int saros = 0;                         // Saros series number
 };
 
-// Every solar eclipse whose greatest eclipse lies between from and to (TT),
-// in order.
+// The years the search covers, as the canons do.
+inline constexpr int kFirstSearchYear = -1999;
+inline constexpr int kLastSearchYear = 3000;
+
+// Every solar eclipse whose greatest eclipse lies between from (included) and
+// to (excluded), both TT, in order: the new moons near a node by the mean
+// elements (NewMoonPredictor.h), then a few evaluations of the full
+// ephemeris about each (ElementsAt) and the circumstances from them
+// (EclipseCircumstances.h). Raises std::out_of_range for instants outside the
+// years -1999 to 3000 (with a year's margin for Delta T) and
+// std::invalid_argument when to comes before from. Runs on every core.
+// Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), ch. 49 and 54;
+//            Espenak & Meeus, Five Millennium Canon of Solar Eclipses (NASA
+//            TP-2006-214141).
 std::vector<EclipseSummary> FindEclipses(const Ephemeris& ephemeris, const Instant& from, const Instant& to);
 
 // The eclipse whose greatest eclipse falls on the given civil date of
-// Universal Time, if there is one.
+// Universal Time (the ephemeris model's Delta T), if there is one. The same
+// errors as FindEclipses.
 std::optional<EclipseSummary> FindEclipseOnUniversalDate(const Ephemeris& ephemeris, int year, int month, int day);

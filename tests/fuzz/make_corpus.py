@@ -190,6 +190,21 @@ def trace_and_shadow():
     write("fuzz_shadow", "far-past", struct.pack("<iiiiiff", 1, 1, -24999, 0, 0, 0.0, -3e38) + b"\xff" * 8)
 
 
+# --- eclipse commands: a command byte, then arguments cut at new lines --------
+
+def eclipse_options():
+    def seed(name, command, *arguments):
+        write("fuzz_eclipse_options", name, bytes([command]) + "\n".join(arguments).encode("latin-1"))
+    seed("eclipses-2024", 0, "--from", "2024-01-01", "--to", "2024-12-31", "--delta-t", "69.1", "--format", "csv")
+    seed("eclipses-first-year", 0, "--from", "-1999-01-01", "--to", "-1999-03-31")
+    seed("eclipses-reversed", 0, "--from", "3000-12-31", "--to", "3000-01-01", "--format", "json")
+    seed("eclipses-huge-delta-t", 0, "--from", "2024-01-01", "--to", "2024-12-31", "--delta-t", "-3.4e38")
+    seed("besselian-2006", 1, "--date", "2006-03-29", "--delta-t", "64.9")
+    seed("besselian-no-eclipse", 1, "--date", "2024-04-09", "--format", "json")
+    seed("besselian-hostile", 1, "--date", "-999999-02-29", "--delta-t", "nan", "--data", "", "--date")
+    seed("besselian-gap", 1, "--date", "1582-10-10", "--delta-t", "1e5")
+
+
 def main():
     documents()
     text_fields()
@@ -201,6 +216,7 @@ def main():
     map_import()
     images()
     trace_and_shadow()
+    eclipse_options()
 
 
 if __name__ == "__main__":

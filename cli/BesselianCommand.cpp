@@ -1,0 +1,152 @@
+#include "cli/CommandRegistry.h"
+#include "cli/EclipseOptions.h"
+#include "core/Units.h"
+#include "eclipse/ElementFitting.h"
+#include "eclipse/search/EclipseSearch.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr std::size_t kPrintedTerms = 4;  // n = 0 to 3, as published
+
+// The elements as published: d and mu in degrees, mu the ephemeris hour angle.
+struct PublishedElements {
+    std::array<double, kPrintedTerms> x, y, d, l1, l2, mu;
+    double tanF1, tanF2;
+};
+
+std::array<double, kPrintedTerms> Terms(const Polynomial& polynomial, double factor)
+{
+    std::array<double, kPrintedTerms> terms = {};
+    for (std::size_t n = 0; n < kPrintedTerms; ++n) {
+        terms[n] = polynomial.coefficients[n] * factor;
+    }
+    return terms;
+}
+
+PublishedElements Published(const FittedElements& e)
+{
+    PublishedElements published;
+    published.x = Terms(e.x, 1.0);
+    published.y = Terms(e.y, 1.0);
+    published.d = Terms(e.d, kRadiansToDegrees);
+    published.l1 = Terms(e.l1, 1.0);
+    published.l2 = Terms(e.l2, 1.0);
+    published.mu = Terms(EphemerisHourAngle(e), kRadiansToDegrees);
+    published.tanF1 = e.tanF1;
+    published.tanF2 = e.tanF2;
+    return published;
+}
+
+void RequireFinite(const FittedElementsReport& report)
+{
+    const FittedElements& e = report.elements;
+    bool finite = std::isfinite(e.tanF1) && std::isfinite(e.tanF2) && std::isfinite(e.deltaT) && std::isfinite(e.validFrom) &&
+                  std::isfinite(e.validTo);
+    for (const Polynomial* p : {&e.x, &e.y, &e.d, &e.l1, &e.l2, &e.mu}) {
+        for (const double c : p->coefficients) {
+            finite = finite && std::isfinite(c);
+        }
+    }
+    if (!finite) {
+        throw CommandFailure("the computation gave no finite elements (is Delta T sensible?)");
+    }
+}
+
+// -0.0000000 reads as a sign that is not there.
+double WithoutNegativeZero(double value, double resolution)
+{
+    return std::abs(value) < 0.5 * resolution ? 0.0 : value;
+}
+
+void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse)
+{
+    const FittedElements& e = report.elements;
+    const PublishedElements p = Published(e);
+    const std::string t0 = IsoTime(e.t0, 0.0);
+    const std::string greatest = IsoTime(eclipse.greatest, eclipse.deltaT);
+    std::printf("Besselian elements of the eclipse of %s, greatest eclipse %s UT (%s TT)\n\n", IsoDatePart(greatest).c_str(),
+                IsoClockPart(greatest).c_str(), IsoClockPart(IsoTime(eclipse.greatest, 0.0)).c_str());
+    std::printf("T0 = %s %s TT      Delta T = %.1f s\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(), e.deltaT);
+    std::printf("  n          x            y             d           l1            l2             mu\n");
+    for (std::size_t n = 0; n < kPrintedTerms; ++n) {
+        std::printf("  %zu  %11.7f  %11.7f  %12.7f  %11.7f  %12.7f  %13.6f\n", n, WithoutNegativeZero(p.x[n], 1e-7),
+                    WithoutNegativeZero(p.y[n], 1e-7), WithoutNegativeZero(p.d[n], 1e-7), WithoutNegativeZero(p.l1[n], 1e-7),
+                    WithoutNegativeZero(p.l2[n], 1e-7), WithoutNegativeZero(p.mu[n], 1e-6));
+    }
+    std::printf("\n  tan f1 = %.7f      tan f2 = %.7f\n\n", p.tanF1, p.tanF2);
+    std::printf("At t hours of TT from T0, a = a0 + a1 t + a2 t^2 + a3 t^3 for a = x, y, d, l1, l2 and mu;\n"
+                "x, y, l1 and l2 in equatorial Earth radii, d and mu in degrees; mu is the ephemeris hour angle\n"
+                "(the Greenwich hour angle plus 1.002738 Delta T, in time).\n");
+    std::printf("Valid from %s to %s TT (t = %.3f to %.3f).\n", IsoClockPart(IsoTime(e.InstantOf(e.validFrom), 0.0)).c_str(),
+                IsoClockPart(IsoTime(e.InstantOf(e.validTo), 0.0)).c_str(), e.validFrom, e.validTo);
+    const FitResiduals& r = report.residuals;
+    std::printf("Largest residuals of the fits: x %.1e, y %.1e, d %.1e deg, l1 %.1e, l2 %.1e, mu %.1e deg\n", r.x, r.y,
+                r.d * kRadiansToDegrees, r.l1, r.l2, r.mu * kRadiansToDegrees);
+}
+
+void PrintJson(const FittedElementsReport& report)
+{
+    const FittedElements& e = report.elements;
+    const PublishedElements p = Published(e);
+    const FitResiduals& r = report.residuals;
+    nlohmann::ordered_json json;
+    json["t0_tt"] = IsoTime(e.t0, 0.0);
+    json["delta_t"] = e.deltaT;
+    json["x"] = p.x;
+    json["y"] = p.y;
+    json["d"] = p.d;
+    json["l1"] = p.l1;
+    json["l2"] = p.l2;
+    json["mu"] = p.mu;
+    json["tan_f1"] = p.tanF1;
+    json["tan_f2"] = p.tanF2;
+    json["valid_from_tt"] = IsoTime(e.InstantOf(e.validFrom), 0.0);
+    json["valid_to_tt"] = IsoTime(e.InstantOf(e.validTo), 0.0);
+    json["max_residual"] = {{"x", r.x},
+                            {"y", r.y},
+                            {"d", r.d * kRadiansToDegrees},
+                            {"l1", r.l1},
+                            {"l2", r.l2},
+                            {"mu", r.mu * kRadiansToDegrees},
+                            {"tan_f1", r.tanF1},
+                            {"tan_f2", r.tanF2}};
+    std::printf("%s\n", json.dump(1).c_str());
+}
+
+int RunBesselian(const CommandArguments& arguments)
+{
+    const BesselianRequest request = ParseBesselianArguments(arguments);
+    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.deltaT);
+    std::optional<EclipseSummary> eclipse;
+    try {
+        eclipse = FindEclipseOnUniversalDate(ephemeris, request.date.year, request.date.month, request.date.day);
+    } catch (const std::out_of_range&) {
+        throw CommandFailure("Delta T moves the date outside the years -1999 to 3000 that the search covers");
+    }
+    if (!eclipse) {
+        throw CommandFailure("no solar eclipse has its greatest eclipse on " + DateText(request.date) + " (Universal Time)");
+    }
+    const FittedElementsReport report = FitElements(ephemeris, eclipse->greatest);
+    RequireFinite(report);
+    if (request.format == "json") {
+        PrintJson(report);
+    } else {
+        PrintText(report, *eclipse);
+    }
+    return 0;
+}
+
+const CommandRegistration kBesselian("besselian",
+                                     "besselian --date YYYY-MM-DD [--delta-t SECONDS|auto] [--format text|json] [--data DIR]"
+                                     "   the Besselian elements of the eclipse of that date (UT)",
+                                     RunBesselian);
+
+} // namespace
