@@ -124,7 +124,7 @@ void PrintJson(const FittedElementsReport& report)
 int RunBesselian(const CommandArguments& arguments)
 {
     const BesselianRequest request = ParseBesselianArguments(arguments);
-    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.deltaT);
+    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.model, request.deltaT);
     std::optional<EclipseSummary> eclipse;
     try {
         eclipse = FindEclipseOnUniversalDate(ephemeris, request.date.year, request.date.month, request.date.day);
@@ -145,7 +145,7 @@ int RunBesselian(const CommandArguments& arguments)
 }
 
 const CommandRegistration kBesselian("besselian",
-                                     "besselian --date YYYY-MM-DD [--delta-t SECONDS|auto] [--format text|json] [--data DIR]"
+                                     "besselian --date YYYY-MM-DD [--delta-t SECONDS|auto] [--model classic|modern] [--format text|json] [--data DIR]"
                                      "   the Besselian elements of the eclipse of that date (UT)",
                                      RunBesselian);
 

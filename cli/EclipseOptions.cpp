@@ -137,6 +137,7 @@ EclipsesRequest ParseEclipsesArguments(const CommandArguments& arguments)
     request.from = TakeDate(options, "--from");
     request.to = TakeDate(options, "--to");
     request.deltaT = TakeDeltaT(options);
+    request.model = TakeModel(options);
     request.format = TakeFormat(options, {"text", "csv", "json"});
     request.dataDirectory = TakeDataDirectory(options);
     ExpectNoPositionals(options);
@@ -154,6 +155,7 @@ BesselianRequest ParseBesselianArguments(const CommandArguments& arguments)
     BesselianRequest request;
     request.date = TakeDate(options, "--date");
     request.deltaT = TakeDeltaT(options);
+    request.model = TakeModel(options);
     request.format = TakeFormat(options, {"text", "json"});
     request.dataDirectory = TakeDataDirectory(options);
     ExpectNoPositionals(options);
@@ -161,13 +163,9 @@ BesselianRequest ParseBesselianArguments(const CommandArguments& arguments)
     return request;
 }
 
-Ephemeris CommandEphemeris(const std::string& dataDirectory, const std::optional<double>& deltaT)
+Ephemeris CommandEphemeris(const std::string& dataDirectory, ModelChoice model, const std::optional<double>& deltaT)
 {
-    EphemerisModel model;
-    if (deltaT) {
-        model.deltaT = std::make_shared<GivenDeltaT>(*deltaT);
-    }
-    return Ephemeris::Load(dataDirectory, std::move(model));
+    return Ephemeris::Load(dataDirectory, EphemerisModelFor(model, deltaT));
 }
 
 double JulianDateOf(const CivilDate& date)

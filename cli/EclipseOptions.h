@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandRegistry.h"
+#include "cli/ModelOption.h"
 #include "core/Instant.h"
 #include "ephemeris/Ephemeris.h"
 
@@ -42,6 +43,7 @@ struct EclipsesRequest {
     CivilDate from;
     CivilDate to;
     std::optional<double> deltaT;  // seconds; none: automatic
+    ModelChoice model = ModelChoice::Classic;
     std::string format = "text";   // text, csv or json
     std::string dataDirectory;
 };
@@ -49,6 +51,7 @@ struct EclipsesRequest {
 struct BesselianRequest {
     CivilDate date;
     std::optional<double> deltaT;
+    ModelChoice model = ModelChoice::Classic;
     std::string format = "text";   // text or json
     std::string dataDirectory;
 };
@@ -59,8 +62,8 @@ EclipsesRequest ParseEclipsesArguments(const CommandArguments& arguments);
 BesselianRequest ParseBesselianArguments(const CommandArguments& arguments);
 
 // The ephemeris the eclipse commands compute with: the series of the data
-// directory and the model of time, Delta T as given or automatic.
-Ephemeris CommandEphemeris(const std::string& dataDirectory, const std::optional<double>& deltaT);
+// directory and the chosen model, Delta T as given or automatic.
+Ephemeris CommandEphemeris(const std::string& dataDirectory, ModelChoice model, const std::optional<double>& deltaT);
 
 // The Julian date (UT) at 0 h of a civil date.
 double JulianDateOf(const CivilDate& date);

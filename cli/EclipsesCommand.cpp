@@ -140,7 +140,7 @@ void PrintText(const std::vector<EclipseRow>& rows)
 
 std::vector<EclipseSummary> Search(const EclipsesRequest& request)
 {
-    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.deltaT);
+    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.model, request.deltaT);
     const IDeltaTModel& deltaT = ephemeris.DeltaT();
     const Instant from = InstantFromUniversal(UniversalDate{JulianDateOf(request.from), 0.0}, deltaT);
     const Instant to = InstantFromUniversal(UniversalDate{JulianDateOf(request.to) + 1.0, 0.0}, deltaT);
@@ -169,7 +169,7 @@ int RunEclipses(const CommandArguments& arguments)
 }
 
 const CommandRegistration kEclipses("eclipses",
-                                    "eclipses --from YYYY-MM-DD --to YYYY-MM-DD [--delta-t SECONDS|auto] "
+                                    "eclipses --from YYYY-MM-DD --to YYYY-MM-DD [--delta-t SECONDS|auto] [--model classic|modern] "
                                     "[--format text|csv|json] [--data DIR]   the solar eclipses between two dates (UT)",
                                     RunEclipses);
 

@@ -119,6 +119,22 @@ TEST_F(EclipseCommandsTest, PrintsThePublishedElementsOf2006March29)
     EXPECT_LT(e["max_residual"]["x"].get<double>(), 1e-6);
 }
 
+// The modern model's apparent sidereal time brings mu to the published
+// value within 0.002 degree; its list of 2024 keeps the published circumstances.
+TEST_F(EclipseCommandsTest, TheModernModelMeetsThePublishedMuAndCircumstances)
+{
+    const CommandRun elements = Cli("besselian --date 2006-03-29 --delta-t 64.9 --model modern --format json");
+    ASSERT_EQ(elements.status, 0) << elements.err;
+    EXPECT_NEAR(nlohmann::json::parse(elements.out)["mu"][0].get<double>(), 328.793701, 0.002);
+    const CommandRun list = Cli("eclipses --from 2024-04-08 --to 2024-04-08 --delta-t 69.1 --model modern --format json");
+    ASSERT_EQ(list.status, 0) << list.err;
+    const nlohmann::json eclipse = nlohmann::json::parse(list.out).at(0);
+    EXPECT_EQ(eclipse["greatest_ut"], "2024-04-08T18:17:20Z");
+    EXPECT_NEAR(eclipse["latitude"].get<double>(), 25.29, 0.03);
+    EXPECT_NEAR(eclipse["longitude"].get<double>(), -104.15, 0.03);
+    EXPECT_EQ(Cli("besselian --date 2006-03-29 --model newest").status, 1);
+}
+
 TEST_F(EclipseCommandsTest, PrintsTheElementsInThePublishedLayout)
 {
     const CommandRun run = Cli("besselian --date 2024-04-08 --delta-t 69.1");
