@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -15,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -140,6 +142,12 @@ struct LunarTermsOfSeries {
 
 namespace {
 
+// Terms in a group: padded to whole lanes.
+std::size_t PaddedCount(std::size_t terms)
+{
+    return (terms + kLaneCount - 1) / kLaneCount * kLaneCount;
+}
+
 void AppendGroup(std::span<const Term> terms, LunarTermsOfSeries& series)
 {
     LunarTermGroup group;
@@ -148,7 +156,7 @@ void AppendGroup(std::span<const Term> terms, LunarTermsOfSeries& series)
             group.argumentOf[group.slots++] = k;
         }
     }
-    group.count = (terms.size() + kLaneCount - 1) / kLaneCount * kLaneCount;
+    group.count = PaddedCount(terms.size());
     group.offset = series.values.size();
     series.values.resize(group.offset + (group.slots + 2) * group.count, 0.0);
     double* const multipliers = series.values.data() + group.offset;
@@ -169,23 +177,47 @@ void AppendGroup(std::span<const Term> terms, LunarTermsOfSeries& series)
     series.groups.push_back(group);
 }
 
+// The terms in the order of their masks, each mask's terms in the image's
+// order (a counting sort: there are only 2^11 masks).
+std::vector<Term> SortedByMask(const std::vector<Term>& terms)
+{
+    std::vector<std::size_t> next(std::size_t{1} << kMaximumMultipliers, 0);
+    for (const Term& term : terms) {
+        ++next[term.nonZero];
+    }
+    std::size_t start = 0;
+    for (std::size_t& place : next) {
+        start += std::exchange(place, start);
+    }
+    std::vector<Term> sorted(terms.size());
+    for (const Term& term : terms) {
+        sorted[next[term.nonZero]++] = term;
+    }
+    return sorted;
+}
+
 LunarTermsOfSeries LayOut(std::span<const std::uint8_t> image, int series)
 {
-    std::vector<Term> terms = TermsOf(image, series);
-    std::stable_sort(terms.begin(), terms.end(), [](const Term& a, const Term& b) { return a.nonZero < b.nonZero; });
+    const std::vector<Term> terms = SortedByMask(TermsOf(image, series));
     LunarTermsOfSeries laid;
     laid.quarterTurns = series == 3 ? 1 : 0;
     laid.multipliers = MultiplierCount(series);
+    std::vector<std::span<const Term>> groups;
+    std::size_t values = 0;
     for (auto first = terms.begin(); first != terms.end();) {
         const auto last = std::find_if(first, terms.end(), [&](const Term& term) { return term.nonZero != first->nonZero; });
-        AppendGroup(std::span<const Term>(&*first, static_cast<std::size_t>(last - first)), laid);
+        groups.emplace_back(&*first, static_cast<std::size_t>(last - first));
+        values += (static_cast<std::size_t>(std::popcount(first->nonZero)) + 2) * PaddedCount(groups.back().size());
         first = last;
+    }
+    laid.values.reserve(values);
+    laid.groups.reserve(groups.size());
+    for (const std::span<const Term> group : groups) {
+        AppendGroup(group, laid);
     }
     return laid;
 }
 
-// The sums are kept in four lanes, one per lane of the sines; the terms of a
-// group go to the lanes in turn.
 [[gnu::always_inline]] inline void LoadLanes(const double* values, DoubleLanes& lanes)
 {
     std::memcpy(&lanes, values, sizeof(DoubleLanes));
@@ -246,6 +278,8 @@ void AddGroupOneByOne(const LunarTermsOfSeries& series, const LunarTermGroup& gr
     }
 }
 
+// The sums are kept in four lanes, one per lane of the sines; the terms of a
+// group go to the lanes in turn, and the lanes are added last, (0 + 1) + (2 + 3).
 // Compiled twice on x86-64, for AVX2 and for the SSE2 every such processor
 // has, and chosen when the program starts: the same operations lane by
 // lane, so the same result on either. Without FMA in either, so that no
