@@ -1,4 +1,7 @@
 #include "datafiles/Converters.h"
+#include "datafiles/ElpImage.h"
+#include "ephemeris/Ephemeris.h"
+#include "ephemeris/LunarSeriesTerms.h"
 #include "ephemeris/LunarTheory.h"
 #include "ephemeris/PositionOptions.h"
 #include "ephemeris/SolarTheory.h"
@@ -89,6 +92,39 @@ void Position(benchmark::State& state)
 }
 BENCHMARK(Position<CLunarTheory>)->Name("MoonPosition")->Unit(benchmark::kMillisecond);
 BENCHMARK(Position<CSolarTheory>)->Name("SunPosition")->Unit(benchmark::kMillisecond);
+
+// As the eclipse search asks for it: the Moon at an instant (TT) from the
+// shared series, with light time, nutation and the equatorial rotation.
+void MoonAtInstant(benchmark::State& state)
+{
+    if (!Data().Available()) {
+        state.SkipWithError("published series not found in " UMBRANT_SOURCES_DIR);
+        return;
+    }
+    const Ephemeris ephemeris = Ephemeris::Load(Data().Directory());
+    // 2006 March 29, 10:12:22.8 TT.
+    const Instant instant = Instant::FromJulianDate(2453823.5, 36742.8 / 86400.0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoonAt(ephemeris, instant, kAllPositionOptions));
+    }
+}
+BENCHMARK(MoonAtInstant)->Name("MoonAt")->Unit(benchmark::kMillisecond);
+
+// What the first position from a newly read "Elp2000.dat" costs beyond the
+// others: laying its terms out for summation.
+void LayOutLunarSeriesTerms(benchmark::State& state)
+{
+    if (!Data().Available()) {
+        state.SkipWithError("published series not found in " UMBRANT_SOURCES_DIR);
+        return;
+    }
+    const DataImage image = LoadCachedImage(Data().Directory() + kElpImageName, kElpImageSize);
+    for (auto _ : state) {
+        const LunarSeriesTerms terms(*image);
+        benchmark::DoNotOptimize(&terms);
+    }
+}
+BENCHMARK(LayOutLunarSeriesTerms)->Unit(benchmark::kMillisecond);
 
 void ConvertNutationVsopAndElp(benchmark::State& state)
 {

@@ -74,7 +74,7 @@ Vector3 SunAt(const Ephemeris& ephemeris, const Instant& instant, int options)
 
 Vector3 MoonAt(const Ephemeris& ephemeris, const Instant& instant, int options)
 {
-    const std::span<const std::uint8_t> elp(*ephemeris.Series().elp);
+    const LunarSeriesTerms& elp = *ephemeris.Series().elpTerms;
     Instant emitted = instant;
     if ((options & LIGHT_TIME) != 0) {
         const double distance = SumLunarDistance(elp, ComputeLunarArguments(instant.CenturiesSinceJ2000()));

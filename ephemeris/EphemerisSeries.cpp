@@ -11,12 +11,13 @@ std::shared_ptr<const EphemerisSeries> LoadEphemerisSeries(const std::string& da
 {
     EphemerisSeries loaded{LoadCachedImage(dataDirectory + kVsopImageName, kVsopImageSize),
                            LoadCachedImage(dataDirectory + kElpImageName, kElpImageSize),
-                           LoadCachedImage(dataDirectory + kNutationImageName, kNutationImageSize)};
+                           LoadCachedImage(dataDirectory + kNutationImageName, kNutationImageSize), nullptr};
     static std::mutex mutex;
     static std::map<std::string, std::shared_ptr<const EphemerisSeries>> byDirectory;
     const std::lock_guard<std::mutex> lock(mutex);
     std::shared_ptr<const EphemerisSeries>& kept = byDirectory[dataDirectory];
     if (!kept || kept->vsop != loaded.vsop || kept->elp != loaded.elp || kept->nutation != loaded.nutation) {
+        loaded.elpTerms = SharedLunarSeriesTerms(loaded.elp);
         kept = std::make_shared<const EphemerisSeries>(std::move(loaded));
     }
     return kept;

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "datafiles/ImageCache.h"
+#include "ephemeris/LunarSeriesTerms.h"
 
 #include <memory>
 #include <string>
 
 // The three series images the evaluators sum: "VSOP87.dat", "Elp2000.dat"
-// and "Nutation.dat" of one data directory, each checked for its size. They
-// never change once loaded; computations share them across threads.
+// and "Nutation.dat" of one data directory, each checked for its size, and
+// the terms of "Elp2000.dat" laid out for summation. They never change once
+// loaded; computations share them across threads.
 struct EphemerisSeries {
     DataImage vsop;
     DataImage elp;
     DataImage nutation;
+    std::shared_ptr<const LunarSeriesTerms> elpTerms;
 };
 
 // The series of dataDirectory (ending with a separator). Loaded once and

@@ -37,7 +37,7 @@ PlaceOfDate SunAtEpoch(std::span<const std::uint8_t> vsop, const EpochNutation& 
     return SunOfDate(earth, terms.m_millennia2000TT, NutationIfAsked(nutation, observation, terms, options), options);
 }
 
-LunarPlaceOfDate MoonAtEpoch(std::span<const std::uint8_t> elp, const EpochNutation& nutation, CObservation observation,
+LunarPlaceOfDate MoonAtEpoch(const LunarSeriesTerms& elp, const EpochNutation& nutation, CObservation observation,
                              int options)
 {
     CTimeTerms terms;
@@ -58,5 +58,5 @@ Vector3 SunAtEpoch(const EphemerisSeries& series, const CObservation& observatio
 
 Vector3 MoonAtEpoch(const EphemerisSeries& series, const CObservation& observation, int options)
 {
-    return MoonAtEpoch(*series.elp, NutationOf(series), observation, options).place.position;
+    return MoonAtEpoch(*series.elpTerms, NutationOf(series), observation, options).place.position;
 }

@@ -18,7 +18,7 @@
 // The nutation for an epoch's current time terms.
 using EpochNutation = std::function<NutationAngles(const CObservation&, const CTimeTerms&)>;
 
-// Given:    vsop/elp     the series image
+// Given:    vsop/elp     the series image, or for the Moon its terms
 //           nutation     consulted only when options include NUTATION
 //           observation  the epoch (UT, with its Delta T choice)
 //           options      EQUATORIAL, NUTATION, LIGHT_TIME (PositionOptions.h)
@@ -34,7 +34,7 @@ struct LunarPlaceOfDate {
     PlaceOfDate place;
     LunarSpherical series;
 };
-LunarPlaceOfDate MoonAtEpoch(std::span<const std::uint8_t> elp, const EpochNutation& nutation, CObservation observation,
+LunarPlaceOfDate MoonAtEpoch(const LunarSeriesTerms& elp, const EpochNutation& nutation, CObservation observation,
                              int options);
 
 // The same with the shared series of a data directory.

@@ -2,7 +2,6 @@
 
 #include "core/Units.h"
 #include "datafiles/ElpImage.h"
-#include "datafiles/RecordImage.h"
 
 #include <cmath>
 #include <numbers>
@@ -34,16 +33,6 @@ constexpr double kPrecessionRate = 5029.0966 / kArcsecondsPerRadian; // radians 
 
 constexpr double kMeanDistanceTheory = 384747.9806448954;  // a0, km
 constexpr double kMeanDistanceFitted = 384747.9806743165;  // ath, km
-constexpr double kMeanMotionRatio = 0.074801329518;        // am
-constexpr double kDtasm = 0.02292188611773368;             // 2 alpha / (3 am), alpha = 0.002571881335
-
-// Corrections of the constants of the main problem (radians, or ratios).
-constexpr double kMoonMeanMotionRadians = 1732559343.73604 / kArcsecondsPerRadian;
-constexpr double kDeltaNu = 0.55604 / kArcsecondsPerRadian / kMoonMeanMotionRadians;
-constexpr double kDeltaE = 0.01789 / kArcsecondsPerRadian;
-constexpr double kDeltaGamma = -0.08066 / kArcsecondsPerRadian;
-constexpr double kDeltaNPrime = -0.06424 / kArcsecondsPerRadian / kMoonMeanMotionRadians;
-constexpr double kDeltaEPrime = -0.12879 / kArcsecondsPerRadian;
 
 double ToDegree4(const MeanArgument& argument, const std::array<double, 5>& powers)
 {
@@ -71,57 +60,17 @@ Delaunay DelaunayArguments(double w1, double w2, double w3, double t, double per
     return {w1 - t + std::numbers::pi, t - perihelion, w1 - w2, w1 - w3};
 }
 
-template <typename Record, std::size_t Count>
-double SumPeriodicSeries(std::span<const std::uint8_t> image, int series, const std::array<double, Count>& arguments)
-{
-    static_assert(sizeof(Record::multipliers) == Count);
-    const std::size_t start = ElpSeriesOffset(series);
-    double sum = 0.0;
-    for (std::size_t index = 0; index < ElpTermCount(series); ++index) {
-        const Record term = RecordAt<Record>(image, start + index * sizeof(Record));
-        double argument = 0.0;
-        for (std::size_t k = 0; k < Count; ++k) {
-            argument += term.multipliers[k] * arguments[k];
-        }
-        sum += term.amplitude * std::sin(argument + term.phase);
-    }
-    return sum;
-}
-
-
-double SumMainProblem(std::span<const std::uint8_t> image, int series, const std::array<double, 4>& delaunay)
-{
-    const std::size_t start = ElpSeriesOffset(series);
-    const bool isDistance = series == 3;
-    double sum = 0.0;
-    for (std::size_t index = 0; index < ElpTermCount(series); ++index) {
-        const ElpMainTerm term = RecordAt<ElpMainTerm>(image, start + index * sizeof(ElpMainTerm));
-        double argument = 0.0;
-        for (std::size_t k = 0; k < delaunay.size(); ++k) {
-            argument += term.multipliers[k] * delaunay[k];
-        }
-        double coefficient = term.amplitude;
-        if (isDistance) {
-            coefficient -= 2.0 / 3.0 * term.amplitude * kDeltaNu;
-        }
-        coefficient += (term.b1 + kDtasm * term.b5) * (kDeltaNPrime - kMeanMotionRatio * kDeltaNu) + term.b2 * kDeltaGamma +
-                       term.b3 * kDeltaE + term.b4 * kDeltaEPrime;
-        sum += (isDistance ? std::cos(argument) : std::sin(argument)) * coefficient;
-    }
-    return sum;
-}
-
-double SumSeries(std::span<const std::uint8_t> image, int series, const LunarArguments& arguments)
+double SumSeries(const LunarSeriesTerms& elp, int series, const LunarArguments& arguments)
 {
     switch (ElpKindOfSeries(series)) {
     case ElpRecordKind::Main:
-        return SumMainProblem(image, series, arguments.delaunay);
+        return elp.Sum(series, arguments.delaunay);
     case ElpRecordKind::Figure:
-        return SumPeriodicSeries<ElpFigureTerm>(image, series, arguments.figure);
+        return elp.Sum(series, arguments.figure);
     case ElpRecordKind::Planetary:
-        return SumPeriodicSeries<ElpPlanetaryTerm>(image, series, series <= 15 ? arguments.planetary1 : arguments.planetary2);
+        return elp.Sum(series, series <= 15 ? arguments.planetary1 : arguments.planetary2);
     case ElpRecordKind::Minor:
-        return SumPeriodicSeries<ElpMinorTerm>(image, series, arguments.minor);
+        return elp.Sum(series, arguments.minor);
     }
     return 0.0;
 }
@@ -173,20 +122,20 @@ LunarArguments ComputeLunarArguments(double centuries)
     return arguments;
 }
 
-double SumLunarDistance(std::span<const std::uint8_t> elpImage, const LunarArguments& arguments)
+double SumLunarDistance(const LunarSeriesTerms& elp, const LunarArguments& arguments)
 {
     SeriesSums sums = {};
     for (int series = 3; series <= kElpSeriesCount; series += 3) {
-        sums[static_cast<std::size_t>(series)] = SumSeries(elpImage, series, arguments);
+        sums[static_cast<std::size_t>(series)] = SumSeries(elp, series, arguments);
     }
     return CombineSeries(sums, 2, arguments.powers[1]) * kMeanDistanceTheory / kMeanDistanceFitted;
 }
 
-LunarSpherical SumLunarSeries(std::span<const std::uint8_t> elpImage, const LunarArguments& arguments)
+LunarSpherical SumLunarSeries(const LunarSeriesTerms& elp, const LunarArguments& arguments)
 {
     SeriesSums sums = {};
     for (int series = 1; series <= kElpSeriesCount; ++series) {
-        sums[static_cast<std::size_t>(series)] = SumSeries(elpImage, series, arguments);
+        sums[static_cast<std::size_t>(series)] = SumSeries(elp, series, arguments);
     }
     const double t = arguments.powers[1];
     return {arguments.meanLongitude + CombineSeries(sums, 0, t) / kArcsecondsPerRadian,

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ephemeris/LunarSeriesTerms.h"
+
 #include <array>
-#include <cstdint>
-#include <span>
 
 // The Moon from the 36 series of the lunar theory ELP 2000-82B, with the
 // constants of the main problem corrected as its authors recommend.
@@ -35,10 +35,11 @@ LunarArguments ComputeLunarArguments(double centuries);
 
 // The distance alone (km), from the twelve distance series: what the light
 // time needs.
-double SumLunarDistance(std::span<const std::uint8_t> elpImage, const LunarArguments& arguments);
+// Given: elp  the terms of "Elp2000.dat" (SharedLunarSeriesTerms)
+double SumLunarDistance(const LunarSeriesTerms& elp, const LunarArguments& arguments);
 
 // Longitude, latitude and distance from all 36 series.
-LunarSpherical SumLunarSeries(std::span<const std::uint8_t> elpImage, const LunarArguments& arguments);
+LunarSpherical SumLunarSeries(const LunarSeriesTerms& elp, const LunarArguments& arguments);
 
 // General precession in longitude from J2000 to date, arcseconds.
 // Given: tau  Julian millennia from J2000, dynamical time.

@@ -5,13 +5,14 @@
 #include "ephemeris/NutationTheory.h"
 
 CLunarTheory::CLunarTheory(const std::string& dataDirectory)
-    : m_dataDirectory(dataDirectory), m_image(LoadCachedImage(dataDirectory + kElpImageName, kElpImageSize))
+    : m_dataDirectory(dataDirectory),
+      m_terms(SharedLunarSeriesTerms(LoadCachedImage(dataDirectory + kElpImageName, kElpImageSize)))
 {
 }
 
 void CLunarTheory::ComputePosition(CObservation observation, CTimeTerms /*terms*/, int options, double position[3])
 {
-    const LunarPlaceOfDate moon = MoonAtEpoch(*m_image, NutationReadOnDemand(m_dataDirectory), observation, options);
+    const LunarPlaceOfDate moon = MoonAtEpoch(*m_terms, NutationReadOnDemand(m_dataDirectory), observation, options);
     m_longitude = moon.place.longitude;
     m_latitude = moon.series.latitude;
     m_distance = moon.series.distance;

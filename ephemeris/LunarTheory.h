@@ -6,6 +6,7 @@
 #include "model/TimeTerms.h"
 
 #include <array>
+#include <memory>
 #include <string>
 
 // The Moon from the 36 series of the lunar theory ELP 2000-82B, for the
@@ -40,7 +41,7 @@ public:
 
 private:
     std::string m_dataDirectory;
-    DataImage m_image;
+    std::shared_ptr<const LunarSeriesTerms> m_terms;
 
     double m_longitude = 0.0; // V, radians
     double m_latitude = 0.0;  // U, radians
