@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace {
 
 // Rounding in the single-precision projection may call a point a hair
 // behind the limb visible; a polygon is left out only well behind it.
 constexpr double kVisibilityMargin = 1e-4;
+
+constexpr std::uint8_t kNotFilled = 0;
+constexpr std::uint8_t kFilling = 1;
+constexpr std::uint8_t kFilled = 2;
 
 ShorelineIndex::Polygon BoxOf(const ShorelineImage& image, std::int32_t first, std::int32_t count, std::int32_t level)
 {
@@ -49,19 +54,33 @@ ShorelineIndex::ShorelineIndex(const ShorelineImage& image) : m_image(image)
         next += count;
     }
     m_latitudes.reset(new LatitudeTrigonometry[static_cast<std::size_t>(std::max(next, 1))]);
-    m_filled.reset(new std::once_flag[m_polygons.size() + 1]);
+    m_state.reset(new std::atomic<std::uint8_t>[m_polygons.size() + 1]);
+    for (std::size_t polygon = 0; polygon <= m_polygons.size(); ++polygon) {
+        m_state[polygon].store(kNotFilled, std::memory_order_relaxed);
+    }
 }
 
 const LatitudeTrigonometry* ShorelineIndex::LatitudesOf(std::size_t polygon) const
 {
     const Polygon& p = m_polygons[polygon];
     LatitudeTrigonometry* latitudes = m_latitudes.get() + p.first;
-    std::call_once(m_filled[polygon], [&] {
+    std::atomic<std::uint8_t>& state = m_state[polygon];
+    if (state.load(std::memory_order_acquire) == kFilled) {
+        return latitudes;
+    }
+    std::uint8_t expected = kNotFilled;
+    if (state.compare_exchange_strong(expected, kFilling, std::memory_order_acquire)) {
         for (std::int32_t i = 0; i < p.count; ++i) {
             const float latitude = static_cast<float>(m_image.PointAt(p.first + i).latitude * kDegreesToRadians);
             latitudes[i] = {std::sin(latitude), std::cos(latitude)};
         }
-    });
+        state.store(kFilled, std::memory_order_release);
+        return latitudes;
+    }
+    // Another thread fills this polygon; it takes microseconds.
+    while (state.load(std::memory_order_acquire) != kFilled) {
+        std::this_thread::yield();
+    }
     return latitudes;
 }
 

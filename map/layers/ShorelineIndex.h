@@ -3,8 +3,9 @@
 #include "datafiles/ShorelineImage.h"
 
 #include <cstdint>
+#include <atomic>
+#include <cstddef>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 // Single-precision sine and cosine of a point's latitude.
@@ -42,7 +43,9 @@ private:
     const ShorelineImage& m_image;
     std::vector<Polygon> m_polygons;
     std::unique_ptr<LatitudeTrigonometry[]> m_latitudes;  // filled polygon by polygon
-    std::unique_ptr<std::once_flag[]> m_filled;
+    // Per polygon: 0 not filled, 1 being filled, 2 filled. (std::call_once
+    // costs a system call per flag, more than the sines themselves.)
+    std::unique_ptr<std::atomic<std::uint8_t>[]> m_state;
 };
 
 // Whether any point of a polygon's box could lie on the visible side of the
