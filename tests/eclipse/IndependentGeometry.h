@@ -60,6 +60,16 @@ inline double UmbraAt(const FittedElements& elements, const Vector& place, doubl
     return elements.l2.At(hours) - InAxisFrame(elements, place, hours).z * elements.tanF2;
 }
 
+// The geodetic altitude of the axis direction (the Sun's) at a place,
+// degrees: the ellipsoid's normal there against the axis.
+inline double SunAltitude(const FittedElements& elements, double latitude, double longitude, double hours)
+{
+    const double phi = latitude * kDegreesToRadians;
+    const double lambda = longitude * kDegreesToRadians;
+    const Vector normal{std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+    return std::asin(InAxisFrame(elements, normal, hours).z) * kRadiansToDegrees;
+}
+
 struct Scan {
     double maximumHours = 0.0;
     double magnitude = 0.0;     // at the maximum, (L1 - m) / (L1 + L2)
