@@ -190,6 +190,18 @@ def trace_and_shadow():
     write("fuzz_shadow", "far-past", struct.pack("<iiiiiff", 1, 1, -24999, 0, 0, 0.0, -3e38) + b"\xff" * 8)
 
 
+def eclipse_options():
+    # The first byte picks the reader: 0 date, 1 step, 2 place, 3 Delta T.
+    seeds = {
+        "date": "\x00" + "2006-03-29", "date-bc": "\x00" + "-0500-02-29", "date-hostile": "\x00" + "2006-02-30x--",
+        "step": "\x01" + "60", "step-hostile": "\x01" + "1e400",
+        "place": "\x02" + "-0.187,5.556,12.5", "place-pole": "\x02" + "180,-90", "place-hostile": "\x02" + "nan,inf,,",
+        "delta-t": "\x03" + "64.9", "delta-t-hostile": "\x03" + "-1e999",
+    }
+    for name, text in seeds.items():
+        write("fuzz_eclipse_options", name, text)
+
+
 def main():
     documents()
     text_fields()
@@ -201,6 +213,7 @@ def main():
     map_import()
     images()
     trace_and_shadow()
+    eclipse_options()
 
 
 if __name__ == "__main__":
