@@ -26,9 +26,11 @@ struct TraceSchedule {
 };
 
 // The runs of a branch: its vertices at every regular instant where it
-// exists, the exact instants (to a few microseconds) where it appears and
+// exists, the exact instants (to a microsecond) where it appears and
 // disappears, and vertices between where it bends or moves fast, so that the
 // drawn line stays within about a kilometre of the curve.
+// Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.5
+//            (the curves of the path computed instant by instant).
 std::vector<TracedCurve> TraceBranch(const CurveBranch& branch, const TraceSchedule& schedule);
 
 // Curves that end where another begins or ends (within tolerance, radians

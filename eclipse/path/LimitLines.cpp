@@ -237,24 +237,27 @@ private:
 std::vector<std::pair<SurfacePoint, double>> Seeds(const FittedElements& elements, ShadowCone cone, PathSide side)
 {
     std::vector<std::pair<SurfacePoint, double>> seeds;
-    double bestHeight = -1.0;
+    bool inStretch = false;
+    double bestHeight = 0.0;
     const int steps = std::max(1, static_cast<int>(std::ceil((elements.validTo - elements.validFrom) / kSeedStepHours)));
     for (int step = 0; step <= steps; ++step) {
         const double hours = elements.validFrom + (elements.validTo - elements.validFrom) * step / steps;
         const EarthOnPlane earth(ShadowAt(elements, hours));
         const std::optional<PlanePoint> point = LimitPoint(earth, cone, side);
         if (!point) {
-            bestHeight = -1.0;
+            inStretch = false;
             continue;
         }
         const EarthOnPlane::Geographic place = earth.GeographicOf(*point);
         const std::pair seed{SurfacePoint{place.latitude, place.longitude}, hours};
-        if (bestHeight < 0.0) {
+        if (!inStretch) {
             seeds.push_back(seed);
+            bestHeight = point->zeta;
+            inStretch = true;
         } else if (point->zeta > bestHeight) {
             seeds.back() = seed;
+            bestHeight = point->zeta;
         }
-        bestHeight = std::max(bestHeight, point->zeta);
     }
     return seeds;
 }
