@@ -23,6 +23,9 @@ std::string PathCsv(const EclipsePath& path)
     std::string csv = "ut,central_lat,central_lon,north_lat,north_lon,south_lat,south_lon,duration_s,width_km,sun_altitude,sun_azimuth\n";
     for (const std::vector<CentralVertex>& run : path.centralLine) {
         for (const CentralVertex& vertex : run) {
+            if (!vertex.onStep) {
+                continue;
+            }
             char numbers[128];
             std::snprintf(numbers, sizeof numbers, "%.1f,%.1f,%.2f,%.2f", vertex.durationSeconds, vertex.widthKm,
                           vertex.sunAltitude, vertex.sunAzimuth);

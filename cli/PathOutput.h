@@ -25,6 +25,6 @@ std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurv
 // antimeridian in a MultiGeometry) and one for greatest eclipse.
 std::string PathKml(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const std::string& title);
 
-// One row per vertex of the central line, with the umbral limits at the
-// same instant.
+// One row per vertex of the central line at a whole step or an end (not
+// those added for drawing), with the umbral limits at the same instant.
 std::string PathCsv(const EclipsePath& path);

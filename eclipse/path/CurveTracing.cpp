@@ -65,6 +65,14 @@ void AppendRefined(const CurveBranch& branch, const TracedPoint& first, const Tr
     AppendRefined(branch, *middle, last, depth - 1, curve);
 }
 
+std::optional<TracedPoint> Scheduled(std::optional<TracedPoint> point)
+{
+    if (point) {
+        point->scheduled = true;
+    }
+    return point;
+}
+
 std::vector<double> ScheduleInstants(const TraceSchedule& schedule)
 {
     std::vector<double> instants{schedule.begin};
@@ -126,13 +134,15 @@ std::vector<TracedCurve> TraceBranch(const CurveBranch& branch, const TraceSched
     double previousHours = schedule.begin;
     bool previousExists = false;
     for (const double hours : ScheduleInstants(schedule)) {
-        const std::optional<TracedPoint> point = branch(hours);
+        const std::optional<TracedPoint> point = Scheduled(branch(hours));
         if (point && !previousExists && hours > schedule.begin) {
-            const std::optional<TracedPoint> start = branch(FindBoundary(exists, previousHours, hours, kBoundaryToleranceHours));
+            const std::optional<TracedPoint> start =
+                Scheduled(branch(FindBoundary(exists, previousHours, hours, kBoundaryToleranceHours)));
             samples.push_back(start.value_or(*point));
         }
         if (!point && previousExists) {
-            const std::optional<TracedPoint> end = branch(FindBoundary(exists, hours, previousHours, kBoundaryToleranceHours));
+            const std::optional<TracedPoint> end =
+                Scheduled(branch(FindBoundary(exists, hours, previousHours, kBoundaryToleranceHours)));
             if (end && end->hours > samples.back().hours) {
                 samples.push_back(*end);
             }

@@ -10,6 +10,8 @@ struct TracedPoint {
     double hours = 0.0;
     double latitude = 0.0;
     double longitude = 0.0;
+    // At a regular instant or an end, rather than added where the curve bends.
+    bool scheduled = false;
 };
 using TracedCurve = std::vector<TracedPoint>;
 

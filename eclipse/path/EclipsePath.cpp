@@ -75,7 +75,8 @@ std::vector<std::vector<CentralVertex>> TraceCentralLine(const FittedElements& e
         std::vector<CentralVertex> run;
         run.reserve(curve.size());
         for (const TracedPoint& point : curve) {
-            if (const std::optional<CentralVertex> vertex = CentralVertexAt(elements, point.hours)) {
+            if (std::optional<CentralVertex> vertex = CentralVertexAt(elements, point.hours)) {
+                vertex->onStep = point.scheduled;
                 run.push_back(*vertex);
             }
         }

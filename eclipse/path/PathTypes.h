@@ -25,6 +25,9 @@ struct CentralVertex {
     double sunAzimuth = 0.0;        // degrees from north toward the east
     std::optional<PathVertex> northLimit;  // the umbral limits at the same instant
     std::optional<PathVertex> southLimit;
+    // At a whole step of Universal Time or at an end of the line; the others
+    // are added where the line bends or runs fast, for drawing it.
+    bool onStep = true;
 };
 
 // A contact of the shadow with the Earth as a whole.

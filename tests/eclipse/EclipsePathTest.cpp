@@ -159,7 +159,10 @@ TEST_F(EclipsePaths, CentralLineLiesUnderTheAxisOnWholeMinutesOfUniversalTime)
             EXPECT_NEAR(local.y, elements.y.At(hours), 1e-7);
             EXPECT_GE(independent::SunAltitude(elements, vertex.place.latitude, vertex.place.longitude, hours), -1e-3);
             const double seconds = UtSecondsOfDay(vertex.place.time, elements.deltaT);
-            onTheMinute += std::abs(seconds - 60.0 * std::round(seconds / 60.0)) < 1e-3;
+            const bool wholeMinute = std::abs(seconds - 60.0 * std::round(seconds / 60.0)) < 1e-3;
+            onTheMinute += wholeMinute;
+            const bool end = &vertex == &line.front() || &vertex == &line.back();
+            EXPECT_EQ(vertex.onStep, wholeMinute || end);
         }
         // Sunrise to sunset takes a little over three hours for these three.
         EXPECT_GE(onTheMinute, 180);
