@@ -212,7 +212,21 @@ TEST_F(EclipsePaths, UmbralLimitsBoundTotality)
                 ++checked;
             }
         }
-        EXPECT_GT(checked, 40);
+        // The limits at the central line's own instants, as the CSV lists them.
+        for (std::size_t i = 0; i < path.centralLine.front().size(); i += 20) {
+            const CentralVertex& central = path.centralLine.front()[i];
+            for (const auto* limit : {&central.northLimit, &central.southLimit}) {
+                if (!limit->has_value()) {
+                    continue;
+                }
+                const PathVertex& place = **limit;
+                EXPECT_EQ(place.time, central.place.time);
+                EXPECT_LT(LocalCircumstancesAt(elements, {place.longitude, place.latitude, 0.0}).durationSeconds, 2.0);
+                EXPECT_GT(LocalCircumstancesAt(elements, Toward(place, central.place, 2.0)).durationSeconds, 0.0);
+                ++checked;
+            }
+        }
+        EXPECT_GT(checked, 60);
     }
 }
 
