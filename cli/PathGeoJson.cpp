@@ -71,8 +71,29 @@ Json OptionalNumber(const std::optional<double>& value, double scale)
     return value ? Json(std::round(*value * scale) / scale) : Json(nullptr);
 }
 
-Json GreatestFeature(const GreatestEclipse& greatest, double deltaT)
+Json ContactJson(const std::optional<GlobalContact>& contact, double deltaT)
 {
+    if (!contact) {
+        return nullptr;
+    }
+    return Json{{"ut", IsoUniversalTime(contact->time, deltaT)},
+                {"latitude", Rounded(contact->latitude)},
+                {"longitude", Rounded(contact->longitude)}};
+}
+
+// The shadow's contacts with the Earth, P1 to P4 and U1 to U4, null where
+// there is none.
+Json ContactsJson(const GlobalCircumstances& global, double deltaT)
+{
+    return Json{{"p1", ContactJson(global.p1, deltaT)}, {"p2", ContactJson(global.p2, deltaT)},
+                {"u1", ContactJson(global.u1, deltaT)}, {"u2", ContactJson(global.u2, deltaT)},
+                {"u3", ContactJson(global.u3, deltaT)}, {"u4", ContactJson(global.u4, deltaT)},
+                {"p3", ContactJson(global.p3, deltaT)}, {"p4", ContactJson(global.p4, deltaT)}};
+}
+
+Json GreatestFeature(const GlobalCircumstances& global, double deltaT)
+{
+    const GreatestEclipse& greatest = global.greatest;
     return Json{{"type", "Feature"},
                 {"properties",
                  {{"kind", "greatest"},
@@ -80,7 +101,8 @@ Json GreatestFeature(const GreatestEclipse& greatest, double deltaT)
                   {"duration_s", OptionalNumber(greatest.durationSeconds, 10.0)},
                   {"width_km", OptionalNumber(greatest.widthKm, 10.0)},
                   {"gamma", std::round(greatest.gamma * 1e4) / 1e4},
-                  {"sun_altitude", std::round(greatest.sunAltitude * 10.0) / 10.0}}},
+                  {"sun_altitude", std::round(greatest.sunAltitude * 10.0) / 10.0},
+                  {"contacts", ContactsJson(global, deltaT)}}},
                 {"geometry", {{"type", "Point"}, {"coordinates", Position(greatest.longitude, greatest.latitude)}}}};
 }
 
@@ -97,6 +119,6 @@ std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurv
             features.push_back(MagnitudeFeature(curve));
         }
     }
-    features.push_back(GreatestFeature(path.circumstances.greatest, path.deltaT));
+    features.push_back(GreatestFeature(path.circumstances, path.deltaT));
     return Json{{"type", "FeatureCollection"}, {"features", features}}.dump() + "\n";
 }

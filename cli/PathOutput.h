@@ -18,7 +18,8 @@ std::string MagnitudeKind(double magnitude);
 // A FeatureCollection: every named line as a LineString or MultiLineString
 // cut at the antimeridian, with properties.times holding the UT of each
 // vertex nested like the coordinates; the magnitude curves; greatest
-// eclipse as a Point with its ut, duration_s and width_km.
+// eclipse as a Point with its ut, duration_s and width_km, and the shadow's
+// contacts with the Earth (P1 to P4, U1 to U4) each with its ut and place.
 std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes);
 
 // KML 2.2: a Document with one Placemark per line (its pieces cut at the

@@ -210,6 +210,13 @@ TEST_F(EclipseCommands, PathGreatestEclipseIsThePublishedOne)
             EXPECT_NEAR(SecondsOfDay(feature["properties"]["ut"]), Hms(10, 11, 18), 10.0);
             EXPECT_NEAR(feature["properties"]["width_km"].get<double>(), 184.0, 3.0);
             EXPECT_NEAR(feature["properties"]["duration_s"].get<double>(), 247.0, 2.0);
+            // The penumbra first touches the Earth at sunrise over the Atlantic.
+            const Json& contacts = feature["properties"]["contacts"];
+            for (const char* contact : {"p1", "u1", "u2", "u3", "u4", "p4"}) {
+                EXPECT_TRUE(contacts[contact].contains("ut")) << contact;
+            }
+            EXPECT_LT(SecondsOfDay(contacts["p1"]["ut"]), SecondsOfDay(contacts["u1"]["ut"]));
+            EXPECT_LT(SecondsOfDay(contacts["u4"]["ut"]), SecondsOfDay(contacts["p4"]["ut"]));
             return;
         }
     }

@@ -130,6 +130,63 @@ TEST_F(EclipsePaths, AgreeWithTheCanonAtGreatestEclipse)
     }
 }
 
+struct PublishedPoint {
+    std::string name;
+    std::function<PathVertex(const EclipsePath&)> computed;
+    double ut;          // seconds of the day
+    double latitude;    // degrees
+    double longitude;   // degrees east ("true longitude", for Delta T 64.9 s)
+    double seconds;     // tolerance
+    double km;          // tolerance
+};
+
+PathVertex ContactVertex(const std::optional<GlobalContact>& contact)
+{
+    return contact ? PathVertex{contact->latitude, contact->longitude, contact->time} : PathVertex{NAN, NAN, Instant()};
+}
+
+// Espenak & Anderson, Total Solar Eclipse of 2006 March 29 (NASA TP
+// 2004-212762), table 3, "Shadow Contacts and Circumstances", TDT less 64.9 s.
+// The penumbral limits end on the horizon, where an instant moves many
+// seconds along the curve for a kilometre; the point where the penumbra
+// touches the limb from inside (P2) slides along it.
+const std::vector<PublishedPoint> kShadowContacts2006 = {
+    {"P1", [](const EclipsePath& p) { return ContactVertex(p.circumstances.p1); }, Hms(7, 36, 48.5), -14.4583, -22.1167, 2, 10},
+    {"P2", [](const EclipsePath& p) { return ContactVertex(p.circumstances.p2); }, Hms(9, 44, 37.2), 27.4767, -56.7150, 2, 25},
+    {"P3", [](const EclipsePath& p) { return ContactVertex(p.circumstances.p3); }, Hms(10, 37, 28.0), 84.4617, 149.7383, 2, 10},
+    {"P4", [](const EclipsePath& p) { return ContactVertex(p.circumstances.p4); }, Hms(12, 45, 40.6), 43.4417, 83.0417, 2, 10},
+    {"penumbral N1", [](const EclipsePath& p) { return p.penumbraNorth.front().front(); }, Hms(9, 31, 44.9), 38.5333, -54.4333, 10, 5},
+    {"penumbral S1", [](const EclipsePath& p) { return p.penumbraSouth.front().front(); }, Hms(8, 27, 14.4), -37.7550, -32.9783, 10, 5},
+    {"penumbral N2", [](const EclipsePath& p) { return p.penumbraNorth.front().back(); }, Hms(10, 50, 11.6), 82.7500, -99.2933, 10, 5},
+    {"penumbral S2", [](const EclipsePath& p) { return p.penumbraSouth.front().back(); }, Hms(11, 55, 29.7), 20.1667, 93.5867, 10, 5},
+    {"U1", [](const EclipsePath& p) { return ContactVertex(p.circumstances.u1); }, Hms(8, 34, 24.4), -6.5183, -37.0017, 2, 5},
+    {"U2", [](const EclipsePath& p) { return ContactVertex(p.circumstances.u2); }, Hms(8, 36, 28.6), -6.0767, -37.5467, 2, 5},
+    {"U3", [](const EclipsePath& p) { return ContactVertex(p.circumstances.u3); }, Hms(11, 45, 54.5), 51.7833, 99.0833, 2, 5},
+    {"U4", [](const EclipsePath& p) { return ContactVertex(p.circumstances.u4); }, Hms(11, 47, 56.4), 51.3533, 98.5083, 2, 5},
+    {"umbral N1", [](const EclipsePath& p) { return p.umbraNorth.front().front(); }, Hms(8, 35, 52.1), -5.7250, -37.4150, 2, 3},
+    {"umbral S1", [](const EclipsePath& p) { return p.umbraSouth.front().front(); }, Hms(8, 35, 1.6), -6.8717, -37.1367, 2, 3},
+    {"umbral N2", [](const EclipsePath& p) { return p.umbraNorth.front().back(); }, Hms(11, 46, 30.1), 52.1250, 98.9900, 2, 3},
+    {"umbral S2", [](const EclipsePath& p) { return p.umbraSouth.front().back(); }, Hms(11, 47, 20.2), 51.0100, 98.6083, 2, 3},
+    {"C1", [](const EclipsePath& p) { return p.centralLine.front().front().place; }, Hms(8, 35, 26.4), -6.3000, -37.2733, 2, 3},
+    {"C2", [](const EclipsePath& p) { return p.centralLine.front().back().place; }, Hms(11, 46, 55.5), 51.5667, 98.7950, 2, 3},
+    {"G0", [](const EclipsePath& p) {
+         const GreatestEclipse& g = p.circumstances.greatest;
+         return PathVertex{g.latitude, g.longitude, g.time};
+     }, Hms(10, 11, 17.7), 23.1517, 16.7483, 2, 3},
+};
+
+TEST_F(EclipsePaths, AgreeWithNasasTableOfShadowContactsFor2006)
+{
+    const FittedElements elements = published::Eclipse2006();
+    const EclipsePath& path = PathOf("2006", elements);
+    for (const PublishedPoint& point : kShadowContacts2006) {
+        SCOPED_TRACE(point.name);
+        const PathVertex vertex = point.computed(path);
+        EXPECT_NEAR(UtSecondsOfDay(vertex.time, elements.deltaT), point.ut, point.seconds);
+        EXPECT_LT(DistanceKm(vertex.latitude, vertex.longitude, point.latitude, point.longitude), point.km);
+    }
+}
+
 TEST_F(EclipsePaths, TotalityFirstTouchesDownInBrazilForOneMinuteFiftyThreeSecondsIn2006)
 {
     const FittedElements elements = published::Eclipse2006();
