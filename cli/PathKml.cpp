@@ -61,8 +61,12 @@ std::string Span(const std::vector<PathLine>& lines, double deltaT)
     Instant last = first;
     for (const PathLine& line : lines) {
         for (const PathVertex& vertex : line) {
-            first = std::min(first, vertex.time, [](const Instant& a, const Instant& b) { return a < b; });
-            last = std::max(last, vertex.time, [](const Instant& a, const Instant& b) { return a < b; });
+            if (vertex.time < first) {
+                first = vertex.time;
+            }
+            if (last < vertex.time) {
+                last = vertex.time;
+            }
         }
     }
     return "From " + IsoUniversalTime(first, deltaT) + " to " + IsoUniversalTime(last, deltaT);
