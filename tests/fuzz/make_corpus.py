@@ -205,6 +205,18 @@ def eclipse_options():
     seed("besselian-gap", 1, "--date", "1582-10-10", "--delta-t", "1e5")
 
 
+def path_options():
+    # The first byte picks the reader: 0 date, 1 step, 2 place, 3 Delta T.
+    seeds = {
+        "date": "\x00" + "2006-03-29", "date-bc": "\x00" + "-0500-02-29", "date-hostile": "\x00" + "2006-02-30x--",
+        "step": "\x01" + "60", "step-hostile": "\x01" + "1e400",
+        "place": "\x02" + "-0.187,5.556,12.5", "place-pole": "\x02" + "180,-90", "place-hostile": "\x02" + "nan,inf,,",
+        "delta-t": "\x03" + "64.9", "delta-t-hostile": "\x03" + "-1e999",
+    }
+    for name, text in seeds.items():
+        write("fuzz_path_options", name, text)
+
+
 def main():
     documents()
     text_fields()
@@ -217,6 +229,7 @@ def main():
     images()
     trace_and_shadow()
     eclipse_options()
+    path_options()
 
 
 if __name__ == "__main__":

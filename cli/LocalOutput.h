@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/ValueParsers.h"
+#include "eclipse/local/LocalCircumstances.h"
+
+#include <string>
+
+// "total", "annular", "partial" or "none".
+std::string LocalTypeName(LocalEclipseType type);
+
+// The circumstances as a table for people.
+std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const UniversalCalendarDate& date);
+
+// {"type", "magnitude", "obscuration", "duration_s", "contacts": {"c1", "c2",
+// "max", "c3", "c4"}, "sunrise", "sunset", "visible", "delta_t"}; a contact
+// is null or {"ut", "altitude", "azimuth", "position_angle", "visible"}.
+std::string LocalJson(const LocalCircumstances& seen);
