@@ -1,19 +1,21 @@
 #include "cli/EclipseOfDate.h"
 
+#include "cli/ModelOption.h"
 #include "cli/UniversalTimeText.h"
 #include "eclipse/ElementFitting.h"
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 EphemerisModel TakeEphemerisModel(OptionReader& options)
 {
-    EphemerisModel model;
+    std::optional<double> givenDeltaT;
     std::string deltaT;
     if (options.Take("--delta-t", deltaT) && deltaT != "auto") {
-        model.deltaT = std::make_shared<GivenDeltaT>(ParseDeltaTSeconds(deltaT));
+        givenDeltaT = ParseDeltaTSeconds(deltaT);
     }
-    return model;
+    return EphemerisModelFor(TakeModel(options), givenDeltaT);
 }
 
 UniversalCalendarDate TakeEclipseDate(OptionReader& options)

@@ -7,7 +7,8 @@
 #include "ephemeris/Ephemeris.h"
 
 // How the eclipse commands model time: --delta-t SECONDS|auto (automatic
-// by default). Every eclipse command builds its model here.
+// by default) and --model classic|modern. Every eclipse command builds its
+// model here.
 EphemerisModel TakeEphemerisModel(OptionReader& options);
 
 // --date YYYY-MM-DD, which the eclipse commands require.

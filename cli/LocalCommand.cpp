@@ -37,7 +37,7 @@ int RunLocal(const CommandArguments& arguments)
 }
 
 const CommandRegistration kLocal("local",
-                                 "local --date YYYY-MM-DD --place LON,LAT[,HEIGHT_M] [--delta-t SECONDS|auto] "
+                                 "local --date YYYY-MM-DD --place LON,LAT[,HEIGHT_M] [--delta-t SECONDS|auto] [--model classic|modern] "
                                  "[--format text|json] [--data DIR]   the eclipse seen from one place",
                                  RunLocal);
 

@@ -50,7 +50,7 @@ int RunPath(const CommandArguments& arguments)
 }
 
 const CommandRegistration kPath("path",
-                                "path --date YYYY-MM-DD [--step SECONDS] [--delta-t SECONDS|auto] "
+                                "path --date YYYY-MM-DD [--step SECONDS] [--delta-t SECONDS|auto] [--model classic|modern] "
                                 "[--format geojson|kml|csv] [--data DIR]   the eclipse's path, limits and curves",
                                 RunPath);
 
