@@ -143,10 +143,10 @@ void SetPlace(EclipseSummary& summary, const PlaceOnEarth& place, const Besselia
 
 } // namespace
 
-std::optional<GreatestEclipse> CircumstancesAtGreatestEclipse(const FittedElements& f, double greatest)
+std::optional<EclipseAtGreatest> CircumstancesAtGreatestEclipse(const FittedElements& f, double greatest)
 {
     const BesselianElements e = f.At(greatest);
-    GreatestEclipse result;
+    EclipseAtGreatest result;
     EclipseSummary& summary = result.summary;
     summary.greatest = f.InstantOf(greatest);
     summary.deltaT = f.deltaT;

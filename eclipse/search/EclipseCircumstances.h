@@ -30,9 +30,9 @@
 //            to 8.36; Meeus, Elements of Solar Eclipses 1951-2200 (1989);
 //            Espenak & Meeus, Five Millennium Canon of Solar Eclipses (NASA
 //            TP-2006-214141), sections 1.4 to 1.6, for the conventions.
-struct GreatestEclipse {
+struct EclipseAtGreatest {
     EclipseSummary summary;
     double typeMargin = 0.0;  // Earth radii
 };
 
-std::optional<GreatestEclipse> CircumstancesAtGreatestEclipse(const FittedElements& elements, double greatestHours);
+std::optional<EclipseAtGreatest> CircumstancesAtGreatestEclipse(const FittedElements& elements, double greatestHours);

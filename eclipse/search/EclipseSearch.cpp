@@ -125,7 +125,7 @@ std::optional<EclipseSummary> EclipseOfLunation(const Ephemeris& ephemeris, cons
         elements = samples.Elements();
         greatest = LeastAxisDistanceHours(elements.x, elements.y, 0.0);
     }
-    std::optional<GreatestEclipse> eclipse = CircumstancesAtGreatestEclipse(elements, greatest);
+    std::optional<EclipseAtGreatest> eclipse = CircumstancesAtGreatestEclipse(elements, greatest);
     if (eclipse && eclipse->typeMargin < kLinearTypeMargin) {
         samples.Add(0.0);
         elements = samples.Elements();
