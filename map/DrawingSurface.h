@@ -73,6 +73,9 @@ public:
     // without outline.
     virtual void StrokePolyline(std::span<const MapPoint> points, const LineStyle& style) = 0;
     virtual void FillArea(std::span<const MapPoint> points, const AreaStyle& style) = 0;
+    // A short label (UTF-8) in the surface's default font at the given size
+    // (points), its left end on the baseline at anchor, smoothed.
+    virtual void DrawLabel(const std::string& text, MapPoint anchor, double pointSize, RgbColour colour) = 0;
 
     // The raster layers' integer drawing; a surface may draw it faster than
     // through the floating-point calls, never elsewhere.

@@ -6,8 +6,10 @@
 #include "eclipse/EpochShadow.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "map/MapColours.h"
+#include "map/layers/AnnotationLayers.h"
 #include "map/layers/BackgroundLayer.h"
 #include "map/layers/CreditLayer.h"
+#include "map/layers/EclipsePathLayer.h"
 #include "map/layers/GlobeLayer.h"
 #include "map/layers/PolylineLayer.h"
 #include "map/layers/ShadowLayer.h"
@@ -28,7 +30,11 @@ CMapTrace::CMapTrace(const std::string& dataDirectory)
             m_staticData.push_back(nullptr);
         }
     }
+    m_staticLayers.push_back(std::make_unique<CGraticuleLayer>());
+    m_staticLayers.push_back(std::make_unique<CEclipsePathLayer>());
+    m_dynamicLayers.push_back(std::make_unique<CTerminatorLayer>());
     m_dynamicLayers.push_back(std::make_unique<CShadowLayer>());
+    m_dynamicLayers.push_back(std::make_unique<CObserverLayer>());
     m_dynamicLayers.push_back(std::make_unique<CCreditLayer>());
 }
 
@@ -54,7 +60,13 @@ void CMapTrace::Draw(IDrawingSurface& surface, const MapFrame& frame) const
 
 MapFrame FrameOf(const CEclipseMap& map, int width, int height, const ShadowOutlines* shadow)
 {
-    return MapFrame{map.m_viewport, map.m_observation.m_centre, width, height, shadow};
+    MapFrame frame;
+    frame.viewport = map.m_viewport;
+    frame.centre = map.m_observation.m_centre;
+    frame.width = width;
+    frame.height = height;
+    frame.shadow = shadow;
+    return frame;
 }
 
 void Trace(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory)

@@ -12,9 +12,10 @@
 struct ShadowOutlines;
 
 // The map's layers in the order they are drawn: first the static ones (sky,
-// globe disk and limb, shorelines, borders, rivers), which depend only on the
-// viewport, the centre and the client size, then the dynamic ones (the
-// shadow, the credit text), which a new instant redraws over them.
+// globe disk and limb, shorelines, borders, rivers, then the graticule and
+// the current eclipse's path), which do not change with the instant, then
+// the dynamic ones (the terminator, the shadow, the observer, the credit
+// text), which a new instant redraws over them.
 class CMapTrace {
 public:
     // The layers of the data in dataDirectory (ending with a separator). A

@@ -32,7 +32,7 @@ bool CMapRenderer::StaticKey::Matches(const StaticKey& other) const
     };
     return sameViewport(viewport, other.viewport) && centre.m_longitude == other.centre.m_longitude &&
            centre.m_latitude == other.centre.m_latitude && width == other.width && height == other.height &&
-           data == other.data;
+           layers == other.layers && eclipse == other.eclipse && data == other.data;
 }
 
 void CMapRenderer::Clear()
@@ -56,18 +56,22 @@ void CMapRenderer::DrawStatic(const CMapTrace& trace, const MapFrame& frame, con
     ++m_staticDrawCount;
 }
 
-void CMapRenderer::Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height)
+void CMapRenderer::Render(QImage& image, const CMapTrace& trace, const MapFrame& frame)
 {
-    const CMapTrace trace(dataDirectory);
-    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
-    map.m_terms = shadow.terms;
-    const MapFrame frame = FrameOf(map, width, height, &shadow.outlines);
-    const StaticKey key{frame.viewport, frame.centre, width, height, trace.StaticData()};
+    const StaticKey key{frame.viewport, frame.centre, frame.width, frame.height, frame.layers, frame.eclipse, trace.StaticData()};
     if (!m_valid || !key.Matches(m_key)) {
         DrawStatic(trace, frame, key);
     }
     CopyPicture(m_static, image);
     QPainter painter(&image);
-    CPainterSurface surface(painter, width, height);
+    CPainterSurface surface(painter, frame.width, frame.height);
     trace.DrawDynamic(surface, frame);
+}
+
+void CMapRenderer::Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height)
+{
+    const CMapTrace trace(dataDirectory);
+    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
+    map.m_terms = shadow.terms;
+    Render(image, trace, FrameOf(map, width, height, &shadow.outlines));
 }

@@ -10,15 +10,21 @@
 
 class CMapTrace;
 
-// Draws the document's map into an image, keeping the static layers' picture
-// for the viewport, centre, client size and data it was drawn with: when only
-// the instant changes, the shadow and the credit are drawn again over a copy
-// of it.
+// Draws maps into an image, keeping the static layers' picture (base map,
+// graticule, eclipse path) for the viewport, centre, client size, choice of
+// layers and data it was drawn with: when only the instant changes, the
+// dynamic layers (terminator, shadow, observer, credit) are drawn again over
+// a copy of it.
 class CMapRenderer {
 public:
-    // The whole map of the document, the shadow at its epoch, into image
-    // (resized to width x height). Refreshes map.m_terms. Raises
-    // CFileException as Trace does, before anything is drawn.
+    // The frame drawn with the trace's layers into image (resized to the
+    // frame's client size when it differs).
+    void Render(QImage& image, const CMapTrace& trace, const MapFrame& frame);
+
+    // The whole map of the document with the shadow at its epoch (the
+    // document's own arithmetic), into image (resized to width x height).
+    // Refreshes map.m_terms. Raises CFileException as Trace does, before
+    // anything is drawn.
     void Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height);
 
     // How many times the static layers were drawn (the cache's misses).
@@ -32,6 +38,8 @@ private:
         CGeoPosition centre;
         int width = 0;
         int height = 0;
+        MapLayerChoice layers;
+        const void* eclipse = nullptr;
         std::vector<const void*> data;
         bool Matches(const StaticKey& other) const;
     };

@@ -263,3 +263,17 @@ void CPainterSurface::FillArea(std::span<const MapPoint> points, const AreaStyle
     m_painter.setBrush(Translucent(style.colour, style.opacity));
     m_painter.drawPolygon(ToPolygonF(points), Qt::OddEvenFill);
 }
+
+void CPainterSurface::DrawLabel(const std::string& text, MapPoint anchor, double pointSize, RgbColour colour)
+{
+    if (QGuiApplication::instance() == nullptr || !(pointSize > 0.0)) {
+        return;
+    }
+    const StyledDrawing styled(m_painter);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    QFont font = m_painter.font();
+    font.setPointSizeF(pointSize);
+    m_painter.setFont(font);
+    m_painter.setPen(ToQColor(colour));
+    m_painter.drawText(QPointF(anchor.x, anchor.y), QString::fromStdString(text));
+}

@@ -144,6 +144,10 @@ public:
     }
     void StrokePolyline(std::span<const MapPoint> points, const LineStyle&) override { Touch(points); }
     void FillArea(std::span<const MapPoint> points, const AreaStyle&) override { Touch(points); }
+    void DrawLabel(const std::string& text, MapPoint anchor, double size, RgbColour) override
+    {
+        Touch(static_cast<double>(text.size()), anchor.x, anchor.y, size);
+    }
 
     std::uint64_t Checksum() const { return m_checksum; }
 

@@ -59,6 +59,10 @@ public:
     {
         shapes.push_back({Shape::Kind::Polygon, Pixels(points), style.colour, {}});
     }
+    void DrawLabel(const std::string& text, MapPoint anchor, double, RgbColour colour) override
+    {
+        shapes.push_back({Shape::Kind::Text, {Pixel(anchor.x, anchor.y)}, colour, text});
+    }
 
     std::vector<Shape> Of(Shape::Kind kind) const
     {

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "eclipse/path/MagnitudeCurves.h"
+#include "eclipse/path/PathTypes.h"
+
+#include <vector>
+
+// The current eclipse as the map draws it: its whole path and its curves of
+// equal maximum magnitude (empty until they are computed).
+struct EclipseOverlay {
+    EclipsePath path;
+    std::vector<MagnitudeCurve> magnitudeCurves;
+};

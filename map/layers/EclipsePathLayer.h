@@ -1,0 +1,13 @@
+#pragma once
+
+#include "map/MapLayer.h"
+
+// The current eclipse's path (MapFrame::eclipse): the umbral or antumbral
+// band, shaded and translucent, with its limits; the central line with a
+// tick every 10 minutes of Universal Time; the penumbral limits and the
+// sunrise and sunset curves; the curves of equal maximum magnitude; a
+// marker at greatest eclipse. Each part follows the frame's choice of layers.
+class CEclipsePathLayer : public IMapLayer {
+public:
+    void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
+};
