@@ -7,7 +7,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     CUmbrantApp program;
     if (!program.InitInstance(QCoreApplication::arguments())) {
-        return 1;
+        return program.ExitCode();
     }
     return QApplication::exec();
 }
