@@ -31,8 +31,8 @@ private slots:
 
 private:
     static bool AnyWindowShown();
-    // Runs the program itself with arguments; its exit code, and its
-    // standard error in errors.
+    // Runs the program itself with arguments and without a display; its exit
+    // code, and its standard error in errors.
     int RunProgram(const QStringList& arguments, QString& errors) const;
 
     QTemporaryDir m_files;
@@ -56,7 +56,9 @@ int PrintSwitchesTest::RunProgram(const QStringList& arguments, QString& errors)
 {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(UMBRANT_BINARY_DIR "/umbrant"), arguments);
     if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit) {
@@ -120,8 +122,13 @@ void PrintSwitchesTest::aPdfPrinterReceivesTheMapAndNoWindowIsShown()
         QVERIFY(pdf.size() > 10000);
         QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
     }
+    // The program itself, without a display.
+    QString errors;
+    const QString headless = m_files.filePath(QStringLiteral("headless.pdf"));
+    QCOMPARE(RunProgram({QStringLiteral("--print-to"), QStringLiteral("pdf:") + headless, m_document}, errors), 0);
+    QVERIFY2(QFileInfo(headless).size() > 10000, qPrintable(errors));
     // Nothing is left beside the files but the files.
-    QCOMPARE(QDir(m_files.path()).entryList(QDir::Files).size(), 3);
+    QCOMPARE(QDir(m_files.path()).entryList(QDir::Files).size(), 4);
 }
 
 void PrintSwitchesTest::aPrinterThatDoesNotExistEndsTheProgramWithExitCodeOne()
