@@ -1,9 +1,30 @@
+#include "app/CommandLine.h"
 #include "app/UmbrantApp.h"
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstring>
+
+namespace {
+
+// A print switch shows no window, so it needs no display either: without
+// one it draws off screen, as the command-line tool does.
+void PrintOffScreenWithoutDisplay(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    const CommandLineRequest::Action action = ParseCommandLine(arguments).action;
+    const bool printing = action == CommandLineRequest::Action::Print || action == CommandLineRequest::Action::PrintTo;
+    if (printing && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -12,10 +33,11 @@ int main(int argc, char** argv)
         std::printf("umbrant %s\n", UMBRANT_VERSION);
         return 0;
     }
+    PrintOffScreenWithoutDisplay(argc, argv);
     QApplication application(argc, argv);
     CUmbrantApp program;
     if (!program.InitInstance(QCoreApplication::arguments())) {
-        return 1;
+        return program.ExitCode();
     }
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include "app/EpochDialog.h"
 #include "app/KeyboardIndicators.h"
 #include "app/MapCentreDialog.h"
+#include "app/PromptingMenu.h"
 #include "app/RecentFileList.h"
 #include "app/ToolBarIcons.h"
 #include "app/UmbrantDoc.h"
@@ -169,9 +170,16 @@ QAction* CMainFrame::MakeAction(CommandId id, Handler handler)
     return action;
 }
 
+QMenu* CMainFrame::AddMenu(const QString& title)
+{
+    auto* menu = new CPromptingMenu(title, menuBar());
+    menuBar()->addMenu(menu);
+    return menu;
+}
+
 void CMainFrame::CreateMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    QMenu* file = AddMenu(QStringLiteral("&Fichier"));
     file->addActions({Action(ID_FILE_NEW), Action(ID_FILE_OPEN), Action(ID_FILE_SAVE), Action(ID_FILE_SAVE_AS)});
     file->addSeparator();
     file->addActions({Action(ID_FILE_PRINT), Action(ID_FILE_PRINT_PREVIEW), Action(ID_FILE_PAGE_SETUP)});
@@ -186,27 +194,28 @@ void CMainFrame::CreateMenus()
     m_recentFileSeparator = file->addSeparator();
     file->addAction(Action(ID_APP_EXIT));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Vue"));
+    QMenu* view = AddMenu(QStringLiteral("&Vue"));
     view->addActions({Action(ID_VUE_GLOBAL), Action(ID_VUE_ZOOM_PLUS), Action(ID_VUE_ZOOM_MOINS),
                       Action(ID_VUE_TRANSLATION), Action(ID_VUE_TRACE)});
 
-    QMenu* parameters = menuBar()->addMenu(QStringLiteral("Paramètres"));
+    QMenu* parameters = AddMenu(QStringLiteral("Paramètres"));
     parameters->addActions({Action(ID_PARAMETRES_EPOQUE), Action(ID_PARAMETRES_POSITION),
                             Action(ID_PARAMETRES_AFFICHAGES), Action(ID_PARAMETRES_CARTE)});
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Outils"));
+    QMenu* tools = AddMenu(QStringLiteral("&Outils"));
     tools->addActions({Action(ID_OUTILS_SEPARATION), Action(ID_OUTILS_EPHEMERIDES), Action(ID_OUTILS_BESSEL)});
-    QMenu* transform = tools->addMenu(QStringLiteral("Transform"));
+    auto* transform = new CPromptingMenu(QStringLiteral("Transform"), tools);
+    tools->addMenu(transform);
     transform->addActions({Action(ID_TRANSFORM_NUTATION), Action(ID_TRANSFORM_ELP), Action(ID_TRANSFORM_VSOP),
                            Action(ID_TRANSFORM_CARTO_CRUDE), Action(ID_TRANSFORM_CARTO_LOW),
                            Action(ID_TRANSFORM_CARTO_INTERMEDIATE), Action(ID_TRANSFORM_CARTO_HIGH),
                            Action(ID_TRANSFORM_CARTO_FULL), Action(ID_TRANSFORM_FRONTIERES),
                            Action(ID_TRANSFORM_FLEUVES)});
 
-    QMenu* display = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    QMenu* display = AddMenu(QStringLiteral("&Affichage"));
     display->addActions({Action(ID_VIEW_TOOLBAR), Action(ID_VIEW_STATUS_BAR)});
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    QMenu* help = AddMenu(QStringLiteral("&?"));
     help->addActions({Action(ID_HELP_INDEX), Action(ID_APP_ABOUT)});
 }
 

@@ -51,6 +51,7 @@ private:
 
     void CreateActions();
     QAction* MakeAction(CommandId id, Handler handler);
+    QMenu* AddMenu(const QString& title);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

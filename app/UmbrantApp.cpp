@@ -1,8 +1,12 @@
 #include "app/UmbrantApp.h"
 
+#include "app/CommandLine.h"
+#include "app/CommandLinePrinting.h"
 #include "app/MainFrame.h"
+#include "app/QtTranslations.h"
 #include "app/RecentFileList.h"
 #include "app/UmbrantDoc.h"
+#include "app/UserMessages.h"
 #include "datafiles/ProgramDirectory.h"
 
 #include <QCoreApplication>
@@ -14,18 +18,7 @@
 namespace {
 
 constexpr int kRecentFileCount = 4;
-
-// The document named on the command line: the first argument after the
-// program's name that is not an option.
-QString DocumentArgument(const QStringList& arguments)
-{
-    for (qsizetype index = 1; index < arguments.size(); ++index) {
-        if (!arguments[index].startsWith(u'-')) {
-            return arguments[index];
-        }
-    }
-    return {};
-}
+constexpr QLocale::Language kInterfaceLanguage = QLocale::French;
 
 } // namespace
 
@@ -35,17 +28,34 @@ CUmbrantApp::~CUmbrantApp() = default;
 
 bool CUmbrantApp::InitInstance(const QStringList& arguments)
 {
-    // A document named relative to where the program was started stays
-    // reachable after the move to the program's directory.
-    const QString document = DocumentArgument(arguments);
-    const QString documentPath = document.isEmpty() ? QString() : QDir::current().absoluteFilePath(document);
+    InstallQtTranslations(kInterfaceLanguage);
+    const CommandLineRequest request = ParseCommandLine(arguments);
+    // Files named relative to where the program was started stay reachable
+    // after the move to the program's directory.
+    const QDir startDirectory = QDir::current();
     QDir::setCurrent(QString::fromStdString(GetProgramDirectory()));
     SetProfileNames();
-
+    if (!request.error.isEmpty()) {
+        ShowOnStandardError(request.error);
+        m_exitCode = 1;
+        return false;
+    }
     m_document = std::make_unique<CUmbrantDoc>();
+    if (request.action == CommandLineRequest::Action::Print || request.action == CommandLineRequest::Action::PrintTo) {
+        m_exitCode = PrintFromCommandLine(*m_document, request, startDirectory, GetDataDirectory());
+        return false;
+    }
+    const bool opened = OpenMainWindow(request, startDirectory);
+    m_exitCode = opened ? 0 : 1;
+    return opened;
+}
+
+bool CUmbrantApp::OpenMainWindow(const CommandLineRequest& request, const QDir& startDirectory)
+{
     m_recentFiles = std::make_unique<CRecentFileList>(kRecentFileCount);
     m_frame = std::make_unique<CMainFrame>(*m_document, *m_recentFiles);
-    if (!documentPath.isEmpty() && !m_frame->OpenDocumentFile(documentPath)) {
+    if (request.action == CommandLineRequest::Action::OpenDocument &&
+        !m_frame->OpenDocumentFile(startDirectory.absoluteFilePath(request.document))) {
         return false;
     }
     ShowMaximised();

@@ -5,11 +5,17 @@
 #include <QWidget>
 
 #include <cerrno>
+#include <cstdio>
 
 void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+void ShowOnStandardError(const QString& text)
+{
+    std::fprintf(stderr, "Umbrant : %s\n", text.toUtf8().constData());
 }
 
 QString ConversionMessage(ConversionStatus status)

@@ -19,6 +19,10 @@ using MessagePresenter =
 // The modal message box with an OK button.
 void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text);
 
+// A message of a run that shows no window (a print switch), on the standard
+// error, prefixed with the program's name.
+void ShowOnStandardError(const QString& text);
+
 // The program's name, the caption of its own message boxes.
 inline const QString kProgramName = QStringLiteral("Umbrant");
 

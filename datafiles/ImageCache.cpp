@@ -4,19 +4,47 @@
 
 #include "datafiles/FileException.h"
 
-#include <filesystem>
 #include <map>
 #include <mutex>
 #include <new>
-#include <system_error>
+#include <optional>
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 
 namespace {
 
+// What tells one version of a file from another without reading it. The size
+// and the modification time alone miss a file replaced by a copy that keeps
+// both (cp -p) or written twice within one tick of the clock: the inode
+// changes with a replacement, the change time with every write, and both
+// times are kept to the nanosecond.
+struct FileVersion {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    bool operator==(const FileVersion& other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
+               changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
+    }
+};
+
+std::optional<FileVersion> VersionOf(const std::string& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileVersion{status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim};
+}
+
 struct CachedImage {
-    std::uintmax_t fileSize = 0;
-    std::filesystem::file_time_type modified;
+    FileVersion version;
     std::size_t expectedSize = 0;
     DataImage image;
 };
@@ -71,22 +99,19 @@ ImageBytes::~ImageBytes()
 
 DataImage LoadCachedImage(const std::string& path, std::size_t expectedSize)
 {
-    std::error_code error;
-    const std::uintmax_t fileSize = std::filesystem::file_size(path, error);
-    const std::filesystem::file_time_type modified = error ? std::filesystem::file_time_type() : std::filesystem::last_write_time(path, error);
+    const std::optional<FileVersion> version = VersionOf(path);
     const std::lock_guard<std::mutex> lock(CacheMutex());
-    if (!error) {
+    if (version) {
         const auto found = Cache().find(path);
-        if (found != Cache().end() && found->second.fileSize == fileSize && found->second.modified == modified &&
-            found->second.expectedSize == expectedSize) {
+        if (found != Cache().end() && found->second.version == *version && found->second.expectedSize == expectedSize) {
             return found->second.image;
         }
     }
     // A missing or short file raises here, and a stale entry goes with it.
     Cache().erase(path);
     DataImage image = ReadImage(path, expectedSize);
-    if (!error) {
-        Cache()[path] = CachedImage{fileSize, modified, expectedSize, image};
+    if (version) {
+        Cache()[path] = CachedImage{*version, expectedSize, image};
     }
     return image;
 }

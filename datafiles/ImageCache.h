@@ -33,8 +33,9 @@ private:
 using DataImage = std::shared_ptr<const ImageBytes>;
 
 // The whole content of a fixed-size data file, kept in memory between uses.
-// The file is read again when its size or modification time has changed, so
-// that a file rewritten by a converter is used from the next computation on.
+// The file is read again when it is another file or another version of it
+// (its inode, size, modification or change time differ), so that a file
+// rewritten by a converter is used from the next computation on.
 // Raises CFileException for a missing file or one shorter than expectedSize;
 // bytes after expectedSize are not read.
 DataImage LoadCachedImage(const std::string& path, std::size_t expectedSize);

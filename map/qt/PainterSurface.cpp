@@ -1,8 +1,11 @@
 #include "map/qt/PainterSurface.h"
 
 #include <QGuiApplication>
+#include <QPaintEngine>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -35,6 +38,53 @@ bool IsIntegral(double value)
 QPoint ToQPoint(MapPoint point)
 {
     return QPoint(static_cast<int>(point.x), static_cast<int>(point.y));
+}
+
+// Calls plot for each pixel of the segment start-end that lies in bounds, by
+// the rule of the screens the maps were made for: the start pixel is lit and
+// the end pixel left out, whatever the direction. Between them each column
+// (or row, for a steep segment) takes the pixel that the line crosses at the
+// column's centre, stepped in 16.16 fixed point from the end with the smaller
+// coordinate, so that a segment and its reverse differ only by their ends.
+// Lit from that end, the pixels are those of Qt's own aliased stroke. The
+// steps run in 64 bits, so that ends far outside the bounds cost no more
+// than the bounds' width or height.
+template <typename Plot>
+void ForEachSegmentPixel(QPoint start, QPoint end, const QRect& bounds, Plot&& plot)
+{
+    const std::int64_t dx = std::int64_t{end.x()} - start.x();
+    const std::int64_t dy = std::int64_t{end.y()} - start.y();
+    if (dx == 0 && dy == 0) {
+        return;
+    }
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t majorDelta = alongX ? dx : dy;
+    // The segment runs from low to high on its major axis; a segment drawn
+    // the other way lights the same run shifted by one step: its start
+    // instead of its end.
+    const QPoint low = majorDelta > 0 ? start : end;
+    const QPoint high = majorDelta > 0 ? end : start;
+    const std::int64_t lowMajor = alongX ? low.x() : low.y();
+    const std::int64_t lowMinor = alongX ? low.y() : low.x();
+    const std::int64_t highMinor = alongX ? high.y() : high.x();
+    const std::int64_t length = std::llabs(majorDelta);
+    const std::int64_t step = ((highMinor - lowMinor) * 65536) / length;
+    const std::int64_t minorAtLow = lowMinor * 65536 + (step > 0 ? step / 2 : 0);
+
+    const std::int64_t majorFirst = alongX ? bounds.left() : bounds.top();
+    const std::int64_t majorLast = alongX ? bounds.right() : bounds.bottom();
+    const std::int64_t minorFirst = alongX ? bounds.top() : bounds.left();
+    const std::int64_t minorLast = alongX ? bounds.bottom() : bounds.right();
+    const std::int64_t from = std::max<std::int64_t>(majorDelta > 0 ? 0 : 1, majorFirst - lowMajor);
+    const std::int64_t to = std::min<std::int64_t>(majorDelta > 0 ? length - 1 : length, majorLast - lowMajor);
+    for (std::int64_t k = from; k <= to; ++k) {
+        const std::int64_t minor = (minorAtLow + k * step) >> 16;
+        if (minor < minorFirst || minor > minorLast) {
+            continue;
+        }
+        const int major = static_cast<int>(lowMajor + k);
+        plot(alongX ? QPoint(major, static_cast<int>(minor)) : QPoint(static_cast<int>(minor), major));
+    }
 }
 
 // Restores the painter's base-map state after a styled drawing.
@@ -71,6 +121,14 @@ CPainterSurface::CPainterSurface(QPainter& painter, int width, int height)
     m_painter.setBackgroundMode(Qt::TransparentMode);
     m_painter.setPen(PixelPen(m_penColour));
     m_painter.setBrush(Qt::NoBrush);
+    // Pixels are the raster's own; a printer or a vector file strokes the
+    // lines, and so does a scaled painter, whose pixels are not the device's.
+    const QTransform& toDevice = m_painter.deviceTransform();
+    m_pixelExact = m_painter.paintEngine() != nullptr && m_painter.paintEngine()->type() == QPaintEngine::Raster &&
+                   toDevice.type() <= QTransform::TxTranslate;
+    if (m_pixelExact && m_painter.device() != nullptr) {
+        m_pixelBounds = toDevice.inverted().mapRect(QRect(0, 0, m_painter.device()->width(), m_painter.device()->height()));
+    }
 }
 
 CPainterSurface::CPainterSurface(QPainter& painter)
@@ -172,13 +230,30 @@ void CPainterSurface::FillPolygon(std::span<const MapPoint> points, RgbColour fi
     }
 }
 
+void CPainterSurface::StrokeIntegerPolyline(const QPolygon& polygon)
+{
+    if (!m_pixelExact) {
+        m_painter.drawPolyline(polygon);
+        return;
+    }
+    // Each segment lights its start and leaves its end to the next one, so
+    // that every vertex but the last is lit once.
+    m_pixels.clear();
+    for (qsizetype i = 1; i < polygon.size(); ++i) {
+        ForEachSegmentPixel(polygon[i - 1], polygon[i], m_pixelBounds, [this](QPoint pixel) { m_pixels.push_back(pixel); });
+    }
+    if (!m_pixels.empty()) {
+        m_painter.drawPoints(m_pixels.data(), static_cast<int>(m_pixels.size()));
+    }
+}
+
 void CPainterSurface::DrawPolyline(std::span<const DevicePoint> points, RgbColour pen)
 {
     if (points.size() < 2) {
         return;
     }
     SelectPen(pen);
-    m_painter.drawPolyline(ToPolygon(points));
+    StrokeIntegerPolyline(ToPolygon(points));
 }
 
 void CPainterSurface::DrawPolyline(std::span<const MapPoint> points, RgbColour pen)
@@ -188,7 +263,7 @@ void CPainterSurface::DrawPolyline(std::span<const MapPoint> points, RgbColour p
     }
     SelectPen(pen);
     if (ToIntegerPolygon(points)) {
-        m_painter.drawPolyline(m_polygon);
+        StrokeIntegerPolyline(m_polygon);
     } else {
         m_painter.drawPolyline(ToPolygonF(points));
     }
@@ -201,7 +276,10 @@ void CPainterSurface::DrawLine(MapPoint start, MapPoint end, RgbColour pen)
     }
     SelectPen(pen);
     if (IsIntegral(start.x) && IsIntegral(start.y) && IsIntegral(end.x) && IsIntegral(end.y)) {
-        m_painter.drawLine(ToQPoint(start), ToQPoint(end));
+        m_polygon.resize(2);
+        m_polygon[0] = ToQPoint(start);
+        m_polygon[1] = ToQPoint(end);
+        StrokeIntegerPolyline(m_polygon);
     } else {
         m_painter.drawLine(QPointF(start.x, start.y), QPointF(end.x, end.y));
     }

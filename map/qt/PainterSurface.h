@@ -5,12 +5,15 @@
 #include <QPainter>
 
 #include <optional>
+#include <vector>
 
 // The map's drawing surface on a QPainter (image, widget, printer, SVG or
 // PDF). The base map is drawn aliased with 1-pixel cosmetic pens so that
 // pixels land where GDI would put them: a point at (x, y) lights the pixel
 // whose top-left corner it is; integer coordinates take exactly that road
-// whatever the call. The annotation layers' styled drawing is smoothed.
+// whatever the call, and on a raster a line with integer ends lights its
+// start pixel and leaves its end pixel out in every direction. The
+// annotation layers' styled drawing is smoothed.
 // The painter's state is restored when the surface goes.
 class CPainterSurface : public IDrawingSurface {
 public:
@@ -43,12 +46,16 @@ private:
     // Integral points go to the integer path; others are drawn as they are.
     bool ToIntegerPolygon(std::span<const MapPoint> points);
     const QPolygonF& ToPolygonF(std::span<const MapPoint> points);
+    void StrokeIntegerPolyline(const QPolygon& polygon);
 
     QPainter& m_painter;
     int m_width;
     int m_height;
     QPolygon m_polygon;    // reused between calls
     QPolygonF m_polygonF;  // reused between calls
+    std::vector<QPoint> m_pixels;  // reused between calls
+    bool m_pixelExact = false;     // lines are lit pixel by pixel
+    QRect m_pixelBounds;           // the device's pixels, in the painter's coordinates
     RgbColour m_penColour{0, 0, 0};
     std::optional<RgbColour> m_brushColour;
 };

@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -33,6 +34,7 @@ private slots:
     void commandsCarryTheirPromptsToolTipsAndShortcuts();
     void theToolBarHoldsTheSixButtonsInOrder();
     void theStatusBarShowsTheIdlePromptAndTheLockIndicators();
+    void greyedItemsShowTheirPromptsUnderTheMouse();
     void theEpochCommandTracesAfterTheDialogClosesEvenWhenLeft();
     void theMapCentreCommandStoresOnOkAndTracesAgain();
     void theAboutBoxShowsTheVersion();
@@ -157,6 +159,54 @@ void MainFrameTest::theStatusBarShowsTheIdlePromptAndTheLockIndicators()
     QCOMPARE(idle->text(), QStringLiteral("Pour l'aide, appuyez sur F1"));
     for (const char* name : {"MAJIndicator", "NUMIndicator", "DEFIndicator"}) {
         QVERIFY(m_frame->statusBar()->findChild<QLabel*>(QString::fromLatin1(name)) != nullptr);
+    }
+}
+
+void MainFrameTest::greyedItemsShowTheirPromptsUnderTheMouse()
+{
+    struct Item {
+        const char* menu;
+        CommandId id;
+        const char* prompt;
+    };
+    const Item items[] = {
+        {"Paramètres", ID_PARAMETRES_POSITION, "Coordonnées de l'observateur"},
+        {"Paramètres", ID_PARAMETRES_AFFICHAGES, "Choix des affichages complémentaires"},
+        {"&Outils", ID_OUTILS_SEPARATION, "Séparation entre 2 points"},
+        {"&?", ID_HELP_INDEX, "Liste les rubriques de l'aide"},
+        {"&Fichier", ID_FILE_MRU_FILE1, "Ouvre ce document"},  // the empty recent-file list
+    };
+    QMenuBar* bar = m_frame->menuBar();
+    QStatusBar* status = m_frame->statusBar();
+    for (const Item& item : items) {
+        QAction* greyed = m_frame->Action(item.id);
+        QVERIFY2(!greyed->isEnabled(), item.prompt);
+        QAction* title = nullptr;
+        for (QAction* candidate : bar->actions()) {
+            title = candidate->text() == QString::fromUtf8(item.menu) ? candidate : title;
+        }
+        QVERIFY2(title != nullptr, item.menu);
+        QMenu* menu = title->menu();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(title).center());
+        QTRY_VERIFY(menu->isVisible());
+
+        QTest::mouseMove(menu, menu->actionGeometry(greyed).center());
+        QTRY_COMPARE(status->currentMessage(), QString::fromUtf8(item.prompt));
+        // An enabled item's own prompt, then the greyed item's again.
+        QAction* enabled = nullptr;
+        for (QAction* candidate : menu->actions()) {
+            enabled = enabled == nullptr && candidate->isEnabled() && !candidate->isSeparator() &&
+                              candidate->isVisible() && !candidate->statusTip().isEmpty() ? candidate : enabled;
+        }
+        QVERIFY(enabled != nullptr);
+        QTest::mouseMove(menu, menu->actionGeometry(enabled).center());
+        QTRY_COMPARE(status->currentMessage(), enabled->statusTip());
+        QTest::mouseMove(menu, menu->actionGeometry(greyed).center());
+        QTRY_COMPARE(status->currentMessage(), QString::fromUtf8(item.prompt));
+
+        menu->hide();
+        QTRY_COMPARE(status->currentMessage(), QString());
+        QVERIFY(m_frame->statusBar()->findChild<QLabel*>(QStringLiteral("idlePrompt"))->isVisible());
     }
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/EclipseMap.h"
+
+#include <string>
+
+class QPrinter;
+
+// Prints the document's map on one page, traced at the printer's resolution
+// through the same layers as the view: the whole globe at the size of the
+// page's printable area, as the program shows a document it opens. The data
+// are read before the printer starts, so that a missing data file (raised as
+// CFileException) prints nothing. False when the printer cannot be started.
+bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory);
