@@ -24,12 +24,3 @@ EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observa
     return EphemerisModelFor(choice, observation.m_deltaTAuto ? std::nullopt
                                                               : std::optional<double>(static_cast<double>(observation.m_deltaT)));
 }
-
-ModelShadow ShadowOfObservation(const Ephemeris& ephemeris, const CObservation& observation)
-{
-    ModelShadow shadow;
-    shadow.instant = InstantOfObservation(ephemeris, observation);
-    shadow.elements = ElementsAt(ephemeris, shadow.instant);
-    shadow.outlines = OutlinesFromElements(shadow.elements);
-    return shadow;
-}

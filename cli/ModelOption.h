@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cli/CommandRegistry.h"
-#include "eclipse/BesselianElements.h"
-#include "eclipse/ShadowOutlines.h"
+#include "eclipse/ObservationShadow.h"
 #include "ephemeris/Ephemeris.h"
 #include "model/Observation.h"
 
@@ -27,13 +26,3 @@ EphemerisModel EphemerisModelFor(ModelChoice choice, std::optional<double> given
 
 // The same for the observation's Delta T: automatic, or the seconds it gives.
 EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observation);
-
-// The Moon's shadow at the observation's epoch through the ephemeris's
-// model: the epoch as an instant, its Besselian elements and the outlines
-// drawn from them (placed for the Universal Time: no turning back).
-struct ModelShadow {
-    Instant instant;
-    BesselianElements elements;
-    ShadowOutlines outlines;
-};
-ModelShadow ShadowOfObservation(const Ephemeris& ephemeris, const CObservation& observation);
