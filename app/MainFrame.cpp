@@ -1,6 +1,8 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDialog.h"
+#include "app/CurrentEclipse.h"
+#include "app/DesktopSettings.h"
 #include "app/EpochDialog.h"
 #include "app/KeyboardIndicators.h"
 #include "app/MapCentreDialog.h"
@@ -10,6 +12,7 @@
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "datafiles/ProgramDirectory.h"
+#include "ephemeris/Ephemeris.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -68,6 +71,7 @@ CMainFrame::CMainFrame(CUmbrantDoc& document, CRecentFileList& recentFiles, QWid
       m_document(document),
       m_recentFiles(recentFiles),
       m_view(new CUmbrantView(document, this)),
+      m_currentEclipse(new CCurrentEclipse(this)),
       m_dataDirectory(GetDataDirectory())
 {
     setWindowIcon(MakeProgramIcon());
@@ -86,6 +90,16 @@ CMainFrame::CMainFrame(CUmbrantDoc& document, CRecentFileList& recentFiles, QWid
 }
 
 CMainFrame::~CMainFrame() = default;
+
+Ephemeris CMainFrame::DesktopEphemeris() const
+{
+    const CObservation& epoch = m_document.m_map.m_observation;
+    const std::optional<double> givenDeltaT =
+        epoch.m_deltaTAuto ? std::nullopt : std::optional<double>(static_cast<double>(epoch.m_deltaT));
+    const EphemerisModel model = CDesktopSettings::TimeModel() == CDesktopSettings::Model::Modern ? ModernModel(givenDeltaT)
+                                                                                                   : ClassicModel(givenDeltaT);
+    return Ephemeris::Load(m_view->DataDirectory(), model);
+}
 
 void CMainFrame::SetMessagePresenter(MessagePresenter presenter)
 {

@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 
+class CCurrentEclipse;
 class CRecentFileList;
+class Ephemeris;
 class CUmbrantDoc;
 class CUmbrantView;
 class QMenu;
@@ -28,6 +30,11 @@ public:
     ~CMainFrame() override;
 
     CUmbrantView& View() const { return *m_view; }
+    // The eclipse the map, the time bar and the panels show.
+    CCurrentEclipse& CurrentEclipse() const { return *m_currentEclipse; }
+    // The ephemeris of the data directory with the model chosen in the
+    // settings and the document's Delta T. Raises CFileException.
+    Ephemeris DesktopEphemeris() const;
     QAction* Action(CommandId id) const { return m_actions.value(id); }
     // The recent-file entries of the "Fichier" menu, newest first.
     const QList<QAction*>& RecentFileActions() const { return m_recentFileActions; }
@@ -92,6 +99,7 @@ private:
     CUmbrantDoc& m_document;
     CRecentFileList& m_recentFiles;
     CUmbrantView* m_view;
+    CCurrentEclipse* m_currentEclipse;
     MessagePresenter m_presenter = ShowMessageBox;
     std::string m_dataDirectory;
     QHash<int, QAction*> m_actions;

@@ -6,6 +6,7 @@ CUmbrantDoc::CUmbrantDoc(QObject* parent) : QObject(parent) {}
 
 void CUmbrantDoc::OnNewDocument()
 {
+    SetModifiedFlag(false);
     SetPathName(QString());
     emit DocumentReplaced();
 }
@@ -13,6 +14,7 @@ void CUmbrantDoc::OnNewDocument()
 void CUmbrantDoc::OnOpenDocument(const QString& path)
 {
     LoadDocument(QFile::encodeName(path).toStdString(), m_map);
+    SetModifiedFlag(false);
     SetPathName(path);
     emit DocumentReplaced();
 }
@@ -20,6 +22,7 @@ void CUmbrantDoc::OnOpenDocument(const QString& path)
 void CUmbrantDoc::OnSaveDocument(const QString& path)
 {
     SaveDocument(QFile::encodeName(path).toStdString(), m_map);
+    SetModifiedFlag(false);
     SetPathName(path);
 }
 
@@ -32,4 +35,24 @@ void CUmbrantDoc::SetPathName(const QString& path)
 {
     m_pathName = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     emit TitleChanged(Title());
+}
+
+void CUmbrantDoc::SetModifiedFlag(bool modified)
+{
+    if (m_modified != modified) {
+        m_modified = modified;
+        emit ModifiedChanged(modified);
+    }
+}
+
+void CUmbrantDoc::NotifyEpochChanged()
+{
+    SetModifiedFlag();
+    emit EpochChanged();
+}
+
+void CUmbrantDoc::NotifyObserverChanged()
+{
+    SetModifiedFlag();
+    emit ObserverChanged();
 }

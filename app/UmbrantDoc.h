@@ -5,9 +5,8 @@
 #include <QObject>
 #include <QString>
 
-// The one document of the program: the eclipse map's data and the file it
-// was last read from or written to. No operation marks it modified, so no
-// command ever asks whether to save it.
+// The one document of the program: the eclipse map's data, the file it was
+// last read from or written to, and whether it changed since.
 class CUmbrantDoc : public QObject {
     Q_OBJECT
 
@@ -22,6 +21,16 @@ public:
     // Writes m_map to path (atomically) and adopts path; raises CFileException.
     void OnSaveDocument(const QString& path);
 
+    // A change of epoch, centre, observer or viewport marks the document
+    // modified; opening, saving and a new document clear the mark.
+    void SetModifiedFlag(bool modified = true);
+    bool IsModified() const { return m_modified; }
+
+    // The commands that change the document's epoch or observer say so, so
+    // that the views and panels that follow them refresh.
+    void NotifyEpochChanged();
+    void NotifyObserverChanged();
+
     const QString& PathName() const { return m_pathName; }
     // The file's name, or "Sans titre" for a document never saved or opened.
     QString Title() const;
@@ -32,11 +41,15 @@ signals:
     // The document was replaced by a new or opened one, or renamed by a save.
     void DocumentReplaced();
     void TitleChanged(const QString& title);
+    void ModifiedChanged(bool modified);
+    void EpochChanged();
+    void ObserverChanged();
 
 private:
     void SetPathName(const QString& path);
 
     QString m_pathName;
+    bool m_modified = false;
 };
 
 // The file dialog filter of the program's documents.

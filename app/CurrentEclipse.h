@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class CObservation;
+class Ephemeris;
+struct EclipseOverlay;
+struct EclipseSummary;
+struct FittedElements;
+
+// The eclipse the desktop shows: the one chosen in the list of eclipses, or
+// the one around the document's epoch. Its fitted elements, path and curves
+// are computed off the interface thread; Changed and CurvesReady say when
+// they are there. The map's path layers, the time bar's slider (P1 to P4),
+// the local-circumstances panel and the "Eléments de Bessel" window all
+// read it. (The computing headers stay out of this one: moc cannot read them.)
+class CCurrentEclipse : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CCurrentEclipse(QObject* parent = nullptr);
+    ~CCurrentEclipse() override;
+
+    // Looks for the eclipse around the epoch (in progress at it, or the
+    // nearest within a fortnight) with the given ephemeris.
+    void Follow(const CObservation& epoch, const Ephemeris& ephemeris);
+    // Shows the given eclipse of a list.
+    void Choose(const EclipseSummary& eclipse, const Ephemeris& ephemeris);
+    void Clear();
+
+    // Null until an eclipse is found and its elements fitted.
+    const EclipseSummary* Summary() const;
+    const FittedElements* Elements() const;
+    // The path (and, once computed, the magnitude curves); null without an eclipse.
+    std::shared_ptr<const EclipseOverlay> Overlay() const;
+    // Whether work is still running (for a progress indicator).
+    bool IsBusy() const;
+
+signals:
+    // The summary, elements and path changed (or were cleared).
+    void Changed();
+    // The magnitude curves of the current eclipse are there.
+    void CurvesReady();
+    void BusyChanged(bool busy);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
