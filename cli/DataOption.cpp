@@ -8,7 +8,11 @@ std::string TakeDataDirectory(OptionReader& options)
     if (!options.Take("--data", directory)) {
         return GetDataDirectory();
     }
-    if (directory.empty() || directory.back() != '/') {
+    // An empty name would become "/", the root: a slip, not a wish.
+    if (directory.empty()) {
+        throw UsageError{"--data wants a directory, not an empty name"};
+    }
+    if (directory.back() != '/') {
         directory.push_back('/');
     }
     return directory;

@@ -4,6 +4,6 @@
 
 #include <string>
 
-// The data directory: --data DIR when given (a separator is appended), the
-// one beside the executable otherwise.
+// The data directory: --data DIR when given (a separator is appended; an
+// empty name is a UsageError), the one beside the executable otherwise.
 std::string TakeDataDirectory(OptionReader& options);

@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "cli/OutputCheck.h"
 #include "core/Units.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "ephemeris/EpochPositions.h"
@@ -10,21 +11,32 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
 constexpr double kRadiansToArcseconds = kRadiansToDegrees * 3600.0;
 
-// Splits a non-negative quantity into units, sixtieths and 3600ths, rounded
-// to the given decimals of the last part without ever printing 60.
-void SplitSexagesimal(double value, int decimals, int& units, int& minutes, double& seconds)
+// A quantity in units, sixtieths and 3600ths, the last rounded to some
+// decimals so that it never prints as 60.
+struct Sexagesimal {
+    int units = 0;
+    int minutes = 0;
+    double seconds = 0.0;
+};
+
+// value: finite, from 0 to 360 (hours of right ascension or degrees).
+Sexagesimal SplitSexagesimal(double value, int decimals)
 {
+    if (!(value >= 0.0 && value <= 360.0)) {
+        throw std::domain_error("no sexagesimal form for " + std::to_string(value));
+    }
     const double scale = std::pow(10.0, decimals);
     const double total = std::round(value * 3600.0 * scale) / scale;
-    units = static_cast<int>(total / 3600.0);
-    minutes = static_cast<int>((total - units * 3600.0) / 60.0);
-    seconds = total - units * 3600.0 - minutes * 60.0;
+    const double units = std::floor(total / 3600.0);
+    const double minutes = std::floor((total - units * 3600.0) / 60.0);
+    return {static_cast<int>(units), static_cast<int>(minutes), total - units * 3600.0 - minutes * 60.0};
 }
 
 void PrintBody(const char* name, const char* unit, const char* format, const double position[3])
@@ -35,19 +47,16 @@ void PrintBody(const char* name, const char* unit, const char* format, const dou
         rightAscension += 24.0;
     }
     const double declination = std::asin(position[2] / distance) * kRadiansToDegrees;
-    int hours = 0;
-    int minutes = 0;
-    double seconds = 0.0;
-    SplitSexagesimal(rightAscension, 3, hours, minutes, seconds);
-    int degrees = 0;
-    int arcminutes = 0;
-    double arcseconds = 0.0;
-    SplitSexagesimal(std::fabs(declination), 2, degrees, arcminutes, arcseconds);
+    Sexagesimal ra = SplitSexagesimal(rightAscension, 3);
+    if (ra.units == 24) {
+        ra.units = 0;  // 23h 59m 59.9996s rounds to the start of the circle
+    }
+    const Sexagesimal dec = SplitSexagesimal(std::fabs(declination), 2);
 
     const std::string vectorFormat = std::string("%-5s x ") + format + "  y " + format + "  z " + format + " %s\n";
     std::printf(vectorFormat.c_str(), name, position[0], position[1], position[2], unit);
-    std::printf("      RA %02dh %02dm %06.3fs  Dec %c%02d\xC2\xB0 %02d' %05.2f\"  distance ", hours, minutes, seconds,
-                declination < 0.0 ? '-' : '+', degrees, arcminutes, arcseconds);
+    std::printf("      RA %02dh %02dm %06.3fs  Dec %c%02d\xC2\xB0 %02d' %05.2f\"  distance ", ra.units, ra.minutes, ra.seconds,
+                declination < 0.0 ? '-' : '+', dec.units, dec.minutes, dec.seconds);
     std::printf(format, distance);
     std::printf(" %s\n", unit);
 }
@@ -71,10 +80,14 @@ int RunEphemeris(const CommandArguments& arguments)
     const NutationAngles nutation = SumNutation(*series->nutation, kCenturiesPerMillennium * terms.m_millennia2000TT);
     const float nutationInLongitude = nutation.longitude;
     const float nutationInObliquity = nutation.obliquity;
+    RequireFinite({sun[0], sun[1], sun[2]}, "position of the Sun");
+    RequireFinite({moon[0], moon[1], moon[2]}, "position of the Moon");
+    RequireFinite({nutationInLongitude, nutationInObliquity}, "nutation");
+    RequireFinite({terms.m_millennia2000TT, terms.m_deltaTUsed}, "time");
 
-    std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", observation.m_year,
-                observation.m_month, observation.m_day, observation.m_hour, observation.m_minute,
-                static_cast<double>(observation.m_second), static_cast<double>(terms.m_deltaTUsed),
+    const CivilDateTime shown = DisplayedTime(observation, 3);
+    std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", shown.year, shown.month,
+                shown.day, shown.hour, shown.minute, shown.second, static_cast<double>(terms.m_deltaTUsed),
                 observation.m_deltaTAuto ? "automatic" : "given", 2451545.0 + terms.m_millennia2000TT * 365250.0);
     std::printf("Geocentric, true equator and equinox of date, light time applied\n");
     PrintBody("Sun", "au", "%.10f", sun);

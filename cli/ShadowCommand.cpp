@@ -1,6 +1,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "cli/OutputCheck.h"
 #include "core/Units.h"
 #include "eclipse/EpochShadow.h"
 #include "eclipse/ShadowPlacement.h"
@@ -25,6 +26,25 @@ struct ShadowReport {
     double moonX = 0.0, moonY = 0.0, moonZ = 0.0;
 };
 
+void RequireFiniteOutline(const CGeoPointArray& outline, const char* what)
+{
+    for (const ShadowPoint& point : outline) {
+        RequireFinite({point.m_latitude, point.m_longitude}, what);
+    }
+}
+
+void RequireFiniteReport(const ShadowReport& report)
+{
+    RequireFinite({report.terms.m_deltaTUsed, report.terms.m_siderealTime}, "time");
+    RequireFinite({report.axisDeclination, report.axisHourAngle}, "direction of the shadow axis");
+    RequireFinite({report.moonX, report.moonY, report.moonZ}, "position of the Moon");
+    if (report.axisHit) {
+        RequireFinite({report.axisPoint.m_latitude, report.axisPoint.m_longitude}, "axis point");
+    }
+    RequireFiniteOutline(report.umbra, "umbra outline");
+    RequireFiniteOutline(report.penumbra, "penumbra outline");
+}
+
 ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory)
 {
     const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), observation);
@@ -43,6 +63,7 @@ ShadowReport ComputeReport(const CObservation& observation, const std::string& d
     report.moonX = shadow.moonX;
     report.moonY = shadow.moonY;
     report.moonZ = shadow.moonZ;
+    RequireFiniteReport(report);
     return report;
 }
 
@@ -73,11 +94,11 @@ bool IsFinite(const ShadowPoint& point, const ShadowReport& report)
 
 void PrintInstant(const ShadowReport& report)
 {
-    const CObservation& o = report.observation;
-    std::printf("Instant            %04d-%02d-%02d %02d:%02d:%05.2f UT\n", o.m_year, o.m_month, o.m_day, o.m_hour,
-                o.m_minute, static_cast<double>(o.m_second));
+    const CivilDateTime shown = DisplayedTime(report.observation, 2);
+    std::printf("Instant            %04d-%02d-%02d %02d:%02d:%05.2f UT\n", shown.year, shown.month, shown.day, shown.hour,
+                shown.minute, shown.second);
     std::printf("Delta T used       %.3f s (%s)\n", static_cast<double>(report.terms.m_deltaTUsed),
-                o.m_deltaTAuto ? "automatic" : "given");
+                report.observation.m_deltaTAuto ? "automatic" : "given");
 }
 
 void PrintOutline(const char* name, const CGeoPointArray& outline, const ShadowReport& report)
@@ -139,13 +160,13 @@ void PrintGeoJsonOutline(const char* kind, const CGeoPointArray& outline, const 
 
 void PrintGeoJson(const ShadowReport& report)
 {
-    const CObservation& o = report.observation;
+    const CivilDateTime o = DisplayedTime(report.observation, 2);
     std::printf("{\"type\":\"FeatureCollection\",\"features\":[\n");
     // The axis feature carries the instant; its geometry is null when the axis misses the Earth.
     std::printf("{\"type\":\"Feature\",\"properties\":{\"kind\":\"axis\",\"instant\":\"%04d-%02d-%02dT%02d:%02d:%05.2fZ\","
                 "\"deltaT\":%s,\"axisDeclination\":%s,\"axisHourAngle\":%s,\"moonX\":%s,\"moonY\":%s,\"moonZ\":%s},"
                 "\"geometry\":",
-                o.m_year, o.m_month, o.m_day, o.m_hour, o.m_minute, static_cast<double>(o.m_second),
+                o.year, o.month, o.day, o.hour, o.minute, o.second,
                 JsonNumber(report.terms.m_deltaTUsed).c_str(), JsonNumber(report.axisDeclination).c_str(),
                 JsonNumber(report.axisHourAngle).c_str(), JsonNumber(report.moonX).c_str(),
                 JsonNumber(report.moonY).c_str(), JsonNumber(report.moonZ).c_str());
