@@ -21,7 +21,7 @@ maps=${UMBRANT_MAPS:-/usr/share/maps/gshhs}
 cmake_options=("$@")
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth xygrib-maps fonts-dejavu-core locales clang libclang-rt-14-dev)
+          xvfb xauth xygrib-maps fonts-dejavu-core locales clang libclang-rt-14-dev zlib1g-dev)
 
 say() { printf '== %s\n' "$*"; }
 
