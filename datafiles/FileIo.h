@@ -59,7 +59,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 // create); a replaced file keeps its owner and permission bits, a new one
 // gets 0666 less the umask. A target that exists and is not a regular file
 // (a device, a FIFO) is written directly. Temporaries are named
-// ".umbrant-tmp.PID.HOST.UNIQUE.NAME"; those whose writer no longer runs on
-// this machine are removed at the next write into their directory. Raises
-// CFileException naming path.
+// ".umbrant-tmp.PID.HOST.UNIQUE.NAME" (HOST: the machine's name, any
+// character but letters, digits and '-' made a '-'); those whose writer no
+// longer runs on this machine are removed at the next write into their
+// directory. Raises CFileException naming path.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);

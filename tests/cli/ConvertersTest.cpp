@@ -90,3 +90,19 @@ TEST_F(Converters, AllSucceedingExitsZero)
     EXPECT_EQ(again.out, "shorelines: " + std::string(kCompleted) + "\nborders: " + kCompleted + "\nrivers: " + kCompleted + "\n");
     EXPECT_EQ(again.err, "");
 }
+
+TEST_F(Converters, AnInputThatDoesNotFitItsImageIsNamedWithWhatIsWrong)
+{
+    WriteText(Data("VSOP87C.ear"), "not a VSOP87 header\n");
+    std::string lines = "header\n";
+    for (int line = 0; line < 303; ++line) {
+        lines += "1\t1\n\n";
+    }
+    WriteText(Data("frontier.txt"), lines);
+    const Outcome vsop = Run("convert vsop" + DataOption());
+    EXPECT_EQ(vsop.out, "vsop: " + std::string(kFailed) + "\n");
+    EXPECT_TRUE(Contains(vsop.err, Data("VSOP87C.ear").string() + ": a series header names no VSOP87 variable")) << vsop.err;
+    const Outcome borders = Run("convert borders" + DataOption());
+    EXPECT_EQ(borders.out, "borders: " + std::string(kFailed) + "\n");
+    EXPECT_TRUE(Contains(borders.err, Data("frontier.txt").string() + ": more than the image's 302 lines")) << borders.err;
+}
