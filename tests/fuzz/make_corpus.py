@@ -190,6 +190,16 @@ def trace_and_shadow():
     write("fuzz_shadow", "far-past", struct.pack("<iiiiiff", 1, 1, -24999, 0, 0, 0.0, -3e38) + b"\xff" * 8)
 
 
+# --- the manifest of the conversions --------------------------------------------
+
+def manifest():
+    header = "# Umbrant data images: name, size in bytes, CRC-32 (zlib)\n"
+    write("fuzz_manifest", "listed", header + "Nutation.dat 2544 0d1f3a6c\nVSOP87.dat 100656 7bf813ab\n")
+    write("fuzz_manifest", "other-size", "Nutation.dat 2548 00000000\n")
+    write("fuzz_manifest", "damaged-lines", "Nutation.dat 2544 1e\nNutation.dat -1 0000001e\n 1 00000000\n#Nutation.dat 2544 ffffffff\r\n")
+    write("fuzz_manifest", "repeated", "Nutation.dat 2544 00000000\nNutation.dat 2544 ffffffff")
+
+
 def main():
     documents()
     text_fields()
@@ -201,6 +211,7 @@ def main():
     map_import()
     images()
     trace_and_shadow()
+    manifest()
 
 
 if __name__ == "__main__":
