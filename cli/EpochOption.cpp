@@ -86,7 +86,8 @@ std::string YearRangeMessage(long long year)
 
 std::string DeltaTRangeText()
 {
-    return "out of range: -86400 to 86400 seconds (one day)";
+    const std::string largest = std::to_string(static_cast<long>(kLargestDeltaTSeconds));
+    return "out of range: -" + largest + " to " + largest + " seconds (one day)";
 }
 
 // Hours are 0-23 and seconds below 60; the calendar itself runs on (30
