@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <new>
 
 void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
@@ -51,9 +52,40 @@ QString SystemReason(int errorNumber)
         return QStringLiteral(" (un élément du chemin n'est pas un répertoire)");
     case ENAMETOOLONG:
         return QStringLiteral(" (nom trop long)");
+    case ELOOP:
+        return QStringLiteral(" (trop de liens symboliques enchaînés)");
+    case EFBIG:
+        return QStringLiteral(" (fichier trop grand)");
+    case EPIPE:
+        return QStringLiteral(" (le lecteur a fermé le tube)");
+    case ENXIO:
+        return QStringLiteral(" (périphérique absent)");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral(" (fichier occupé)");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral(" (trop de fichiers ouverts)");
+    case ENOMEM:
+        return QStringLiteral(" (mémoire insuffisante)");
+    case EEXIST:
+        return QStringLiteral(" (le fichier existe déjà)");
+    case EXDEV:
+        return QStringLiteral(" (pas sur le même système de fichiers)");
+    case EINVAL:
+        return QStringLiteral(" (argument invalide)");
     default:
         return QStringLiteral(" (erreur système %1)").arg(errorNumber);
     }
+}
+
+QString DescribeDamage(const CFileException& error)
+{
+    const QString difference =
+        error.ActualSize() != error.ExpectedSize()
+            ? QStringLiteral("il a %1 octets, sa conversion en a écrit %2").arg(error.ActualSize()).arg(error.ExpectedSize())
+            : QStringLiteral("son contenu n'est plus celui que sa conversion a écrit");
+    return QStringLiteral("le fichier est endommagé : %1 ; refaites la conversion (menu Transform)").arg(difference);
 }
 
 QString DescribeFileError(const CFileException& error)
@@ -71,10 +103,12 @@ QString DescribeFileError(const CFileException& error)
         return QStringLiteral("erreur d'écriture") + SystemReason(error.ErrorNumber());
     case FileErrorKind::Replace:
         return QStringLiteral("impossible de remplacer le fichier") + SystemReason(error.ErrorNumber());
+    case FileErrorKind::Damaged:
+        return DescribeDamage(error);
     case FileErrorKind::Malformed:
         break;
     }
-    return QStringLiteral("contenu invalide : %1").arg(QString::fromStdString(error.Detail()));
+    return QStringLiteral("son contenu ne suit pas le format attendu");
 }
 
 } // namespace
@@ -85,7 +119,11 @@ QString DescribeFailure(const std::exception& error)
         return QStringLiteral("Erreur sur le fichier « %1 » :\n%2")
             .arg(QString::fromStdString(fileError->FileName()), DescribeFileError(*fileError));
     }
-    return QStringLiteral("La commande a échoué :\n%1").arg(QString::fromLocal8Bit(error.what()));
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) {
+        return QStringLiteral("La commande a échoué :\nmémoire insuffisante");
+    }
+    // Other errors are the program's own faults; their English text stays out of the interface.
+    return QStringLiteral("La commande a échoué :\nerreur interne du programme");
 }
 
 void RunCommand(const MessagePresenter& presenter, QWidget* parent, const std::function<void()>& command)

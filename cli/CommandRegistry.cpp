@@ -25,6 +25,7 @@ bool OptionReader::Take(const std::string& name, std::string& value)
     }
     value = *(found + 1);
     m_arguments.erase(found, found + 2);
+    RefuseRepetition(name);
     return true;
 }
 
@@ -35,7 +36,15 @@ bool OptionReader::TakeFlag(const std::string& name)
         return false;
     }
     m_arguments.erase(found);
+    RefuseRepetition(name);
     return true;
+}
+
+void OptionReader::RefuseRepetition(const std::string& name) const
+{
+    if (std::find(m_arguments.begin(), m_arguments.end(), name) != m_arguments.end()) {
+        throw UsageError{name + " given twice"};
+    }
 }
 
 std::vector<std::string> OptionReader::Positionals() const

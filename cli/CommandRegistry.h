@@ -34,12 +34,15 @@ public:
     explicit OptionReader(const CommandArguments& arguments) : m_arguments(arguments) {}
 
     // The value after option name, if the option is present; removes both.
+    // An option given twice is a UsageError saying so.
     bool Take(const std::string& name, std::string& value);
-    // True if the flag is present; removes it.
+    // True if the flag is present; removes it. Twice is a UsageError.
     bool TakeFlag(const std::string& name);
     // What is left once the options have been taken; an unknown option is a UsageError.
     std::vector<std::string> Positionals() const;
 
 private:
+    void RefuseRepetition(const std::string& name) const;
+
     CommandArguments m_arguments;
 };

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
+#include <string>
 
 std::vector<ConverterEntry>& Converters()
 {
@@ -18,6 +20,25 @@ namespace {
 const char* ConversionMessage(ConversionStatus status)
 {
     return status == ConversionStatus::Completed ? "Opération terminée" : "Une erreur s'est produite durant la conversion";
+}
+
+// Runs one converter and prints its end message; the cause of a failure goes
+// to standard error, and the next converter runs all the same.
+ConversionStatus RunConverter(const ConverterEntry& entry, const std::string& dataDirectory)
+{
+    std::string cause;
+    try {
+        entry.build(dataDirectory);
+    } catch (const std::exception& error) {
+        cause = error.what();
+    }
+    const ConversionStatus status = cause.empty() ? ConversionStatus::Completed : ConversionStatus::Failed;
+    std::printf("%s: %s\n", entry.name.c_str(), ConversionMessage(status));
+    if (status == ConversionStatus::Failed) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "umbrant-cli: %s: %s\n", entry.name.c_str(), cause.c_str());
+    }
+    return status;
 }
 
 std::vector<ConverterEntry> Selected(const std::string& what)
@@ -42,9 +63,7 @@ int RunConvert(const CommandArguments& arguments)
     }
     int exitStatus = 0;
     for (const ConverterEntry& entry : Selected(names.front())) {
-        const ConversionStatus status = entry.convert(dataDirectory);
-        std::printf("%s: %s\n", entry.name.c_str(), ConversionMessage(status));
-        if (status != ConversionStatus::Completed) {
+        if (RunConverter(entry, dataDirectory) != ConversionStatus::Completed) {
             exitStatus = 1;
         }
     }

@@ -2,8 +2,8 @@
 
 namespace {
 
-const ConverterRegistration kNutation({"nutation", "ephemeris", 1, ConvertNutation});
-const ConverterRegistration kVsop({"vsop", "ephemeris", 2, ConvertVsop});
-const ConverterRegistration kElp({"elp", "ephemeris", 3, ConvertElp});
+const ConverterRegistration kNutation({"nutation", "ephemeris", 1, BuildNutationImage});
+const ConverterRegistration kVsop({"vsop", "ephemeris", 2, BuildVsopImage});
+const ConverterRegistration kElp({"elp", "ephemeris", 3, BuildElpImage});
 
 } // namespace

@@ -2,8 +2,8 @@
 
 namespace {
 
-const ConverterRegistration kShorelines({"shorelines", "maps", 4, ConvertShorelines});
-const ConverterRegistration kBorders({"borders", "maps", 5, ConvertBorders});
-const ConverterRegistration kRivers({"rivers", "maps", 6, ConvertRivers});
+const ConverterRegistration kShorelines({"shorelines", "maps", 4, BuildShorelineImage});
+const ConverterRegistration kBorders({"borders", "maps", 5, BuildBorderImage});
+const ConverterRegistration kRivers({"rivers", "maps", 6, BuildRiverImage});
 
 } // namespace

@@ -11,7 +11,8 @@ struct ConverterEntry {
     std::string name;
     std::string group;
     int order;
-    ConversionStatus (*convert)(const std::string& dataDirectory);
+    // Raises CFileException naming the file for whatever stops the conversion.
+    void (*build)(const std::string& dataDirectory);
 };
 
 std::vector<ConverterEntry>& Converters();

@@ -7,12 +7,14 @@
 
 namespace {
 
-std::string WithSeparator(std::string directory)
+// --data DIR with a separator appended. An empty name would become "/", the
+// root: a slip, not a wish.
+std::string GivenDirectory(const std::string& directory)
 {
-    if (directory.empty() || directory.back() != '/') {
-        directory.push_back('/');
+    if (directory.empty()) {
+        throw UsageError{"--data wants a directory, not an empty name"};
     }
-    return directory;
+    return directory.back() == '/' ? directory : directory + '/';
 }
 
 } // namespace
@@ -20,16 +22,13 @@ std::string WithSeparator(std::string directory)
 std::string TakeDataDirectory(OptionReader& options)
 {
     std::string directory;
-    if (!options.Take("--data", directory)) {
-        return GetDataDirectory();
-    }
-    return WithSeparator(directory);
+    return options.Take("--data", directory) ? GivenDirectory(directory) : GetDataDirectory();
 }
 
 std::string TakeConversionDirectory(OptionReader& options)
 {
     std::string directory;
-    directory = options.Take("--data", directory) ? WithSeparator(directory) : GetConversionDirectory();
+    directory = options.Take("--data", directory) ? GivenDirectory(directory) : GetConversionDirectory();
     // A directory that cannot be made is reported by the first file written in it.
     std::error_code ignored;
     std::filesystem::create_directories(directory, ignored);

@@ -4,8 +4,9 @@
 
 #include <string>
 
-// The data directory: --data DIR when given (a separator is appended), the
-// one the programs read otherwise (GetDataDirectory).
+// The data directory: --data DIR when given (a separator is appended; an
+// empty name is a UsageError), the one the programs read otherwise
+// (GetDataDirectory).
 std::string TakeDataDirectory(OptionReader& options);
 
 // The directory a command that writes data files uses: --data DIR when given,

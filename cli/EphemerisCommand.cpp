@@ -2,6 +2,7 @@
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
 #include "cli/ModelOption.h"
+#include "cli/OutputCheck.h"
 #include "core/ModernDeltaT.h"
 #include "core/Units.h"
 #include "ephemeris/Ephemeris.h"
@@ -13,21 +14,32 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
 constexpr double kRadiansToArcseconds = kRadiansToDegrees * 3600.0;
 
-// Splits a non-negative quantity into units, sixtieths and 3600ths, rounded
-// to the given decimals of the last part without ever printing 60.
-void SplitSexagesimal(double value, int decimals, int& units, int& minutes, double& seconds)
+// A quantity in units, sixtieths and 3600ths, the last rounded to some
+// decimals so that it never prints as 60.
+struct Sexagesimal {
+    int units = 0;
+    int minutes = 0;
+    double seconds = 0.0;
+};
+
+// value: finite, from 0 to 360 (hours of right ascension or degrees).
+Sexagesimal SplitSexagesimal(double value, int decimals)
 {
+    if (!(value >= 0.0 && value <= 360.0)) {
+        throw std::domain_error("no sexagesimal form for " + std::to_string(value));
+    }
     const double scale = std::pow(10.0, decimals);
     const double total = std::round(value * 3600.0 * scale) / scale;
-    units = static_cast<int>(total / 3600.0);
-    minutes = static_cast<int>((total - units * 3600.0) / 60.0);
-    seconds = total - units * 3600.0 - minutes * 60.0;
+    const double units = std::floor(total / 3600.0);
+    const double minutes = std::floor((total - units * 3600.0) / 60.0);
+    return {static_cast<int>(units), static_cast<int>(minutes), total - units * 3600.0 - minutes * 60.0};
 }
 
 void PrintBody(const char* name, const char* unit, const char* format, const double position[3])
@@ -38,19 +50,16 @@ void PrintBody(const char* name, const char* unit, const char* format, const dou
         rightAscension += 24.0;
     }
     const double declination = std::asin(position[2] / distance) * kRadiansToDegrees;
-    int hours = 0;
-    int minutes = 0;
-    double seconds = 0.0;
-    SplitSexagesimal(rightAscension, 3, hours, minutes, seconds);
-    int degrees = 0;
-    int arcminutes = 0;
-    double arcseconds = 0.0;
-    SplitSexagesimal(std::fabs(declination), 2, degrees, arcminutes, arcseconds);
+    Sexagesimal ra = SplitSexagesimal(rightAscension, 3);
+    if (ra.units == 24) {
+        ra.units = 0;  // 23h 59m 59.9996s rounds to the start of the circle
+    }
+    const Sexagesimal dec = SplitSexagesimal(std::fabs(declination), 2);
 
     const std::string vectorFormat = std::string("%-5s x ") + format + "  y " + format + "  z " + format + " %s\n";
     std::printf(vectorFormat.c_str(), name, position[0], position[1], position[2], unit);
-    std::printf("      RA %02dh %02dm %06.3fs  Dec %c%02d\xC2\xB0 %02d' %05.2f\"  distance ", hours, minutes, seconds,
-                declination < 0.0 ? '-' : '+', degrees, arcminutes, arcseconds);
+    std::printf("      RA %02dh %02dm %06.3fs  Dec %c%02d\xC2\xB0 %02d' %05.2f\"  distance ", ra.units, ra.minutes, ra.seconds,
+                declination < 0.0 ? '-' : '+', dec.units, dec.minutes, dec.seconds);
     std::printf(format, distance);
     std::printf(" %s\n", unit);
 }
@@ -112,10 +121,14 @@ int RunEphemeris(const CommandArguments& arguments)
     }
     const EphemerisReport report =
         model == ModelChoice::Classic ? ClassicReport(observation, dataDirectory) : ModelReport(observation, dataDirectory, model);
+    RequireFinite({report.sun[0], report.sun[1], report.sun[2]}, "position of the Sun");
+    RequireFinite({report.moon[0], report.moon[1], report.moon[2]}, "position of the Moon");
+    RequireFinite({report.nutationInLongitude, report.nutationInObliquity}, "nutation");
+    RequireFinite({report.julianDateTT, report.deltaTUsed, report.siderealTime}, "time");
 
-    std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", observation.m_year,
-                observation.m_month, observation.m_day, observation.m_hour, observation.m_minute,
-                static_cast<double>(observation.m_second), report.deltaTUsed,
+    const CivilDateTime shown = DisplayedTime(observation, 3);
+    std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", shown.year, shown.month,
+                shown.day, shown.hour, shown.minute, shown.second, report.deltaTUsed,
                 observation.m_deltaTAuto ? "automatic" : "given", report.julianDateTT);
     std::printf("Geocentric, true equator and equinox of date, light time applied\n");
     PrintBody("Sun", "au", "%.10f", report.sun);
@@ -123,12 +136,9 @@ int RunEphemeris(const CommandArguments& arguments)
     std::printf("Nutation  longitude %.4f\"  obliquity %.4f\"\n", report.nutationInLongitude * kRadiansToArcseconds,
                 report.nutationInObliquity * kRadiansToArcseconds);
     if (model == ModelChoice::Modern) {
-        int hours = 0;
-        int minutes = 0;
-        double seconds = 0.0;
-        SplitSexagesimal(report.siderealTime / kRadiansPerHour, 4, hours, minutes, seconds);
+        const Sexagesimal sidereal = SplitSexagesimal(report.siderealTime / kRadiansPerHour, 4);
         std::printf("Model modern: observed Delta T, Moon at %.1f\"/cy^2, Greenwich apparent sidereal time %02dh %02dm %07.4fs\n",
-                    kModernLunarAcceleration, hours, minutes, seconds);
+                    kModernLunarAcceleration, sidereal.units % 24, sidereal.minutes, sidereal.seconds);
     }
     return 0;
 }

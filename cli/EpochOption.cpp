@@ -2,7 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -77,6 +78,12 @@ private:
     bool m_malformed = false;
 };
 
+std::string YearRangeMessage(long long year)
+{
+    return "year " + std::to_string(year) + " outside " + std::to_string(kEarliestYear) + ".." + std::to_string(kLatestYear) +
+           ", the years where the series and the Delta T models hold";
+}
+
 // Hours are 0-23 and seconds below 60; the calendar itself runs on (30
 // February is 2 March), as in the epoch dialog.
 void ApplyDate(const std::string& text, CObservation& observation)
@@ -95,6 +102,9 @@ void ApplyDate(const std::string& text, CObservation& observation)
     const double second = scanner.Skip(':') ? scanner.Seconds() : 0.0;
     if (scanner.Malformed() || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second >= 60.0) {
         throw UsageError{"malformed date \"" + text + "\" (expected YYYY-MM-DDTHH:MM:SS.ss, Universal Time)"};
+    }
+    if (const int signedYear = negativeYear ? -year : year; signedYear < kEarliestYear || signedYear > kLatestYear) {
+        throw std::out_of_range(YearRangeMessage(signedYear));
     }
     observation.m_year = negativeYear ? -year : year;
     observation.m_month = month;
@@ -144,9 +154,57 @@ std::optional<double> ParseDeltaT(const std::string& text)
     if (error != std::errc() || stop != end || !std::isfinite(seconds)) {
         throw UsageError{"malformed Delta T \"" + text + "\" (expected seconds or auto)"};
     }
-    // The document keeps Delta T as a 32-bit float: a larger value has no float.
-    if (std::abs(seconds) > std::numeric_limits<float>::max()) {
-        throw UsageError{"Delta T \"" + text + "\" out of range (at most 3.4e38 seconds)"};
+    if (std::abs(seconds) > kLargestDeltaTSeconds) {
+        throw std::out_of_range("Delta T \"" + text + "\" " + DeltaTRangeText());
     }
     return seconds;
+}
+
+std::optional<std::string> EpochOutOfRange(const CObservation& observation)
+{
+    if (observation.m_year < kEarliestYear || observation.m_year > kLatestYear) {
+        return YearRangeMessage(observation.m_year);
+    }
+    if (!std::isfinite(observation.m_second)) {
+        return "the seconds of the epoch are not a finite number";
+    }
+    const double deltaT = observation.m_deltaT;
+    if (observation.m_deltaTAuto || std::abs(deltaT) <= kLargestDeltaTSeconds) {
+        return std::nullopt;
+    }
+    if (!std::isfinite(deltaT)) {
+        return "the given Delta T is not a finite number";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%g", deltaT);
+    return "Delta T " + std::string(text) + " s " + DeltaTRangeText();
+}
+
+CivilDateTime DisplayedTime(const CObservation& observation, int decimals)
+{
+    CivilDateTime shown{observation.m_year, observation.m_month, observation.m_day, observation.m_hour, observation.m_minute,
+                        observation.m_second};
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%.*f", decimals, shown.second);
+    // Only a regular time of day carries; a document's odd fields are shown as they are.
+    if (std::string_view(printed) != "60" && !std::string_view(printed).starts_with("60.")) {
+        return shown;
+    }
+    if (shown.minute < 0 || shown.minute > 59 || shown.hour < 0 || shown.hour > 23) {
+        return shown;
+    }
+    shown.second = 0.0;
+    if (++shown.minute < 60) {
+        return shown;
+    }
+    shown.minute = 0;
+    if (++shown.hour < 24) {
+        return shown;
+    }
+    shown.hour = 0;
+    const CivilDateTime nextDay = CivilFromJulianDate(JulianDateAtMidnight(shown.year, shown.month, shown.day) + 1.0, 0.0);
+    shown.year = nextDay.year;
+    shown.month = nextDay.month;
+    shown.day = nextDay.day;
+    return shown;
 }

@@ -1,39 +1,59 @@
 #include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
+#include "cli/EpochOption.h"
 #include "ephemeris/TimeScales.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
 namespace {
 
+// A document may hold any bits: a value that is not a finite number is named
+// as such rather than printed as "nan" or "inf".
+std::string Figure(double value, const char* format)
+{
+    if (std::isnan(value)) {
+        return "not a number";
+    }
+    if (std::isinf(value)) {
+        return value > 0.0 ? "infinite" : "minus infinite";
+    }
+    char text[512];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
 void PrintViewport(const char* name, const CViewport& viewport)
 {
-    std::printf("%-18s scale %.6f  origin (%.3f, %.3f)  client %d x %d\n", name, static_cast<double>(viewport.m_scale),
-                static_cast<double>(viewport.m_originX), static_cast<double>(viewport.m_originY), viewport.m_width,
+    std::printf("%-18s scale %s  origin (%s, %s)  client %d x %d\n", name, Figure(viewport.m_scale, "%.6f").c_str(),
+                Figure(viewport.m_originX, "%.3f").c_str(), Figure(viewport.m_originY, "%.3f").c_str(), viewport.m_width,
                 viewport.m_height);
 }
 
 void PrintObservation(const CObservation& observation)
 {
-    std::printf("Date               %02d/%02d/%d\n", observation.m_day, observation.m_month, observation.m_year);
-    std::printf("Time (UT)          %02d:%02d:%05.2f\n", observation.m_hour, observation.m_minute,
-                static_cast<double>(observation.m_second));
-    std::printf("Delta T            %s, given value %.2f s\n", observation.m_deltaTAuto ? "automatic" : "given",
-                static_cast<double>(observation.m_deltaT));
-    std::printf("Observer           longitude %.6f, latitude %.6f (degrees, east and north positive)\n",
-                observation.m_longitude, observation.m_latitude);
-    std::printf("Map centre         longitude %.6f, latitude %.6f\n", observation.m_centre.m_longitude,
-                observation.m_centre.m_latitude);
+    const CivilDateTime shown = DisplayedTime(observation, 2);
+    std::printf("Date               %02d/%02d/%d\n", shown.day, shown.month, shown.year);
+    std::printf("Time (UT)          %02d:%02d:%s\n", shown.hour, shown.minute, Figure(shown.second, "%05.2f").c_str());
+    std::printf("Delta T            %s, given value %s s\n", observation.m_deltaTAuto ? "automatic" : "given",
+                Figure(observation.m_deltaT, "%.2f").c_str());
+    std::printf("Observer           longitude %s, latitude %s (degrees, east and north positive)\n",
+                Figure(observation.m_longitude, "%.6f").c_str(), Figure(observation.m_latitude, "%.6f").c_str());
+    std::printf("Map centre         longitude %s, latitude %s\n", Figure(observation.m_centre.m_longitude, "%.6f").c_str(),
+                Figure(observation.m_centre.m_latitude, "%.6f").c_str());
+    if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
+        std::printf("Out of range       %s\n", outside->c_str());
+    }
 }
 
 void PrintTimeTerms(const CTimeTerms& terms)
 {
-    std::printf("JD at 0 h          %.6f\n", terms.m_julianDay0);
-    std::printf("Centuries 1900     %.12f\n", terms.m_centuries1900);
-    std::printf("Millennia J2000 TT %.15f\n", terms.m_millennia2000TT);
-    std::printf("Delta T used       %.3f s\n", static_cast<double>(terms.m_deltaTUsed));
-    std::printf("Sidereal time      %.9f h\n", terms.m_siderealTime / 0.2617993877991494);
+    std::printf("JD at 0 h          %s\n", Figure(terms.m_julianDay0, "%.6f").c_str());
+    std::printf("Centuries 1900     %s\n", Figure(terms.m_centuries1900, "%.12f").c_str());
+    std::printf("Millennia J2000 TT %s\n", Figure(terms.m_millennia2000TT, "%.15f").c_str());
+    std::printf("Delta T used       %s s\n", Figure(terms.m_deltaTUsed, "%.3f").c_str());
+    std::printf("Sidereal time      %s h\n", Figure(terms.m_siderealTime / 0.2617993877991494, "%.9f").c_str());
 }
 
 int RunInfo(const CommandArguments& arguments)

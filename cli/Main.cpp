@@ -1,4 +1,5 @@
 #include "cli/CommandRegistry.h"
+#include "cli/OutputCheck.h"
 #include "datafiles/FileException.h"
 
 #include <exception>
@@ -15,17 +16,30 @@ void PrintUsage(std::ostream& stream)
     }
 }
 
+// What a command printed reached its reader, or the status is 1.
+int FinishedOutputStatus(int status)
+{
+    try {
+        FinishOutput(stdout);
+    } catch (const std::exception& error) {
+        std::cerr << "umbrant-cli: " << error.what() << "\n";
+        return 1;
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    HoldClosedStandardStreams();
     if (argc == 2 && std::string(argv[1]) == "--version") {
         std::cout << "umbrant-cli " << UMBRANT_VERSION << "\n";
-        return 0;
+        return FinishedOutputStatus(0);
     }
     if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "help") {
         PrintUsage(argc < 2 ? std::cerr : std::cout);
-        return argc < 2 ? 1 : 0;
+        return argc < 2 ? 1 : FinishedOutputStatus(0);
     }
     const auto command = Commands().find(argv[1]);
     if (command == Commands().end()) {
@@ -34,7 +48,9 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        return command->second.run(CommandArguments(argv + 2, argv + argc));
+        const int status = command->second.run(CommandArguments(argv + 2, argv + argc));
+        FinishOutput(stdout);
+        return status;
     } catch (const UsageError& error) {
         std::cerr << "umbrant-cli: " << error.message << "\nusage: umbrant-cli " << command->second.usage << "\n";
     } catch (const CFileException& error) {

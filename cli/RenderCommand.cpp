@@ -3,6 +3,7 @@
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
 #include "cli/ModelOption.h"
+#include "cli/OutputCheck.h"
 #include "datafiles/FileIo.h"
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
@@ -10,6 +11,9 @@
 #include "map/qt/PainterSurface.h"
 
 #include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <chrono>
@@ -28,6 +32,7 @@ namespace {
 constexpr int kDefaultWidth = 1600;
 constexpr int kDefaultHeight = 1000;
 constexpr int kLargestSide = 32767;
+constexpr const char* kStandardOutput = "-";
 
 // Numbers separated by one character, all of them, nothing else.
 template <typename Number>
@@ -149,21 +154,46 @@ QImage RenderWithModel(CEclipseMap& map, const std::string& dataDirectory, int w
     const CMapTrace trace(dataDirectory);
     const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
     const ModelShadow shadow = ShadowOfObservation(ephemeris, map.m_observation);
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    QImage image = NewMapImage(width, height);
     QPainter painter(&image);
     CPainterSurface surface(painter, width, height);
     trace.Draw(surface, FrameOf(map, width, height, &shadow.outlines));
     return image;
 }
 
+// "-" is the standard output, as for most tools.
 void SavePng(const QImage& image, const std::string& path)
 {
     const QByteArray png = EncodePng(image);
     if (png.isEmpty()) {
         throw std::runtime_error("cannot encode the map as PNG");
     }
-    WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())));
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size()));
+    if (path == kStandardOutput) {
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        FinishOutput(stdout);
+    } else {
+        WriteFileAtomically(path, bytes);
+    }
+}
+
+// Whether writing path writes the standard output ("-", /dev/stdout, or the
+// file the output is redirected to), which then holds the picture alone.
+bool IsStandardOutput(const std::string& path)
+{
+    struct stat output {};
+    struct stat target {};
+    return path == kStandardOutput || (::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &target) == 0 &&
+                                       output.st_dev == target.st_dev && output.st_ino == target.st_ino);
+}
+
+// A document may hold an epoch where the theories say nothing sound; the map
+// is drawn as the desktop draws it, and the reader is told.
+void WarnOfEpochOutOfRange(const CObservation& observation)
+{
+    if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s; the shadow drawn means nothing\n", outside->c_str());
+    }
 }
 
 int RunRender(const CommandArguments& arguments)
@@ -171,8 +201,8 @@ int RunRender(const CommandArguments& arguments)
     OptionReader options(arguments);
     const std::string dataDirectory = TakeDataDirectory(options);
     std::string output;
-    if (!options.Take("-o", output)) {
-        throw UsageError{"-o OUT.png is required"};
+    if (!options.Take("-o", output) || output.empty()) {
+        throw UsageError{"-o OUT.png is required (- for the standard output)"};
     }
     int width = kDefaultWidth;
     int height = kDefaultHeight;
@@ -192,6 +222,7 @@ int RunRender(const CommandArguments& arguments)
     }
     // After the document, so that the options override its epoch.
     TakeEpoch(epochOptions, map.m_observation);
+    WarnOfEpochOutOfRange(map.m_observation);
     // As the view does when it gets its size, then the options.
     SetGlobalViewport(map.m_viewport, width, height);
     if (centre) {
@@ -206,17 +237,22 @@ int RunRender(const CommandArguments& arguments)
     const auto start = std::chrono::steady_clock::now();
     const QImage image = RenderWithModel(map, dataDirectory, width, height, model);
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    // Beside a picture on the standard output, the notes go to standard error.
+    const bool toStandardOutput = IsStandardOutput(output);
     SavePng(image, output);
+    std::FILE* notes = toStandardOutput ? stderr : stdout;
     if (timed) {
-        std::printf("Trace: %.1f ms\n", elapsed.count());
+        std::fprintf(notes, "Trace: %.1f ms\n", elapsed.count());
     }
-    std::printf("Map %dx%d written to %s\n", width, height, output.c_str());
+    if (!toStandardOutput) {
+        std::printf("Map %dx%d written to %s\n", width, height, output.c_str());
+    }
     return 0;
 }
 
 const CommandRegistration kRender(
     "render",
-    "render [FILE.umb] -o OUT.png [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
+    "render [FILE.umb] -o OUT.png|- [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
     "[--model classic|modern] "
     "[--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
     "draw the map into a PNG image",

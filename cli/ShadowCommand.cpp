@@ -2,6 +2,7 @@
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
 #include "cli/ModelOption.h"
+#include "cli/OutputCheck.h"
 #include "core/ModernDeltaT.h"
 #include "core/Units.h"
 #include "eclipse/EpochShadow.h"
@@ -33,6 +34,25 @@ double ReducedDegrees(double radians)
 {
     const double degrees = std::fmod(radians * kRadiansToDegrees, 360.0);
     return degrees < 0.0 ? degrees + 360.0 : degrees;
+}
+
+void RequireFiniteOutline(const CGeoPointArray& outline, const char* what)
+{
+    for (const ShadowPoint& point : outline) {
+        RequireFinite({point.m_latitude, point.m_longitude}, what);
+    }
+}
+
+void RequireFiniteReport(const ShadowReport& report)
+{
+    RequireFinite({report.deltaTUsed, report.rotationSeconds}, "time");
+    RequireFinite({report.axisDeclination, report.axisHourAngle}, "direction of the shadow axis");
+    RequireFinite({report.moonX, report.moonY, report.moonZ}, "position of the Moon");
+    if (report.axisHit) {
+        RequireFinite({report.axisPoint.m_latitude, report.axisPoint.m_longitude}, "axis point");
+    }
+    RequireFiniteOutline(report.umbra, "umbra outline");
+    RequireFiniteOutline(report.penumbra, "penumbra outline");
 }
 
 ShadowReport ComputeClassicReport(const CObservation& observation, const std::string& dataDirectory)
@@ -79,8 +99,10 @@ ShadowReport ComputeModelReport(const CObservation& observation, const std::stri
 
 ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory, ModelChoice model)
 {
-    return model == ModelChoice::Classic ? ComputeClassicReport(observation, dataDirectory)
-                                         : ComputeModelReport(observation, dataDirectory, model);
+    ShadowReport report = model == ModelChoice::Classic ? ComputeClassicReport(observation, dataDirectory)
+                                                        : ComputeModelReport(observation, dataDirectory, model);
+    RequireFiniteReport(report);
+    return report;
 }
 
 double Latitude(const ShadowPoint& point)
@@ -110,11 +132,11 @@ bool IsFinite(const ShadowPoint& point, const ShadowReport& report)
 
 void PrintInstant(const ShadowReport& report)
 {
-    const CObservation& o = report.observation;
-    std::printf("Instant            %04d-%02d-%02d %02d:%02d:%05.2f UT\n", o.m_year, o.m_month, o.m_day, o.m_hour,
-                o.m_minute, static_cast<double>(o.m_second));
+    const CivilDateTime shown = DisplayedTime(report.observation, 2);
+    std::printf("Instant            %04d-%02d-%02d %02d:%02d:%05.2f UT\n", shown.year, shown.month, shown.day, shown.hour,
+                shown.minute, shown.second);
     std::printf("Delta T used       %.3f s (%s)\n", static_cast<double>(report.deltaTUsed),
-                o.m_deltaTAuto ? "automatic" : "given");
+                report.observation.m_deltaTAuto ? "automatic" : "given");
     if (report.model == ModelChoice::Modern) {
         std::printf("Model              modern (observed Delta T, Moon at %.1f\"/cy^2, apparent sidereal time)\n",
                     kModernLunarAcceleration);
@@ -180,13 +202,13 @@ void PrintGeoJsonOutline(const char* kind, const CGeoPointArray& outline, const 
 
 void PrintGeoJson(const ShadowReport& report)
 {
-    const CObservation& o = report.observation;
+    const CivilDateTime o = DisplayedTime(report.observation, 2);
     std::printf("{\"type\":\"FeatureCollection\",\"features\":[\n");
     // The axis feature carries the instant; its geometry is null when the axis misses the Earth.
     std::printf("{\"type\":\"Feature\",\"properties\":{\"kind\":\"axis\",\"instant\":\"%04d-%02d-%02dT%02d:%02d:%05.2fZ\","
                 "\"deltaT\":%s,\"axisDeclination\":%s,\"axisHourAngle\":%s,\"moonX\":%s,\"moonY\":%s,\"moonZ\":%s},"
                 "\"geometry\":",
-                o.m_year, o.m_month, o.m_day, o.m_hour, o.m_minute, static_cast<double>(o.m_second),
+                o.year, o.month, o.day, o.hour, o.minute, o.second,
                 JsonNumber(report.deltaTUsed).c_str(), JsonNumber(report.axisDeclination).c_str(),
                 JsonNumber(report.axisHourAngle).c_str(), JsonNumber(report.moonX).c_str(),
                 JsonNumber(report.moonY).c_str(), JsonNumber(report.moonZ).c_str());

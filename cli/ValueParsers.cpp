@@ -1,5 +1,7 @@
 #include "cli/ValueParsers.h"
 
+#include "cli/InputRanges.h"
+
 #include "core/Calendar.h"
 
 #include <charconv>
@@ -13,7 +15,6 @@ namespace {
 constexpr double kLongestStepSeconds = 3600.0;
 constexpr double kHighestPlaceMetres = 100000.0;   // far above any mountain, below any orbit
 constexpr double kLowestPlaceMetres = -12000.0;    // the deepest trench
-constexpr double kLargestDeltaTSeconds = 1e6;
 constexpr int kLargestYear = 9999;
 
 // The whole text as one number, or nothing.
@@ -117,7 +118,7 @@ double ParseDeltaTSeconds(const std::string& text)
         throw std::invalid_argument("malformed Delta T \"" + text + "\" (expected seconds or auto)");
     }
     if (std::abs(seconds) > kLargestDeltaTSeconds) {
-        throw std::invalid_argument("Delta T \"" + text + "\" out of range (at most a million seconds)");
+        throw std::invalid_argument("Delta T \"" + text + "\" " + DeltaTRangeText());
     }
     return seconds;
 }

@@ -1,8 +1,10 @@
 #include "core/Units.h"
 #include "datafiles/Converters.h"
+#include "datafiles/DataManifest.h"
 #include "datafiles/ElpImage.h"
 #include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
+#include "datafiles/ProgramDirectory.h"
 #include "datafiles/RecordImage.h"
 #include "datafiles/TextFields.h"
 
@@ -90,11 +92,11 @@ void StoreParsedLine(int series, std::string_view line, std::span<std::uint8_t> 
     }
 }
 
-// Fills the region of one series from its text. Returns false when the text
-// holds more terms than the region; a missing file raises CFileException.
-bool ReadElpSeries(const std::string& dataDirectory, int series, std::span<std::uint8_t> image)
+// Fills the region of one series from its text. A missing file, or a text
+// holding more terms than the region, raises CFileException.
+void ReadElpSeries(const std::string& dataDirectory, int series, std::span<std::uint8_t> image)
 {
-    CTextFile text(dataDirectory + kElpTextPrefix + std::to_string(series));
+    CTextFile text(JoinPath(dataDirectory, kElpTextPrefix + std::to_string(series)));
     const std::size_t recordSize = ElpRecordSize(series);
     const std::size_t regionStart = ElpSeriesOffset(series);
     std::string line;
@@ -102,31 +104,20 @@ bool ReadElpSeries(const std::string& dataDirectory, int series, std::span<std::
     std::size_t term = 0;
     while (text.ReadString(line)) {
         if (term == ElpTermCount(series)) {
-            return false;
+            throw CFileException(text.Path(), "more than the image's " + std::to_string(ElpTermCount(series)) + " terms of this series");
         }
         StoreParsedLine(series, line, image.subspan(regionStart + term * recordSize, recordSize));
         ++term;
     }
-    return true;
 }
 
 } // namespace
 
-// Unlike the other series, a missing or unreadable ELP file is not turned into
-// a failed status: the CFileException naming it reaches the caller, and
-// nothing is written.
-ConversionStatus ConvertElp(const std::string& dataDirectory)
+void BuildElpImage(const std::string& dataDirectory)
 {
     std::vector<std::uint8_t> image(kElpImageSize);
     for (int series = 1; series <= kElpSeriesCount; ++series) {
-        if (!ReadElpSeries(dataDirectory, series, image)) {
-            return ConversionStatus::Failed;
-        }
+        ReadElpSeries(dataDirectory, series, image);
     }
-    try {
-        WriteFileAtomically(dataDirectory + kElpImageName, image);
-    } catch (const CFileException&) {
-        return ConversionStatus::Failed;
-    }
-    return ConversionStatus::Completed;
+    WriteDataImage(dataDirectory, kElpImageName, image);
 }

@@ -53,3 +53,14 @@ CFileException::CFileException(std::string fileName, std::size_t actualSize, std
     m_actualSize = actualSize;
     m_expectedSize = expectedSize;
 }
+
+CFileException CFileException::Damaged(std::string fileName, std::size_t actualSize, std::size_t recordedSize)
+{
+    const std::string difference = actualSize != recordedSize
+                                       ? std::to_string(actualSize) + " bytes where its conversion wrote " + std::to_string(recordedSize)
+                                       : "its checksum differs from the one its conversion recorded";
+    CFileException error(std::move(fileName), FileErrorKind::Damaged, "damaged: " + difference + "; run the conversion again");
+    error.m_actualSize = actualSize;
+    error.m_expectedSize = recordedSize;
+    return error;
+}

@@ -13,6 +13,7 @@ enum class FileErrorKind {
     Write,      // writing it failed: ErrorNumber
     Replace,    // the replacement could not take its place: ErrorNumber
     Malformed,  // its content is not what its format says: Detail
+    Damaged,    // its size or checksum is not what its conversion recorded: ActualSize, ExpectedSize
 };
 
 // The one error type of the file layer: which file, what went wrong, and the
@@ -25,6 +26,10 @@ public:
     CFileException(std::string fileName, FileErrorKind kind, int errorNumber);
     // A file of actualSize bytes where expectedSize were needed.
     CFileException(std::string fileName, std::size_t actualSize, std::size_t expectedSize);
+    // An image that is no longer what its conversion wrote: of actualSize
+    // bytes where recordedSize were written, or of the same size with other
+    // bytes. Running the conversion again mends it.
+    static CFileException Damaged(std::string fileName, std::size_t actualSize, std::size_t recordedSize);
 
     const std::string& FileName() const { return m_fileName; }
     FileErrorKind Kind() const { return m_kind; }

@@ -4,9 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -76,41 +73,4 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
         content.insert(content.end(), chunk, chunk + delivered);
     }
     return content;
-}
-
-void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
-{
-    std::string temporary = path + ".XXXXXX";
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) {
-        throw CFileException(path, FileErrorKind::Create, errno);
-    }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t result = ::write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (result < 0 && errno == EINTR) {
-            continue;
-        }
-        if (result <= 0) {
-            const int error = result < 0 ? errno : ENOSPC;
-            ::close(descriptor);
-            ::unlink(temporary.c_str());
-            throw CFileException(path, FileErrorKind::Write, error);
-        }
-        written += static_cast<std::size_t>(result);
-    }
-    ::fchmod(descriptor, 0644); // mkstemp creates 0600; data files are for everyone to read
-    // Closed whatever fsync says, so that a failed sync does not leak it.
-    const int syncError = ::fsync(descriptor) == 0 ? 0 : errno;
-    const int closeError = ::close(descriptor) == 0 ? 0 : errno;
-    if (syncError != 0 || closeError != 0) {
-        const int error = syncError != 0 ? syncError : closeError;
-        ::unlink(temporary.c_str());
-        throw CFileException(path, FileErrorKind::Write, error);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        throw CFileException(path, FileErrorKind::Replace, error);
-    }
 }

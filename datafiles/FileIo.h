@@ -53,6 +53,14 @@ std::vector<std::uint8_t> ReadFileImage(const std::string& path, std::size_t exp
 // The whole content of a file of any size (for inputs that have no fixed size).
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 
-// Writes bytes to a temporary file beside path and renames it over path, so
-// that a failed write leaves whatever was there before. Raises CFileException.
+// Writes bytes so that a failed write leaves whatever was there before: into
+// a temporary file beside the target, then renamed over it. A symbolic link
+// is followed and its target replaced (a dangling one names the file to
+// create); a replaced file keeps its owner and permission bits, a new one
+// gets 0666 less the umask. A target that exists and is not a regular file
+// (a device, a FIFO) is written directly. Temporaries are named
+// ".umbrant-tmp.PID.HOST.UNIQUE.NAME" (HOST: the machine's name, any
+// character but letters, digits and '-' made a '-'); those whose writer no
+// longer runs on this machine are removed at the next write into their
+// directory. Raises CFileException naming path.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);

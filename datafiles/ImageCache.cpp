@@ -2,6 +2,7 @@
 
 #include "datafiles/FileIo.h"
 
+#include "datafiles/DataManifest.h"
 #include "datafiles/FileException.h"
 
 #include <map>
@@ -69,6 +70,7 @@ DataImage ReadImage(const std::string& path, std::size_t expectedSize)
     if (delivered != expectedSize) {
         throw CFileException(path, delivered, expectedSize);
     }
+    CheckAgainstManifest(path, *image);
     return image;
 }
 

@@ -1,7 +1,9 @@
 #include "datafiles/Converters.h"
+#include "datafiles/DataManifest.h"
 #include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
 #include "datafiles/NutationImage.h"
+#include "datafiles/ProgramDirectory.h"
 #include "datafiles/RecordImage.h"
 #include "datafiles/TextFields.h"
 
@@ -43,13 +45,7 @@ std::vector<std::uint8_t> ReadNutationText(const std::string& path)
 
 } // namespace
 
-ConversionStatus ConvertNutation(const std::string& dataDirectory)
+void BuildNutationImage(const std::string& dataDirectory)
 {
-    try {
-        const std::vector<std::uint8_t> image = ReadNutationText(dataDirectory + kNutationTextName);
-        WriteFileAtomically(dataDirectory + kNutationImageName, image);
-    } catch (const CFileException&) {
-        return ConversionStatus::Failed;
-    }
-    return ConversionStatus::Completed;
+    WriteDataImage(dataDirectory, kNutationImageName, ReadNutationText(JoinPath(dataDirectory, kNutationTextName)));
 }

@@ -1,5 +1,6 @@
 #include "core/Units.h"
 #include "datafiles/Converters.h"
+#include "datafiles/DataManifest.h"
 
 #include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
@@ -15,10 +16,10 @@ namespace {
 // Reads the text as the map's line files were always read: a header line,
 // then exactly pointCapacity + lineCapacity lines, those past the end of the
 // file being empty. A line with a tab is a point "latitude<TAB>longitude" in
-// degrees; any other line closes the current line. False when the text holds
-// more than the image can take; closing lines beyond the line capacity that
-// end no point are dropped, so a short text converts.
-bool FillPolylineImage(CTextFile& text, PolylineImage& image)
+// degrees; any other line closes the current line. A text holding more than
+// the image can take raises; closing lines beyond the line capacity that end
+// no point are dropped, so a short text converts.
+void FillPolylineImage(CTextFile& text, PolylineImage& image)
 {
     const PolylineLayout& layout = image.Layout();
     std::string line;
@@ -31,7 +32,7 @@ bool FillPolylineImage(CTextFile& text, PolylineImage& image)
         const std::size_t tab = line.find('\t');
         if (tab != std::string::npos) {
             if (points >= layout.pointCapacity) {
-                return false;
+                throw CFileException(text.Path(), "more than the image's " + std::to_string(layout.pointCapacity) + " points");
             }
             const std::string_view view(line);
             const double latitude = ParseReal(view.substr(0, tab)) * kDegreesToRadians;
@@ -42,36 +43,28 @@ bool FillPolylineImage(CTextFile& text, PolylineImage& image)
             image.SetPointCount(closed++, pointsInLine);
             pointsInLine = 0;
         } else if (pointsInLine > 0) {
-            return false;
+            throw CFileException(text.Path(), "more than the image's " + std::to_string(layout.lineCapacity) + " lines");
         }
     }
     image.SetLineCount(closed - 1);
-    return true;
 }
 
-ConversionStatus ConvertPolylines(const std::string& dataDirectory, const PolylineLayout& layout)
+void BuildPolylineImage(const std::string& dataDirectory, const PolylineLayout& layout)
 {
-    try {
-        CTextFile text(JoinPath(dataDirectory, layout.textName));
-        PolylineImage image(layout);
-        if (!FillPolylineImage(text, image)) {
-            return ConversionStatus::Failed;
-        }
-        WriteFileAtomically(JoinPath(dataDirectory, layout.imageName), image.Bytes());
-    } catch (const CFileException&) {
-        return ConversionStatus::Failed;
-    }
-    return ConversionStatus::Completed;
+    CTextFile text(JoinPath(dataDirectory, layout.textName));
+    PolylineImage image(layout);
+    FillPolylineImage(text, image);
+    WriteDataImage(dataDirectory, layout.imageName, image.Bytes());
 }
 
 } // namespace
 
-ConversionStatus ConvertBorders(const std::string& dataDirectory)
+void BuildBorderImage(const std::string& dataDirectory)
 {
-    return ConvertPolylines(dataDirectory, kBorderLayout);
+    BuildPolylineImage(dataDirectory, kBorderLayout);
 }
 
-ConversionStatus ConvertRivers(const std::string& dataDirectory)
+void BuildRiverImage(const std::string& dataDirectory)
 {
-    return ConvertPolylines(dataDirectory, kRiverLayout);
+    BuildPolylineImage(dataDirectory, kRiverLayout);
 }

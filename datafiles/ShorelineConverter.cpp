@@ -1,4 +1,5 @@
 #include "datafiles/Converters.h"
+#include "datafiles/DataManifest.h"
 
 #include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
@@ -41,23 +42,29 @@ double ReducedLongitude(std::int32_t x)
     return longitude;
 }
 
-// Fills the image from the GSHHS bytes; false when a polygon is cut short by
+// Fills the image from the GSHHS bytes; raises when a polygon is cut short by
 // the end of the file or would not fit the image's capacities.
-bool FillShorelineImage(std::span<const std::uint8_t> input, ShorelineImage& image)
+void FillShorelineImage(const std::string& path, std::span<const std::uint8_t> input, ShorelineImage& image)
 {
     std::int32_t polygons = 0;
     std::int32_t points = 0;
     std::size_t offset = 0;
     while (offset < input.size()) {
-        if (input.size() - offset < kHeaderBytes || polygons >= ShorelineLayout::kPolygonCapacity) {
-            return false;
+        if (input.size() - offset < kHeaderBytes) {
+            throw CFileException(path, "ends inside the header of polygon " + std::to_string(polygons));
+        }
+        if (polygons >= ShorelineLayout::kPolygonCapacity) {
+            throw CFileException(path, "more than the image's " + std::to_string(ShorelineLayout::kPolygonCapacity) + " polygons");
         }
         const std::int32_t count = BigEndianInt32(input, offset + 4 * kPointCountField);
         const std::int32_t level = BigEndianInt32(input, offset + 4 * kLevelField);
         offset += kHeaderBytes;
-        if (count < 0 || count > ShorelineLayout::kPointCapacity - points ||
-            static_cast<std::size_t>(count) * kPointBytes > input.size() - offset) {
-            return false;
+        if (count < 0 || count > ShorelineLayout::kPointCapacity - points) {
+            throw CFileException(path, "polygon " + std::to_string(polygons) + " announces " + std::to_string(count) +
+                                           " points, beyond the image's " + std::to_string(ShorelineLayout::kPointCapacity));
+        }
+        if (static_cast<std::size_t>(count) * kPointBytes > input.size() - offset) {
+            throw CFileException(path, "ends inside the points of polygon " + std::to_string(polygons));
         }
         for (std::int32_t i = 0; i < count; ++i, ++points, offset += kPointBytes) {
             const double longitude = ReducedLongitude(BigEndianInt32(input, offset));
@@ -67,23 +74,14 @@ bool FillShorelineImage(std::span<const std::uint8_t> input, ShorelineImage& ima
         image.SetPolygon(polygons++, count, level);
     }
     image.SetCounts(polygons, points);
-    return true;
 }
 
 } // namespace
 
-ConversionStatus ConvertShorelines(const std::string& dataDirectory)
+void BuildShorelineImage(const std::string& dataDirectory)
 {
-    // A missing or unreadable input is not caught: the caller reports it.
-    const std::vector<std::uint8_t> input = ReadWholeFile(JoinPath(dataDirectory, "gshhs_i.b"));
+    const std::string path = JoinPath(dataDirectory, "gshhs_i.b");
     ShorelineImage image;
-    if (!FillShorelineImage(input, image)) {
-        return ConversionStatus::Failed;
-    }
-    try {
-        WriteFileAtomically(JoinPath(dataDirectory, "gshhs_i.dat"), image.Bytes());
-    } catch (const CFileException&) {
-        return ConversionStatus::Failed;
-    }
-    return ConversionStatus::Completed;
+    FillShorelineImage(path, ReadWholeFile(path), image);
+    WriteDataImage(dataDirectory, "gshhs_i.dat", image.Bytes());
 }

@@ -1,6 +1,8 @@
 #include "datafiles/Converters.h"
+#include "datafiles/DataManifest.h"
 #include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
+#include "datafiles/ProgramDirectory.h"
 #include "datafiles/RecordImage.h"
 #include "datafiles/TextFields.h"
 #include "datafiles/VsopImage.h"
@@ -52,9 +54,9 @@ VsopTerm ParseTermLine(std::string_view line)
 }
 
 // Blocks are stored in the order of the text, each taking the count of the
-// table whatever its header prints. Nothing when the text does not fit the
-// table (a header that names no known series, or more terms than the table).
-std::optional<std::vector<std::uint8_t>> ReadVsopText(const std::string& path)
+// table whatever its header prints. A text that does not fit the table (a
+// header that names no known series, or more terms than the table) raises.
+std::vector<std::uint8_t> ReadVsopText(const std::string& path)
 {
     std::vector<std::uint8_t> image(kVsopImageSize);
     CTextFile text(path);
@@ -63,11 +65,11 @@ std::optional<std::vector<std::uint8_t>> ReadVsopText(const std::string& path)
     while (text.ReadString(line)) {
         const std::optional<SeriesHeader> header = ParseHeader(line);
         if (!header) {
-            return std::nullopt;
+            throw CFileException(path, "a series header names no VSOP87 variable 1 to 3 and power 0 to 5");
         }
         const std::size_t count = kVsopTermCounts[header->variable][header->power];
         if (filled + count > kVsopTermCount) {
-            return std::nullopt;
+            throw CFileException(path, "more than the image's " + std::to_string(kVsopTermCount) + " terms");
         }
         for (std::size_t term = 0; term < count; ++term, ++filled) {
             text.ReadString(line);
@@ -79,16 +81,7 @@ std::optional<std::vector<std::uint8_t>> ReadVsopText(const std::string& path)
 
 } // namespace
 
-ConversionStatus ConvertVsop(const std::string& dataDirectory)
+void BuildVsopImage(const std::string& dataDirectory)
 {
-    try {
-        const std::optional<std::vector<std::uint8_t>> image = ReadVsopText(dataDirectory + kVsopTextName);
-        if (!image) {
-            return ConversionStatus::Failed;
-        }
-        WriteFileAtomically(dataDirectory + kVsopImageName, *image);
-    } catch (const CFileException&) {
-        return ConversionStatus::Failed;
-    }
-    return ConversionStatus::Completed;
+    WriteDataImage(dataDirectory, kVsopImageName, ReadVsopText(JoinPath(dataDirectory, kVsopTextName)));
 }

@@ -20,7 +20,7 @@ class CMapTrace {
 public:
     // The layers of the data in dataDirectory (ending with a separator). A
     // missing or bad "gshhs_i.dat" raises CFileException; a missing border
-    // or river file only leaves its layer out.
+    // or river file only leaves its layer out, a bad one raises.
     explicit CMapTrace(const std::string& dataDirectory);
 
     void DrawStatic(IDrawingSurface& surface, const MapFrame& frame) const;

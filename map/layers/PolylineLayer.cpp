@@ -8,6 +8,7 @@
 #include "map/Projection.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -73,8 +74,13 @@ DataImage OptionalLineImage(const std::string& dataDirectory, const PolylineLayo
 {
     try {
         return LoadCachedImage(JoinPath(dataDirectory, layout.imageName), layout.ImageSize());
-    } catch (const CFileException&) {
-        return nullptr;  // a missing border or river file only leaves its layer out
+    } catch (const CFileException& error) {
+        // A missing border or river file only leaves its layer out; one that
+        // is there but short, damaged or unreadable is an error naming it.
+        if (error.Kind() == FileErrorKind::Open && error.ErrorNumber() == ENOENT) {
+            return nullptr;
+        }
+        throw;
     }
 }
 

@@ -16,13 +16,15 @@
 void DrawPolylines(IDrawingSurface& surface, const PolylineImage& image, RgbColour pen, const CViewport& viewport,
                    const CGeoPosition& centre);
 
-// The same from the file layout.imageName in dataDirectory. A file that is
-// missing, unreadable or shorter than its image leaves the layer out, silently.
+// The same from the file layout.imageName in dataDirectory. A missing file
+// leaves the layer out, silently; one that is there but unreadable, shorter
+// than its image or damaged raises CFileException naming it.
 void DrawPolylines(IDrawingSurface& surface, const std::string& dataDirectory, const PolylineLayout& layout, RgbColour pen,
                    const CViewport& viewport, const CGeoPosition& centre);
 
 // The image of layout.imageName in dataDirectory; none when the file is
-// missing, unreadable or shorter than its image.
+// missing. A file that is there but unreadable, shorter than its image or
+// damaged raises CFileException naming it.
 DataImage OptionalLineImage(const std::string& dataDirectory, const PolylineLayout& layout);
 
 // The lines of one border or river image, in the pen colour, for the

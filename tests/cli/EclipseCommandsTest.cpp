@@ -155,7 +155,8 @@ TEST_F(EclipseCommandsTest, RefusesWithOneLineWhatItCannotAnswer)
                                   "eclipses --from -2000-12-01 --to -1999-12-31",         // before the range
                                   "eclipses --from 3000-01-01 --to 3001-01-01",           // after it
                                   "besselian --date 3001-01-01",
-                                  "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t 1e30"}) {
+                                  "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t 1e30",
+                                  "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t -1e7"}) {  // beyond a day
         const CommandRun run = Cli(arguments);
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(Lines(run.err), 1) << arguments << ": " << run.err;
@@ -180,7 +181,7 @@ TEST_F(EclipseCommandsTest, AnswersAtTheEdgesAndWithStrangeDeltaTWithoutNan)
 {
     for (const char* arguments : {"eclipses --from -1999-01-01 --to -1999-12-31 --format csv",
                                   "eclipses --from 3000-01-01 --to 3000-12-31 --format json",
-                                  "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t -1e7 --format csv",
+                                  "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t -86400 --format csv",
                                   "eclipses --from 2024-01-01 --to 2024-01-31 --delta-t 0",
                                   "besselian --date -1999-06-11 --format json", "besselian --date 3000-10-19"}) {
         const CommandRun run = Cli(arguments);

@@ -6,9 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <utility>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -101,4 +107,113 @@ TEST(JoinPath, PutsExactlyOneSeparator)
 {
     EXPECT_EQ(JoinPath("/a/data/", "VSOP87.dat"), "/a/data/VSOP87.dat");
     EXPECT_EQ(JoinPath("/a/data", "VSOP87.dat"), "/a/data/VSOP87.dat");
+}
+
+namespace {
+
+std::filesystem::perms PermissionsOf(const std::string& path)
+{
+    return std::filesystem::status(path).permissions();
+}
+
+const std::vector<std::uint8_t> kNewBytes{'n', 'e', 'w'};
+
+} // namespace
+
+TEST_F(FileIoTest, AtomicWriteThroughLinksReplacesTheirEndAndKeepsTheLinks)
+{
+    std::filesystem::create_directories(m_directory / "real");
+    WriteText("real/target.dat", "old");
+    std::filesystem::create_symlink("real/target.dat", PathOf("relative"));
+    std::filesystem::create_symlink(PathOf("relative"), PathOf("chain"));
+    WriteFileAtomically(PathOf("chain"), kNewBytes);
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("chain")));
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("relative")));
+    EXPECT_EQ(ReadBytes("real/target.dat"), kNewBytes);
+
+    std::filesystem::create_symlink("real/absent.dat", PathOf("dangling"));
+    WriteFileAtomically(PathOf("dangling"), kNewBytes);
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("dangling")));
+    EXPECT_EQ(ReadBytes("real/absent.dat"), kNewBytes);
+}
+
+TEST_F(FileIoTest, AtomicWriteIntoALinkLoopNamesTheLink)
+{
+    std::filesystem::create_symlink("b", PathOf("a"));
+    std::filesystem::create_symlink("a", PathOf("b"));
+    try {
+        WriteFileAtomically(PathOf("a"), kNewBytes);
+        FAIL() << "no exception";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.FileName(), PathOf("a"));
+        EXPECT_EQ(error.ErrorNumber(), ELOOP);
+    }
+}
+
+TEST_F(FileIoTest, AtomicWriteToAFifoOrADeviceWritesItInPlace)
+{
+    ASSERT_EQ(::mkfifo(PathOf("fifo").c_str(), 0600), 0);
+    std::vector<std::uint8_t> received;
+    std::thread reader([&] { received = ReadWholeFile(PathOf("fifo")); });
+    WriteFileAtomically(PathOf("fifo"), kNewBytes);
+    reader.join();
+    EXPECT_EQ(received, kNewBytes);
+    EXPECT_TRUE(std::filesystem::is_fifo(PathOf("fifo")));
+
+    // A node of the test's own where it can be made: never the machine's /dev/null.
+    const std::string device = ::mknod(PathOf("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 ? PathOf("null")
+                               : ::geteuid() != 0                                                   ? "/dev/null"
+                                                                                                    : "";
+    if (!device.empty()) {
+        WriteFileAtomically(device, kNewBytes);
+        EXPECT_TRUE(std::filesystem::is_character_file(device));
+    }
+}
+
+TEST_F(FileIoTest, AReplacedFileKeepsItsModeAndANewOneHonoursTheUmask)
+{
+    using std::filesystem::perms;
+    for (const perms mode : {perms::owner_read | perms::owner_write, perms::owner_all | perms::group_read | perms::others_read}) {
+        const std::string path = WriteText("kept.dat", "old");
+        std::filesystem::permissions(path, mode);
+        WriteFileAtomically(path, kNewBytes);
+        EXPECT_EQ(PermissionsOf(path), mode);
+    }
+    for (const auto& [mask, mode] : {std::pair(mode_t{022}, perms::owner_read | perms::owner_write | perms::group_read | perms::others_read),
+                                     std::pair(mode_t{077}, perms::owner_read | perms::owner_write)}) {
+        const mode_t previous = ::umask(mask);
+        WriteFileAtomically(PathOf("new.dat"), kNewBytes);
+        ::umask(previous);
+        EXPECT_EQ(PermissionsOf(PathOf("new.dat")), mode);
+        std::filesystem::remove(PathOf("new.dat"));
+    }
+}
+
+TEST_F(FileIoTest, OnlyTemporariesOfEndedWritersOnThisMachineAreCleared)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    std::string tag(host);
+    for (char& character : tag) {
+        if (!std::isalnum(static_cast<unsigned char>(character)) && character != '-') {
+            character = '-';
+        }
+    }
+    const std::string ended = ".umbrant-tmp." + std::to_string(child) + "." + tag + ".1.out.dat";
+    const std::string running = ".umbrant-tmp." + std::to_string(::getpid()) + "." + tag + ".2.out.dat";
+    const std::string elsewhere = ".umbrant-tmp." + std::to_string(child) + ".another-machine.3.out.dat";
+    const std::string unrelated = "out.dat.Ab12Cd";
+    for (const std::string& name : {ended, running, elsewhere, unrelated}) {
+        WriteText(name, "part");
+    }
+    WriteFileAtomically(PathOf("out.dat"), kNewBytes);
+    EXPECT_FALSE(Exists(ended));
+    EXPECT_TRUE(Exists(running));
+    EXPECT_TRUE(Exists(elsewhere));
+    EXPECT_TRUE(Exists(unrelated));
 }

@@ -217,6 +217,16 @@ def path_options():
         write("fuzz_path_options", name, text)
 
 
+# --- the manifest of the conversions --------------------------------------------
+
+def manifest():
+    header = "# Umbrant data images: name, size in bytes, CRC-32 (zlib)\n"
+    write("fuzz_manifest", "listed", header + "Nutation.dat 2544 0d1f3a6c\nVSOP87.dat 100656 7bf813ab\n")
+    write("fuzz_manifest", "other-size", "Nutation.dat 2548 00000000\n")
+    write("fuzz_manifest", "damaged-lines", "Nutation.dat 2544 1e\nNutation.dat -1 0000001e\n 1 00000000\n#Nutation.dat 2544 ffffffff\r\n")
+    write("fuzz_manifest", "repeated", "Nutation.dat 2544 00000000\nNutation.dat 2544 ffffffff")
+
+
 def main():
     documents()
     text_fields()
@@ -230,6 +240,7 @@ def main():
     trace_and_shadow()
     eclipse_options()
     path_options()
+    manifest()
 
 
 if __name__ == "__main__":

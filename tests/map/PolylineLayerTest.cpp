@@ -1,5 +1,7 @@
 #include "RecordingSurface.h"
 
+#include "datafiles/DataManifest.h"
+#include "datafiles/FileException.h"
 #include "map/MapColours.h"
 #include "map/layers/PolylineLayer.h"
 #include "map/ViewportOperations.h"
@@ -81,18 +83,42 @@ TEST(PolylineLayerTest, CountsBeyondTheCapacitiesAreBounded)
     EXPECT_GE(Draw(image).size(), 1u);  // must neither crash nor read past the image
 }
 
-TEST(PolylineLayerTest, MissingOrShortFileLeavesTheLayerOutSilently)
+TEST(PolylineLayerTest, AMissingFileLeavesTheLayerOutSilently)
 {
     const std::filesystem::path directory =
-        std::filesystem::temp_directory_path() / ("umbrant-polylines-" + std::to_string(::getpid()));
+        std::filesystem::temp_directory_path() / ("umbrant-polylines-missing-" + std::to_string(::getpid()));
     std::filesystem::create_directories(directory);
-    std::ofstream(directory / kRiverLayout.imageName, std::ios::binary) << std::string(1000, '\0');
     CViewport viewport;
     SetGlobalViewport(viewport, 800, 600);
     RecordingSurface surface(800, 600);
     DrawPolylines(surface, directory.string() + "/", kBorderLayout, kBorderColour, viewport, CGeoPosition());
-    DrawPolylines(surface, directory.string() + "/", kRiverLayout, kRiverColour, viewport, CGeoPosition());
     EXPECT_TRUE(surface.shapes.empty());
+    std::filesystem::remove_all(directory);
+}
+
+// A file that is there but cannot serve is an error naming it: short, or
+// changed since the conversion that listed it in the manifest.
+TEST(PolylineLayerTest, AShortOrDamagedFileIsAnErrorNamingIt)
+{
+    const std::filesystem::path directory =
+        std::filesystem::temp_directory_path() / ("umbrant-polylines-damaged-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(directory);
+    const std::string data = directory.string() + "/";
+    std::ofstream(directory / kRiverLayout.imageName, std::ios::binary) << std::string(1000, '\0');
+    WriteDataImage(data, kBorderLayout.imageName, MakeImage({{{0, 0}, {10, 0}}}).Bytes());
+    std::fstream(directory / kBorderLayout.imageName, std::ios::binary | std::ios::in | std::ios::out).put('\x7f');
+    CViewport viewport;
+    SetGlobalViewport(viewport, 800, 600);
+    RecordingSurface surface(800, 600);
+    for (const auto& [layout, kind] : {std::pair(kRiverLayout, FileErrorKind::TooShort), std::pair(kBorderLayout, FileErrorKind::Damaged)}) {
+        try {
+            DrawPolylines(surface, data, layout, kRiverColour, viewport, CGeoPosition());
+            ADD_FAILURE() << layout.imageName << " drawn";
+        } catch (const CFileException& error) {
+            EXPECT_EQ(error.FileName(), data + layout.imageName);
+            EXPECT_EQ(error.Kind(), kind);
+        }
+    }
     std::filesystem::remove_all(directory);
 }
 

@@ -178,6 +178,20 @@ TEST_F(DocumentFileTest, AFailedSaveKeepsThePreviousFile)
     EXPECT_EQ(ReadWholeFile(PathOf("saved.umb")), before);
 }
 
+TEST_F(DocumentFileTest, SavingOverAPrivateDocumentThroughALinkKeepsItPrivateAndTheLink)
+{
+    SaveDocument(PathOf("private.umb"), CEclipseMap());
+    std::filesystem::permissions(PathOf("private.umb"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("private.umb", PathOf("shortcut.umb"));
+    SaveDocument(PathOf("shortcut.umb"), ChangedMap());
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("shortcut.umb")));
+    EXPECT_EQ(std::filesystem::status(PathOf("private.umb")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    CEclipseMap loaded;
+    LoadDocument(PathOf("private.umb"), loaded);
+    EXPECT_EQ(loaded.m_observation.m_year, -500);
+}
+
 TEST(Archive, LoadingPastTheEndRaisesAnError)
 {
     const std::vector<std::uint8_t> bytes{1, 2, 3};

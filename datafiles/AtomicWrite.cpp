@@ -1,0 +1,236 @@
+#include "datafiles/FileIo.h"
+
+#include "datafiles/FileException.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kTemporaryPrefix = ".umbrant-tmp.";
+// The kernel's own limit on a chain of symbolic links.
+constexpr int kMostLinksFollowed = 40;
+// Keeps a temporary's name within NAME_MAX whatever the target's name.
+constexpr std::size_t kLongestNameKept = 100;
+
+// This machine's name as it can stand in a file name: a directory shared
+// between machines holds temporaries whose process ids mean nothing here.
+std::string HostTag()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0 || name[0] == '\0') {
+        return "host";
+    }
+    std::string tag;
+    for (const char* character = name; *character != '\0'; ++character) {
+        const bool plain = (*character >= 'a' && *character <= 'z') || (*character >= 'A' && *character <= 'Z') ||
+                           (*character >= '0' && *character <= '9') || *character == '-';
+        tag.push_back(plain ? *character : '-');
+    }
+    return tag;
+}
+
+// A temporary is named ".umbrant-tmp.PID.HOST.UNIQUE.TARGET", so that the
+// writer of a left-over one is known.
+struct TemporaryName {
+    long processId = 0;
+    std::string host;
+};
+
+std::optional<TemporaryName> ParseTemporaryName(std::string_view name)
+{
+    if (!name.starts_with(kTemporaryPrefix)) {
+        return std::nullopt;
+    }
+    name.remove_prefix(kTemporaryPrefix.size());
+    const std::size_t pidEnd = name.find('.');
+    if (pidEnd == 0 || pidEnd == std::string_view::npos || pidEnd > 10) {
+        return std::nullopt;
+    }
+    TemporaryName parsed;
+    for (const char digit : name.substr(0, pidEnd)) {
+        if (digit < '0' || digit > '9') {
+            return std::nullopt;
+        }
+        parsed.processId = parsed.processId * 10 + (digit - '0');
+    }
+    name.remove_prefix(pidEnd + 1);
+    parsed.host = std::string(name.substr(0, name.find('.')));
+    return parsed;
+}
+
+bool ProcessIsGone(long processId)
+{
+    return processId > 0 && ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
+}
+
+std::string TemporaryPathFor(const fs::path& target)
+{
+    static std::atomic<unsigned> counter{0};
+    const auto ticks = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    char unique[32];
+    std::snprintf(unique, sizeof unique, "%llx%x", ticks & 0xffffffffffull, counter++);
+    const std::string targetName = target.filename().string().substr(0, kLongestNameKept);
+    const std::string name = std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "." + HostTag() + "." + unique + "." + targetName;
+    return (target.parent_path() / name).string();
+}
+
+// Temporaries of this machine whose writer has ended (killed, crashed) are
+// of no use to anyone: each write into a directory clears them.
+bool IsTemporaryOfAbsentWriter(const std::string& fileName)
+{
+    static const std::string host = HostTag();
+    const std::optional<TemporaryName> parsed = ParseTemporaryName(fileName);
+    return parsed && parsed->host == host && parsed->processId != ::getpid() && ProcessIsGone(parsed->processId);
+}
+
+void RemoveOrphanedTemporaries(const std::string& directory)
+{
+    std::error_code error;
+    for (fs::directory_iterator entry(directory, error), end; !error && entry != end; entry.increment(error)) {
+        if (IsTemporaryOfAbsentWriter(entry->path().filename().string())) {
+            ::unlink(entry->path().c_str());
+        }
+    }
+}
+
+// Where a write to path lands: the end of the chain of symbolic links that
+// path may be. A dangling link names the file to create, as the shell's
+// redirection does.
+fs::path FollowLinks(const std::string& path)
+{
+    std::error_code error;
+    const fs::path resolved = fs::canonical(path, error);
+    if (!error) {
+        return resolved;
+    }
+    fs::path current = path;
+    for (int followed = 0; fs::is_symlink(fs::symlink_status(current, error)); ++followed) {
+        if (followed == kMostLinksFollowed) {
+            throw CFileException(path, FileErrorKind::Create, ELOOP);
+        }
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) {
+            throw CFileException(path, FileErrorKind::Create, error.value());
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current;
+}
+
+// Writes every byte, retrying what a signal interrupts; the error number of a
+// failure, 0 on success.
+int WriteAll(int descriptor, std::span<const std::uint8_t> bytes)
+{
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t result = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (result < 0 && errno == EINTR) {
+            continue;
+        }
+        if (result <= 0) {
+            return result < 0 ? errno : ENOSPC;
+        }
+        written += static_cast<std::size_t>(result);
+    }
+    return 0;
+}
+
+// A device, a FIFO or a terminal cannot be replaced: it is written as it is.
+void WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        throw CFileException(path, FileErrorKind::Write, errno);
+    }
+    const int writeError = WriteAll(descriptor, bytes);
+    const int closeError = ::close(descriptor) == 0 ? 0 : errno;
+    if (writeError != 0 || closeError != 0) {
+        throw CFileException(path, FileErrorKind::Write, writeError != 0 ? writeError : closeError);
+    }
+}
+
+// Created with O_EXCL under a name no other writer uses; the mode 0666 is
+// cut by the umask (and a default ACL), as for any new file.
+int CreateTemporary(const fs::path& target, const std::string& path, std::string& temporary)
+{
+    for (int attempt = 0;; ++attempt) {
+        temporary = TemporaryPathFor(target);
+        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0) {
+            return descriptor;
+        }
+        if (errno != EEXIST || attempt == 100) {
+            throw CFileException(path, FileErrorKind::Create, errno);
+        }
+    }
+}
+
+// The replacement takes the owner and permission bits of the file it
+// replaces; changing the owner needs privileges, and is left when refused.
+void KeepOwnerAndMode(int descriptor, const struct stat& replaced)
+{
+    if (replaced.st_uid != ::geteuid() || replaced.st_gid != ::getegid()) {
+        [[maybe_unused]] const int ignored = ::fchown(descriptor, replaced.st_uid, replaced.st_gid);
+    }
+    ::fchmod(descriptor, replaced.st_mode & 07777);
+}
+
+void FailAndRemove(const std::string& path, const std::string& temporary, FileErrorKind kind, int error)
+{
+    ::unlink(temporary.c_str());
+    throw CFileException(path, kind, error);
+}
+
+void ReplaceThroughTemporary(const std::string& path, const fs::path& target, const struct stat* replaced,
+                             std::span<const std::uint8_t> bytes)
+{
+    RemoveOrphanedTemporaries(target.parent_path().empty() ? "." : target.parent_path().string());
+    std::string temporary;
+    const int descriptor = CreateTemporary(target, path, temporary);
+    const int writeError = WriteAll(descriptor, bytes);
+    if (writeError == 0 && replaced != nullptr) {
+        KeepOwnerAndMode(descriptor, *replaced);
+    }
+    // Closed whatever fsync says, so that a failed sync does not leak it.
+    const int syncError = writeError == 0 && ::fsync(descriptor) != 0 ? errno : 0;
+    const int closeError = ::close(descriptor) == 0 ? 0 : errno;
+    if (writeError != 0 || syncError != 0 || closeError != 0) {
+        FailAndRemove(path, temporary, FileErrorKind::Write, writeError != 0 ? writeError : syncError != 0 ? syncError : closeError);
+    }
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        FailAndRemove(path, temporary, FileErrorKind::Replace, errno);
+    }
+}
+
+} // namespace
+
+void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode)) {
+            WriteInPlace(path, bytes);
+            return;
+        }
+        ReplaceThroughTemporary(path, FollowLinks(path), &existing, bytes);
+        return;
+    }
+    if (errno != ENOENT) {
+        throw CFileException(path, FileErrorKind::Create, errno);
+    }
+    ReplaceThroughTemporary(path, FollowLinks(path), nullptr, bytes);
+}

@@ -1,0 +1,108 @@
+// "convert" keeps the program's end messages exactly and adds the cause of a
+// failure on standard error; "convert all" runs every converter whatever
+// happens to one, and its status says whether any failed.
+#include "tests/cli/CliScratch.h"
+
+#include <cerrno>
+#include <string>
+#include <unistd.h>
+
+using namespace cli_scratch;
+
+namespace {
+
+constexpr const char* kCompleted = "Opération terminée";
+constexpr const char* kFailed = "Une erreur s'est produite durant la conversion";
+
+// A borders text the converter accepts: two points, one line.
+constexpr const char* kBordersText = "header\n48.5\t-2.25\n49.0\t-2.0\n\n";
+
+using Converters = CliScratch;
+
+} // namespace
+
+TEST_F(Converters, AMissingInputIsNamedWithTheSystemsCause)
+{
+    const Outcome outcome = Run("convert nutation" + DataOption());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "nutation: " + std::string(kFailed) + "\n");
+    EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+    EXPECT_TRUE(Contains(outcome.err, Data("Nutation.txt").string())) << outcome.err;
+    EXPECT_TRUE(Contains(outcome.err, "No such file or directory")) << outcome.err;
+}
+
+TEST_F(Converters, AFullDiskAndAnIoErrorAreNamedAndThePreviousImageKept)
+{
+    WriteText(Data("frontier.txt"), kBordersText);
+    WriteText(Data("frontier.dat"), "previous image");
+    for (const auto& [errorNumber, cause] : {std::pair(ENOSPC, "No space left on device"), std::pair(EIO, "Input/output error")}) {
+        const Outcome outcome = Run("convert borders" + DataOption(), FailingWrites("frontier.dat", errorNumber));
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.out, "borders: " + std::string(kFailed) + "\n");
+        EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+        EXPECT_TRUE(Contains(outcome.err, Data("frontier.dat").string())) << outcome.err;
+        EXPECT_TRUE(Contains(outcome.err, cause)) << outcome.err;
+        EXPECT_EQ(ReadText(Data("frontier.dat")), "previous image");
+    }
+}
+
+TEST_F(Converters, AReadOnlyDirectoryIsNamed)
+{
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only directories";
+    }
+    WriteText(Data("frontier.txt"), kBordersText);
+    fs::permissions(m_directory / "data", fs::perms::owner_read | fs::perms::owner_exec);
+    const Outcome outcome = Run("convert borders" + DataOption());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(Contains(outcome.err, "Permission denied")) << outcome.err;
+}
+
+TEST_F(Converters, AllRunsEveryConverterReportsEachAndFailsIfOneFailed)
+{
+    WriteText(Data("frontier.txt"), kBordersText);
+    WriteText(Data("fleuves.txt"), kBordersText);
+    const Outcome outcome = Run("convert all" + DataOption());
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "nutation: " + std::string(kFailed) + "\n" +
+                               "vsop: " + kFailed + "\n" +
+                               "elp: " + kFailed + "\n" +
+                               "shorelines: " + kFailed + "\n" +
+                               "borders: " + kCompleted + "\n" +
+                               "rivers: " + kCompleted + "\n");
+    EXPECT_EQ(LineCount(outcome.err), 4) << outcome.err;
+    for (const char* input : {"Nutation.txt", "VSOP87C.ear", "ELP1", "gshhs_i.b"}) {
+        EXPECT_TRUE(Contains(outcome.err, Data(input).string() + ": cannot open: No such file or directory")) << outcome.err;
+    }
+    EXPECT_TRUE(fs::exists(Data("frontier.dat")));
+    EXPECT_TRUE(fs::exists(Data("fleuves.dat")));
+}
+
+TEST_F(Converters, AllSucceedingExitsZero)
+{
+    WriteText(Data("frontier.txt"), kBordersText);
+    WriteText(Data("fleuves.txt"), kBordersText);
+    const Outcome outcome = Run("convert maps" + DataOption());
+    EXPECT_EQ(outcome.status, 1);  // no shoreline input
+    WriteText(Data("gshhs_i.b"), "");
+    const Outcome again = Run("convert maps" + DataOption());
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, "shorelines: " + std::string(kCompleted) + "\nborders: " + kCompleted + "\nrivers: " + kCompleted + "\n");
+    EXPECT_EQ(again.err, "");
+}
+
+TEST_F(Converters, AnInputThatDoesNotFitItsImageIsNamedWithWhatIsWrong)
+{
+    WriteText(Data("VSOP87C.ear"), "not a VSOP87 header\n");
+    std::string lines = "header\n";
+    for (int line = 0; line < 303; ++line) {
+        lines += "1\t1\n\n";
+    }
+    WriteText(Data("frontier.txt"), lines);
+    const Outcome vsop = Run("convert vsop" + DataOption());
+    EXPECT_EQ(vsop.out, "vsop: " + std::string(kFailed) + "\n");
+    EXPECT_TRUE(Contains(vsop.err, Data("VSOP87C.ear").string() + ": a series header names no VSOP87 variable")) << vsop.err;
+    const Outcome borders = Run("convert borders" + DataOption());
+    EXPECT_EQ(borders.out, "borders: " + std::string(kFailed) + "\n");
+    EXPECT_TRUE(Contains(borders.err, Data("frontier.txt").string() + ": more than the image's 302 lines")) << borders.err;
+}
