@@ -1,7 +1,6 @@
 #include "cli/ValueParsers.h"
 
 #include "cli/InputRanges.h"
-
 #include "core/Calendar.h"
 
 #include <charconv>
