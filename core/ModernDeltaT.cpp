@@ -13,7 +13,7 @@ namespace {
 // IERS Rapid Service/Prediction Centre (USNO), "deltat.data", TT - UT1 on
 // January 1.
 constexpr double kFirstTabulatedYear = 1700.0;
-constexpr std::array kObservedDeltaT{
+constexpr std::array<double, 2026 - 1700 + 1> kObservedDeltaT{
     // 1700-1739
     9.00, 9.00, 9.00, 9.00, 9.00, 9.00, 9.00, 9.00, 10.00, 10.00,
     10.00, 10.00, 10.00, 10.00, 10.00, 10.00, 10.00, 11.00, 11.00, 11.00,

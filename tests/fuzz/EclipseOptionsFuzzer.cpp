@@ -58,7 +58,7 @@ void Check(const EclipseSummary& e)
 
 void RunEclipses(const EclipsesRequest& request)
 {
-    const Ephemeris ephemeris = CommandEphemeris(Data().Path(), request.deltaT);
+    const Ephemeris ephemeris = CommandEphemeris(Data().Path(), request.model, request.deltaT);
     const Instant from = InstantFromUniversal(UniversalDate{JulianDateOf(request.from), 0.0}, ephemeris.DeltaT());
     const double days = std::min(JulianDateOf(request.to) + 1.0 - JulianDateOf(request.from), kLongestRangeDays);
     for (const EclipseSummary& e : FindEclipses(ephemeris, from, from.PlusDays(days))) {
@@ -68,7 +68,7 @@ void RunEclipses(const EclipsesRequest& request)
 
 void RunBesselian(const BesselianRequest& request)
 {
-    const Ephemeris ephemeris = CommandEphemeris(Data().Path(), request.deltaT);
+    const Ephemeris ephemeris = CommandEphemeris(Data().Path(), request.model, request.deltaT);
     const std::optional<EclipseSummary> e =
         FindEclipseOnUniversalDate(ephemeris, request.date.year, request.date.month, request.date.day);
     if (!e) {
