@@ -1,6 +1,5 @@
 #include "cli/ModelOption.h"
 
-#include <stdexcept>
 
 ModelChoice TakeModel(OptionReader& options)
 {
@@ -11,7 +10,7 @@ ModelChoice TakeModel(OptionReader& options)
     if (name == "modern") {
         return ModelChoice::Modern;
     }
-    throw std::invalid_argument("unknown model \"" + name + "\" (expected classic or modern)");
+    throw UsageError{"unknown model \"" + name + "\" (expected classic or modern)"};
 }
 
 EphemerisModel EphemerisModelFor(ModelChoice choice, std::optional<double> givenDeltaT)

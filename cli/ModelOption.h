@@ -16,8 +16,8 @@ enum class ModelChoice {
     Modern,
 };
 
-// --model classic|modern, classic when absent. Any other value raises
-// std::invalid_argument with a one-line message naming it.
+// --model classic|modern, classic when absent. Any other value is a
+// UsageError naming it.
 ModelChoice TakeModel(OptionReader& options);
 
 // The ephemeris model of the choice, with Delta T automatic or given in
