@@ -32,6 +32,8 @@ const std::array kCommandTexts = {
     CommandText{ID_OUTILS_EPHEMERIDES, "&Ephémérides", "Ephémérides de la Terre, de la Lune et du Soleil",
                 "Ephémérides"},
     CommandText{ID_OUTILS_BESSEL, "Eléments de Bessel", "Eléments de Bessel", "Eléments de Bessel"},
+    CommandText{ID_OUTILS_RECHERCHE, "&Rechercher les éclipses...", "Liste les éclipses de Soleil d'une période",
+                "Rechercher les éclipses"},
     CommandText{ID_TRANSFORM_NUTATION, "Nutation", "", ""},
     CommandText{ID_TRANSFORM_ELP, "ELP 2000", "", ""},
     CommandText{ID_TRANSFORM_VSOP, "VSOP 87", "", ""},

@@ -6,6 +6,7 @@
 
 class CObservation;
 class Ephemeris;
+class Instant;
 struct EclipseOverlay;
 struct EclipseSummary;
 struct FittedElements;
@@ -38,6 +39,9 @@ public:
     // Whether work is still running (for a progress indicator).
     bool IsBusy() const;
 
+    // The result of a worker (in the source file only).
+    struct PathResult;
+
 signals:
     // The summary, elements and path changed (or were cleared).
     void Changed();
@@ -46,6 +50,13 @@ signals:
     void BusyChanged(bool busy);
 
 private:
+    void StartSearch(const Ephemeris& ephemeris, const Instant& centre);
+    void ShowNearest();
+    void StartComputing(const EclipseSummary& eclipse, const Ephemeris& ephemeris);
+    void PublishPath(const EclipseSummary& eclipse, const PathResult& result, int generation);
+    void DropEclipse();
+    void UpdateBusy();
+
     struct State;
     std::unique_ptr<State> m_state;
 };

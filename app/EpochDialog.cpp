@@ -1,11 +1,13 @@
 #include "app/EpochDialog.h"
 
+#include "app/DesktopSettings.h"
 #include "app/DialogFields.h"
 #include "app/DigitsEdit.h"
 #include "app/SpinButtons.h"
 #include "model/Observation.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,10 +15,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 constexpr int kSecondDecimals = 2;
 constexpr int kDeltaTDecimals = 2;
+constexpr int kOffsetDecimals = 2;
 
 QPushButton* AddButton(QBoxLayout& layout, const QString& text, const char* name)
 {
@@ -84,7 +89,7 @@ QWidget* CEpochDialog::MakeOffsetGroup()
     grid->addWidget(new QLabel(QStringLiteral("Delta T")), 1, 0);
     grid->addWidget(m_deltaTEdit, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("seconde(s)")), 1, 2);
-    // Shown for the layout of the form; the offset is not used by any computation.
+    // Local time is UT plus this many hours; the time bar shows both.
     m_timeZoneEdit = new QLineEdit;
     m_timeZoneEdit->setObjectName(QStringLiteral("timeZoneEdit"));
     grid->addWidget(new QLabel(QStringLiteral("Décalage horaire")), 2, 0);
@@ -95,16 +100,37 @@ QWidget* CEpochDialog::MakeOffsetGroup()
     return group;
 }
 
-// These buttons offer no action yet.
+// "Maintenant" gives the date and time of the clock in UT; "Midi" and
+// "Minuit" only the time. The document changes on "Ok" as for any field.
 QWidget* CEpochDialog::MakeNowButtons()
 {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    AddButton(*layout, QStringLiteral("Maintenant"), "nowButton");
-    AddButton(*layout, QStringLiteral("Midi"), "noonButton");
-    AddButton(*layout, QStringLiteral("Minuit"), "midnightButton");
+    QPushButton* now = AddButton(*layout, QStringLiteral("Maintenant"), "nowButton");
+    QPushButton* noon = AddButton(*layout, QStringLiteral("Midi"), "noonButton");
+    QPushButton* midnight = AddButton(*layout, QStringLiteral("Minuit"), "midnightButton");
+    connect(now, &QPushButton::clicked, this, [this] { ShowDateTime(QDateTime::currentDateTimeUtc()); });
+    connect(noon, &QPushButton::clicked, this, [this] { ShowTime(12, 0, 0.0); });
+    connect(midnight, &QPushButton::clicked, this, [this] { ShowTime(0, 0, 0.0); });
     return column;
+}
+
+void CEpochDialog::ShowDateTime(const QDateTime& universal)
+{
+    const QDate date = universal.date();
+    const QTime time = universal.time();
+    m_dayEdit->setText(FormatInteger(date.day()));
+    m_monthEdit->setText(FormatInteger(date.month()));
+    m_yearEdit->setText(FormatInteger(date.year()));
+    ShowTime(time.hour(), time.minute(), time.second() + time.msec() / 1000.0);
+}
+
+void CEpochDialog::ShowTime(int hour, int minute, double second)
+{
+    m_hourEdit->setText(FormatInteger(hour));
+    m_minuteEdit->setText(FormatInteger(minute));
+    m_secondEdit->setText(FormatFixed(std::floor(second * 100.0) / 100.0, kSecondDecimals));
 }
 
 QWidget* CEpochDialog::MakeClosingButtons()
@@ -131,6 +157,7 @@ void CEpochDialog::FillFields()
     m_deltaTAutoBox->setChecked(m_observation.m_deltaTAuto);
     m_deltaTEdit->setText(FormatFixed(m_observation.m_deltaT, kDeltaTDecimals));
     m_deltaTEdit->setEnabled(!m_observation.m_deltaTAuto);
+    m_timeZoneEdit->setText(FormatFixed(CDesktopSettings::TimeOffsetHours(), kOffsetDecimals));
 }
 
 // The given Delta T is stored even in automatic mode, so that it is still
@@ -145,5 +172,6 @@ void CEpochDialog::accept()
     m_observation.m_second = ReadFloatField(*m_secondEdit);
     m_observation.m_deltaTAuto = m_deltaTAutoBox->isChecked();
     m_observation.m_deltaT = ReadFloatField(*m_deltaTEdit);
+    CDesktopSettings::SetTimeOffsetHours(ReadRealField(*m_timeZoneEdit));
     QDialog::accept();
 }

@@ -5,6 +5,7 @@
 class CObservation;
 class CDigitsEdit;
 class QCheckBox;
+class QDateTime;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +29,8 @@ private:
     void AddSpinField(QGridLayout& layout, int row, int column, const QString& label, CDigitsEdit*& edit,
                       const char* name, int minimum, int maximum);
     void FillFields();
+    void ShowDateTime(const QDateTime& universal);
+    void ShowTime(int hour, int minute, double second);
 
     CObservation& m_observation;
     CDigitsEdit* m_dayEdit = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/CurrentEclipse.h"
+#include "app/DesktopEphemeris.h"
 #include "app/DesktopSettings.h"
 #include "app/EpochDialog.h"
 #include "app/KeyboardIndicators.h"
@@ -81,6 +82,7 @@ CMainFrame::CMainFrame(CUmbrantDoc& document, CRecentFileList& recentFiles, QWid
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateAtlas();
     UpdateRecentFileActions();
     UpdateTitle();
     connect(&m_document, &CUmbrantDoc::DocumentReplaced, m_view, &CUmbrantView::ClearPicture);
@@ -93,12 +95,7 @@ CMainFrame::~CMainFrame() = default;
 
 Ephemeris CMainFrame::DesktopEphemeris() const
 {
-    const CObservation& epoch = m_document.m_map.m_observation;
-    const std::optional<double> givenDeltaT =
-        epoch.m_deltaTAuto ? std::nullopt : std::optional<double>(static_cast<double>(epoch.m_deltaT));
-    const EphemerisModel model = CDesktopSettings::TimeModel() == CDesktopSettings::Model::Modern ? ModernModel(givenDeltaT)
-                                                                                                   : ClassicModel(givenDeltaT);
-    return Ephemeris::Load(m_view->DataDirectory(), model);
+    return LoadDesktopEphemeris(m_view->DataDirectory(), m_document.m_map.m_observation, CDesktopSettings::TimeModel());
 }
 
 void CMainFrame::SetMessagePresenter(MessagePresenter presenter)
@@ -457,7 +454,9 @@ void CMainFrame::OnVueTranslation()
 void CMainFrame::OnParametresEpoque()
 {
     CEpochDialog dialog(m_document.m_map.m_observation, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) {
+        m_document.NotifyEpochChanged();
+    }
     PostCommand(ID_VUE_TRACE);
 }
 
@@ -467,12 +466,6 @@ void CMainFrame::OnParametresCarte()
     dialog.exec();
     PostCommand(ID_VUE_TRACE);
 }
-
-// Offered in the menu; the ephemeris tables are not written yet.
-void CMainFrame::OnOutilsEphemerides() {}
-
-// Offered in the menu; the Besselian elements are not tabulated yet.
-void CMainFrame::OnOutilsBessel() {}
 
 void CMainFrame::OnTransformNutation()
 {

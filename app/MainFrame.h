@@ -6,12 +6,17 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <string>
 
+class CBesselianWindow;
 class CCurrentEclipse;
+class CEphemerisWindow;
 class CRecentFileList;
+class CTimeBar;
+struct EclipseSummary;
 class Ephemeris;
 class CUmbrantDoc;
 class CUmbrantView;
@@ -36,6 +41,8 @@ public:
     // settings and the document's Delta T. Raises CFileException.
     Ephemeris DesktopEphemeris() const;
     QAction* Action(CommandId id) const { return m_actions.value(id); }
+    // The time bar under the tool bar.
+    CTimeBar& TimeBar() const { return *m_timeBar; }
     // The recent-file entries of the "Fichier" menu, newest first.
     const QList<QAction*>& RecentFileActions() const { return m_recentFileActions; }
 
@@ -91,6 +98,20 @@ private:
     void OnTransformFleuves();
     void OnViewStatusBar();
 
+    // The eclipse atlas (MainFrameAtlas.cpp): the time bar, the current
+    // eclipse followed and drawn, the list of eclipses, the choice of
+    // layers and model, and the tables of the current eclipse.
+    void CreateAtlas();
+    void ConnectCommand(CommandId id, Handler handler);
+    void CreateBusyIndicator();
+    void AddSearchCommand();
+    void OnEpochChanged();
+    void OnEclipseChanged();
+    void FollowEpoch();
+    void ShowChosenEclipse(const EclipseSummary& eclipse, const Ephemeris& ephemeris);
+    void OnParametresAffichages();
+    void OnOutilsRechercheEclipses();
+
     void RunConversion(ConversionStatus (*converter)(const std::string&));
     void OpenRecentFile(int index);
     void PrintPicture(QPrinter* printer);
@@ -107,4 +128,8 @@ private:
     QAction* m_recentFileSeparator = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::unique_ptr<QPrinter> m_printer;
+    CTimeBar* m_timeBar = nullptr;
+    QWidget* m_busyIndicator = nullptr;
+    QPointer<CEphemerisWindow> m_ephemerisWindow;
+    QPointer<CBesselianWindow> m_besselianWindow;
 };

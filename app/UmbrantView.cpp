@@ -4,6 +4,7 @@
 #include "app/UmbrantDoc.h"
 #include "app/ViewMessages.h"
 #include "datafiles/ProgramDirectory.h"
+#include "map/Trace.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/PainterSurface.h"
 
@@ -28,6 +29,8 @@ CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(m_cursor);
 }
+
+CUmbrantView::~CUmbrantView() = default;
 
 void CUmbrantView::OnViewZoomIn()
 {
@@ -90,7 +93,7 @@ void CUmbrantView::Trace()
             CPainterSurface surface(painter, width(), height());
             m_trace(surface, m_document.m_map, m_dataDirectory);
         } else {
-            m_renderer.Render(m_picture, m_document.m_map, m_dataDirectory, width(), height());
+            RenderMap(width(), height());
         }
     } catch (...) {
         update();

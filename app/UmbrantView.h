@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DesktopSettings.h"
 #include "app/UserMessages.h"
 #include "map/DrawingSurface.h"
 #include "map/qt/MapRenderer.h"
@@ -10,9 +11,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class CEclipseMap;
+class CMapTrace;
+struct EclipseOverlay;
 class CUmbrantDoc;
 class QPainter;
 
@@ -31,6 +35,7 @@ public:
     enum Action { NoAction = 0, ZoomInAction = 1, ZoomOutAction = 2, TranslationAction = 3 };
 
     explicit CUmbrantView(CUmbrantDoc& document, QWidget* parent = nullptr);
+    ~CUmbrantView() override;
 
     void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
     // Draws through trace instead of the map renderer (tests).
@@ -58,12 +63,36 @@ public:
     // Paints the kept picture scaled to fit page, keeping its proportions.
     void PrintPicture(QPainter& painter, const QRect& page) const;
 
+    // What the map shows beside the base map and the shadow: the current
+    // eclipse's path (none: no path), the optional layers, and the model the
+    // shadow and the Sun are computed with. Each takes effect at the next
+    // drawing.
+    void SetEclipse(std::shared_ptr<const EclipseOverlay> eclipse);
+    const std::shared_ptr<const EclipseOverlay>& Eclipse() const { return m_eclipse; }
+    void SetLayers(const MapLayerChoice& layers);
+    void SetTimeModel(CDesktopSettings::Model model);
+    // A new instant (or a new path or choice of layers): the dynamic layers
+    // drawn again over the kept base map, which is drawn again only when its
+    // viewport, centre, size, layers or path changed. Without a map traced
+    // before, a whole trace. Reports an error and returns.
+    void RedrawInstant();
+    // The same after the events already queued, once for a burst of requests.
+    void RequestInstantRedraw();
+    // How many new instants were drawn over the kept map, and how many times
+    // the base map itself was drawn.
+    int InstantRedrawCount() const { return m_instantRedrawCount; }
+    int StaticDrawCount() const { return m_renderer.StaticDrawCount(); }
+
     const QImage& Picture() const { return m_picture; }
     int TraceCount() const { return m_traceCount; }
     int DrawModeValue() const { return m_drawMode; }
     int ActionValue() const { return m_action; }
     bool IsDragging() const { return m_dragging; }
     bool IsClickPending() const { return m_released != 0; }
+
+signals:
+    // A drawing of a new instant failed (and was reported).
+    void DrawingFailed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -82,6 +111,8 @@ private:
     void RequestTrace();
     void RunRequestedTrace();
     void DrawRubberBand(QPainter& painter) const;
+    void RenderMap(int width, int height);
+    void RenderInstant(int width, int height);
     QRect BandBounds(QPoint end) const;
 
     CUmbrantDoc& m_document;
@@ -92,6 +123,12 @@ private:
     QImage m_picture;
     int m_traceCount = 0;
     bool m_traceRequested = false;
+    std::unique_ptr<const CMapTrace> m_mapTrace;  // the layers of the last trace
+    std::shared_ptr<const EclipseOverlay> m_eclipse;
+    MapLayerChoice m_layers;
+    CDesktopSettings::Model m_timeModel = CDesktopSettings::Model::Classic;
+    int m_instantRedrawCount = 0;
+    bool m_instantRedrawRequested = false;
 
     QCursor m_cursor{Qt::ArrowCursor};
     int m_drawMode = NoBand;

@@ -1,11 +1,19 @@
 // The map's costs: a full trace of the global view and of a 20x zoom, the
-// layers of the map alone, and building the three map files from xygrib-maps.
+// layers of the map alone, a picture of the animation over the kept map
+// with an eclipse's path, and building the three map files from xygrib-maps.
 #include "model/EclipseMap.h"
 #include "datafiles/Converters.h"
 #include "datafiles/ImageCache.h"
 #include "datafiles/MapImport.h"
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/ShorelineImage.h"
+#include "eclipse/ElementFitting.h"
+#include "eclipse/EpochShadow.h"
+#include "eclipse/ObservationShadow.h"
+#include "eclipse/path/EclipsePath.h"
+#include "eclipse/search/EclipseSearch.h"
+#include "ephemeris/EphemerisSeries.h"
+#include "map/EclipseOverlay.h"
 #include "map/layers/BackgroundLayer.h"
 #include "map/layers/CreditLayer.h"
 #include "map/layers/GlobeLayer.h"
@@ -22,6 +30,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <optional>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace {
@@ -129,6 +139,86 @@ void BM_NewInstantOverCachedMap(benchmark::State& state)
     }
 }
 
+// The eclipse of 2024 April 8 as the desktop draws it: its path and curves
+// of magnitude, with Delta T 69.1 s, and the map centred on it.
+struct EclipseScene {
+    CEclipseMap map;
+    EclipseOverlay overlay;
+};
+
+EclipseScene Scene2024(const Ephemeris& ephemeris)
+{
+    EclipseScene scene{GlobalMap(), {}};
+    CObservation& epoch = scene.map.m_observation;
+    epoch.m_year = 2024;
+    epoch.m_month = 4;
+    epoch.m_day = 8;
+    epoch.m_hour = 17;
+    epoch.m_minute = 0;
+    epoch.m_deltaTAuto = false;
+    epoch.m_deltaT = 69.1f;
+    epoch.m_centre = CGeoPosition(-104.1, 25.3);
+    const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
+    if (!eclipse) {
+        throw std::runtime_error("no eclipse found on 2024-04-08");
+    }
+    const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
+    scene.overlay.path = ComputeEclipsePath(elements);
+    scene.overlay.magnitudeCurves = MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, 0.5), {0.2, 0.4, 0.6, 0.8});
+    return scene;
+}
+
+// One picture of the animation: a new instant over the kept base map with
+// the path in it, the shadow computed by the chosen model (the document's
+// own arithmetic, or the modern ephemeris), the observer drawn.
+void AnimationFrame(benchmark::State& state, bool modern)
+{
+    const std::string data = GetDataDirectory();
+    try {
+        const Ephemeris ephemeris = Ephemeris::Load(data, modern ? ModernModel(69.1) : ClassicModel(69.1));
+        EclipseScene scene = Scene2024(ephemeris);
+        const CMapTrace trace(data);
+        CMapRenderer renderer;
+        QImage picture;
+        int minute = 0;
+        for (auto _ : state) {
+            CObservation& epoch = scene.map.m_observation;
+            epoch.m_hour = 17 + minute / 60;
+            epoch.m_minute = minute % 60;
+            minute = (minute + 1) % 120;
+            std::optional<EpochShadow> classic;
+            std::optional<ModelShadow> model;
+            const ShadowOutlines* outlines = nullptr;
+            if (modern) {
+                model = ShadowOfObservation(ephemeris, epoch);
+                outlines = &model->outlines;
+            } else {
+                classic = ComputeEpochShadow(ephemeris.Series(), epoch);
+                outlines = &classic->outlines;
+            }
+            MapFrame frame = FrameOf(scene.map, kWidth, kHeight, outlines);
+            frame.eclipse = &scene.overlay;
+            frame.observer = CGeoPosition(-96.8, 32.8);
+            renderer.Render(picture, trace, frame);
+        }
+        if (renderer.StaticDrawCount() != 1) {
+            state.SkipWithError("the base map was drawn again");
+        }
+    } catch (const std::exception& error) {
+        state.SkipWithError(error.what());
+    }
+}
+
+void BM_AnimationFrameWithPath(benchmark::State& state)
+{
+    AnimationFrame(state, false);
+}
+
+void BM_AnimationFrameWithPathModernModel(benchmark::State& state)
+{
+    AnimationFrame(state, true);
+}
+
 void BM_ImportAndConvertMaps(benchmark::State& state)
 {
     const std::filesystem::path directory =
@@ -156,6 +246,8 @@ BENCHMARK(BM_MapLayersGlobalView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapLayersEuropeTwentyTimes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportAndConvertMaps)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewInstantOverCachedMap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnimationFrameWithPath)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnimationFrameWithPathModernModel)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

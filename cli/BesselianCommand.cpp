@@ -2,48 +2,17 @@
 #include "cli/EclipseOptions.h"
 #include "core/Units.h"
 #include "eclipse/ElementFitting.h"
+#include "eclipse/PrintedElements.h"
 #include "eclipse/search/EclipseSearch.h"
 
 #include <nlohmann/json.hpp>
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
 namespace {
-
-constexpr std::size_t kPrintedTerms = 4;  // n = 0 to 3, as published
-
-// The elements as published: d and mu in degrees, mu the ephemeris hour angle.
-struct PublishedElements {
-    std::array<double, kPrintedTerms> x, y, d, l1, l2, mu;
-    double tanF1, tanF2;
-};
-
-std::array<double, kPrintedTerms> Terms(const Polynomial& polynomial, double factor)
-{
-    std::array<double, kPrintedTerms> terms = {};
-    for (std::size_t n = 0; n < kPrintedTerms; ++n) {
-        terms[n] = polynomial.coefficients[n] * factor;
-    }
-    return terms;
-}
-
-PublishedElements Published(const FittedElements& e)
-{
-    PublishedElements published;
-    published.x = Terms(e.x, 1.0);
-    published.y = Terms(e.y, 1.0);
-    published.d = Terms(e.d, kRadiansToDegrees);
-    published.l1 = Terms(e.l1, 1.0);
-    published.l2 = Terms(e.l2, 1.0);
-    published.mu = Terms(EphemerisHourAngle(e), kRadiansToDegrees);
-    published.tanF1 = e.tanF1;
-    published.tanF2 = e.tanF2;
-    return published;
-}
 
 void RequireFinite(const FittedElementsReport& report)
 {
@@ -60,28 +29,17 @@ void RequireFinite(const FittedElementsReport& report)
     }
 }
 
-// -0.0000000 reads as a sign that is not there.
-double WithoutNegativeZero(double value, double resolution)
-{
-    return std::abs(value) < 0.5 * resolution ? 0.0 : value;
-}
-
 void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse)
 {
     const FittedElements& e = report.elements;
-    const PublishedElements p = Published(e);
+    const PrintedElements p = PrintedElementsOf(e);
     const std::string t0 = IsoTime(e.t0, 0.0);
     const std::string greatest = IsoTime(eclipse.greatest, eclipse.deltaT);
     std::printf("Besselian elements of the eclipse of %s, greatest eclipse %s UT (%s TT)\n\n", IsoDatePart(greatest).c_str(),
                 IsoClockPart(greatest).c_str(), IsoClockPart(IsoTime(eclipse.greatest, 0.0)).c_str());
     std::printf("T0 = %s %s TT      Delta T = %.1f s\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(), e.deltaT);
-    std::printf("  n          x            y             d           l1            l2             mu\n");
-    for (std::size_t n = 0; n < kPrintedTerms; ++n) {
-        std::printf("  %zu  %11.7f  %11.7f  %12.7f  %11.7f  %12.7f  %13.6f\n", n, WithoutNegativeZero(p.x[n], 1e-7),
-                    WithoutNegativeZero(p.y[n], 1e-7), WithoutNegativeZero(p.d[n], 1e-7), WithoutNegativeZero(p.l1[n], 1e-7),
-                    WithoutNegativeZero(p.l2[n], 1e-7), WithoutNegativeZero(p.mu[n], 1e-6));
-    }
-    std::printf("\n  tan f1 = %.7f      tan f2 = %.7f\n\n", p.tanF1, p.tanF2);
+    std::fputs(ElementsTableText(p).c_str(), stdout);
+    std::printf("\n");
     std::printf("At t hours of TT from T0, a = a0 + a1 t + a2 t^2 + a3 t^3 for a = x, y, d, l1, l2 and mu;\n"
                 "x, y, l1 and l2 in equatorial Earth radii, d and mu in degrees; mu is the ephemeris hour angle\n"
                 "(the Greenwich hour angle plus 1.002738 Delta T, in time).\n");
@@ -95,7 +53,7 @@ void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse
 void PrintJson(const FittedElementsReport& report)
 {
     const FittedElements& e = report.elements;
-    const PublishedElements p = Published(e);
+    const PrintedElements p = PrintedElementsOf(e);
     const FitResiduals& r = report.residuals;
     nlohmann::ordered_json json;
     json["t0_tt"] = IsoTime(e.t0, 0.0);

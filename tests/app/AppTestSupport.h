@@ -102,6 +102,11 @@ void WhenDialogShown(std::function<void(T&)> action)
             timer->stop();
             timer->deleteLater();
             action(*dialog);
+            // A failed check returns early from the action: close the
+            // dialog, or the test would wait in its event loop forever.
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
         }
     });
     timer->start();

@@ -3,11 +3,13 @@
 
 #include "AppTestSupport.h"
 
+#include "app/DesktopSettings.h"
 #include "app/EpochDialog.h"
 #include "app/SpinButtons.h"
 #include "model/Observation.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -31,7 +33,9 @@ private slots:
     void theMinuteArrowsStopAt59And0();
     void theYearGoesBelowZeroOnlyWithTheArrows();
     void theSecondsFieldCanBeEditedDigitByDigit();
-    void theButtonsWithoutActionChangeNothing();
+    void noonAndMidnightSetTheTimeAndKeepTheDate();
+    void nowSetsTheDateAndTimeOfTheClockInUniversalTime();
+    void theTimeOffsetIsKeptInTheSettings();
 
 private:
     template <typename T>
@@ -43,12 +47,15 @@ private:
     }
     void Retype(const char* name, const QString& text);
 
+    std::unique_ptr<CTemporarySettings> m_settings;
     CObservation m_observation;
     std::unique_ptr<CEpochDialog> m_dialog;
 };
 
 void EpochDialogTest::init()
 {
+    m_dialog.reset();
+    m_settings = std::make_unique<CTemporarySettings>();
     m_observation = CObservation();
     m_dialog = std::make_unique<CEpochDialog>(m_observation);
     m_dialog->show();
@@ -76,7 +83,7 @@ void EpochDialogTest::aNewDocumentShowsItsEpochWithDeltaTAutomatic()
     QVERIFY(Control<QCheckBox>("deltaTAutoBox").isChecked());
     QCOMPARE(Control<QLineEdit>("deltaTEdit").text(), QStringLiteral("0.00"));
     QVERIFY(!Control<QLineEdit>("deltaTEdit").isEnabled());
-    QCOMPARE(Control<QLineEdit>("timeZoneEdit").text(), QString());
+    QCOMPARE(Control<QLineEdit>("timeZoneEdit").text(), QStringLiteral("0.00"));
     QCOMPARE(QApplication::focusWidget(), &Control<QLineEdit>("dayEdit"));
 }
 
@@ -217,15 +224,58 @@ void EpochDialogTest::theSecondsFieldCanBeEditedDigitByDigit()
     QCOMPARE(m_observation.m_second, 50.0f);
 }
 
-void EpochDialogTest::theButtonsWithoutActionChangeNothing()
+// The buttons fill the fields; the document changes on "Ok" only.
+void EpochDialogTest::noonAndMidnightSetTheTimeAndKeepTheDate()
 {
-    for (const char* name : {"nowButton", "noonButton", "midnightButton"}) {
-        QTest::mouseClick(&Control<QPushButton>(name), Qt::LeftButton);
-    }
+    Retype("secondEdit", QStringLiteral("1234"));
+    QTest::mouseClick(&Control<QPushButton>("noonButton"), Qt::LeftButton);
     QVERIFY(m_dialog->isVisible());
-    QCOMPARE(Control<QLineEdit>("hourEdit").text(), QStringLiteral("8"));
-    QCOMPARE(Control<QLineEdit>("minuteEdit").text(), QStringLiteral("36"));
-    QCOMPARE(Control<QLineEdit>("timeZoneEdit").text(), QString());
+    QCOMPARE(Control<QLineEdit>("hourEdit").text(), QStringLiteral("12"));
+    QCOMPARE(Control<QLineEdit>("minuteEdit").text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>("secondEdit").text(), QStringLiteral("0.00"));
+    QCOMPARE(Control<QLineEdit>("dayEdit").text(), QStringLiteral("29"));
+    QCOMPARE(Control<QLineEdit>("yearEdit").text(), QStringLiteral("2006"));
+    QCOMPARE(m_observation.m_hour, 8);
+
+    QTest::mouseClick(&Control<QPushButton>("midnightButton"), Qt::LeftButton);
+    QCOMPARE(Control<QLineEdit>("hourEdit").text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>("minuteEdit").text(), QStringLiteral("0"));
+    QCOMPARE(Control<QLineEdit>("secondEdit").text(), QStringLiteral("0.00"));
+    QCOMPARE(Control<QLineEdit>("monthEdit").text(), QStringLiteral("3"));
+
+    QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
+    QCOMPARE(m_observation.m_hour, 0);
+    QCOMPARE(m_observation.m_minute, 0);
+    QCOMPARE(m_observation.m_second, 0.0f);
+    QCOMPARE(m_observation.m_day, 29);
+}
+
+void EpochDialogTest::nowSetsTheDateAndTimeOfTheClockInUniversalTime()
+{
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    QTest::mouseClick(&Control<QPushButton>("nowButton"), Qt::LeftButton);
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+    QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
+    const QDateTime shown(QDate(m_observation.m_year, m_observation.m_month, m_observation.m_day),
+                          QTime(m_observation.m_hour, m_observation.m_minute), Qt::UTC);
+    const QDateTime shownWithSeconds = shown.addMSecs(static_cast<qint64>(m_observation.m_second * 1000.0f));
+    QVERIFY2(shownWithSeconds >= before.addMSecs(-10) && shownWithSeconds <= after,
+             qPrintable(shownWithSeconds.toString(Qt::ISODateWithMs)));
+}
+
+void EpochDialogTest::theTimeOffsetIsKeptInTheSettings()
+{
+    CDesktopSettings::SetTimeOffsetHours(-5.0);
+    m_dialog = std::make_unique<CEpochDialog>(m_observation);
+    QCOMPARE(Control<QLineEdit>("timeZoneEdit").text(), QStringLiteral("-5.00"));
+    Control<QLineEdit>("timeZoneEdit").setText(QStringLiteral("5.5"));
+    QTest::mouseClick(&Control<QPushButton>("quitButton"), Qt::LeftButton);
+    QCOMPARE(CDesktopSettings::TimeOffsetHours(), -5.0);
+
+    m_dialog = std::make_unique<CEpochDialog>(m_observation);
+    Control<QLineEdit>("timeZoneEdit").setText(QStringLiteral("5.5"));
+    QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
+    QCOMPARE(CDesktopSettings::TimeOffsetHours(), 5.5);
 }
 
 QTEST_MAIN(EpochDialogTest)

@@ -106,13 +106,14 @@ void MainFrameTest::theMenusCarryTheirFrenchTitles()
 
 void MainFrameTest::commandsWithoutHandlerAreGreyed()
 {
-    for (const CommandId id : {ID_PARAMETRES_POSITION, ID_PARAMETRES_AFFICHAGES, ID_OUTILS_SEPARATION, ID_HELP_INDEX,
+    for (const CommandId id : {ID_PARAMETRES_POSITION, ID_OUTILS_SEPARATION, ID_HELP_INDEX,
                                ID_TRANSFORM_CARTO_CRUDE, ID_TRANSFORM_CARTO_LOW, ID_TRANSFORM_CARTO_HIGH,
                                ID_TRANSFORM_CARTO_FULL}) {
         QVERIFY2(!m_frame->Action(id)->isEnabled(), qPrintable(m_frame->Action(id)->text()));
     }
     for (const CommandId id : {ID_OUTILS_EPHEMERIDES, ID_OUTILS_BESSEL, ID_TRANSFORM_CARTO_INTERMEDIATE,
-                               ID_TRANSFORM_NUTATION, ID_VUE_GLOBAL, ID_PARAMETRES_CARTE, ID_VIEW_TOOLBAR}) {
+                               ID_TRANSFORM_NUTATION, ID_VUE_GLOBAL, ID_PARAMETRES_CARTE, ID_VIEW_TOOLBAR,
+                               ID_PARAMETRES_AFFICHAGES, ID_OUTILS_RECHERCHE}) {
         QVERIFY2(m_frame->Action(id)->isEnabled(), qPrintable(m_frame->Action(id)->text()));
     }
     // With no recent file, the list's place holder is shown greyed.
@@ -171,7 +172,6 @@ void MainFrameTest::greyedItemsShowTheirPromptsUnderTheMouse()
     };
     const Item items[] = {
         {"Paramètres", ID_PARAMETRES_POSITION, "Coordonnées de l'observateur"},
-        {"Paramètres", ID_PARAMETRES_AFFICHAGES, "Choix des affichages complémentaires"},
         {"&Outils", ID_OUTILS_SEPARATION, "Séparation entre 2 points"},
         {"&?", ID_HELP_INDEX, "Liste les rubriques de l'aide"},
         {"&Fichier", ID_FILE_MRU_FILE1, "Ouvre ce document"},  // the empty recent-file list

@@ -1,0 +1,105 @@
+#include "app/DisplaysDialog.h"
+
+#include "app/AtlasTexts.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CDisplaysDialog::CDisplaysDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(kDisplaysTitle);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeLayerGroup());
+    layout->addWidget(MakeModelGroup());
+    layout->addWidget(MakeClosingButtons());
+}
+
+QCheckBox* CDisplaysDialog::AddLayerBox(const QString& text, const char* name, bool checked)
+{
+    auto* box = new QCheckBox(text);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(checked);
+    m_layerBoxes.append(box);
+    return box;
+}
+
+QWidget* CDisplaysDialog::MakeLayerGroup()
+{
+    const MapLayerChoice layers = CDesktopSettings::Layers();
+    auto* group = new QGroupBox(kLayersGroup);
+    auto* column = new QVBoxLayout(group);
+    m_path = AddLayerBox(kLayerPath, "pathBox", layers.path);
+    m_limits = AddLayerBox(kLayerLimits, "limitsBox", layers.limits);
+    m_magnitudeCurves = AddLayerBox(kLayerMagnitude, "magnitudeCurvesBox", layers.magnitudeCurves);
+    m_graticule = AddLayerBox(kLayerGraticule, "graticuleBox", layers.graticule);
+    m_terminator = AddLayerBox(kLayerTerminator, "terminatorBox", layers.terminator);
+    m_observer = AddLayerBox(kLayerObserver, "observerBox", layers.observer);
+    for (QCheckBox* box : m_layerBoxes) {
+        column->addWidget(box);
+    }
+    return group;
+}
+
+QWidget* CDisplaysDialog::MakeModelGroup()
+{
+    auto* group = new QGroupBox(kModelGroup);
+    auto* column = new QVBoxLayout(group);
+    m_classic = new QRadioButton(kModelClassic);
+    m_classic->setObjectName(QStringLiteral("classicModelButton"));
+    m_modern = new QRadioButton(kModelModern);
+    m_modern->setObjectName(QStringLiteral("modernModelButton"));
+    const bool modern = CDesktopSettings::TimeModel() == CDesktopSettings::Model::Modern;
+    m_classic->setChecked(!modern);
+    m_modern->setChecked(modern);
+    column->addWidget(m_classic);
+    column->addWidget(m_modern);
+    return group;
+}
+
+QWidget* CDisplaysDialog::MakeClosingButtons()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    auto* quit = new QPushButton(kQuitButton);
+    quit->setObjectName(QStringLiteral("quitButton"));
+    quit->setAutoDefault(false);
+    auto* ok = new QPushButton(kOkButton);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(quit);
+    layout->addWidget(ok);
+    return row;
+}
+
+MapLayerChoice CDisplaysDialog::Layers() const
+{
+    MapLayerChoice layers;
+    layers.path = m_path->isChecked();
+    layers.limits = m_limits->isChecked();
+    layers.magnitudeCurves = m_magnitudeCurves->isChecked();
+    layers.graticule = m_graticule->isChecked();
+    layers.terminator = m_terminator->isChecked();
+    layers.observer = m_observer->isChecked();
+    return layers;
+}
+
+CDesktopSettings::Model CDisplaysDialog::TimeModel() const
+{
+    return m_modern->isChecked() ? CDesktopSettings::Model::Modern : CDesktopSettings::Model::Classic;
+}
+
+void CDisplaysDialog::accept()
+{
+    CDesktopSettings::SetLayers(Layers());
+    CDesktopSettings::SetTimeModel(TimeModel());
+    QDialog::accept();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/DesktopSettings.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QRadioButton;
+
+// "Affichages complémentaires": the map's optional layers and the model
+// the shadow, the path and the Sun are computed with. The settings change
+// only on "Ok".
+class CDisplaysDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CDisplaysDialog(QWidget* parent = nullptr);
+
+    // Stores the choices in the settings and closes the dialog.
+    void accept() override;
+
+    MapLayerChoice Layers() const;
+    CDesktopSettings::Model TimeModel() const;
+
+private:
+    QWidget* MakeLayerGroup();
+    QWidget* MakeModelGroup();
+    QWidget* MakeClosingButtons();
+    QCheckBox* AddLayerBox(const QString& text, const char* name, bool checked);
+
+    QList<QCheckBox*> m_layerBoxes;
+    QCheckBox* m_path = nullptr;
+    QCheckBox* m_limits = nullptr;
+    QCheckBox* m_magnitudeCurves = nullptr;
+    QCheckBox* m_graticule = nullptr;
+    QCheckBox* m_terminator = nullptr;
+    QCheckBox* m_observer = nullptr;
+    QRadioButton* m_classic = nullptr;
+    QRadioButton* m_modern = nullptr;
+};

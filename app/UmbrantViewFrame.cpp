@@ -1,0 +1,105 @@
+// The view's map as the desktop draws it: the frame of the document with
+// the current eclipse, the chosen layers and the shadow of the chosen
+// model, and the redrawing of a new instant over the kept base map.
+
+#include "app/DesktopEphemeris.h"
+#include "app/UmbrantDoc.h"
+#include "app/UmbrantView.h"
+#include "eclipse/EpochShadow.h"
+#include "eclipse/ObservationShadow.h"
+#include "ephemeris/EphemerisSeries.h"
+#include "ephemeris/TimeScales.h"
+#include "map/EclipseOverlay.h"
+#include "map/Trace.h"
+
+#include <QTimer>
+
+#include <optional>
+
+void CUmbrantView::SetEclipse(std::shared_ptr<const EclipseOverlay> eclipse)
+{
+    m_eclipse = std::move(eclipse);
+}
+
+void CUmbrantView::SetLayers(const MapLayerChoice& layers)
+{
+    m_layers = layers;
+}
+
+void CUmbrantView::SetTimeModel(CDesktopSettings::Model model)
+{
+    m_timeModel = model;
+}
+
+void CUmbrantView::RequestInstantRedraw()
+{
+    if (m_instantRedrawRequested) {
+        return;
+    }
+    m_instantRedrawRequested = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_instantRedrawRequested) {
+            RedrawInstant();
+        }
+    });
+}
+
+void CUmbrantView::RedrawInstant()
+{
+    m_instantRedrawRequested = false;
+    if (m_traceRequested) {
+        return; // the whole trace on its way draws the instant too
+    }
+    if (m_trace || !m_mapTrace || m_picture.isNull()) {
+        TraceReportingErrors();
+        return;
+    }
+    bool drawn = false;
+    RunCommand(m_presenter, this, [this, &drawn] {
+        RenderInstant(m_picture.width(), m_picture.height());
+        ++m_instantRedrawCount;
+        drawn = true;
+    });
+    update();
+    if (!drawn) {
+        emit DrawingFailed();
+    }
+}
+
+// The layers are read again from the data directory, so that a file
+// converted since is drawn; they are kept for the instants that follow.
+void CUmbrantView::RenderMap(int width, int height)
+{
+    m_mapTrace = std::make_unique<const CMapTrace>(m_dataDirectory);
+    RenderInstant(width, height);
+}
+
+void CUmbrantView::RenderInstant(int width, int height)
+{
+    CEclipseMap& map = m_document.m_map;
+    const CObservation& epoch = map.m_observation;
+    std::optional<EpochShadow> classicShadow;
+    std::optional<ModelShadow> modelShadow;
+    const ShadowOutlines* outlines = nullptr;
+    if (m_timeModel == CDesktopSettings::Model::Classic) {
+        // The document's own arithmetic, as its maps were always drawn.
+        classicShadow = ComputeEpochShadow(*LoadEphemerisSeries(m_dataDirectory), epoch);
+        map.m_terms = classicShadow->terms;
+        outlines = &classicShadow->outlines;
+    } else {
+        modelShadow = ShadowOfObservation(LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel), epoch);
+        ComputeTimeTerms(epoch, map.m_terms);
+        outlines = &modelShadow->outlines;
+    }
+    MapFrame frame = FrameOf(map, width, height, outlines);
+    frame.layers = m_layers;
+    frame.eclipse = m_eclipse.get();
+    if (m_layers.terminator) {
+        const Ephemeris ephemeris = LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel);
+        frame.subsolarPoint = SubsolarPoint(ephemeris, InstantOfObservation(ephemeris, epoch));
+    }
+    if (m_layers.observer) {
+        frame.observer = CGeoPosition(epoch.m_longitude, epoch.m_latitude);
+    }
+    m_renderer.Render(m_picture, *m_mapTrace, frame);
+}
