@@ -2,6 +2,7 @@
 
 #include "app/UserMessages.h"
 #include "map/DrawingSurface.h"
+#include "map/MapFrame.h"
 #include "map/qt/MapRenderer.h"
 
 #include <QCursor>
@@ -55,6 +56,10 @@ public:
     void Trace();
     // Forgets the picture: the view stays blank until the next trace.
     void ClearPicture();
+    // Escape: a pending zoom or translation is given up, its band erased.
+    void CancelMode();
+    // A zoom or translation is armed or under way: the mouse is the gesture's.
+    bool HasPendingGesture() const { return m_drawMode != NoBand || m_capturing; }
     // Paints the kept picture scaled to fit page, keeping its proportions.
     void PrintPicture(QPainter& painter, const QRect& page) const;
 
@@ -79,6 +84,8 @@ private:
     void RunGestureAction();
     void ReportZoomRefusal(const char* caption);
     void TraceReportingErrors();
+    void RenderMap();
+    void ShowObserver(MapFrame& frame) const;
     void RequestTrace();
     void RunRequestedTrace();
     void DrawRubberBand(QPainter& painter) const;
