@@ -8,6 +8,8 @@
 // The program's commands, by the numbers that the menus, the tool bar and the
 // handlers share.
 enum CommandId : int {
+    ID_EDIT_COPY = 57634,
+    ID_VUE_POSITION = 32901,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

@@ -26,6 +26,17 @@ void CDesktopSettings::SetTimeOffsetHours(double hours)
     QSettings().setValue(kSection + QStringLiteral("TimeOffset"), hours);
 }
 
+double CDesktopSettings::ObserverHeightMetres()
+{
+    const double metres = QSettings().value(kSection + QStringLiteral("ObserverHeight"), 0.0).toDouble();
+    return std::isfinite(metres) ? metres : 0.0;
+}
+
+void CDesktopSettings::SetObserverHeightMetres(double metres)
+{
+    QSettings().setValue(kSection + QStringLiteral("ObserverHeight"), metres);
+}
+
 MapLayerChoice CDesktopSettings::Layers()
 {
     QSettings settings;

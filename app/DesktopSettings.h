@@ -12,6 +12,11 @@ public:
     static double TimeOffsetHours();
     static void SetTimeOffsetHours(double hours);
 
+    // The observer's height above the ellipsoid, metres. The document's file
+    // has no field for it: its reserved words must keep whatever they hold.
+    static double ObserverHeightMetres();
+    static void SetObserverHeightMetres(double metres);
+
     static MapLayerChoice Layers();
     static void SetLayers(const MapLayerChoice& layers);
 

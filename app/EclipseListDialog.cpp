@@ -234,9 +234,10 @@ const EclipseSummary* CEclipseListDialog::Chosen() const
     return m_private->chosen ? &*m_private->chosen : nullptr;
 }
 
+// Until its results are in the table, not only while the worker runs.
 bool CEclipseListDialog::IsSearching() const
 {
-    return m_private->watcher.isRunning();
+    return !m_searchButton->isEnabled();
 }
 
 void CEclipseListDialog::OnSearchFinished()

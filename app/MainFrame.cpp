@@ -10,6 +10,7 @@
 #include "app/PromptingMenu.h"
 #include "app/RecentFileList.h"
 #include "app/ToolBarIcons.h"
+#include "app/ToolTexts.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "datafiles/ProgramDirectory.h"
@@ -87,6 +88,7 @@ CMainFrame::CMainFrame(CUmbrantDoc& document, CRecentFileList& recentFiles, QWid
     UpdateTitle();
     connect(&m_document, &CUmbrantDoc::DocumentReplaced, m_view, &CUmbrantView::ClearPicture);
     connect(&m_document, &CUmbrantDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
+    CreateTools();
     // Posted, so that the first map is traced at the window's final size.
     PostCommand(ID_VUE_GLOBAL);
 }
@@ -265,6 +267,7 @@ void CMainFrame::CreateStatusBar()
     auto* idle = new QLabel(kIdlePrompt);
     idle->setObjectName(QStringLiteral("idlePrompt"));
     statusBar()->addWidget(idle, 1);
+    CreateCursorPlacePane();
     new CKeyboardIndicators(*statusBar());
     QAction* toggle = Action(ID_VIEW_STATUS_BAR);
     toggle->setCheckable(true);
@@ -287,7 +290,8 @@ void CMainFrame::UpdateRecentFileActions()
 
 void CMainFrame::UpdateTitle()
 {
-    setWindowTitle(m_document.Title() + QStringLiteral(" - ") + kWindowCredit);
+    const QString modified = m_document.IsModified() ? kModifiedMark : QString();
+    setWindowTitle(m_document.Title() + modified + QStringLiteral(" - ") + kWindowCredit);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
@@ -320,7 +324,7 @@ bool CMainFrame::SaveDocumentAs(const QString& path)
 
 void CMainFrame::OpenRecentFile(int index)
 {
-    if (index >= m_recentFiles.Files().size()) {
+    if (index >= m_recentFiles.Files().size() || !SaveModified()) {
         return;
     }
     const QString path = m_recentFiles.Files()[index];
@@ -332,11 +336,16 @@ void CMainFrame::OpenRecentFile(int index)
 
 void CMainFrame::OnFileNew()
 {
-    m_document.OnNewDocument();
+    if (SaveModified()) {
+        m_document.OnNewDocument();
+    }
 }
 
 void CMainFrame::OnFileOpen()
 {
+    if (!SaveModified()) {
+        return;
+    }
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir"), QString(), kDocumentFilter);
     if (!path.isEmpty()) {
         OpenDocumentFile(path);
@@ -345,25 +354,31 @@ void CMainFrame::OnFileOpen()
 
 void CMainFrame::OnFileSave()
 {
-    if (m_document.PathName().isEmpty()) {
-        OnFileSaveAs();
-    } else {
-        SaveDocumentAs(m_document.PathName());
-    }
+    SaveDocument();
 }
 
 void CMainFrame::OnFileSaveAs()
+{
+    SaveDocumentUnderChosenName();
+}
+
+bool CMainFrame::SaveDocument()
+{
+    return m_document.PathName().isEmpty() ? SaveDocumentUnderChosenName() : SaveDocumentAs(m_document.PathName());
+}
+
+bool CMainFrame::SaveDocumentUnderChosenName()
 {
     const QString suggested = m_document.PathName().isEmpty() ? QStringLiteral("Umbran") + kDocumentExtension
                                                               : m_document.PathName();
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer sous"), suggested, kDocumentFilter);
     if (path.isEmpty()) {
-        return;
+        return false;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
         path += kDocumentExtension;
     }
-    SaveDocumentAs(path);
+    return SaveDocumentAs(path);
 }
 
 QPrinter& CMainFrame::Printer()
@@ -413,7 +428,7 @@ void CMainFrame::OnFilePageSetup()
     dialog.exec();
 }
 
-// No document is ever marked modified, so nothing is asked before leaving.
+// Closing the window asks whether to save the changes.
 void CMainFrame::OnAppExit()
 {
     close();
@@ -450,20 +465,24 @@ void CMainFrame::OnVueTranslation()
     m_view->OnViewTranslation();
 }
 
-// Whichever button closed the dialog, the map is traced again once it is gone.
+// Whichever button closed the dialog, the map is traced again once it is
+// gone; the trace asked for first also draws the new instant.
 void CMainFrame::OnParametresEpoque()
 {
     CEpochDialog dialog(m_document.m_map.m_observation, this);
-    if (dialog.exec() == QDialog::Accepted) {
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_view->RequestTrace();
+    if (accepted) {
         m_document.NotifyEpochChanged();
     }
-    PostCommand(ID_VUE_TRACE);
 }
 
 void CMainFrame::OnParametresCarte()
 {
     CMapCentreDialog dialog(m_document.m_map.m_observation, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) {
+        m_document.SetModifiedFlag();
+    }
     PostCommand(ID_VUE_TRACE);
 }
 
@@ -527,5 +546,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
         return;
     }
     event->acceptProposedAction();
-    OpenDocumentFile(path);
+    if (SaveModified()) {
+        OpenDocumentFile(path);
+    }
 }

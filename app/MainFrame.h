@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandTable.h"
+#include "app/SavePrompt.h"
 #include "app/UserMessages.h"
 #include "datafiles/Converters.h"
 
@@ -14,12 +15,18 @@
 class CBesselianWindow;
 class CCurrentEclipse;
 class CEphemerisWindow;
+class CGeoPosition;
+class CHelpWindow;
+class CLocalCircumstancesPanel;
+class CMapPointPicker;
 class CRecentFileList;
 class CTimeBar;
+class CViewNavigation;
 struct EclipseSummary;
 class Ephemeris;
 class CUmbrantDoc;
 class CUmbrantView;
+class QLabel;
 class QMenu;
 class QPrinter;
 class QToolBar;
@@ -56,9 +63,18 @@ public:
     // Asks for the "Trace !" command after the events already queued.
     void PostCommand(CommandId id);
 
+    // The map's tools: navigation, places picked on the map, the local
+    // circumstances, the help window (none until first asked for).
+    void SetSavePrompter(SavePrompter prompter) { m_savePrompter = std::move(prompter); }
+    CViewNavigation& Navigation() const { return *m_navigation; }
+    CMapPointPicker& Picker() const { return *m_picker; }
+    CLocalCircumstancesPanel& LocalPanel() const { return *m_localPanel; }
+    CHelpWindow* HelpWindow() const { return m_helpWindow; }
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     using Handler = void (CMainFrame::*)();
@@ -111,6 +127,31 @@ private:
     void ShowChosenEclipse(const EclipseSummary& eclipse, const Ephemeris& ephemeris);
     void OnParametresAffichages();
     void OnOutilsRechercheEclipses();
+    // The map's tools (MainFrameTools.cpp).
+    void CreateTools();
+    void AttachHandler(CommandId id, Handler handler);
+    void SetToolShortcuts();
+    void CreateToolsToolBar();
+    void CreateCursorPlacePane();
+    void CreateLocalPanel();
+    void AddToolMenuEntries();
+    void ConnectTools();
+    void OnParametresPosition();
+    void OnVuePosition();
+    void OnOutilsSeparation();
+    void OnHelpIndex();
+    void OnEditCopy();
+    void CancelModes();
+    void PlaceObserver(const CGeoPosition& place);
+    void ShowSeparation(const CGeoPosition& from, const CGeoPosition& to);
+    void TraceReplacedDocument();
+    // Before the document is replaced or the program ends: false when the
+    // user cancels or the save fails.
+    bool SaveModified();
+    // "Enregistrer" (a name is asked for first when there is none): false
+    // when nothing was saved.
+    bool SaveDocument();
+    bool SaveDocumentUnderChosenName();
 
     void RunConversion(ConversionStatus (*converter)(const std::string&));
     void OpenRecentFile(int index);
@@ -132,4 +173,10 @@ private:
     QWidget* m_busyIndicator = nullptr;
     QPointer<CEphemerisWindow> m_ephemerisWindow;
     QPointer<CBesselianWindow> m_besselianWindow;
+    SavePrompter m_savePrompter = AskWhetherToSave;
+    CViewNavigation* m_navigation = nullptr;
+    CMapPointPicker* m_picker = nullptr;
+    CLocalCircumstancesPanel* m_localPanel = nullptr;
+    CHelpWindow* m_helpWindow = nullptr;
+    QLabel* m_cursorPlace = nullptr;
 };

@@ -19,6 +19,12 @@ DevicePoint ToDevicePoint(QPoint point)
     return DevicePoint{point.x(), point.y()};
 }
 
+bool SamePlacement(const CViewport& a, const CViewport& b)
+{
+    return a.m_scale == b.m_scale && a.m_originX == b.m_originX && a.m_originY == b.m_originY &&
+           a.m_width == b.m_width && a.m_height == b.m_height;
+}
+
 } // namespace
 
 CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
@@ -27,6 +33,7 @@ CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
     // Moves must reach the view with no button held, for the click-move-click gesture.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(m_cursor);
 }
 
@@ -47,9 +54,15 @@ void CUmbrantView::OnViewTranslation()
     EnterMode(LineBand, TranslationAction, MakeTranslationCursor());
 }
 
+// Posted at start-up over the viewport the resize set: no change, so the
+// document is not marked.
 void CUmbrantView::OnViewGlobal()
 {
+    const CViewport before = m_document.m_map.m_viewport;
     SetGlobalViewport();
+    if (!SamePlacement(before, m_document.m_map.m_viewport)) {
+        m_document.SetModifiedFlag();
+    }
     TraceReportingErrors();
 }
 
@@ -73,17 +86,23 @@ void CUmbrantView::EnterMode(DrawMode drawMode, Action action, const QCursor& cu
 void CUmbrantView::SetGlobalViewport()
 {
     CancelGesture();
-    ::SetGlobalViewport(m_document.m_map.m_viewport, width(), height());
+    SetWholeGlobeViewport(m_document.m_map.m_viewport, width(), height());
 }
 
 void CUmbrantView::Trace()
 {
     m_traceRequested = false;
+    m_instantRedrawRequested = false;  // this trace draws the instant too
     if (width() <= 0 || height() <= 0) {
         return;
     }
-    if (m_picture.size() != size()) {
-        m_picture = QImage(size(), QImage::Format_RGB32);
+    // The picture has the screen's own pixels; the painter of the stand-in
+    // trace scales to them.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_picture.size() != pixels || m_picture.devicePixelRatio() != ratio) {
+        m_picture = QImage(pixels, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(ratio);
         m_picture.fill(palette().color(QPalette::Window));
     }
     ++m_traceCount;
@@ -93,7 +112,7 @@ void CUmbrantView::Trace()
             CPainterSurface surface(painter, width(), height());
             m_trace(surface, m_document.m_map, m_dataDirectory);
         } else {
-            RenderMap(width(), height());
+            RenderMap();
         }
     } catch (...) {
         update();
@@ -148,7 +167,8 @@ void CUmbrantView::paintEvent(QPaintEvent* event)
     const QRect area = event->rect();
     painter.fillRect(area, palette().color(QPalette::Window));
     if (!m_picture.isNull()) {
-        painter.drawImage(area.topLeft(), m_picture, area);
+        const qreal ratio = m_picture.devicePixelRatio();
+        painter.drawImage(QRectF(area), m_picture, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
     }
     if (m_dragging && m_drawMode != NoBand) {
         DrawRubberBand(painter);
@@ -240,6 +260,12 @@ void CUmbrantView::EndGesture()
     setCursor(m_cursor);
 }
 
+void CUmbrantView::CancelMode()
+{
+    CancelGesture();
+    update();
+}
+
 void CUmbrantView::CancelGesture()
 {
     if (m_drawMode != NoBand || m_capturing) {
@@ -274,6 +300,7 @@ void CUmbrantView::RunGestureAction()
     default:
         return;
     }
+    m_document.SetModifiedFlag();
     TraceReportingErrors();
 }
 

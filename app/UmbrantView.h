@@ -3,6 +3,7 @@
 #include "app/DesktopSettings.h"
 #include "app/UserMessages.h"
 #include "map/DrawingSurface.h"
+#include "map/MapFrame.h"
 #include "map/qt/MapRenderer.h"
 
 #include <QCursor>
@@ -28,6 +29,9 @@ class CUmbrantView : public QWidget {
     Q_OBJECT
 
 public:
+    // A whole trace on the next turn of the event loop; requests in between
+    // are merged, and an instant redraw asked for meanwhile is left to it.
+    void RequestTrace();
     using TraceFunction =
         std::function<void(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory)>;
 
@@ -60,6 +64,10 @@ public:
     void Trace();
     // Forgets the picture: the view stays blank until the next trace.
     void ClearPicture();
+    // Escape: a pending zoom or translation is given up, its band erased.
+    void CancelMode();
+    // A zoom or translation is armed or under way: the mouse is the gesture's.
+    bool HasPendingGesture() const { return m_drawMode != NoBand || m_capturing; }
     // Paints the kept picture scaled to fit page, keeping its proportions.
     void PrintPicture(QPainter& painter, const QRect& page) const;
 
@@ -108,11 +116,10 @@ private:
     void RunGestureAction();
     void ReportZoomRefusal(const char* caption);
     void TraceReportingErrors();
-    void RequestTrace();
     void RunRequestedTrace();
     void DrawRubberBand(QPainter& painter) const;
-    void RenderMap(int width, int height);
-    void RenderInstant(int width, int height);
+    void RenderMap();
+    void RenderInstant();
     QRect BandBounds(QPoint end) const;
 
     CUmbrantDoc& m_document;

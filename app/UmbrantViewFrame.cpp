@@ -56,7 +56,7 @@ void CUmbrantView::RedrawInstant()
     }
     bool drawn = false;
     RunCommand(m_presenter, this, [this, &drawn] {
-        RenderInstant(m_picture.width(), m_picture.height());
+        RenderInstant();
         ++m_instantRedrawCount;
         drawn = true;
     });
@@ -68,13 +68,15 @@ void CUmbrantView::RedrawInstant()
 
 // The layers are read again from the data directory, so that a file
 // converted since is drawn; they are kept for the instants that follow.
-void CUmbrantView::RenderMap(int width, int height)
+void CUmbrantView::RenderMap()
 {
     m_mapTrace = std::make_unique<const CMapTrace>(m_dataDirectory);
-    RenderInstant(width, height);
+    RenderInstant();
 }
 
-void CUmbrantView::RenderInstant(int width, int height)
+// The frame is in the widget's own units; the renderer draws it at the
+// screen's pixel ratio.
+void CUmbrantView::RenderInstant()
 {
     CEclipseMap& map = m_document.m_map;
     const CObservation& epoch = map.m_observation;
@@ -91,7 +93,7 @@ void CUmbrantView::RenderInstant(int width, int height)
         ComputeTimeTerms(epoch, map.m_terms);
         outlines = &modelShadow->outlines;
     }
-    MapFrame frame = FrameOf(map, width, height, outlines);
+    MapFrame frame = FrameOf(map, width(), height(), outlines);
     frame.layers = m_layers;
     frame.eclipse = m_eclipse.get();
     if (m_layers.terminator) {
@@ -101,5 +103,6 @@ void CUmbrantView::RenderInstant(int width, int height)
     if (m_layers.observer) {
         frame.observer = CGeoPosition(epoch.m_longitude, epoch.m_latitude);
     }
+    m_renderer.SetPixelRatio(devicePixelRatioF());
     m_renderer.Render(m_picture, *m_mapTrace, frame);
 }

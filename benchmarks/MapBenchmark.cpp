@@ -12,6 +12,7 @@
 #include "eclipse/ObservationShadow.h"
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "ephemeris/Ephemeris.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "map/EclipseOverlay.h"
 #include "map/layers/BackgroundLayer.h"

@@ -1,5 +1,6 @@
 #include "map/ViewportOperations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -12,6 +13,8 @@ constexpr double kMaximumScale = 500000000.0;
 // A zoom out never makes it smaller: below a third of a pixel the limb's
 // chord step is undefined, and a one-pixel globe is already a dot.
 constexpr double kMinimumScale = 1.0;
+// The whole globe's diameter is at most this part of the client height.
+constexpr double kWholeGlobeHeightFraction = 0.9;
 
 bool IsFlat(DevicePoint start, DevicePoint end)
 {
@@ -90,4 +93,27 @@ void Translate(CEclipseMap& map, DevicePoint start, DevicePoint end)
     CViewport& viewport = map.m_viewport;
     viewport.m_originX = static_cast<float>(static_cast<double>(end.x) + viewport.m_originX - start.x);
     viewport.m_originY = static_cast<float>(static_cast<double>(end.y) + viewport.m_originY - start.y);
+}
+
+void SetWholeGlobeViewport(CViewport& viewport, int width, int height)
+{
+    SetGlobalViewport(viewport, width, height);
+    const double fitsHeight = 0.5 * kWholeGlobeHeightFraction * height;
+    if (fitsHeight < viewport.m_scale) {
+        viewport.m_scale = static_cast<float>(fitsHeight);
+    }
+}
+
+void ZoomAbout(CEclipseMap& map, MapPoint about, double factor)
+{
+    CViewport& viewport = map.m_viewport;
+    const double scale = viewport.m_scale;
+    if (!(factor > 0.0) || !(scale > 0.0)) {
+        return;
+    }
+    map.m_previousViewport = viewport;
+    factor = std::clamp(scale * factor, kMinimumScale, kMaximumScale) / scale;
+    viewport.m_scale = static_cast<float>(scale * factor);
+    viewport.m_originX = static_cast<float>(about.x + (viewport.m_originX - about.x) * factor);
+    viewport.m_originY = static_cast<float>(about.y + (viewport.m_originY - about.y) * factor);
 }

@@ -20,3 +20,14 @@ ZoomResult ZoomIn(CEclipseMap& map, DevicePoint start, DevicePoint end);
 ZoomResult ZoomOut(CEclipseMap& map, DevicePoint start, DevicePoint end);
 // Moves the map by end - start. Never refused.
 void Translate(CEclipseMap& map, DevicePoint start, DevicePoint end);
+
+// "Global" in a window: the whole globe as SetGlobalViewport places it, its
+// radius brought down, when the window is wider than tall, to what leaves
+// the disk and a margin inside the height, so that the poles stay in view.
+// Where the width limits, the radius stays the width rule's.
+void SetWholeGlobeViewport(CViewport& viewport, int width, int height);
+
+// Zooms by factor (above 1 enlarges) about a client point, which stays where
+// it is on the screen: the wheel's zoom. Copies m_viewport into
+// m_previousViewport first; the radius stays within the zooms' bounds.
+void ZoomAbout(CEclipseMap& map, MapPoint about, double factor);

@@ -6,9 +6,36 @@
 #include "map/qt/MapImage.h"
 #include "map/qt/PainterSurface.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
+
+// The frame in the device pixels of a screen of the given density.
+MapFrame DeviceFrame(const MapFrame& frame, double ratio)
+{
+    // GCC 12 takes the copy of the frame's optional places for a read of
+    // uninitialised memory.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+    MapFrame device = frame;
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
+    if (ratio == 1.0) {
+        return device;
+    }
+    device.viewport.m_scale = static_cast<float>(frame.viewport.m_scale * ratio);
+    device.viewport.m_originX = static_cast<float>(frame.viewport.m_originX * ratio);
+    device.viewport.m_originY = static_cast<float>(frame.viewport.m_originY * ratio);
+    device.viewport.m_width = static_cast<int>(std::lround(frame.viewport.m_width * ratio));
+    device.viewport.m_height = static_cast<int>(std::lround(frame.viewport.m_height * ratio));
+    device.width = static_cast<int>(std::lround(frame.width * ratio));
+    device.height = static_cast<int>(std::lround(frame.height * ratio));
+    return device;
+}
 
 // Copies the static picture into the target, reusing the target's memory
 // when it has the size already: fresh memory is slow to touch.
@@ -16,6 +43,8 @@ void CopyPicture(const QImage& picture, QImage& target)
 {
     if (target.size() != picture.size() || target.format() != picture.format()) {
         target = NewMapImage(picture.width(), picture.height());
+        target.setDotsPerMeterX(picture.dotsPerMeterX());
+        target.setDotsPerMeterY(picture.dotsPerMeterY());
     }
     const std::size_t lineBytes = static_cast<std::size_t>(picture.width()) * 4;
     for (int y = 0; y < picture.height(); ++y) {
@@ -32,6 +61,7 @@ bool CMapRenderer::StaticKey::Matches(const StaticKey& other) const
     };
     return sameViewport(viewport, other.viewport) && centre.m_longitude == other.centre.m_longitude &&
            centre.m_latitude == other.centre.m_latitude && width == other.width && height == other.height &&
+           pixelRatio == other.pixelRatio &&
            layers == other.layers && eclipse == other.eclipse && data == other.data;
 }
 
@@ -41,10 +71,27 @@ void CMapRenderer::Clear()
     m_valid = false;
 }
 
+void CMapRenderer::SetPixelRatio(double ratio)
+{
+    m_pixelRatio = ratio > 0.0 && std::isfinite(ratio) ? ratio : 1.0;
+}
+
+// Text is set in points: a denser picture gets proportionally more dots per
+// metre, so that it keeps its size on the screen.
+QImage CMapRenderer::NewPicture(int width, int height) const
+{
+    QImage picture = NewMapImage(width, height);
+    if (m_pixelRatio != 1.0) {
+        picture.setDotsPerMeterX(static_cast<int>(std::lround(picture.dotsPerMeterX() * m_pixelRatio)));
+        picture.setDotsPerMeterY(static_cast<int>(std::lround(picture.dotsPerMeterY() * m_pixelRatio)));
+    }
+    return picture;
+}
+
 void CMapRenderer::DrawStatic(const CMapTrace& trace, const MapFrame& frame, const StaticKey& key)
 {
-    if (m_static.width() != frame.width || m_static.height() != frame.height) {
-        m_static = NewMapImage(frame.width, frame.height);
+    if (m_static.width() != frame.width || m_static.height() != frame.height || key.pixelRatio != m_key.pixelRatio) {
+        m_static = NewPicture(frame.width, frame.height);
     }
     {
         QPainter painter(&m_static);
@@ -56,16 +103,23 @@ void CMapRenderer::DrawStatic(const CMapTrace& trace, const MapFrame& frame, con
     ++m_staticDrawCount;
 }
 
-void CMapRenderer::Render(QImage& image, const CMapTrace& trace, const MapFrame& frame)
+void CMapRenderer::Render(QImage& image, const CMapTrace& trace, const MapFrame& clientFrame)
 {
-    const StaticKey key{frame.viewport, frame.centre, frame.width, frame.height, frame.layers, frame.eclipse, trace.StaticData()};
+    const MapFrame frame = DeviceFrame(clientFrame, m_pixelRatio);
+    const StaticKey key{frame.viewport, frame.centre, frame.width, frame.height, m_pixelRatio,
+                        frame.layers, frame.eclipse, trace.StaticData()};
     if (!m_valid || !key.Matches(m_key)) {
         DrawStatic(trace, frame, key);
     }
+    // The layers draw in device pixels: the painter must not scale.
+    image.setDevicePixelRatio(1.0);
     CopyPicture(m_static, image);
-    QPainter painter(&image);
-    CPainterSurface surface(painter, frame.width, frame.height);
-    trace.DrawDynamic(surface, frame);
+    {
+        QPainter painter(&image);
+        CPainterSurface surface(painter, frame.width, frame.height);
+        trace.DrawDynamic(surface, frame);
+    }
+    image.setDevicePixelRatio(m_pixelRatio);
 }
 
 void CMapRenderer::Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height)

@@ -27,6 +27,12 @@ public:
     // anything is drawn.
     void Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height);
 
+    // Device pixels per unit of the frame, for a screen of high density: the
+    // map is drawn at that many pixels per client unit, its text keeps its
+    // size in points, and the image carries the ratio for display. 1 by
+    // default.
+    void SetPixelRatio(double ratio);
+
     // How many times the static layers were drawn (the cache's misses).
     int StaticDrawCount() const { return m_staticDrawCount; }
     // Forgets the static picture.
@@ -38,6 +44,7 @@ private:
         CGeoPosition centre;
         int width = 0;
         int height = 0;
+        double pixelRatio = 1.0;
         MapLayerChoice layers;
         const void* eclipse = nullptr;
         std::vector<const void*> data;
@@ -46,8 +53,11 @@ private:
 
     void DrawStatic(const CMapTrace& trace, const MapFrame& frame, const StaticKey& key);
 
+    QImage NewPicture(int width, int height) const;
+
     QImage m_static;
     StaticKey m_key;
+    double m_pixelRatio = 1.0;
     bool m_valid = false;
     int m_staticDrawCount = 0;
 };

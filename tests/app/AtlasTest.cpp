@@ -230,7 +230,9 @@ void AtlasTest::theSliderRunsFromP1ToP4AndPlayingStopsAtP4()
     WaitForTheEclipseOnTheMap();
     auto* slider = m_frame->TimeBar().findChild<QSlider*>(QStringLiteral("eclipseSlider"));
     QVERIFY(slider->isEnabled());
-    QVERIFY(std::abs(slider->maximum() - (5 * 3600 + 10 * 60 + 12)) <= 30);
+    QVERIFY2(std::abs(slider->maximum() - (5 * 3600 + 10 * 60 + 12)) <= 30,
+             qPrintable(QString::number(slider->maximum()) + QStringLiteral(" s from P1 to P4 of the eclipse of ") +
+                        QString::number(m_frame->CurrentEclipse().Summary()->greatest.JulianDate(), 'f', 4)));
     slider->setValue(60);
     const CObservation& epoch = m_document->m_map.m_observation;
     QCOMPARE(epoch.m_hour, 15);

@@ -106,14 +106,14 @@ void MainFrameTest::theMenusCarryTheirFrenchTitles()
 
 void MainFrameTest::commandsWithoutHandlerAreGreyed()
 {
-    for (const CommandId id : {ID_PARAMETRES_POSITION, ID_OUTILS_SEPARATION, ID_HELP_INDEX,
-                               ID_TRANSFORM_CARTO_CRUDE, ID_TRANSFORM_CARTO_LOW, ID_TRANSFORM_CARTO_HIGH,
+    for (const CommandId id : {ID_TRANSFORM_CARTO_CRUDE, ID_TRANSFORM_CARTO_LOW, ID_TRANSFORM_CARTO_HIGH,
                                ID_TRANSFORM_CARTO_FULL}) {
         QVERIFY2(!m_frame->Action(id)->isEnabled(), qPrintable(m_frame->Action(id)->text()));
     }
     for (const CommandId id : {ID_OUTILS_EPHEMERIDES, ID_OUTILS_BESSEL, ID_TRANSFORM_CARTO_INTERMEDIATE,
                                ID_TRANSFORM_NUTATION, ID_VUE_GLOBAL, ID_PARAMETRES_CARTE, ID_VIEW_TOOLBAR,
-                               ID_PARAMETRES_AFFICHAGES, ID_OUTILS_RECHERCHE}) {
+                               ID_PARAMETRES_AFFICHAGES, ID_OUTILS_RECHERCHE, ID_PARAMETRES_POSITION,
+                               ID_OUTILS_SEPARATION, ID_HELP_INDEX}) {
         QVERIFY2(m_frame->Action(id)->isEnabled(), qPrintable(m_frame->Action(id)->text()));
     }
     // With no recent file, the list's place holder is shown greyed.
@@ -131,6 +131,9 @@ void MainFrameTest::commandsCarryTheirPromptsToolTipsAndShortcuts()
              QStringLiteral("Ferme l'application ; propose d'enregistrer les documents"));
     QCOMPARE(m_frame->Action(ID_VUE_TRACE)->toolTip(), QStringLiteral("Trace"));
     QCOMPARE(m_frame->Action(ID_VUE_ZOOM_PLUS)->statusTip(), QString());
+    QCOMPARE(m_frame->Action(ID_PARAMETRES_POSITION)->statusTip(), QStringLiteral("Coordonnées de l'observateur"));
+    QCOMPARE(m_frame->Action(ID_OUTILS_SEPARATION)->statusTip(), QStringLiteral("Séparation entre 2 points"));
+    QCOMPARE(m_frame->Action(ID_HELP_INDEX)->statusTip(), QStringLiteral("Liste les rubriques de l'aide"));
     QCOMPARE(m_frame->Action(ID_FILE_NEW)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(m_frame->Action(ID_FILE_OPEN)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     QCOMPARE(m_frame->Action(ID_FILE_SAVE)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
@@ -171,9 +174,6 @@ void MainFrameTest::greyedItemsShowTheirPromptsUnderTheMouse()
         const char* prompt;
     };
     const Item items[] = {
-        {"Paramètres", ID_PARAMETRES_POSITION, "Coordonnées de l'observateur"},
-        {"&Outils", ID_OUTILS_SEPARATION, "Séparation entre 2 points"},
-        {"&?", ID_HELP_INDEX, "Liste les rubriques de l'aide"},
         {"&Fichier", ID_FILE_MRU_FILE1, "Ouvre ce document"},  // the empty recent-file list
     };
     QMenuBar* bar = m_frame->menuBar();
@@ -256,7 +256,9 @@ void MainFrameTest::aNewDocumentKeepsItsValuesAndForgetsItsFile()
     QCOMPARE(m_document->m_map.m_observation.m_year, 1999);
     QCOMPARE(m_document->PathName(), QString());
     QVERIFY(m_frame->windowTitle().startsWith(QStringLiteral("Sans titre")));
-    QVERIFY(m_frame->View().Picture().isNull());
+    // Traced at once, not left grey.
+    QCOMPARE(m_trace.m_calls, 2);
+    QVERIFY(!m_frame->View().Picture().isNull());
 }
 
 void MainFrameTest::savingAndOpeningRestoresTheDocumentAndListsTheFile()
@@ -274,7 +276,7 @@ void MainFrameTest::savingAndOpeningRestoresTheDocumentAndListsTheFile()
     QVERIFY(m_frame->RecentFileActions().front()->isVisible());
     QCOMPARE(m_frame->RecentFileActions().front()->text(), QStringLiteral("&1 eclipse.umb"));
     QVERIFY(!m_frame->Action(ID_FILE_MRU_FILE1)->isVisible());
-    QCOMPARE(m_trace.m_calls, 1);  // opening does not trace
+    QCOMPARE(m_trace.m_calls, 2);  // opening traces at once
 }
 
 void MainFrameTest::aFailedOpenIsReportedAndLeavesTheDocument()

@@ -73,3 +73,26 @@ TEST_F(MapRendererTest, DrawsTheBaseMapAgainForANewCentreViewportOrSize)
     EXPECT_EQ(m_renderer.StaticDrawCount(), 4);
     EXPECT_EQ(m_picture.height(), kHeight - 20);
 }
+
+// On a screen of twice the density the map has the screen's own pixels: it
+// is the map of a window twice as large, not a doubled one. (The credit text
+// at the bottom keeps its size in points, so only the top half is compared.)
+TEST_F(MapRendererTest, APictureForADenseScreenIsDrawnAtItsPixels)
+{
+    m_renderer.SetPixelRatio(2.0);
+    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    EXPECT_EQ(m_picture.size(), QSize(2 * kWidth, 2 * kHeight));
+    EXPECT_EQ(m_picture.devicePixelRatio(), 2.0);
+
+    CEclipseMap twice = m_map;
+    SetGlobalViewport(twice.m_viewport, 2 * kWidth, 2 * kHeight);
+    const QImage large = RenderMapImage(twice, DataDirectory(), 2 * kWidth, 2 * kHeight);
+    QImage drawn = m_picture.copy(0, 0, 2 * kWidth, kHeight);
+    drawn.setDevicePixelRatio(1.0);
+    EXPECT_EQ(drawn, large.copy(0, 0, 2 * kWidth, kHeight));
+
+    // Drawing again at the same density keeps the base map.
+    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    EXPECT_EQ(m_renderer.StaticDrawCount(), 1);
+    EXPECT_EQ(m_picture.devicePixelRatio(), 2.0);
+}

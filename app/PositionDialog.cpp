@@ -1,0 +1,83 @@
+#include "app/PositionDialog.h"
+
+#include "app/DesktopSettings.h"
+#include "app/DialogFields.h"
+#include "app/ToolTexts.h"
+#include "model/Observation.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kHeightDecimals = 0;
+
+QPushButton* NamedButton(const QString& text, const char* name)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+CPositionDialog::CPositionDialog(CObservation& observation, QWidget* parent)
+    : QDialog(parent), m_observation(observation)
+{
+    setWindowTitle(kPositionDialogTitle);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // "OK" first, as in the map-centre dialog: it takes the focus.
+    QPushButton* ok = NamedButton(QStringLiteral("OK"), "okButton");
+    ok->setDefault(true);
+    QPushButton* cancel = NamedButton(kCancelButton, "cancelButton");
+    QPushButton* onMap = NamedButton(kPickOnMapButton, "pickOnMapButton");
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(onMap, &QPushButton::clicked, this, [this] { done(PickOnMap); });
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_longitude.MakeGroup(QStringLiteral("Longitude"), QStringLiteral("Est"), QStringLiteral("Ouest"),
+                                            QStringLiteral("longitude")),
+                      0, 0);
+    layout->addWidget(m_latitude.MakeGroup(QStringLiteral("Latitude"), QStringLiteral("Nord"), QStringLiteral("Sud"),
+                                           QStringLiteral("latitude")),
+                      1, 0);
+    layout->addWidget(MakeHeightGroup(), 2, 0);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addSpacing(12);
+    buttons->addWidget(onMap);
+    buttons->addStretch();
+    layout->addLayout(buttons, 0, 1, 3, 1);
+
+    m_longitude.Show(m_observation.m_longitude);
+    m_latitude.Show(m_observation.m_latitude);
+    m_height->setText(FormatFixed(CDesktopSettings::ObserverHeightMetres(), kHeightDecimals));
+    ok->setFocus();
+}
+
+QWidget* CPositionDialog::MakeHeightGroup()
+{
+    auto* group = new QGroupBox(kHeightGroupTitle);
+    auto* row = new QHBoxLayout(group);
+    m_height = new QLineEdit;
+    m_height->setObjectName(QStringLiteral("heightEdit"));
+    row->addWidget(m_height);
+    row->addWidget(new QLabel(kMetresUnit));
+    row->addStretch();
+    return group;
+}
+
+void CPositionDialog::accept()
+{
+    m_observation.m_longitude = m_longitude.Read();
+    m_observation.m_latitude = m_latitude.Read();
+    CDesktopSettings::SetObserverHeightMetres(ReadRealField(*m_height));
+    QDialog::accept();
+}

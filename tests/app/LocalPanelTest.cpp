@@ -1,0 +1,152 @@
+// The local-circumstances panel against the command line: the same eclipse
+// and place must give the same figures in "umbrant-cli local" and in the
+// panel, and the panel follows the observer and the eclipse.
+
+#include "FrameTestSupport.h"
+
+#include "app/CurrentEclipse.h"
+#include "app/DesktopSettings.h"
+#include "app/LocalCircumstancesPanel.h"
+#include "eclipse/ElementFitting.h"
+#include "eclipse/search/EclipseSearch.h"
+#include "ephemeris/Ephemeris.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTime>
+#include <QtTest>
+
+namespace {
+
+const QString kDataDirectory = QStringLiteral(UMBRANT_BINARY_DIR "/data/");
+constexpr double kDallasLongitude = -96.797;
+constexpr double kDallasLatitude = 32.777;
+constexpr double kDeltaT = 69.1;
+
+// "umbrant-cli local" for Dallas on 2024-04-08, as its text lines.
+QStringList CommandLineLocal()
+{
+    QProcess program;
+    program.start(QStringLiteral(UMBRANT_BINARY_DIR "/umbrant-cli"),
+                  {QStringLiteral("local"), QStringLiteral("--date"), QStringLiteral("2024-04-08"), QStringLiteral("--place"),
+                   QStringLiteral("-96.797,32.777"), QStringLiteral("--delta-t"), QStringLiteral("69.1"),
+                   QStringLiteral("--data"), kDataDirectory});
+    program.waitForFinished(60000);
+    return QString::fromUtf8(program.readAllStandardOutput()).split(QLatin1Char('\n'));
+}
+
+// The value after a row's name: "Magnitude       1.0149" gives "1.0149".
+QString ValueOf(const QStringList& lines, const QString& name)
+{
+    for (const QString& line : lines) {
+        if (line.startsWith(name + QLatin1Char(' '))) {
+            return line.mid(name.size()).trimmed();
+        }
+    }
+    return QString();
+}
+
+struct CommandLineContact {
+    QString universalTime;  // "17:23:18.3"
+    double altitude = 0.0;
+};
+
+CommandLineContact ContactOf(const QStringList& lines, const QString& name)
+{
+    static const QRegularExpression row(QStringLiteral("^(\\S+)\\s+\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d:\\d\\d\\.\\d)Z\\s+(-?\\d+\\.\\d+)"));
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = row.match(line);
+        if (match.hasMatch() && match.captured(1) == name) {
+            return {match.captured(2), match.captured(3).toDouble()};
+        }
+    }
+    return {};
+}
+
+QString HoursEarlier(const QString& time, int hours)
+{
+    return QTime::fromString(time.left(8), QStringLiteral("hh:mm:ss")).addSecs(-3600 * hours).toString(QStringLiteral("hh:mm:ss")) +
+           time.mid(8);
+}
+
+} // namespace
+
+class LocalPanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theDallasPanelMatchesTheCommandLine();
+    void withoutAnEclipseThePanelSaysSo();
+
+private:
+    static QString Text(QWidget& panel, const char* name)
+    {
+        auto* label = panel.findChild<QLabel*>(QString::fromLatin1(name));
+        return label != nullptr ? label->text() : QStringLiteral("(none)");
+    }
+};
+
+void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
+{
+    for (const char* name : {"VSOP87.dat", "Elp2000.dat", "Nutation.dat"}) {
+        if (!QFileInfo::exists(kDataDirectory + QString::fromLatin1(name))) {
+            QSKIP("the data directory of the build is not filled");
+        }
+    }
+    CTemporarySettings settings;
+    CDesktopSettings::SetTimeOffsetHours(-5.0);
+    const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ClassicModel(kDeltaT));
+    const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
+    QVERIFY(eclipse);
+    const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
+
+    CUmbrantDoc document;
+    CLocalCircumstancesPanel panel(document);
+    panel.SetEclipse(&elements);
+    // In Normandy the Sun has set when the penumbra comes.
+    QCOMPARE(Text(panel, "localTypeValue"), QStringLiteral("partielle (Soleil sous l'horizon)"));
+    document.m_map.m_observation.m_longitude = kDallasLongitude;
+    document.m_map.m_observation.m_latitude = kDallasLatitude;
+    document.NotifyObserverChanged();
+
+    const QStringList cli = CommandLineLocal();
+    QCOMPARE(ValueOf(cli, QStringLiteral("Type")), QStringLiteral("total"));
+    QCOMPARE(Text(panel, "localTypeValue"), QStringLiteral("totale"));
+    QCOMPARE(Text(panel, "localMagnitudeValue"), ValueOf(cli, QStringLiteral("Magnitude")));
+    QCOMPARE(Text(panel, "localObscurationValue"), ValueOf(cli, QStringLiteral("Obscuration")));
+    QCOMPARE(Text(panel, "localDurationValue"), ValueOf(cli, QStringLiteral("Duration")));
+    QVERIFY(Text(panel, "localPlaceLabel").contains(QStringLiteral("32°46'37\" N, 96°47'49\" O")));
+
+    auto* table = panel.findChild<QTableWidget*>(QStringLiteral("localContactsTable"));
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Heure locale (TU-5 h)"));
+    const char* rows[] = {"C1", "C2", "Maximum", "C3", "C4"};
+    for (int row = 0; row < 5; ++row) {
+        const CommandLineContact expected = ContactOf(cli, QString::fromLatin1(rows[row]));
+        QVERIFY2(!expected.universalTime.isEmpty(), rows[row]);
+        QCOMPARE(table->item(row, 0)->text(), expected.universalTime);
+        QCOMPARE(table->item(row, 1)->text(), HoursEarlier(expected.universalTime, 5));
+        const QString altitude = table->item(row, 2)->text();
+        QVERIFY2(altitude.endsWith(QStringLiteral("°")), qPrintable(altitude));
+        QVERIFY2(qAbs(altitude.chopped(1).toDouble() - expected.altitude) <= 0.051, qPrintable(altitude));
+    }
+}
+
+// The window's panel follows the current eclipse, which holds none until one is found.
+void LocalPanelTest::withoutAnEclipseThePanelSaysSo()
+{
+    CFrameFixture fixture;
+    QVERIFY(fixture.Shown());
+    QWidget& panel = fixture.Frame().LocalPanel();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(Text(panel, "localHorizonLabel"), QStringLiteral("Aucune éclipse choisie."));
+    fixture.Frame().CurrentEclipse().Clear();
+    QCOMPARE(Text(panel, "localTypeValue"), QStringLiteral("—"));
+    QCOMPARE(Text(panel, "localHorizonLabel"), QStringLiteral("Aucune éclipse choisie."));
+}
+
+QTEST_MAIN(LocalPanelTest)
+#include "LocalPanelTest.moc"
