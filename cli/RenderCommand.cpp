@@ -9,6 +9,9 @@
 #include "map/ViewportOperations.h"
 #include "map/qt/MapImage.h"
 #include "map/qt/PainterSurface.h"
+#include "map/qt/VectorMap.h"
+#include "eclipse/EpochShadow.h"
+#include "ephemeris/EphemerisSeries.h"
 
 #include <QGuiApplication>
 
@@ -161,6 +164,45 @@ QImage RenderWithModel(CEclipseMap& map, const std::string& dataDirectory, int w
     return image;
 }
 
+// The whole map as a vector file: the trace's layers with the shadow of
+// the model.
+QByteArray DrawVectorMap(CEclipseMap& map, const std::string& dataDirectory, int width, int height, ModelChoice model,
+                         MapFileFormat format)
+{
+    const CMapTrace trace(dataDirectory);
+    std::optional<EpochShadow> classic;
+    std::optional<ModelShadow> modern;
+    const ShadowOutlines* outlines = nullptr;
+    if (model == ModelChoice::Classic) {
+        classic = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
+        map.m_terms = classic->terms;
+        outlines = &classic->outlines;
+    } else {
+        const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
+        modern = ShadowOfObservation(ephemeris, map.m_observation);
+        outlines = &modern->outlines;
+    }
+    const MapFrame frame = FrameOf(map, width, height, outlines);
+    const QString title = QStringLiteral("Umbrant");
+    const QByteArray bytes =
+        format == MapFileFormat::Svg ? DrawSvgMap(trace, frame, title) : DrawPdfMap(trace, frame, title);
+    if (bytes.isEmpty()) {
+        throw std::runtime_error(format == MapFileFormat::Svg ? "cannot draw the map as SVG" : "cannot draw the map as PDF");
+    }
+    return bytes;
+}
+
+void SaveBytes(const QByteArray& bytes, const std::string& path)
+{
+    const std::span data(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+    if (path == kStandardOutput) {
+        std::fwrite(data.data(), 1, data.size(), stdout);
+        FinishOutput(stdout);
+    } else {
+        WriteFileAtomically(path, data);
+    }
+}
+
 // "-" is the standard output, as for most tools.
 void SavePng(const QImage& image, const std::string& path)
 {
@@ -168,13 +210,7 @@ void SavePng(const QImage& image, const std::string& path)
     if (png.isEmpty()) {
         throw std::runtime_error("cannot encode the map as PNG");
     }
-    const std::span bytes(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size()));
-    if (path == kStandardOutput) {
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-        FinishOutput(stdout);
-    } else {
-        WriteFileAtomically(path, bytes);
-    }
+    SaveBytes(png, path);
 }
 
 // Whether writing path writes the standard output ("-", /dev/stdout, or the
@@ -202,7 +238,7 @@ int RunRender(const CommandArguments& arguments)
     const std::string dataDirectory = TakeDataDirectory(options);
     std::string output;
     if (!options.Take("-o", output) || output.empty()) {
-        throw UsageError{"-o OUT.png is required (- for the standard output)"};
+        throw UsageError{"-o OUT.png|OUT.svg|OUT.pdf is required (- for a PNG on the standard output)"};
     }
     int width = kDefaultWidth;
     int height = kDefaultHeight;
@@ -234,12 +270,24 @@ int RunRender(const CommandArguments& arguments)
     }
 
     const std::unique_ptr<QGuiApplication> application = StartGuiApplication();
+    // Any other name than .svg or .pdf gets a PNG, as it always did (devices, pipes).
+    const MapFileFormat format = MapFileFormatOf(output).value_or(MapFileFormat::Png);
     const auto start = std::chrono::steady_clock::now();
-    const QImage image = RenderWithModel(map, dataDirectory, width, height, model);
+    QImage image;
+    QByteArray vector;
+    if (format == MapFileFormat::Png) {
+        image = RenderWithModel(map, dataDirectory, width, height, model);
+    } else {
+        vector = DrawVectorMap(map, dataDirectory, width, height, model, format);
+    }
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     // Beside a picture on the standard output, the notes go to standard error.
     const bool toStandardOutput = IsStandardOutput(output);
-    SavePng(image, output);
+    if (format == MapFileFormat::Png) {
+        SavePng(image, output);
+    } else {
+        SaveBytes(vector, output);
+    }
     std::FILE* notes = toStandardOutput ? stderr : stdout;
     if (timed) {
         std::fprintf(notes, "Trace: %.1f ms\n", elapsed.count());
@@ -252,10 +300,10 @@ int RunRender(const CommandArguments& arguments)
 
 const CommandRegistration kRender(
     "render",
-    "render [FILE.umb] -o OUT.png|- [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
+    "render [FILE.umb] -o OUT.png|OUT.svg|OUT.pdf|- [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
     "[--model classic|modern] "
     "[--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
-    "draw the map into a PNG image",
+    "draw the map into a PNG image, or an SVG or PDF vector file by the name's extension",
     RunRender);
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPaintEngine>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -15,10 +16,10 @@ QColor ToQColor(RgbColour colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-QPen PixelPen(RgbColour colour)
+QPen PixelPen(RgbColour colour, qreal width)
 {
     QPen pen(ToQColor(colour));
-    pen.setWidth(1);
+    pen.setWidthF(width);
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -119,7 +120,6 @@ CPainterSurface::CPainterSurface(QPainter& painter, int width, int height)
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
     m_painter.setBackgroundMode(Qt::TransparentMode);
-    m_painter.setPen(PixelPen(m_penColour));
     m_painter.setBrush(Qt::NoBrush);
     // Pixels are the raster's own; a printer or a vector file strokes the
     // lines, and so does a scaled painter, whose pixels are not the device's.
@@ -129,6 +129,12 @@ CPainterSurface::CPainterSurface(QPainter& painter, int width, int height)
     if (m_pixelExact && m_painter.device() != nullptr) {
         m_pixelBounds = toDevice.inverted().mapRect(QRect(0, 0, m_painter.device()->width(), m_painter.device()->height()));
     }
+    // A line is a screen pixel wide, 1/96 inch, on a printer's page too,
+    // where a device pixel would be a hairline.
+    if (!m_pixelExact && m_painter.device() != nullptr) {
+        m_lineWidth = std::max(1.0, m_painter.device()->logicalDpiX() / 96.0);
+    }
+    m_painter.setPen(PixelPen(m_penColour, m_lineWidth));
 }
 
 CPainterSurface::CPainterSurface(QPainter& painter)
@@ -144,7 +150,7 @@ CPainterSurface::~CPainterSurface()
 void CPainterSurface::SelectPen(RgbColour colour)
 {
     if (m_penColour != colour) {
-        m_painter.setPen(PixelPen(colour));
+        m_painter.setPen(PixelPen(colour, m_lineWidth));
         m_penColour = colour;
     }
 }

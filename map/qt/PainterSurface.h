@@ -56,6 +56,7 @@ private:
     std::vector<QPoint> m_pixels;  // reused between calls
     bool m_pixelExact = false;     // lines are lit pixel by pixel
     QRect m_pixelBounds;           // the device's pixels, in the painter's coordinates
+    qreal m_lineWidth = 1.0;       // device pixels, cosmetic
     RgbColour m_penColour{0, 0, 0};
     std::optional<RgbColour> m_brushColour;
 };

@@ -186,3 +186,20 @@ TEST_F(Writes, TheTemporaryOfAKilledRunNamesItsProcessAndGoesAtTheNextWrite)
     EXPECT_TRUE(IsPng(ReadText(Path("map.png"))));
     EXPECT_EQ(TemporariesIn(m_directory), running + "\n");
 }
+
+// The extension chooses the format, in any case; the vector files are
+// written through the same atomic replacement as the pictures.
+TEST_F(Writes, TheExtensionChoosesPngSvgOrPdf)
+{
+    const struct {
+        const char* name;
+        const char* start;
+    } cases[] = {{"map.png", "\x89PNG"}, {"MAP.SVG", "<?xml"}, {"map.pdf", "%PDF-"}, {"map.out", "\x89PNG"}};
+    for (const auto& c : cases) {
+        WriteText(Path(c.name), "before");
+        const Outcome outcome = Render(Path(c.name).string());
+        EXPECT_EQ(outcome.status, 0) << c.name << outcome.err;
+        EXPECT_EQ(ReadText(Path(c.name)).rfind(c.start, 0), 0u) << c.name;
+        EXPECT_EQ(TemporariesIn(Path("")), "") << c.name;
+    }
+}
