@@ -127,7 +127,7 @@ PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse
 std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path)
 {
     auto overlay = std::make_shared<EclipseOverlay>(path);
-    overlay->magnitudeCurves = MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees), kCurveLevels);
+    overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements);
     return overlay;
 }
 
@@ -231,6 +231,11 @@ const EclipseSummary* CCurrentEclipse::Summary() const
 const FittedElements* CCurrentEclipse::Elements() const
 {
     return m_state->elements ? &*m_state->elements : nullptr;
+}
+
+std::vector<MagnitudeCurve> CCurrentEclipse::MagnitudeCurves(const FittedElements& elements)
+{
+    return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees), kCurveLevels);
 }
 
 std::shared_ptr<const EclipseOverlay> CCurrentEclipse::Overlay() const

@@ -3,7 +3,9 @@
 #include <QObject>
 
 #include <memory>
+#include <vector>
 
+struct MagnitudeCurve;
 class CObservation;
 class Ephemeris;
 class Instant;
@@ -36,6 +38,8 @@ public:
     const FittedElements* Elements() const;
     // The path (and, once computed, the magnitude curves); null without an eclipse.
     std::shared_ptr<const EclipseOverlay> Overlay() const;
+    // The curves of equal maximum magnitude the map draws, computed now.
+    static std::vector<MagnitudeCurve> MagnitudeCurves(const FittedElements& elements);
     // Whether work is still running (for a progress indicator).
     bool IsBusy() const;
 

@@ -126,6 +126,9 @@ void CMainFrame::CreateActions()
         {ID_FILE_OPEN, &CMainFrame::OnFileOpen},
         {ID_FILE_SAVE, &CMainFrame::OnFileSave},
         {ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs},
+        {ID_FILE_EXPORT_MAP, &CMainFrame::OnFileExportMap},
+        {ID_FILE_EXPORT_PATH, &CMainFrame::OnFileExportPath},
+        {ID_FILE_EXPORT_LOCAL, &CMainFrame::OnFileExportCircumstances},
         {ID_FILE_PRINT, &CMainFrame::OnFilePrint},
         {ID_FILE_PRINT_PREVIEW, &CMainFrame::OnFilePrintPreview},
         {ID_FILE_PAGE_SETUP, &CMainFrame::OnFilePageSetup},
@@ -194,6 +197,8 @@ void CMainFrame::CreateMenus()
 {
     QMenu* file = AddMenu(QStringLiteral("&Fichier"));
     file->addActions({Action(ID_FILE_NEW), Action(ID_FILE_OPEN), Action(ID_FILE_SAVE), Action(ID_FILE_SAVE_AS)});
+    file->addSeparator();
+    file->addActions({Action(ID_FILE_EXPORT_MAP), Action(ID_FILE_EXPORT_PATH), Action(ID_FILE_EXPORT_LOCAL)});
     file->addSeparator();
     file->addActions({Action(ID_FILE_PRINT), Action(ID_FILE_PRINT_PREVIEW), Action(ID_FILE_PAGE_SETUP)});
     file->addSeparator();
@@ -394,7 +399,7 @@ void CMainFrame::PrintPicture(QPrinter* printer)
 {
     QPainter painter(printer);
     const QRect page(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize());
-    m_view->PrintPicture(painter, page);
+    RunCommand(m_presenter, this, [this, &painter, &page] { m_view->PrintPicture(painter, page); });
 }
 
 void CMainFrame::OnFilePrint()

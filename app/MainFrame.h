@@ -60,6 +60,16 @@ public:
     // Opens a document; a failure is reported and leaves the document as it was.
     bool OpenDocumentFile(const QString& path);
     bool SaveDocumentAs(const QString& path);
+    // The map shown, width pixels wide and as tall as the window's
+    // proportions make it, as PNG, SVG or PDF by the name's extension (PNG
+    // for any other). Failures are reported; false then.
+    bool ExportMap(const QString& path, int width);
+    // The current eclipse's path, limits and curves as "umbrant-cli path"
+    // writes them: KML for a .kml name, GeoJSON otherwise.
+    bool ExportPath(const QString& path);
+    // The observer's circumstances of the current eclipse: JSON for a .json
+    // name (as "umbrant-cli local" writes it), CSV otherwise.
+    bool ExportCircumstances(const QString& path);
     // Asks for the "Trace !" command after the events already queued.
     void PostCommand(CommandId id);
 
@@ -152,6 +162,13 @@ private:
     // when nothing was saved.
     bool SaveDocument();
     bool SaveDocumentUnderChosenName();
+
+    // The exports (MainFrameExport.cpp).
+    void OnFileExportMap();
+    void OnFileExportPath();
+    void OnFileExportCircumstances();
+    QString AskExportName(const char* title, const char* filter, const QString& suggested);
+    void ReportWritten(const QString& path);
 
     void RunConversion(ConversionStatus (*converter)(const std::string&));
     void OpenRecentFile(int index);

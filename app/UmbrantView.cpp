@@ -7,6 +7,7 @@
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/PainterSurface.h"
+#include "map/qt/VectorMap.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -127,9 +128,17 @@ void CUmbrantView::ClearPicture()
     update();
 }
 
-void CUmbrantView::PrintPicture(QPainter& painter, const QRect& page) const
+// The map is drawn again through its layers at the page's resolution; only
+// a stand-in trace's picture is scaled to the page.
+void CUmbrantView::PrintPicture(QPainter& painter, const QRect& page)
 {
-    if (m_picture.isNull() || page.isEmpty()) {
+    if (page.isEmpty()) {
+        return;
+    }
+    const bool drawn = DrawShownMap([&painter, &page](const CMapTrace& trace, const MapFrame& frame) {
+        DrawMapOnPage(painter, QRectF(page), trace, frame);
+    });
+    if (drawn || m_picture.isNull()) {
         return;
     }
     QSize fitted = m_picture.size().scaled(page.size(), Qt::KeepAspectRatio);

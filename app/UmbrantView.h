@@ -68,8 +68,11 @@ public:
     void CancelMode();
     // A zoom or translation is armed or under way: the mouse is the gesture's.
     bool HasPendingGesture() const { return m_drawMode != NoBand || m_capturing; }
-    // Paints the kept picture scaled to fit page, keeping its proportions.
-    void PrintPicture(QPainter& painter, const QRect& page) const;
+    // Draws the map shown as large as fits in page, keeping its
+    // proportions: through its layers at the page's resolution, or the kept
+    // picture scaled with a stand-in trace. Raises CFileException as a
+    // trace does.
+    void PrintPicture(QPainter& painter, const QRect& page);
 
     // What the map shows beside the base map and the shadow: the current
     // eclipse's path (none: no path), the optional layers, and the model the
@@ -92,6 +95,12 @@ public:
     int StaticDrawCount() const { return m_renderer.StaticDrawCount(); }
 
     const QImage& Picture() const { return m_picture; }
+    // Calls draw with the layers and the frame of the map shown (the
+    // client's size, the chosen layers, the current eclipse, the shadow at
+    // the epoch), for a drawing elsewhere: a file, a printer. False, and
+    // nothing drawn, before the first trace or with a stand-in trace.
+    // Raises CFileException as a trace does.
+    bool DrawShownMap(const std::function<void(const CMapTrace&, const MapFrame&)>& draw);
     int TraceCount() const { return m_traceCount; }
     int DrawModeValue() const { return m_drawMode; }
     int ActionValue() const { return m_action; }
@@ -119,6 +128,8 @@ private:
     void RunRequestedTrace();
     void DrawRubberBand(QPainter& painter) const;
     void RenderMap();
+    struct InstantScene;
+    void ComposeScene(InstantScene& scene);
     void RenderInstant();
     QRect BandBounds(QPoint end) const;
 

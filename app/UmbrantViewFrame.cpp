@@ -74,35 +74,58 @@ void CUmbrantView::RenderMap()
     RenderInstant();
 }
 
-// The frame is in the widget's own units; the renderer draws it at the
-// screen's pixel ratio.
-void CUmbrantView::RenderInstant()
+// The frame and the shadow it points to, which live together.
+struct CUmbrantView::InstantScene {
+    std::optional<EpochShadow> classicShadow;
+    std::optional<ModelShadow> modelShadow;
+    MapFrame frame;
+};
+
+// The frame of the document's epoch in the widget's own units, with the
+// chosen layers, the current eclipse and the shadow of the chosen model.
+void CUmbrantView::ComposeScene(InstantScene& scene)
 {
     CEclipseMap& map = m_document.m_map;
     const CObservation& epoch = map.m_observation;
-    std::optional<EpochShadow> classicShadow;
-    std::optional<ModelShadow> modelShadow;
     const ShadowOutlines* outlines = nullptr;
     if (m_timeModel == CDesktopSettings::Model::Classic) {
         // The document's own arithmetic, as its maps were always drawn.
-        classicShadow = ComputeEpochShadow(*LoadEphemerisSeries(m_dataDirectory), epoch);
-        map.m_terms = classicShadow->terms;
-        outlines = &classicShadow->outlines;
+        scene.classicShadow = ComputeEpochShadow(*LoadEphemerisSeries(m_dataDirectory), epoch);
+        map.m_terms = scene.classicShadow->terms;
+        outlines = &scene.classicShadow->outlines;
     } else {
-        modelShadow = ShadowOfObservation(LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel), epoch);
+        scene.modelShadow = ShadowOfObservation(LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel), epoch);
         ComputeTimeTerms(epoch, map.m_terms);
-        outlines = &modelShadow->outlines;
+        outlines = &scene.modelShadow->outlines;
     }
-    MapFrame frame = FrameOf(map, width(), height(), outlines);
-    frame.layers = m_layers;
-    frame.eclipse = m_eclipse.get();
+    scene.frame = FrameOf(map, width(), height(), outlines);
+    scene.frame.layers = m_layers;
+    scene.frame.eclipse = m_eclipse.get();
     if (m_layers.terminator) {
         const Ephemeris ephemeris = LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel);
-        frame.subsolarPoint = SubsolarPoint(ephemeris, InstantOfObservation(ephemeris, epoch));
+        scene.frame.subsolarPoint = SubsolarPoint(ephemeris, InstantOfObservation(ephemeris, epoch));
     }
     if (m_layers.observer) {
-        frame.observer = CGeoPosition(epoch.m_longitude, epoch.m_latitude);
+        scene.frame.observer = CGeoPosition(epoch.m_longitude, epoch.m_latitude);
     }
+}
+
+// The renderer draws the frame at the screen's pixel ratio.
+void CUmbrantView::RenderInstant()
+{
+    InstantScene scene;
+    ComposeScene(scene);
     m_renderer.SetPixelRatio(devicePixelRatioF());
-    m_renderer.Render(m_picture, *m_mapTrace, frame);
+    m_renderer.Render(m_picture, *m_mapTrace, scene.frame);
+}
+
+bool CUmbrantView::DrawShownMap(const std::function<void(const CMapTrace&, const MapFrame&)>& draw)
+{
+    if (m_trace || !m_mapTrace || width() <= 0 || height() <= 0) {
+        return false;
+    }
+    InstantScene scene;
+    ComposeScene(scene);
+    draw(*m_mapTrace, scene.frame);
+    return true;
 }

@@ -24,7 +24,7 @@ int RunLocal(const CommandArguments& arguments)
     if (!options.Positionals().empty()) {
         throw UsageError{"unexpected argument " + options.Positionals().front()};
     }
-    if (format != "text" && format != "json") {
+    if (format != "text" && format != "json" && format != "csv") {
         throw UsageError{"unknown format " + format};
     }
     const GeographicPlace place = ParsePlace(placeText);
@@ -32,13 +32,15 @@ int RunLocal(const CommandArguments& arguments)
     const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, model);
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, date);
     const LocalCircumstances seen = LocalCircumstancesAt(eclipse.elements, place);
-    std::cout << (format == "json" ? LocalJson(seen) : LocalText(seen, place, date));
+    std::cout << (format == "json"  ? LocalJson(seen)
+                  : format == "csv" ? LocalCsv(seen)
+                                    : LocalText(seen, place, date));
     return 0;
 }
 
 const CommandRegistration kLocal("local",
                                  "local --date YYYY-MM-DD --place LON,LAT[,HEIGHT_M] [--delta-t SECONDS|auto] [--model classic|modern] "
-                                 "[--format text|json] [--data DIR]   the eclipse seen from one place",
+                                 "[--format text|json|csv] [--data DIR]   the eclipse seen from one place",
                                  RunLocal);
 
 } // namespace

@@ -132,3 +132,25 @@ std::string LocalJson(const LocalCircumstances& seen)
                .dump(2) +
            "\n";
 }
+
+// Contacts as rows, so that a spreadsheet takes them as they come; the
+// figures of the whole eclipse repeat on each row.
+std::string LocalCsv(const LocalCircumstances& seen)
+{
+    std::string text = "event,ut,sun_altitude,sun_azimuth,position_angle,sun_above_horizon,type,magnitude,obscuration,duration_s,delta_t\n";
+    const std::pair<const char*, const std::optional<LocalContact>*> events[] = {
+        {"c1", &seen.c1}, {"c2", &seen.c2}, {"max", &seen.maximum}, {"c3", &seen.c3}, {"c4", &seen.c4}};
+    for (const auto& [name, contact] : events) {
+        if (!*contact) {
+            continue;
+        }
+        const LocalContact& c = **contact;
+        char row[256];
+        std::snprintf(row, sizeof row, "%s,%s,%.2f,%.2f,%.2f,%s,%s,%.4f,%.4f,%.1f,%.1f\n", name,
+                      IsoUniversalTime(c.time, seen.deltaT).c_str(), c.sunAltitude, c.sunAzimuth, c.positionAngle,
+                      c.sunAboveHorizon ? "true" : "false", LocalTypeName(seen.type).c_str(), seen.magnitude,
+                      seen.obscuration, seen.durationSeconds, seen.deltaT);
+        text += row;
+    }
+    return text;
+}

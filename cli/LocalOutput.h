@@ -15,3 +15,8 @@ std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& pla
 // "max", "c3", "c4"}, "sunrise", "sunset", "visible", "delta_t"}; a contact
 // is null or {"ut", "altitude", "azimuth", "position_angle", "visible"}.
 std::string LocalJson(const LocalCircumstances& seen);
+
+// One row per contact that happens (c1, c2, max, c3, c4) under a header:
+// UT, the Sun's altitude and azimuth, the position angle, whether the Sun is
+// up, then the type, magnitude, obscuration, duration and Delta T.
+std::string LocalCsv(const LocalCircumstances& seen);

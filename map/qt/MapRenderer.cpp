@@ -5,37 +5,12 @@
 #include "map/Trace.h"
 #include "map/qt/MapImage.h"
 #include "map/qt/PainterSurface.h"
+#include "map/qt/VectorMap.h"
 
 #include <cmath>
 #include <cstring>
 
 namespace {
-
-// The frame in the device pixels of a screen of the given density.
-MapFrame DeviceFrame(const MapFrame& frame, double ratio)
-{
-    // GCC 12 takes the copy of the frame's optional places for a read of
-    // uninitialised memory.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#endif
-    MapFrame device = frame;
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
-    if (ratio == 1.0) {
-        return device;
-    }
-    device.viewport.m_scale = static_cast<float>(frame.viewport.m_scale * ratio);
-    device.viewport.m_originX = static_cast<float>(frame.viewport.m_originX * ratio);
-    device.viewport.m_originY = static_cast<float>(frame.viewport.m_originY * ratio);
-    device.viewport.m_width = static_cast<int>(std::lround(frame.viewport.m_width * ratio));
-    device.viewport.m_height = static_cast<int>(std::lround(frame.viewport.m_height * ratio));
-    device.width = static_cast<int>(std::lround(frame.width * ratio));
-    device.height = static_cast<int>(std::lround(frame.height * ratio));
-    return device;
-}
 
 // Copies the static picture into the target, reusing the target's memory
 // when it has the size already: fresh memory is slow to touch.
@@ -105,7 +80,7 @@ void CMapRenderer::DrawStatic(const CMapTrace& trace, const MapFrame& frame, con
 
 void CMapRenderer::Render(QImage& image, const CMapTrace& trace, const MapFrame& clientFrame)
 {
-    const MapFrame frame = DeviceFrame(clientFrame, m_pixelRatio);
+    const MapFrame frame = ScaledFrame(clientFrame, m_pixelRatio);
     const StaticKey key{frame.viewport, frame.centre, frame.width, frame.height, m_pixelRatio,
                         frame.layers, frame.eclipse, trace.StaticData()};
     if (!m_valid || !key.Matches(m_key)) {

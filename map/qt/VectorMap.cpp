@@ -30,10 +30,29 @@ std::string LowerCaseExtension(const std::string& path)
     return extension;
 }
 
-// The frame scaled by factor: the same map, more device units to draw it in.
+void DrawWholeFrame(QPainter& painter, const CMapTrace& trace, const MapFrame& frame)
+{
+    CPainterSurface surface(painter, frame.width, frame.height);
+    trace.Draw(surface, frame);
+}
+
+} // namespace
+
 MapFrame ScaledFrame(const MapFrame& frame, double factor)
 {
+    // GCC 12 takes the copy of the frame's optional places for a read of
+    // uninitialised memory.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
     MapFrame scaled = frame;
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
+    if (factor == 1.0) {
+        return scaled;
+    }
     scaled.viewport.m_scale = static_cast<float>(frame.viewport.m_scale * factor);
     scaled.viewport.m_originX = static_cast<float>(frame.viewport.m_originX * factor);
     scaled.viewport.m_originY = static_cast<float>(frame.viewport.m_originY * factor);
@@ -43,14 +62,6 @@ MapFrame ScaledFrame(const MapFrame& frame, double factor)
     scaled.height = static_cast<int>(std::lround(frame.height * factor));
     return scaled;
 }
-
-void DrawWholeFrame(QPainter& painter, const CMapTrace& trace, const MapFrame& frame)
-{
-    CPainterSurface surface(painter, frame.width, frame.height);
-    trace.Draw(surface, frame);
-}
-
-} // namespace
 
 std::optional<MapFileFormat> MapFileFormatOf(const std::string& path)
 {

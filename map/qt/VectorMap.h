@@ -23,6 +23,10 @@ enum class MapFileFormat {
 // Nothing for any other name.
 std::optional<MapFileFormat> MapFileFormatOf(const std::string& path);
 
+// The same map in factor times as many device units (a larger picture, a
+// printer's page, a dense screen).
+MapFrame ScaledFrame(const MapFrame& frame, double factor);
+
 // The frame drawn through the trace's layers as a vector picture of
 // frame.width x frame.height pixels at 96 to the inch: the shorelines,
 // borders and lines are paths, the text is text. The title goes into the
