@@ -124,6 +124,7 @@ CEclipseListDialog::CEclipseListDialog(const Ephemeris& ephemeris, QWidget* pare
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->setVisible(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);  // no empty band on the right
     m_table->setMinimumSize(720, 320);
     layout->addWidget(m_table, 1);
 

@@ -51,7 +51,9 @@ struct EclipseWindow {
         epoch.m_deltaTAuto = false;
         epoch.m_deltaT = 69.1f;
         epoch.m_centre = CGeoPosition(-104.1, 25.3);
-        frame.showMaximized();
+        // The whole screen: Xvfb has no window manager to maximise it.
+        frame.resize(1920, 1080);
+        frame.show();
         WaitWhile([this] { return frame.View().TraceCount() == 0; });
         const Ephemeris ephemeris = frame.DesktopEphemeris();
         const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
