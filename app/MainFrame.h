@@ -139,7 +139,6 @@ private:
     void OnOutilsRechercheEclipses();
     // The map's tools (MainFrameTools.cpp).
     void CreateTools();
-    void AttachHandler(CommandId id, Handler handler);
     void SetToolShortcuts();
     void CreateToolsToolBar();
     void CreateCursorPlacePane();

@@ -57,9 +57,9 @@ void CMainFrame::CreateTools()
 {
     m_navigation = new CViewNavigation(*m_view, m_document);
     m_picker = new CMapPointPicker(*m_view, m_document);
-    AttachHandler(ID_PARAMETRES_POSITION, &CMainFrame::OnParametresPosition);
-    AttachHandler(ID_OUTILS_SEPARATION, &CMainFrame::OnOutilsSeparation);
-    AttachHandler(ID_HELP_INDEX, &CMainFrame::OnHelpIndex);
+    ConnectCommand(ID_PARAMETRES_POSITION, &CMainFrame::OnParametresPosition);
+    ConnectCommand(ID_OUTILS_SEPARATION, &CMainFrame::OnOutilsSeparation);
+    ConnectCommand(ID_HELP_INDEX, &CMainFrame::OnHelpIndex);
     m_actions.insert(ID_VUE_POSITION, MakeAction(ID_VUE_POSITION, &CMainFrame::OnVuePosition));
     m_actions.insert(ID_EDIT_COPY, MakeAction(ID_EDIT_COPY, &CMainFrame::OnEditCopy));
     SetToolShortcuts();
@@ -67,16 +67,6 @@ void CMainFrame::CreateTools()
     CreateToolsToolBar();
     CreateLocalPanel();
     ConnectTools();
-}
-
-// Commands listed greyed in the command table come alive here.
-void CMainFrame::AttachHandler(CommandId id, Handler handler)
-{
-    QAction* action = Action(id);
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, handler] {
-        RunCommand(m_presenter, this, [this, handler] { (this->*handler)(); });
-    });
 }
 
 void CMainFrame::SetToolShortcuts()
