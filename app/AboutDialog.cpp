@@ -8,14 +8,14 @@
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("A propos de Umbrant"));
+    setWindowTitle(tr("A propos de Umbrant"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* icon = new QLabel;
     icon->setPixmap(MakeProgramIcon().pixmap(32, 32));
     auto* version = new QLabel(kVersionText);
     version->setObjectName(QStringLiteral("versionLabel"));
-    auto* credit = new QLabel(QStringLiteral("Cartes des éclipses de Soleil : VSOP87, ELP 2000-82B, GSHHS"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* credit = new QLabel(tr("Cartes des éclipses de Soleil : VSOP87, ELP 2000-82B, GSHHS"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -19,6 +19,7 @@ struct CommandLineRequest {
 //   /p FILE, --print FILE       prints FILE on the default printer;
 //   /pt FILE PRINTER,
 //   --print-to PRINTER FILE     prints FILE on PRINTER.
+//   --lang fr|en                the language of the interface (InterfaceLanguage.h).
 // The slash switches take any case. Other arguments starting with "-" are
 // left to Qt and skipped.
 CommandLineRequest ParseCommandLine(const QStringList& arguments);

@@ -6,6 +6,8 @@
 #include "app/UserMessages.h"
 #include "datafiles/FileIo.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -17,6 +19,11 @@
 #include <vector>
 
 namespace {
+
+// The context of this file's texts for their translation.
+class CText {
+    Q_DECLARE_TR_FUNCTIONS(CommandLinePrinting)
+};
 
 // A printer name that writes the page into a PDF file instead of a printer
 // of the system (for checks and scripts): "pdf:" followed by the file's path.
@@ -46,7 +53,7 @@ std::optional<PrintTarget> PdfTarget(const QString& path)
     target.pdfPath = path;
     target.scratchPdf = std::make_unique<QTemporaryFile>();
     if (!target.scratchPdf->open()) {
-        ShowOnStandardError(QStringLiteral("impossible de créer un fichier temporaire pour « %1 ».").arg(path));
+        ShowOnStandardError(CText::tr("impossible de créer un fichier temporaire pour « %1 ».").arg(path));
         return std::nullopt;
     }
     target.scratchPdf->close();
@@ -65,8 +72,8 @@ std::optional<PrintTarget> OpenPrintTarget(const CommandLineRequest& request, co
     }
     const QPrinterInfo info = named ? QPrinterInfo::printerInfo(request.printer) : QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        ShowOnStandardError(named ? QStringLiteral("l'imprimante « %1 » n'existe pas.").arg(request.printer)
-                                  : QStringLiteral("aucune imprimante par défaut n'est installée."));
+        ShowOnStandardError(named ? CText::tr("l'imprimante « %1 » n'existe pas.").arg(request.printer)
+                                  : CText::tr("aucune imprimante par défaut n'est installée."));
         return std::nullopt;
     }
     PrintTarget target;
@@ -77,7 +84,7 @@ std::optional<PrintTarget> OpenPrintTarget(const CommandLineRequest& request, co
 QString PrinterName(const CommandLineRequest& request)
 {
     return request.action == CommandLineRequest::Action::PrintTo ? request.printer
-                                                                  : QStringLiteral("l'imprimante par défaut");
+                                                                  : CText::tr("l'imprimante par défaut");
 }
 
 } // namespace
@@ -88,7 +95,7 @@ int PrintFromCommandLine(CUmbrantDoc& document, const CommandLineRequest& reques
     try {
         document.OnOpenDocument(startDirectory.absoluteFilePath(request.document));
     } catch (const std::exception& error) {
-        ShowOnStandardError(QStringLiteral("impossible d'ouvrir le document.\n") + DescribeFailure(error));
+        ShowOnStandardError(CText::tr("impossible d'ouvrir le document.\n") + DescribeFailure(error));
         return 1;
     }
     const std::optional<PrintTarget> target = OpenPrintTarget(request, startDirectory);
@@ -98,12 +105,12 @@ int PrintFromCommandLine(CUmbrantDoc& document, const CommandLineRequest& reques
     target->printer->setDocName(document.Title());
     try {
         if (!PrintMap(*target->printer, document.m_map, dataDirectory)) {
-            ShowOnStandardError(QStringLiteral("impossible de lancer l'impression sur « %1 ».").arg(PrinterName(request)));
+            ShowOnStandardError(CText::tr("impossible de lancer l'impression sur « %1 ».").arg(PrinterName(request)));
             return 1;
         }
         target->Commit();
     } catch (const std::exception& error) {
-        ShowOnStandardError(QStringLiteral("l'impression a échoué.\n") + DescribeFailure(error));
+        ShowOnStandardError(CText::tr("l'impression a échoué.\n") + DescribeFailure(error));
         return 1;
     }
     return 0;

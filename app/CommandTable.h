@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/UiText.h"
+
 #include <QKeySequence>
 #include <QString>
 
@@ -53,6 +55,7 @@ enum CommandId : int {
 
 // The texts of one command: the menu item (with its "&" mnemonic), the
 // status-bar prompt and the tool tip (either may be empty), and the shortcut.
+// The texts are French sources, translated in the context kCommandTextContext.
 struct CommandText {
     CommandId id;
     const char* menuText;
@@ -61,9 +64,11 @@ struct CommandText {
     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
 };
 
+inline constexpr const char* kCommandTextContext = "CommandTable";
+
 std::span<const CommandText> CommandTexts();
 const CommandText& FindCommandText(CommandId id);
 
 // The prompt of the recent-file entries, and the idle text of the status bar.
-inline const QString kRecentFilePrompt = QStringLiteral("Ouvre ce document");
-inline const QString kIdlePrompt = QStringLiteral("Pour l'aide, appuyez sur F1");
+inline constexpr CUiText kRecentFilePrompt{QT_TRANSLATE_NOOP("UiText", "Ouvre ce document")};
+inline constexpr CUiText kIdlePrompt{QT_TRANSLATE_NOOP("UiText", "Pour l'aide, appuyez sur F1")};

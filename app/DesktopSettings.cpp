@@ -73,3 +73,13 @@ void CDesktopSettings::SetTimeModel(Model model)
     QSettings().setValue(kSection + QStringLiteral("Model"), model == Model::Modern ? QStringLiteral("modern")
                                                                                     : QStringLiteral("classic"));
 }
+
+QString CDesktopSettings::LanguageCode()
+{
+    return QSettings().value(kSection + QStringLiteral("Language")).toString();
+}
+
+void CDesktopSettings::SetLanguageCode(const QString& code)
+{
+    QSettings().setValue(kSection + QStringLiteral("Language"), code);
+}

@@ -2,9 +2,11 @@
 
 #include "map/MapFrame.h"
 
+#include <QString>
+
 // The desktop's own choices, kept in the program's settings between runs:
 // the offset of local time from UT ("Décalage horaire"), the map's optional
-// layers and the model of time.
+// layers, the model of time and the language of the interface.
 class CDesktopSettings {
 public:
     enum class Model { Classic, Modern };
@@ -22,4 +24,9 @@ public:
 
     static Model TimeModel();
     static void SetTimeModel(Model model);
+
+    // The language chosen with "Langue / Language" ("fr" or "en"); empty
+    // until one is chosen. It applies from the next start.
+    static QString LanguageCode();
+    static void SetLanguageCode(const QString& code);
 };

@@ -119,7 +119,7 @@ CEclipseListDialog::CEclipseListDialog(const Ephemeris& ephemeris, QWidget* pare
 
     m_table = new QTableWidget(0, static_cast<int>(kSearchColumns.size()));
     m_table->setObjectName(QStringLiteral("eclipseTable"));
-    m_table->setHorizontalHeaderLabels(kSearchColumns);
+    m_table->setHorizontalHeaderLabels(Translated(kSearchColumns));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->setVisible(false);

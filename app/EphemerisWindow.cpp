@@ -150,7 +150,7 @@ CEphemerisWindow::CEphemerisWindow(CUmbrantDoc& document, CCurrentEclipse& eclip
     layout->addWidget(note);
     m_table = new QTableWidget(0, static_cast<int>(kEphemerisColumns.size()));
     m_table->setObjectName(QStringLiteral("ephemerisTable"));
-    m_table->setHorizontalHeaderLabels(kEphemerisColumns);
+    m_table->setHorizontalHeaderLabels(Translated(kEphemerisColumns));
     m_table->verticalHeader()->setVisible(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -244,7 +244,7 @@ void CEphemerisWindow::Fill()
 
 QString CEphemerisWindow::TableText() const
 {
-    QString text = kEphemerisColumns.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    QString text = Translated(kEphemerisColumns).join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (int r = 0; r < m_table->rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < m_table->columnCount(); ++c) {

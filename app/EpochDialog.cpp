@@ -37,7 +37,7 @@ QPushButton* AddButton(QBoxLayout& layout, const QString& text, const char* name
 CEpochDialog::CEpochDialog(CObservation& observation, QWidget* parent)
     : QDialog(parent), m_observation(observation)
 {
-    setWindowTitle(QStringLiteral("Choix du temps"));
+    setWindowTitle(tr("Choix du temps"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QGridLayout(this);
     layout->addWidget(MakeTimeGroup(), 0, 0);
@@ -51,16 +51,16 @@ CEpochDialog::CEpochDialog(CObservation& observation, QWidget* parent)
 
 QWidget* CEpochDialog::MakeTimeGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Horaire (TEMPS UNIVERSEL)"));
+    auto* group = new QGroupBox(tr("Horaire (TEMPS UNIVERSEL)"));
     auto* grid = new QGridLayout(group);
-    AddSpinField(*grid, 0, 0, QStringLiteral("Date"), m_dayEdit, "dayEdit", 1, 31);
-    AddSpinField(*grid, 1, 0, QStringLiteral("Mois"), m_monthEdit, "monthEdit", 1, 12);
-    AddSpinField(*grid, 2, 0, QStringLiteral("Année"), m_yearEdit, "yearEdit", -24999, 24999);
-    AddSpinField(*grid, 0, 3, QStringLiteral("Heure"), m_hourEdit, "hourEdit", 0, 23);
-    AddSpinField(*grid, 1, 3, QStringLiteral("Minute"), m_minuteEdit, "minuteEdit", 0, 59);
+    AddSpinField(*grid, 0, 0, tr("Date"), m_dayEdit, "dayEdit", 1, 31);
+    AddSpinField(*grid, 1, 0, tr("Mois"), m_monthEdit, "monthEdit", 1, 12);
+    AddSpinField(*grid, 2, 0, tr("Année"), m_yearEdit, "yearEdit", -24999, 24999);
+    AddSpinField(*grid, 0, 3, tr("Heure"), m_hourEdit, "hourEdit", 0, 23);
+    AddSpinField(*grid, 1, 3, tr("Minute"), m_minuteEdit, "minuteEdit", 0, 59);
     m_secondEdit = new CDigitsEdit;
     m_secondEdit->setObjectName(QStringLiteral("secondEdit"));
-    grid->addWidget(new QLabel(QStringLiteral("Seconde")), 2, 3);
+    grid->addWidget(new QLabel(tr("Seconde")), 2, 3);
     grid->addWidget(m_secondEdit, 2, 4);
     return group;
 }
@@ -79,22 +79,22 @@ void CEpochDialog::AddSpinField(QGridLayout& layout, int row, int column, const 
 
 QWidget* CEpochDialog::MakeOffsetGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Décalages"));
+    auto* group = new QGroupBox(tr("Décalages"));
     auto* grid = new QGridLayout(group);
-    m_deltaTAutoBox = new QCheckBox(QStringLiteral("Delta T (TT-TU) automatique"));
+    m_deltaTAutoBox = new QCheckBox(tr("Delta T (TT-TU) automatique"));
     m_deltaTAutoBox->setObjectName(QStringLiteral("deltaTAutoBox"));
     grid->addWidget(m_deltaTAutoBox, 0, 0, 1, 3);
     m_deltaTEdit = new QLineEdit;
     m_deltaTEdit->setObjectName(QStringLiteral("deltaTEdit"));
-    grid->addWidget(new QLabel(QStringLiteral("Delta T")), 1, 0);
+    grid->addWidget(new QLabel(tr("Delta T")), 1, 0);
     grid->addWidget(m_deltaTEdit, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("seconde(s)")), 1, 2);
+    grid->addWidget(new QLabel(tr("seconde(s)")), 1, 2);
     // Local time is UT plus this many hours; the time bar shows both.
     m_timeZoneEdit = new QLineEdit;
     m_timeZoneEdit->setObjectName(QStringLiteral("timeZoneEdit"));
-    grid->addWidget(new QLabel(QStringLiteral("Décalage horaire")), 2, 0);
+    grid->addWidget(new QLabel(tr("Décalage horaire")), 2, 0);
     grid->addWidget(m_timeZoneEdit, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("heure(s)")), 2, 2);
+    grid->addWidget(new QLabel(tr("heure(s)")), 2, 2);
     connect(m_deltaTAutoBox, &QCheckBox::clicked, this,
             [this](bool automatic) { m_deltaTEdit->setEnabled(!automatic); });
     return group;
@@ -107,9 +107,9 @@ QWidget* CEpochDialog::MakeNowButtons()
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* now = AddButton(*layout, QStringLiteral("Maintenant"), "nowButton");
-    QPushButton* noon = AddButton(*layout, QStringLiteral("Midi"), "noonButton");
-    QPushButton* midnight = AddButton(*layout, QStringLiteral("Minuit"), "midnightButton");
+    QPushButton* now = AddButton(*layout, tr("Maintenant"), "nowButton");
+    QPushButton* noon = AddButton(*layout, tr("Midi"), "noonButton");
+    QPushButton* midnight = AddButton(*layout, tr("Minuit"), "midnightButton");
     connect(now, &QPushButton::clicked, this, [this] { ShowDateTime(QDateTime::currentDateTimeUtc()); });
     connect(noon, &QPushButton::clicked, this, [this] { ShowTime(12, 0, 0.0); });
     connect(midnight, &QPushButton::clicked, this, [this] { ShowTime(0, 0, 0.0); });
@@ -138,8 +138,8 @@ QWidget* CEpochDialog::MakeClosingButtons()
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* quit = AddButton(*layout, QStringLiteral("Quitter"), "quitButton");
-    QPushButton* ok = AddButton(*layout, QStringLiteral("Ok"), "okButton");
+    QPushButton* quit = AddButton(*layout, tr("Quitter"), "quitButton");
+    QPushButton* ok = AddButton(*layout, tr("Ok"), "okButton");
     ok->setDefault(true);
     connect(quit, &QPushButton::clicked, this, &QDialog::reject);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -28,9 +28,9 @@ IndicatorQuery PlatformIndicatorQuery()
 CKeyboardIndicators::CKeyboardIndicators(QStatusBar& statusBar, IndicatorQuery query)
     : QObject(&statusBar),
       m_query(std::move(query)),
-      m_capitals(AddIndicator(statusBar, QStringLiteral("MAJ"))),
-      m_numbers(AddIndicator(statusBar, QStringLiteral("NUM"))),
-      m_scroll(AddIndicator(statusBar, QStringLiteral("DEF")))
+      m_capitals(AddIndicator(statusBar, tr("MAJ"), "MAJ")),
+      m_numbers(AddIndicator(statusBar, tr("NUM"), "NUM")),
+      m_scroll(AddIndicator(statusBar, tr("DEF"), "DEF"))
 {
     ShowQueriedStates();
     if (m_query || OnX11()) {
@@ -38,10 +38,10 @@ CKeyboardIndicators::CKeyboardIndicators(QStatusBar& statusBar, IndicatorQuery q
     }
 }
 
-QLabel* CKeyboardIndicators::AddIndicator(QStatusBar& statusBar, const QString& text)
+QLabel* CKeyboardIndicators::AddIndicator(QStatusBar& statusBar, const QString& text, const char* name)
 {
     auto* label = new QLabel(text);
-    label->setObjectName(text + QStringLiteral("Indicator"));
+    label->setObjectName(QLatin1String(name) + QStringLiteral("Indicator"));
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);

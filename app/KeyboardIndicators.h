@@ -38,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* AddIndicator(QStatusBar& statusBar, const QString& text);
+    QLabel* AddIndicator(QStatusBar& statusBar, const QString& text, const char* name);
     // Shows the query's answer; false when there is none.
     bool ShowQueriedStates();
     void ShowStates(const LockStates& states);

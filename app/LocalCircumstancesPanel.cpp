@@ -116,9 +116,8 @@ void CLocalCircumstancesPanel::Refresh()
 {
     const CObservation& observation = m_document.m_map.m_observation;
     const GeographicPlace place{observation.m_longitude, observation.m_latitude, CDesktopSettings::ObserverHeightMetres()};
-    m_place->setText(kObserverLabel + QStringLiteral(" : ") +
-                     PlaceText(CGeoPosition(place.longitude, place.latitude)) +
-                     QString::asprintf(", %.0f ", place.height) + kMetresUnit);
+    m_place->setText(kObserverPlacedMessage.arg(PlaceText(CGeoPosition(place.longitude, place.latitude)) +
+                                                QString::asprintf(", %.0f ", place.height) + kMetresUnit));
     const double offsetHours = CDesktopSettings::TimeOffsetHours();
     m_contacts->setHorizontalHeaderLabels(
         {kUniversalTimeColumn, kLocalTimeColumn.arg(OffsetText(offsetHours)), kSunAltitudeColumn});

@@ -39,7 +39,7 @@
 namespace {
 
 constexpr int kToolBarIconSize = 16;
-const QString kWindowCredit = QStringLiteral("Umbrant - Cartes des éclipses de Soleil");
+constexpr CUiText kWindowCredit{QT_TRANSLATE_NOOP("UiText", "Umbrant - Cartes des éclipses de Soleil")};
 const QString kPreviewPagesKey = QStringLiteral("Settings/PreviewPages");
 
 // The first ".umb" file among the dropped ones.
@@ -169,10 +169,11 @@ void CMainFrame::CreateActions()
 QAction* CMainFrame::MakeAction(CommandId id, Handler handler)
 {
     const CommandText& text = FindCommandText(id);
-    auto* action = new QAction(QString::fromUtf8(text.menuText), this);
+    auto* action = new QAction(QCoreApplication::translate(kCommandTextContext, text.menuText), this);
     action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(id)));
-    action->setStatusTip(QString::fromUtf8(text.prompt));
-    action->setToolTip(*text.toolTip != '\0' ? QString::fromUtf8(text.toolTip) : action->text().remove(u'&'));
+    action->setStatusTip(QCoreApplication::translate(kCommandTextContext, text.prompt));
+    action->setToolTip(*text.toolTip != '\0' ? QCoreApplication::translate(kCommandTextContext, text.toolTip)
+                                             : action->text().remove(u'&'));
     if (text.shortcut != QKeySequence::UnknownKey) {
         action->setShortcut(text.shortcut);
     }
@@ -195,7 +196,7 @@ QMenu* CMainFrame::AddMenu(const QString& title)
 
 void CMainFrame::CreateMenus()
 {
-    QMenu* file = AddMenu(QStringLiteral("&Fichier"));
+    QMenu* file = AddMenu(tr("&Fichier"));
     file->addActions({Action(ID_FILE_NEW), Action(ID_FILE_OPEN), Action(ID_FILE_SAVE), Action(ID_FILE_SAVE_AS)});
     file->addSeparator();
     file->addActions({Action(ID_FILE_EXPORT_MAP), Action(ID_FILE_EXPORT_PATH), Action(ID_FILE_EXPORT_LOCAL)});
@@ -212,17 +213,18 @@ void CMainFrame::CreateMenus()
     m_recentFileSeparator = file->addSeparator();
     file->addAction(Action(ID_APP_EXIT));
 
-    QMenu* view = AddMenu(QStringLiteral("&Vue"));
+    QMenu* view = AddMenu(tr("&Vue"));
     view->addActions({Action(ID_VUE_GLOBAL), Action(ID_VUE_ZOOM_PLUS), Action(ID_VUE_ZOOM_MOINS),
                       Action(ID_VUE_TRANSLATION), Action(ID_VUE_TRACE)});
 
-    QMenu* parameters = AddMenu(QStringLiteral("Paramètres"));
+    QMenu* parameters = AddMenu(tr("Paramètres"));
     parameters->addActions({Action(ID_PARAMETRES_EPOQUE), Action(ID_PARAMETRES_POSITION),
                             Action(ID_PARAMETRES_AFFICHAGES), Action(ID_PARAMETRES_CARTE)});
+    CreateLanguageMenu(*parameters);
 
-    QMenu* tools = AddMenu(QStringLiteral("&Outils"));
+    QMenu* tools = AddMenu(tr("&Outils"));
     tools->addActions({Action(ID_OUTILS_SEPARATION), Action(ID_OUTILS_EPHEMERIDES), Action(ID_OUTILS_BESSEL)});
-    auto* transform = new CPromptingMenu(QStringLiteral("Transform"), tools);
+    auto* transform = new CPromptingMenu(tr("Transform"), tools);
     tools->addMenu(transform);
     transform->addActions({Action(ID_TRANSFORM_NUTATION), Action(ID_TRANSFORM_ELP), Action(ID_TRANSFORM_VSOP),
                            Action(ID_TRANSFORM_CARTO_CRUDE), Action(ID_TRANSFORM_CARTO_LOW),
@@ -230,16 +232,16 @@ void CMainFrame::CreateMenus()
                            Action(ID_TRANSFORM_CARTO_FULL), Action(ID_TRANSFORM_FRONTIERES),
                            Action(ID_TRANSFORM_FLEUVES)});
 
-    QMenu* display = AddMenu(QStringLiteral("&Affichage"));
+    QMenu* display = AddMenu(tr("&Affichage"));
     display->addActions({Action(ID_VIEW_TOOLBAR), Action(ID_VIEW_STATUS_BAR)});
 
-    QMenu* help = AddMenu(QStringLiteral("&?"));
+    QMenu* help = AddMenu(tr("&?"));
     help->addActions({Action(ID_HELP_INDEX), Action(ID_APP_ABOUT)});
 }
 
 void CMainFrame::CreateToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar = addToolBar(tr("Standard"));
     m_toolBar->setObjectName(QStringLiteral("standardToolBar"));
     m_toolBar->setIconSize(QSize(kToolBarIconSize, kToolBarIconSize));
     Action(ID_FILE_NEW)->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
@@ -296,7 +298,7 @@ void CMainFrame::UpdateRecentFileActions()
 void CMainFrame::UpdateTitle()
 {
     const QString modified = m_document.IsModified() ? kModifiedMark : QString();
-    setWindowTitle(m_document.Title() + modified + QStringLiteral(" - ") + kWindowCredit);
+    setWindowTitle(m_document.Title() + modified + QStringLiteral(" - ") + kWindowCredit.Text());
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path)
@@ -305,7 +307,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
         m_document.OnOpenDocument(path);
     } catch (const std::exception& error) {
         m_presenter(this, QMessageBox::Critical, kProgramName,
-                    QStringLiteral("Impossible d'ouvrir le document.\n") + DescribeFailure(error));
+                    tr("Impossible d'ouvrir le document.\n") + DescribeFailure(error));
         return false;
     }
     m_recentFiles.Add(path);
@@ -319,7 +321,7 @@ bool CMainFrame::SaveDocumentAs(const QString& path)
         m_document.OnSaveDocument(path);
     } catch (const std::exception& error) {
         m_presenter(this, QMessageBox::Critical, kProgramName,
-                    QStringLiteral("Impossible d'enregistrer le document.\n") + DescribeFailure(error));
+                    tr("Impossible d'enregistrer le document.\n") + DescribeFailure(error));
         return false;
     }
     m_recentFiles.Add(path);
@@ -351,7 +353,7 @@ void CMainFrame::OnFileOpen()
     if (!SaveModified()) {
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir"), QString(), kDocumentFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Ouvrir"), QString(), kDocumentFilter);
     if (!path.isEmpty()) {
         OpenDocumentFile(path);
     }
@@ -376,7 +378,7 @@ bool CMainFrame::SaveDocumentUnderChosenName()
 {
     const QString suggested = m_document.PathName().isEmpty() ? QStringLiteral("Umbran") + kDocumentExtension
                                                               : m_document.PathName();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer sous"), suggested, kDocumentFilter);
+    QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer sous"), suggested, kDocumentFilter);
     if (path.isEmpty()) {
         return false;
     }

@@ -6,6 +6,7 @@
 #include "datafiles/Converters.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -93,6 +94,8 @@ private:
     QAction* MakeAction(CommandId id, Handler handler);
     QMenu* AddMenu(const QString& title);
     void CreateMenus();
+    void CreateLanguageMenu(QMenu& parameters);
+    void ChooseLanguage(QLocale::Language language);
     void CreateToolBar();
     void CreateStatusBar();
     void UpdateRecentFileActions();

@@ -84,7 +84,7 @@ void CMainFrame::AddSearchCommand()
     QAction* search = MakeAction(ID_OUTILS_RECHERCHE, &CMainFrame::OnOutilsRechercheEclipses);
     m_actions.insert(ID_OUTILS_RECHERCHE, search);
     for (QAction* title : menuBar()->actions()) {
-        if (title->text() == QStringLiteral("&Outils") && title->menu() != nullptr) {
+        if (title->text() == tr("&Outils") && title->menu() != nullptr) {
             QMenu* tools = title->menu();
             QAction* first = tools->actions().value(0);
             tools->insertAction(first, search);

@@ -9,22 +9,22 @@
 CMapCentreDialog::CMapCentreDialog(CObservation& observation, QWidget* parent)
     : QDialog(parent), m_observation(observation)
 {
-    setWindowTitle(QStringLiteral("Centre de la carte"));
+    setWindowTitle(tr("Centre de la carte"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // "OK" is created first: it comes first in tab order and takes the focus.
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Annuler"));
+    auto* cancel = new QPushButton(tr("Annuler"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_longitude.MakeGroup(QStringLiteral("Longitude"), QStringLiteral("Est"), QStringLiteral("Ouest"),
+    layout->addWidget(m_longitude.MakeGroup(tr("Longitude"), tr("Est"), tr("Ouest"),
                                             QStringLiteral("longitude")),
                       0, 0);
-    layout->addWidget(m_latitude.MakeGroup(QStringLiteral("Latitude"), QStringLiteral("Nord"), QStringLiteral("Sud"),
+    layout->addWidget(m_latitude.MakeGroup(tr("Latitude"), tr("Nord"), tr("Sud"),
                                            QStringLiteral("latitude")),
                       1, 0);
     auto* buttons = new QVBoxLayout;

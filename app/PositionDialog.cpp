@@ -32,7 +32,7 @@ CPositionDialog::CPositionDialog(CObservation& observation, QWidget* parent)
     setWindowTitle(kPositionDialogTitle);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // "OK" first, as in the map-centre dialog: it takes the focus.
-    QPushButton* ok = NamedButton(QStringLiteral("OK"), "okButton");
+    QPushButton* ok = NamedButton(tr("OK"), "okButton");
     ok->setDefault(true);
     QPushButton* cancel = NamedButton(kCancelButton, "cancelButton");
     QPushButton* onMap = NamedButton(kPickOnMapButton, "pickOnMapButton");
@@ -41,10 +41,10 @@ CPositionDialog::CPositionDialog(CObservation& observation, QWidget* parent)
     connect(onMap, &QPushButton::clicked, this, [this] { done(PickOnMap); });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_longitude.MakeGroup(QStringLiteral("Longitude"), QStringLiteral("Est"), QStringLiteral("Ouest"),
+    layout->addWidget(m_longitude.MakeGroup(tr("Longitude"), tr("Est"), tr("Ouest"),
                                             QStringLiteral("longitude")),
                       0, 0);
-    layout->addWidget(m_latitude.MakeGroup(QStringLiteral("Latitude"), QStringLiteral("Nord"), QStringLiteral("Sud"),
+    layout->addWidget(m_latitude.MakeGroup(tr("Latitude"), tr("Nord"), tr("Sud"),
                                            QStringLiteral("latitude")),
                       1, 0);
     layout->addWidget(MakeHeightGroup(), 2, 0);

@@ -2,9 +2,16 @@
 
 #include "ephemeris/EpochArithmetic.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
+
+// The context of this file's texts for their translation.
+class CText {
+    Q_DECLARE_TR_FUNCTIONS(TimeFormatting)
+};
 
 // The epoch fields of a date, whole seconds below.
 CObservation FieldsOf(const UniversalDate& date)
@@ -48,10 +55,10 @@ QString FormatDateTime(const UniversalDate& date)
 QString FormatTimeOffset(double hours)
 {
     if (hours == 0.0 || !std::isfinite(hours)) {
-        return QStringLiteral("TU");
+        return CText::tr("TU");
     }
     const long minutes = std::lround(std::abs(hours) * 60.0);
-    QString text = QStringLiteral("TU%1%2").arg(hours < 0.0 ? QLatin1Char('-') : QLatin1Char('+')).arg(minutes / 60);
+    QString text = CText::tr("TU%1%2").arg(hours < 0.0 ? QLatin1Char('-') : QLatin1Char('+')).arg(minutes / 60);
     if (minutes % 60 != 0) {
         text += QLatin1Char(':') + TwoDigits(static_cast<int>(minutes % 60));
     }
@@ -69,10 +76,10 @@ QString FormatDuration(double seconds)
 
 QString FormatLatitude(double degrees)
 {
-    return Degrees(degrees, 2) + (degrees < 0.0 ? QStringLiteral(" S") : QStringLiteral(" N"));
+    return Degrees(degrees, 2) + (degrees < 0.0 ? CText::tr(" S") : CText::tr(" N"));
 }
 
 QString FormatLongitude(double degrees)
 {
-    return Degrees(degrees, 2) + (degrees < 0.0 ? QStringLiteral(" O") : QStringLiteral(" E"));
+    return Degrees(degrees, 2) + (degrees < 0.0 ? CText::tr(" O") : CText::tr(" E"));
 }

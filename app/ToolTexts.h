@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/UiText.h"
+
 #include <QString>
 
 // The French texts of the observer's place, the local circumstances, the
@@ -7,63 +9,62 @@
 // translation to come.
 
 // The position dialog.
-inline const QString kPositionDialogTitle = QStringLiteral("Position de l'observateur");
-inline const QString kHeightGroupTitle = QStringLiteral("Altitude");
+inline constexpr CUiText kPositionDialogTitle{QT_TRANSLATE_NOOP("UiText", "Position de l'observateur")};
+inline constexpr CUiText kHeightGroupTitle{QT_TRANSLATE_NOOP("UiText", "Altitude")};
 inline const QString kMetresUnit = QStringLiteral("m");
-inline const QString kPickOnMapButton = QStringLiteral("Sur la carte");
+inline constexpr CUiText kPickOnMapButton{QT_TRANSLATE_NOOP("UiText", "Sur la carte")};
 
 // Clicks on the map.
-inline const QString kPickObserverPrompt = QStringLiteral("Cliquez sur la carte à l'emplacement de l'observateur");
-inline const QString kPickFirstPointPrompt = QStringLiteral("Séparation : cliquez sur le premier point");
-inline const QString kPickSecondPointPrompt = QStringLiteral("Séparation : cliquez sur le second point");
-inline const QString kPickOffGlobePrompt = QStringLiteral("Hors du globe : cliquez sur la Terre");
-inline const QString kObserverPlacedMessage = QStringLiteral("Observateur : %1");
-inline const QString kOffGlobeText = QStringLiteral("hors du globe");
-inline const QString kNorthLetter = QStringLiteral("N");
-inline const QString kSouthLetter = QStringLiteral("S");
-inline const QString kEastLetter = QStringLiteral("E");
-inline const QString kWestLetter = QStringLiteral("O");
+inline constexpr CUiText kPickObserverPrompt{QT_TRANSLATE_NOOP("UiText", "Cliquez sur la carte à l'emplacement de l'observateur")};
+inline constexpr CUiText kPickFirstPointPrompt{QT_TRANSLATE_NOOP("UiText", "Séparation : cliquez sur le premier point")};
+inline constexpr CUiText kPickSecondPointPrompt{QT_TRANSLATE_NOOP("UiText", "Séparation : cliquez sur le second point")};
+inline constexpr CUiText kPickOffGlobePrompt{QT_TRANSLATE_NOOP("UiText", "Hors du globe : cliquez sur la Terre")};
+inline constexpr CUiText kObserverPlacedMessage{QT_TRANSLATE_NOOP("UiText", "Observateur : %1")};
+inline constexpr CUiText kOffGlobeText{QT_TRANSLATE_NOOP("UiText", "hors du globe")};
+inline constexpr CUiText kNorthLetter{QT_TRANSLATE_NOOP("UiText", "N")};
+inline constexpr CUiText kSouthLetter{QT_TRANSLATE_NOOP("UiText", "S")};
+inline constexpr CUiText kEastLetter{QT_TRANSLATE_NOOP("UiText", "E")};
+inline constexpr CUiText kWestLetter{QT_TRANSLATE_NOOP("UiText", "O")};
 
 // The separation of two points.
-inline const QString kSeparationCaption = QStringLiteral("Séparation");
-inline const QString kSeparationText =
-    QStringLiteral("De %1\nà %2\n\nDistance : %3 km\nAzimut initial : %4°\nAzimut final : %5°");
-inline const QString kSeparationStatus = QStringLiteral("Séparation : %1 km, azimut initial %2°");
+inline constexpr CUiText kSeparationCaption{QT_TRANSLATE_NOOP("UiText", "Séparation")};
+inline constexpr CUiText kSeparationText{QT_TRANSLATE_NOOP("UiText", "De %1\nà %2\n\nDistance : %3 km\nAzimut initial : %4°\nAzimut final : %5°")};
+inline constexpr CUiText kSeparationStatus{QT_TRANSLATE_NOOP("UiText", "Séparation : %1 km, azimut initial %2°")};
 
 // The save prompt.
-inline const QString kSavePromptText = QStringLiteral("Enregistrer les modifications apportées à %1 ?");
-inline const QString kSaveButton = QStringLiteral("Enregistrer");
-inline const QString kDiscardButton = QStringLiteral("Ne pas enregistrer");
-inline const QString kCancelButton = QStringLiteral("Annuler");
+inline constexpr CUiText kSavePromptText{QT_TRANSLATE_NOOP("UiText", "Enregistrer les modifications apportées à %1 ?")};
+inline constexpr CUiText kSaveButton{QT_TRANSLATE_NOOP("UiText", "Enregistrer")};
+inline constexpr CUiText kDiscardButton{QT_TRANSLATE_NOOP("UiText", "Ne pas enregistrer")};
+inline constexpr CUiText kCancelButton{QT_TRANSLATE_NOOP("UiText", "Annuler")};
 // After the document's name in the window title, when it has changed since it was saved.
 inline const QString kModifiedMark = QStringLiteral("*");
 
 // The local circumstances panel.
-inline const QString kLocalPanelTitle = QStringLiteral("Circonstances locales");
-inline const QString kNoEclipseText = QStringLiteral("Aucune éclipse choisie.");
-inline const QString kObserverLabel = QStringLiteral("Observateur");
-inline const QString kEclipseLabel = QStringLiteral("Eclipse");
-inline const QString kTypeLabel = QStringLiteral("Type");
-inline const QString kMagnitudeLabel = QStringLiteral("Grandeur");
-inline const QString kObscurationLabel = QStringLiteral("Obscuration");
-inline const QString kDurationLabel = QStringLiteral("Durée de la phase centrale");
-inline const QString kTotalType = QStringLiteral("totale");
-inline const QString kAnnularType = QStringLiteral("annulaire");
-inline const QString kPartialType = QStringLiteral("partielle");
-inline const QString kNoneType = QStringLiteral("aucune (hors de la pénombre)");
-inline const QString kBelowHorizonNote = QStringLiteral(" (Soleil sous l'horizon)");
-inline const QString kContactColumn = QStringLiteral("Phase");
-inline const QString kUniversalTimeColumn = QStringLiteral("TU");
-inline const QString kLocalTimeColumn = QStringLiteral("Heure locale (TU%1 h)");
-inline const QString kSunAltitudeColumn = QStringLiteral("Hauteur du Soleil");
-inline const QString kMaximumRow = QStringLiteral("Maximum");
-inline const QString kNextDayNote = QStringLiteral(" (lendemain)");
-inline const QString kPreviousDayNote = QStringLiteral(" (veille)");
-inline const QString kSunriseNote = QStringLiteral("Le Soleil se lève éclipsé à %1 TU (grandeur %2).");
-inline const QString kSunsetNote = QStringLiteral("Le Soleil se couche éclipsé à %1 TU (grandeur %2).");
+inline constexpr CUiText kLocalPanelTitle{QT_TRANSLATE_NOOP("UiText", "Circonstances locales")};
+inline constexpr CUiText kNoEclipseText{QT_TRANSLATE_NOOP("UiText", "Aucune éclipse choisie.")};
+inline constexpr CUiText kObserverLabel{QT_TRANSLATE_NOOP("UiText", "Observateur")};
+inline constexpr CUiText kEclipseLabel{QT_TRANSLATE_NOOP("UiText", "Eclipse")};
+inline constexpr CUiText kTypeLabel{QT_TRANSLATE_NOOP("UiText", "Type")};
+inline constexpr CUiText kMagnitudeLabel{QT_TRANSLATE_NOOP("UiText", "Grandeur")};
+inline constexpr CUiText kObscurationLabel{QT_TRANSLATE_NOOP("UiText", "Obscuration")};
+inline constexpr CUiText kDurationLabel{QT_TRANSLATE_NOOP("UiText", "Durée de la phase centrale")};
+inline constexpr CUiText kTotalType{QT_TRANSLATE_NOOP("UiText", "totale")};
+inline constexpr CUiText kAnnularType{QT_TRANSLATE_NOOP("UiText", "annulaire")};
+inline constexpr CUiText kPartialType{QT_TRANSLATE_NOOP("UiText", "partielle")};
+inline constexpr CUiText kNoneType{QT_TRANSLATE_NOOP("UiText", "aucune (hors de la pénombre)")};
+inline constexpr CUiText kBelowHorizonNote{QT_TRANSLATE_NOOP("UiText", " (Soleil sous l'horizon)")};
+inline constexpr CUiText kContactColumn{QT_TRANSLATE_NOOP("UiText", "Phase")};
+inline constexpr CUiText kUniversalTimeColumn{QT_TRANSLATE_NOOP("UiText", "TU")};
+inline constexpr CUiText kLocalTimeColumn{QT_TRANSLATE_NOOP("UiText", "Heure locale (TU%1 h)")};
+inline constexpr CUiText kSunAltitudeColumn{QT_TRANSLATE_NOOP("UiText", "Hauteur du Soleil")};
+inline constexpr CUiText kMaximumRow{QT_TRANSLATE_NOOP("UiText", "Maximum")};
+inline constexpr CUiText kNextDayNote{QT_TRANSLATE_NOOP("UiText", " (lendemain)")};
+inline constexpr CUiText kPreviousDayNote{QT_TRANSLATE_NOOP("UiText", " (veille)")};
+inline constexpr CUiText kSunriseNote{QT_TRANSLATE_NOOP("UiText", "Le Soleil se lève éclipsé à %1 TU (grandeur %2).")};
+inline constexpr CUiText kSunsetNote{QT_TRANSLATE_NOOP("UiText", "Le Soleil se couche éclipsé à %1 TU (grandeur %2).")};
 inline const QString kMissingValue = QStringLiteral("—");
 
 // The help window.
-inline const QString kHelpWindowTitle = QStringLiteral("Aide de Umbrant");
+inline constexpr CUiText kHelpWindowTitle{QT_TRANSLATE_NOOP("UiText", "Aide de Umbrant")};
 // The tool bar of the map's own tools.
-inline const QString kToolsToolBarTitle = QStringLiteral("Outils");
+inline constexpr CUiText kToolsToolBarTitle{QT_TRANSLATE_NOOP("UiText", "Outils")};

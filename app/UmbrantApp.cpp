@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLinePrinting.h"
 #include "app/MainFrame.h"
-#include "app/QtTranslations.h"
+#include "app/InterfaceLanguage.h"
 #include "app/RecentFileList.h"
 #include "app/UmbrantDoc.h"
 #include "app/UserMessages.h"
@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int kRecentFileCount = 4;
-constexpr QLocale::Language kInterfaceLanguage = QLocale::French;
 
 } // namespace
 
@@ -28,13 +27,15 @@ CUmbrantApp::~CUmbrantApp() = default;
 
 bool CUmbrantApp::InitInstance(const QStringList& arguments)
 {
-    InstallQtTranslations(kInterfaceLanguage);
+    // The profile holds the chosen language, and the language is in place
+    // before the first text, a command-line error's included.
+    SetProfileNames();
+    SetUpInterfaceLanguage(arguments);
     const CommandLineRequest request = ParseCommandLine(arguments);
     // Files named relative to where the program was started stay reachable
     // after the move to the program's directory.
     const QDir startDirectory = QDir::current();
     QDir::setCurrent(QString::fromStdString(GetProgramDirectory()));
-    SetProfileNames();
     if (!request.error.isEmpty()) {
         ShowOnStandardError(request.error);
         m_exitCode = 1;

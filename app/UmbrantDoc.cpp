@@ -28,7 +28,7 @@ void CUmbrantDoc::OnSaveDocument(const QString& path)
 
 QString CUmbrantDoc::Title() const
 {
-    return m_pathName.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(m_pathName).fileName();
+    return m_pathName.isEmpty() ? tr("Sans titre") : QFileInfo(m_pathName).fileName();
 }
 
 void CUmbrantDoc::SetPathName(const QString& path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/UiText.h"
 #include "model/EclipseMap.h"
 
 #include <QObject>
@@ -53,5 +54,5 @@ private:
 };
 
 // The file dialog filter of the program's documents.
-inline const QString kDocumentFilter = QStringLiteral("Fichiers Umbrant (*.umb)");
+inline constexpr CUiText kDocumentFilter{QT_TRANSLATE_NOOP("UiText", "Fichiers Umbrant (*.umb)")};
 inline const QString kDocumentExtension = QStringLiteral(".umb");

@@ -1,6 +1,7 @@
 #include "app/UmbrantView.h"
 
 #include "app/GestureCursors.h"
+#include "app/UiText.h"
 #include "app/UmbrantDoc.h"
 #include "app/ViewMessages.h"
 #include "datafiles/ProgramDirectory.h"
@@ -315,5 +316,5 @@ void CUmbrantView::RunGestureAction()
 
 void CUmbrantView::ReportZoomRefusal(const char* caption)
 {
-    m_presenter(this, QMessageBox::Critical, QString::fromUtf8(caption), QString::fromUtf8(kZoomRefusedText));
+    m_presenter(this, QMessageBox::Critical, CUiText(caption), CUiText(kZoomRefusedText));
 }
