@@ -1,6 +1,7 @@
 #include "app/DisplaysDialog.h"
 
 #include "app/AtlasTexts.h"
+#include "app/DialogButtons.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -63,21 +64,7 @@ QWidget* CDisplaysDialog::MakeModelGroup()
 
 QWidget* CDisplaysDialog::MakeClosingButtons()
 {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
-    auto* quit = new QPushButton(kQuitButton);
-    quit->setObjectName(QStringLiteral("quitButton"));
-    quit->setAutoDefault(false);
-    auto* ok = new QPushButton(kOkButton);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(quit);
-    layout->addWidget(ok);
-    return row;
+    return MakeQuitOkRow(*this);
 }
 
 MapLayerChoice CDisplaysDialog::Layers() const

@@ -1,6 +1,7 @@
 #include "app/EclipseListDialog.h"
 
 #include "app/AtlasTexts.h"
+#include "app/DialogButtons.h"
 #include "app/TimeFormatting.h"
 #include "core/DeltaT.h"
 #include "eclipse/search/EclipseSearch.h"
@@ -186,21 +187,8 @@ QWidget* CEclipseListDialog::MakeRangeRow()
 
 QWidget* CEclipseListDialog::MakeClosingButtons()
 {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
-    auto* quit = new QPushButton(kQuitButton);
-    quit->setObjectName(QStringLiteral("quitButton"));
-    quit->setAutoDefault(false);
-    m_okButton = new QPushButton(kOkButton);
-    m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_okButton->setDefault(true);
+    QWidget* row = MakeQuitOkRow(*this, &m_okButton);
     m_okButton->setEnabled(false);
-    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(quit);
-    layout->addWidget(m_okButton);
     return row;
 }
 
