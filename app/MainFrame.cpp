@@ -74,7 +74,7 @@ CMainFrame::CMainFrame(CUmbrantDoc& document, CRecentFileList& recentFiles, QWid
       m_recentFiles(recentFiles),
       m_view(new CUmbrantView(document, this)),
       m_currentEclipse(new CCurrentEclipse(this)),
-      m_dataDirectory(GetDataDirectory())
+      m_dataDirectory(GetConversionDirectory())
 {
     setWindowIcon(MakeProgramIcon());
     setCentralWidget(m_view);

@@ -55,7 +55,9 @@ public:
     const QList<QAction*>& RecentFileActions() const { return m_recentFileActions; }
 
     void SetMessagePresenter(MessagePresenter presenter);
-    // The directory the Transform commands convert in; the program's data directory by default.
+    // The directory the Transform commands convert in: by default the data
+    // directory, or the user's own beside a read-only installation, as for
+    // the command-line tool.
     void SetDataDirectory(const std::string& dataDirectory);
 
     // Opens a document; a failure is reported and leaves the document as it was.
