@@ -1,5 +1,7 @@
 // --model classic|modern as a user runs it: the classic model prints what
 // the commands always printed, the modern one the published figures.
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,36 +15,7 @@
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream stream(path);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
-CliRun RunCli(const std::string& arguments)
-{
-    const std::string base = std::filesystem::temp_directory_path() / ("umbrant-model-" + std::to_string(::getpid()));
-    const std::string command = std::string(UMBRANT_BINARY_DIR) + "/umbrant-cli " + arguments + " >" + base + ".out 2>" + base + ".err";
-    const int raw = std::system(command.c_str());
-    CliRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadAll(base + ".out");
-    run.err = ReadAll(base + ".err");
-    std::filesystem::remove(base + ".out");
-    std::filesystem::remove(base + ".err");
-    return run;
-}
-
-bool HaveEphemerisData()
-{
-    return std::filesystem::exists(std::string(UMBRANT_BINARY_DIR) + "/data/Elp2000.dat");
-}
+using namespace cli_run;
 
 struct GeoPoint {
     double latitude = 0.0;   // degrees

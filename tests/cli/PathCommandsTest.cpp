@@ -1,6 +1,8 @@
 // The path and local commands as a user runs them: the published
 // circumstances through the whole chain (ephemeris, search, fitting), the
 // formats as other programs read them, and the one-line refusals.
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -19,46 +21,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream stream(path);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
-std::string Scratch(const std::string& name)
-{
-    return std::filesystem::temp_directory_path() / ("umbrant-eclipse-" + std::to_string(::getpid()) + "-" + name);
-}
-
-CliRun RunProgram(const std::string& program, const std::string& arguments)
-{
-    const std::string base = Scratch("run");
-    const std::string command = program + " " + arguments + " >" + base + ".out 2>" + base + ".err";
-    const int raw = std::system(command.c_str());
-    CliRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadAll(base + ".out");
-    run.err = ReadAll(base + ".err");
-    std::filesystem::remove(base + ".out");
-    std::filesystem::remove(base + ".err");
-    return run;
-}
-
-CliRun RunCli(const std::string& arguments)
-{
-    return RunProgram(std::string(UMBRANT_BINARY_DIR) + "/umbrant-cli", arguments);
-}
-
-bool HaveEphemerisData()
-{
-    return std::filesystem::exists(std::string(UMBRANT_BINARY_DIR) + "/data/Elp2000.dat");
-}
+using namespace cli_run;
 
 int LineCount(const std::string& text)
 {
