@@ -18,7 +18,6 @@
 #include "map/EclipseOverlay.h"
 #include "map/Trace.h"
 #include "map/qt/MapImage.h"
-#include "map/qt/PainterSurface.h"
 #include "map/qt/VectorMap.h"
 
 #include <QCoreApplication>
@@ -26,7 +25,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QPainter>
 #include <QRegularExpression>
 #include <QStatusBar>
 
@@ -95,13 +93,7 @@ QByteArray EncodeMap(const CMapTrace& trace, const MapFrame& frame, MapFileForma
     case MapFileFormat::Png:
         break;
     }
-    QImage image = NewMapImage(frame.width, frame.height);
-    {
-        QPainter painter(&image);
-        CPainterSurface surface(painter, frame.width, frame.height);
-        trace.Draw(surface, frame);
-    }
-    return EncodePng(image);
+    return EncodePng(DrawMapImage(trace, frame));
 }
 
 // The date of greatest eclipse (UT), as the command-line tool names the
@@ -187,7 +179,8 @@ bool CMainFrame::ExportPath(const QString& path)
     bool written = false;
     RunCommand(m_presenter, this, [&] {
         const std::shared_ptr<const EclipseOverlay> overlay = m_currentEclipse->Overlay();
-        const EclipsePath eclipsePath = ComputeEclipsePath(*elements);
+        // The map's path is the command line's: same elements, same step.
+        const EclipsePath eclipsePath = overlay ? overlay->path : ComputeEclipsePath(*elements);
         const std::vector<MagnitudeCurve> curves = overlay && !overlay->magnitudeCurves.empty()
                                                        ? overlay->magnitudeCurves
                                                        : CCurrentEclipse::MagnitudeCurves(*elements);

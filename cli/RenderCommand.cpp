@@ -8,7 +8,6 @@
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/MapImage.h"
-#include "map/qt/PainterSurface.h"
 #include "map/qt/VectorMap.h"
 #include "eclipse/EpochShadow.h"
 #include "ephemeris/EphemerisSeries.h"
@@ -147,6 +146,30 @@ std::unique_ptr<QGuiApplication> StartGuiApplication()
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The frame of the document's map with the shadow of the model, and the
+// shadow it points to.
+struct ModelScene {
+    std::optional<EpochShadow> classic;
+    std::optional<ModelShadow> modern;
+    MapFrame frame;
+};
+
+void ComposeScene(ModelScene& scene, CEclipseMap& map, const std::string& dataDirectory, int width, int height,
+                  ModelChoice model)
+{
+    const ShadowOutlines* outlines = nullptr;
+    if (model == ModelChoice::Classic) {
+        scene.classic = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
+        map.m_terms = scene.classic->terms;
+        outlines = &scene.classic->outlines;
+    } else {
+        const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
+        scene.modern = ShadowOfObservation(ephemeris, map.m_observation);
+        outlines = &scene.modern->outlines;
+    }
+    scene.frame = FrameOf(map, width, height, outlines);
+}
+
 // The map with the shadow that the model computes (the classic model keeps
 // the document's own trace).
 QImage RenderWithModel(CEclipseMap& map, const std::string& dataDirectory, int width, int height, ModelChoice model)
@@ -155,13 +178,9 @@ QImage RenderWithModel(CEclipseMap& map, const std::string& dataDirectory, int w
         return RenderMapImage(map, dataDirectory, width, height);
     }
     const CMapTrace trace(dataDirectory);
-    const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
-    const ModelShadow shadow = ShadowOfObservation(ephemeris, map.m_observation);
-    QImage image = NewMapImage(width, height);
-    QPainter painter(&image);
-    CPainterSurface surface(painter, width, height);
-    trace.Draw(surface, FrameOf(map, width, height, &shadow.outlines));
-    return image;
+    ModelScene scene;
+    ComposeScene(scene, map, dataDirectory, width, height, model);
+    return DrawMapImage(trace, scene.frame);
 }
 
 // The whole map as a vector file: the trace's layers with the shadow of
@@ -170,22 +189,11 @@ QByteArray DrawVectorMap(CEclipseMap& map, const std::string& dataDirectory, int
                          MapFileFormat format)
 {
     const CMapTrace trace(dataDirectory);
-    std::optional<EpochShadow> classic;
-    std::optional<ModelShadow> modern;
-    const ShadowOutlines* outlines = nullptr;
-    if (model == ModelChoice::Classic) {
-        classic = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
-        map.m_terms = classic->terms;
-        outlines = &classic->outlines;
-    } else {
-        const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
-        modern = ShadowOfObservation(ephemeris, map.m_observation);
-        outlines = &modern->outlines;
-    }
-    const MapFrame frame = FrameOf(map, width, height, outlines);
+    ModelScene scene;
+    ComposeScene(scene, map, dataDirectory, width, height, model);
     const QString title = QStringLiteral("Umbrant");
     const QByteArray bytes =
-        format == MapFileFormat::Svg ? DrawSvgMap(trace, frame, title) : DrawPdfMap(trace, frame, title);
+        format == MapFileFormat::Svg ? DrawSvgMap(trace, scene.frame, title) : DrawPdfMap(trace, scene.frame, title);
     if (bytes.isEmpty()) {
         throw std::runtime_error(format == MapFileFormat::Svg ? "cannot draw the map as SVG" : "cannot draw the map as PDF");
     }

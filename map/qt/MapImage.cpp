@@ -88,6 +88,15 @@ QImage RenderMapImage(CEclipseMap& map, const std::string& dataDirectory, int wi
     return image;
 }
 
+QImage DrawMapImage(const CMapTrace& trace, const MapFrame& frame)
+{
+    QImage image = NewMapImage(frame.width, frame.height);
+    QPainter painter(&image);
+    CPainterSurface surface(painter, frame.width, frame.height);
+    trace.Draw(surface, frame);
+    return image;
+}
+
 QByteArray EncodePng(const QImage& image)
 {
     QByteArray png;
