@@ -93,8 +93,14 @@ void CUmbrantView::ComposeScene(InstantScene& scene)
         scene.classicShadow = ComputeEpochShadow(*LoadEphemerisSeries(m_dataDirectory), epoch);
         map.m_terms = scene.classicShadow->terms;
         outlines = &scene.classicShadow->outlines;
-    } else {
-        scene.modelShadow = ShadowOfObservation(LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel), epoch);
+    }
+    // Read once for the frame: the modern shadow and the terminator share it.
+    std::optional<Ephemeris> ephemeris;
+    if (m_timeModel != CDesktopSettings::Model::Classic || m_layers.terminator) {
+        ephemeris = LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel);
+    }
+    if (m_timeModel != CDesktopSettings::Model::Classic) {
+        scene.modelShadow = ShadowOfObservation(*ephemeris, epoch);
         ComputeTimeTerms(epoch, map.m_terms);
         outlines = &scene.modelShadow->outlines;
     }
@@ -102,8 +108,7 @@ void CUmbrantView::ComposeScene(InstantScene& scene)
     scene.frame.layers = m_layers;
     scene.frame.eclipse = m_eclipse.get();
     if (m_layers.terminator) {
-        const Ephemeris ephemeris = LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel);
-        scene.frame.subsolarPoint = SubsolarPoint(ephemeris, InstantOfObservation(ephemeris, epoch));
+        scene.frame.subsolarPoint = SubsolarPoint(*ephemeris, InstantOfObservation(*ephemeris, epoch));
     }
     if (m_layers.observer) {
         scene.frame.observer = CGeoPosition(epoch.m_longitude, epoch.m_latitude);
