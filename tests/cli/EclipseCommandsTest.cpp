@@ -2,6 +2,8 @@
 // the published figures they print and the one-line refusals.
 #include <nlohmann/json.hpp>
 
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,31 +17,7 @@
 
 namespace {
 
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream stream(path);
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-}
-
-CommandRun Cli(const std::string& arguments)
-{
-    const std::string base = std::filesystem::temp_directory_path() / ("umbrant-eclipse-cli-" + std::to_string(::getpid()));
-    const std::string command = std::string(UMBRANT_BINARY_DIR) + "/umbrant-cli " + arguments + " >" + base + ".out 2>" + base + ".err";
-    const int raw = std::system(command.c_str());
-    CommandRun run;
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Slurp(base + ".out");
-    run.err = Slurp(base + ".err");
-    std::filesystem::remove(base + ".out");
-    std::filesystem::remove(base + ".err");
-    return run;
-}
+using namespace cli_run;
 
 int Lines(const std::string& text)
 {
@@ -67,7 +45,7 @@ constexpr const char* kHeader = "greatest_ut,greatest_tt,type,gamma,magnitude,la
 
 TEST_F(EclipseCommandsTest, ListsTheEclipsesOf2024AsCsv)
 {
-    const CommandRun run = Cli("eclipses --from 2024-01-01 --to 2024-12-31 --delta-t 69.1 --format csv");
+    const CliRun run = RunCli("eclipses --from 2024-01-01 --to 2024-12-31 --delta-t 69.1 --format csv");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')), kHeader);
     EXPECT_EQ(Lines(run.out), 3);
@@ -79,7 +57,7 @@ TEST_F(EclipseCommandsTest, ListsTheEclipsesOf2024AsCsv)
 
 TEST_F(EclipseCommandsTest, WritesJsonObjectsWithTheCsvKeys)
 {
-    const CommandRun run = Cli("eclipses --from 2011-01-01 --to 2011-12-31 --format json");
+    const CliRun run = RunCli("eclipses --from 2011-01-01 --to 2011-12-31 --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const nlohmann::ordered_json list = nlohmann::ordered_json::parse(run.out);
     ASSERT_TRUE(list.is_array());
@@ -100,7 +78,7 @@ TEST_F(EclipseCommandsTest, WritesJsonObjectsWithTheCsvKeys)
 
 TEST_F(EclipseCommandsTest, PrintsThePublishedElementsOf2006March29)
 {
-    const CommandRun run = Cli("besselian --date 2006-03-29 --delta-t 64.9 --format json");
+    const CliRun run = RunCli("besselian --date 2006-03-29 --delta-t 64.9 --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const nlohmann::json e = nlohmann::json::parse(run.out);
     EXPECT_EQ(e["t0_tt"], "2006-03-29T10:00:00Z");
@@ -123,21 +101,21 @@ TEST_F(EclipseCommandsTest, PrintsThePublishedElementsOf2006March29)
 // value within 0.002 degree; its list of 2024 keeps the published circumstances.
 TEST_F(EclipseCommandsTest, TheModernModelMeetsThePublishedMuAndCircumstances)
 {
-    const CommandRun elements = Cli("besselian --date 2006-03-29 --delta-t 64.9 --model modern --format json");
+    const CliRun elements = RunCli("besselian --date 2006-03-29 --delta-t 64.9 --model modern --format json");
     ASSERT_EQ(elements.status, 0) << elements.err;
     EXPECT_NEAR(nlohmann::json::parse(elements.out)["mu"][0].get<double>(), 328.793701, 0.002);
-    const CommandRun list = Cli("eclipses --from 2024-04-08 --to 2024-04-08 --delta-t 69.1 --model modern --format json");
+    const CliRun list = RunCli("eclipses --from 2024-04-08 --to 2024-04-08 --delta-t 69.1 --model modern --format json");
     ASSERT_EQ(list.status, 0) << list.err;
     const nlohmann::json eclipse = nlohmann::json::parse(list.out).at(0);
     EXPECT_EQ(eclipse["greatest_ut"], "2024-04-08T18:17:20Z");
     EXPECT_NEAR(eclipse["latitude"].get<double>(), 25.29, 0.03);
     EXPECT_NEAR(eclipse["longitude"].get<double>(), -104.15, 0.03);
-    EXPECT_EQ(Cli("besselian --date 2006-03-29 --model newest").status, 1);
+    EXPECT_EQ(RunCli("besselian --date 2006-03-29 --model newest").status, 1);
 }
 
 TEST_F(EclipseCommandsTest, PrintsTheElementsInThePublishedLayout)
 {
-    const CommandRun run = Cli("besselian --date 2024-04-08 --delta-t 69.1");
+    const CliRun run = RunCli("besselian --date 2024-04-08 --delta-t 69.1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("T0 = 2024-04-08 18:00:00 TT"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Delta T = 69.1 s"), std::string::npos);
@@ -157,7 +135,7 @@ TEST_F(EclipseCommandsTest, RefusesWithOneLineWhatItCannotAnswer)
                                   "besselian --date 3001-01-01",
                                   "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t 1e30",
                                   "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t -1e7"}) {  // beyond a day
-        const CommandRun run = Cli(arguments);
+        const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_EQ(Lines(run.err), 1) << arguments << ": " << run.err;
         EXPECT_TRUE(run.out.empty()) << arguments;
@@ -171,7 +149,7 @@ TEST_F(EclipseCommandsTest, RefusesMalformedOptions)
                                   "eclipses --from 2024-01-01 --to 2024-12-31 --format xml",
                                   "besselian --date 2024-04-08 --delta-t nan", "besselian --date 2024-04-08 --format csv",
                                   "besselian --date 2024-04-08 extra"}) {
-        const CommandRun run = Cli(arguments);
+        const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.status, 1) << arguments;
         EXPECT_FALSE(run.err.empty()) << arguments;
     }
@@ -184,7 +162,7 @@ TEST_F(EclipseCommandsTest, AnswersAtTheEdgesAndWithStrangeDeltaTWithoutNan)
                                   "eclipses --from 2024-01-01 --to 2024-12-31 --delta-t -86400 --format csv",
                                   "eclipses --from 2024-01-01 --to 2024-01-31 --delta-t 0",
                                   "besselian --date -1999-06-11 --format json", "besselian --date 3000-10-19"}) {
-        const CommandRun run = Cli(arguments);
+        const CliRun run = RunCli(arguments);
         EXPECT_EQ(run.status, 0) << arguments << ": " << run.err;
         EXPECT_FALSE(MentionsNan(run.out)) << arguments << ": " << run.out;
     }

@@ -8,6 +8,8 @@
 #include "tests/eclipse/IndependentGeometry.h"
 #include "tests/eclipse/PublishedElements.h"
 
+#include "UtClock.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,17 +20,6 @@
 #include <vector>
 
 namespace {
-
-double UtSecondsOfDay(const Instant& instant, double deltaT)
-{
-    const CivilDateTime civil = UniversalCivilOf(instant, GivenDeltaT(deltaT));
-    return civil.hour * 3600.0 + civil.minute * 60.0 + civil.second;
-}
-
-double Hms(int hours, int minutes, double seconds)
-{
-    return hours * 3600.0 + minutes * 60.0 + seconds;
-}
 
 // Great-circle distance on the mean sphere, km.
 double DistanceKm(double latitude1, double longitude1, double latitude2, double longitude2)

@@ -7,6 +7,8 @@
 #include "tests/eclipse/IndependentGeometry.h"
 #include "tests/eclipse/PublishedElements.h"
 
+#include "UtClock.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,18 +19,6 @@
 #include <vector>
 
 namespace {
-
-// Seconds after 0 h UT of the instant's date.
-double UtSecondsOfDay(const Instant& instant, double deltaT)
-{
-    const CivilDateTime civil = UniversalCivilOf(instant, GivenDeltaT(deltaT));
-    return civil.hour * 3600.0 + civil.minute * 60.0 + civil.second;
-}
-
-double Hms(int hours, int minutes, double seconds)
-{
-    return hours * 3600.0 + minutes * 60.0 + seconds;
-}
 
 struct PublishedLocal {
     std::string name;
