@@ -2,6 +2,8 @@
 
 #include "datafiles/FileIo.h"
 
+#include "core/LargePages.h"
+
 #include "datafiles/DataManifest.h"
 #include "datafiles/FileException.h"
 
@@ -10,7 +12,6 @@
 #include <new>
 #include <optional>
 
-#include <sys/mman.h>
 #include <sys/stat.h>
 
 namespace {
@@ -81,8 +82,8 @@ ImageBytes::ImageBytes(std::size_t size) : m_size(size)
     if (size == 0) {
         return;
     }
-    void* pages = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (pages != MAP_FAILED) {
+    void* pages = size >= kLargePagesThreshold ? AllocateLargePages(size) : nullptr;
+    if (pages != nullptr) {
         m_data = static_cast<std::uint8_t*>(pages);
         m_mapped = true;
     } else {
@@ -93,7 +94,7 @@ ImageBytes::ImageBytes(std::size_t size) : m_size(size)
 ImageBytes::~ImageBytes()
 {
     if (m_mapped) {
-        ::munmap(m_data, m_size);
+        ReleaseLargePages(m_data, m_size);
     } else {
         delete[] m_data;
     }
@@ -102,17 +103,22 @@ ImageBytes::~ImageBytes()
 DataImage LoadCachedImage(const std::string& path, std::size_t expectedSize)
 {
     const std::optional<FileVersion> version = VersionOf(path);
-    const std::lock_guard<std::mutex> lock(CacheMutex());
-    if (version) {
+    {
+        const std::lock_guard<std::mutex> lock(CacheMutex());
         const auto found = Cache().find(path);
-        if (found != Cache().end() && found->second.version == *version && found->second.expectedSize == expectedSize) {
-            return found->second.image;
+        if (found != Cache().end()) {
+            if (version && found->second.version == *version && found->second.expectedSize == expectedSize) {
+                return found->second.image;
+            }
+            Cache().erase(found);
         }
     }
-    // A missing or short file raises here, and a stale entry goes with it.
-    Cache().erase(path);
+    // Read without the lock, so that threads starting together (the map
+    // files, the series) read their files side by side. A missing or short
+    // file raises here.
     DataImage image = ReadImage(path, expectedSize);
     if (version) {
+        const std::lock_guard<std::mutex> lock(CacheMutex());
         Cache()[path] = CachedImage{*version, expectedSize, image};
     }
     return image;

@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-// The bytes of one data file, in memory of their own. The pages are
-// committed in one go when the image is read: touching fresh memory page by
-// page costs more than reading the file itself.
+// The bytes of one data file, in memory of their own; the large ones on huge
+// pages (core/LargePages.h), since touching fresh memory page by page costs
+// more than reading the file itself.
 class ImageBytes {
 public:
     explicit ImageBytes(std::size_t size);

@@ -1,5 +1,6 @@
 #include "ephemeris/LunarSeriesTerms.h"
 
+#include "core/LargePages.h"
 #include "core/Units.h"
 #include "datafiles/ElpImage.h"
 #include "datafiles/RecordImage.h"
@@ -75,15 +76,17 @@ Term TermOf(const Record& record, int series)
     return term;
 }
 
+// The terms of the series being laid out; reused from one series to the next,
+// since fresh memory costs more to fault in than the terms to read.
+using TermScratch = std::vector<Term, LargePageAllocator<Term>>;
+
 template <typename Record>
-std::vector<Term> TermsOf(std::span<const std::uint8_t> image, int series)
+void ReadTerms(std::span<const std::uint8_t> image, int series, TermScratch& terms)
 {
-    std::vector<Term> terms;
-    terms.reserve(ElpTermCount(series));
+    terms.clear();
     for (std::size_t index = 0; index < ElpTermCount(series); ++index) {
         terms.push_back(TermOf(RecordAt<Record>(image, ElpSeriesOffset(series) + index * sizeof(Record)), series));
     }
-    return terms;
 }
 
 std::size_t MultiplierCount(int series)
@@ -101,19 +104,19 @@ std::size_t MultiplierCount(int series)
     return 0;
 }
 
-std::vector<Term> TermsOf(std::span<const std::uint8_t> image, int series)
+void ReadTerms(std::span<const std::uint8_t> image, int series, TermScratch& terms)
 {
     switch (ElpKindOfSeries(series)) {
     case ElpRecordKind::Main:
-        return TermsOf<ElpMainTerm>(image, series);
+        return ReadTerms<ElpMainTerm>(image, series, terms);
     case ElpRecordKind::Figure:
-        return TermsOf<ElpFigureTerm>(image, series);
+        return ReadTerms<ElpFigureTerm>(image, series, terms);
     case ElpRecordKind::Planetary:
-        return TermsOf<ElpPlanetaryTerm>(image, series);
+        return ReadTerms<ElpPlanetaryTerm>(image, series, terms);
     case ElpRecordKind::Minor:
-        return TermsOf<ElpMinorTerm>(image, series);
+        return ReadTerms<ElpMinorTerm>(image, series, terms);
     }
-    return {};
+    terms.clear();
 }
 
 } // namespace
@@ -135,7 +138,7 @@ struct LunarTermGroup {
 
 struct LunarTermsOfSeries {
     std::vector<LunarTermGroup> groups;
-    std::vector<double> values;
+    std::vector<double, LargePageAllocator<double>> values;
     std::uint64_t quarterTurns = 0; // 1: the cosine
     std::size_t multipliers = 0;    // arguments the series takes
 };
@@ -179,9 +182,9 @@ void AppendGroup(std::span<const Term> terms, LunarTermsOfSeries& series)
 
 // The terms in the order of their masks, each mask's terms in the image's
 // order (a counting sort: there are only 2^11 masks).
-std::vector<Term> SortedByMask(const std::vector<Term>& terms)
+void SortByMask(const TermScratch& terms, TermScratch& sorted)
 {
-    std::vector<std::size_t> next(std::size_t{1} << kMaximumMultipliers, 0);
+    std::array<std::size_t, std::size_t{1} << kMaximumMultipliers> next{};
     for (const Term& term : terms) {
         ++next[term.nonZero];
     }
@@ -189,16 +192,22 @@ std::vector<Term> SortedByMask(const std::vector<Term>& terms)
     for (std::size_t& place : next) {
         start += std::exchange(place, start);
     }
-    std::vector<Term> sorted(terms.size());
+    sorted.resize(terms.size());
     for (const Term& term : terms) {
         sorted[next[term.nonZero]++] = term;
     }
-    return sorted;
 }
 
-LunarTermsOfSeries LayOut(std::span<const std::uint8_t> image, int series)
+struct LayOutScratch {
+    TermScratch read;
+    TermScratch terms;  // sorted by mask
+};
+
+LunarTermsOfSeries LayOut(std::span<const std::uint8_t> image, int series, LayOutScratch& scratch)
 {
-    const std::vector<Term> terms = SortedByMask(TermsOf(image, series));
+    ReadTerms(image, series, scratch.read);
+    SortByMask(scratch.read, scratch.terms);
+    const TermScratch& terms = scratch.terms;
     LunarTermsOfSeries laid;
     laid.quarterTurns = series == 3 ? 1 : 0;
     laid.multipliers = MultiplierCount(series);
@@ -308,9 +317,13 @@ LunarSeriesTerms::LunarSeriesTerms(std::span<const std::uint8_t> elpImage)
         throw std::invalid_argument("an ELP 2000 image of " + std::to_string(elpImage.size()) + " bytes, expected " +
                                     std::to_string(kElpImageSize));
     }
+    const std::size_t mostTerms = *std::max_element(kElpTermCounts.begin(), kElpTermCounts.end());
+    LayOutScratch scratch;
+    scratch.read.reserve(mostTerms);
+    scratch.terms.reserve(mostTerms);
     m_series.reserve(kElpSeriesCount);
     for (int series = 1; series <= kElpSeriesCount; ++series) {
-        m_series.push_back(LayOut(elpImage, series));
+        m_series.push_back(LayOut(elpImage, series, scratch));
     }
 }
 
