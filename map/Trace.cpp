@@ -15,6 +15,8 @@
 #include "map/layers/ShadowLayer.h"
 #include "map/layers/ShorelineLayer.h"
 
+#include <future>
+
 CMapTrace::CMapTrace(const std::string& dataDirectory)
 {
     const DataImage shorelines = LoadCachedImage(JoinPath(dataDirectory, "gshhs_i.dat"), ShorelineLayout::kImageSize);
@@ -71,8 +73,16 @@ MapFrame FrameOf(const CEclipseMap& map, int width, int height, const ShadowOutl
 
 void Trace(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory)
 {
+    // The shadow is computed while the static layers are drawn: in a new
+    // process, reading the series then overlaps reading the map files.
+    std::future<EpochShadow> shadow = std::async(std::launch::async, [&series = dataDirectory, &observation = map.m_observation] {
+        return ComputeEpochShadow(*LoadEphemerisSeries(series), observation);
+    });
     const CMapTrace trace(dataDirectory);
-    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
-    map.m_terms = shadow.terms;
-    trace.Draw(surface, FrameOf(map, surface.ClientWidth(), surface.ClientHeight(), &shadow.outlines));
+    MapFrame frame = FrameOf(map, surface.ClientWidth(), surface.ClientHeight(), nullptr);
+    trace.DrawStatic(surface, frame);
+    const EpochShadow computed = shadow.get();
+    map.m_terms = computed.terms;
+    frame.shadow = &computed.outlines;
+    trace.DrawDynamic(surface, frame);
 }

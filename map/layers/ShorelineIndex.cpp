@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -18,15 +19,24 @@ constexpr std::uint8_t kFilled = 2;
 
 ShorelineIndex::Polygon BoxOf(const ShorelineImage& image, std::int32_t first, std::int32_t count, std::int32_t level)
 {
-    ShorelineIndex::Polygon polygon{first, count, level, 90.0f, -90.0f, 180.0f, -180.0f};
-    for (std::int32_t point = first; point < first + count; ++point) {
-        const ShorelinePoint p = image.PointAt(point);
-        polygon.minimumLatitude = std::min(polygon.minimumLatitude, p.latitude);
-        polygon.maximumLatitude = std::max(polygon.maximumLatitude, p.latitude);
-        polygon.minimumLongitude = std::min(polygon.minimumLongitude, p.longitude);
-        polygon.maximumLongitude = std::max(polygon.maximumLongitude, p.longitude);
+    // This runs over every point of the world before the first map can be
+    // drawn: straight from the bytes, the bounds in locals that stay in
+    // registers.
+    const std::uint8_t* bytes = image.Bytes().data() + ShorelineLayout::kPointsOffset +
+                                sizeof(ShorelinePoint) * static_cast<std::size_t>(first);
+    float south = 90.0f;
+    float north = -90.0f;
+    float west = 180.0f;
+    float east = -180.0f;
+    for (std::int32_t point = 0; point < count; ++point, bytes += sizeof(ShorelinePoint)) {
+        ShorelinePoint p;
+        std::memcpy(&p, bytes, sizeof p);
+        south = std::min(south, p.latitude);
+        north = std::max(north, p.latitude);
+        west = std::min(west, p.longitude);
+        east = std::max(east, p.longitude);
     }
-    return polygon;
+    return {first, count, level, south, north, west, east};
 }
 
 // The smallest longitude difference, degrees in [0, 180], between a
@@ -53,7 +63,7 @@ ShorelineIndex::ShorelineIndex(const ShorelineImage& image) : m_image(image)
         m_polygons.push_back(BoxOf(image, next, count, image.LevelOf(polygon)));
         next += count;
     }
-    m_latitudes.reset(new LatitudeTrigonometry[static_cast<std::size_t>(std::max(next, 1))]);
+    m_latitudes = LargePageArray<LatitudeTrigonometry>(static_cast<std::size_t>(std::max(next, 1)));
     m_state.reset(new std::atomic<std::uint8_t>[m_polygons.size() + 1]);
     for (std::size_t polygon = 0; polygon <= m_polygons.size(); ++polygon) {
         m_state[polygon].store(kNotFilled, std::memory_order_relaxed);
@@ -63,7 +73,7 @@ ShorelineIndex::ShorelineIndex(const ShorelineImage& image) : m_image(image)
 const LatitudeTrigonometry* ShorelineIndex::LatitudesOf(std::size_t polygon) const
 {
     const Polygon& p = m_polygons[polygon];
-    LatitudeTrigonometry* latitudes = m_latitudes.get() + p.first;
+    LatitudeTrigonometry* latitudes = m_latitudes.data() + p.first;
     std::atomic<std::uint8_t>& state = m_state[polygon];
     if (state.load(std::memory_order_acquire) == kFilled) {
         return latitudes;
@@ -82,6 +92,13 @@ const LatitudeTrigonometry* ShorelineIndex::LatitudesOf(std::size_t polygon) con
         std::this_thread::yield();
     }
     return latitudes;
+}
+
+void ShorelineIndex::FillAllLatitudes() const
+{
+    for (std::size_t polygon = 0; polygon < m_polygons.size(); ++polygon) {
+        LatitudesOf(polygon);
+    }
 }
 
 HemisphereTest::HemisphereTest(double centreLongitude, double centreLatitude)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/LargePages.h"
 #include "datafiles/ShorelineImage.h"
 
 #include <cstdint>
 #include <atomic>
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <vector>
 
 // Single-precision sine and cosine of a point's latitude.
@@ -34,15 +36,18 @@ public:
     // The image must outlive the index.
     explicit ShorelineIndex(const ShorelineImage& image);
 
-    const std::vector<Polygon>& Polygons() const { return m_polygons; }
+    std::span<const Polygon> Polygons() const { return m_polygons; }
     // The latitudes' sines and cosines of one polygon's points; safe to call
     // from several threads.
     const LatitudeTrigonometry* LatitudesOf(std::size_t polygon) const;
+    // Every polygon's, ahead of drawing.
+    void FillAllLatitudes() const;
 
 private:
     const ShorelineImage& m_image;
-    std::vector<Polygon> m_polygons;
-    std::unique_ptr<LatitudeTrigonometry[]> m_latitudes;  // filled polygon by polygon
+    // Megabytes each, filled while the first map is drawn: on huge pages.
+    std::vector<Polygon, LargePageAllocator<Polygon>> m_polygons;
+    LargePageArray<LatitudeTrigonometry> m_latitudes;  // filled polygon by polygon
     // Per polygon: 0 not filled, 1 being filled, 2 filled. (std::call_once
     // costs a system call per flag, more than the sines themselves.)
     std::unique_ptr<std::atomic<std::uint8_t>[]> m_state;

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numbers>
 #include <memory>
+#include <future>
 #include <mutex>
 #include <optional>
 
@@ -85,20 +86,38 @@ private:
 
 // The index of the last image drawn, kept with the image itself so that its
 // memory cannot be reused by another content while the index is kept.
+struct KeptIndex {
+    DataImage image;
+    ShorelineImage view;
+    ShorelineIndex index;
+    explicit KeptIndex(DataImage bytes) : image(std::move(bytes)), view(*image), index(view) {}
+};
+
+// Built on a thread of its own when a layer asks for it ahead of drawing
+// (with every latitude's sine, since that thread has the time), or by the
+// first drawing that needs it.
+std::shared_future<std::shared_ptr<const KeptIndex>> IndexBuild(const DataImage& image, std::launch policy)
+{
+    static std::mutex mutex;
+    static DataImage builtImage;
+    static std::shared_future<std::shared_ptr<const KeptIndex>> build;
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (!build.valid() || builtImage != image) {
+        builtImage = image;
+        build = std::async(policy, [image, ahead = policy == std::launch::async] {
+                    auto kept = std::make_shared<const KeptIndex>(image);
+                    if (ahead) {
+                        kept->index.FillAllLatitudes();
+                    }
+                    return std::shared_ptr<const KeptIndex>(std::move(kept));
+                }).share();
+    }
+    return build;
+}
+
 std::shared_ptr<const ShorelineIndex> CachedIndex(const DataImage& image)
 {
-    struct Kept {
-        DataImage image;
-        ShorelineImage view;
-        ShorelineIndex index;
-        explicit Kept(DataImage bytes) : image(std::move(bytes)), view(*image), index(view) {}
-    };
-    static std::mutex mutex;
-    static std::shared_ptr<const Kept> kept;
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (!kept || kept->image != image) {
-        kept = std::make_shared<const Kept>(image);
-    }
+    const std::shared_ptr<const KeptIndex> kept = IndexBuild(image, std::launch::deferred).get();
     return std::shared_ptr<const ShorelineIndex>(kept, &kept->index);
 }
 
@@ -169,6 +188,11 @@ void DrawShorelines(IDrawingSurface& surface, const ShorelineImage& image, const
     DrawShorelinePolygons(surface, image, ShorelineIndex(image), viewport, centre);
 }
 
+void PrepareShorelines(const DataImage& image)
+{
+    IndexBuild(image, std::launch::async);
+}
+
 void DrawShorelines(IDrawingSurface& surface, const DataImage& image, const CViewport& viewport, const CGeoPosition& centre)
 {
     DrawShorelinePolygons(surface, ShorelineImage(*image), *CachedIndex(image), viewport, centre);
@@ -186,7 +210,7 @@ void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image
 
     thread_local std::vector<DevicePoint> points;
     points.reserve(kPolygonPointReserve);
-    const std::vector<ShorelineIndex::Polygon>& polygons = index.Polygons();
+    const std::span<const ShorelineIndex::Polygon> polygons = index.Polygons();
     for (std::size_t number = 0; number < polygons.size(); ++number) {
         const ShorelineIndex::Polygon& polygon = polygons[number];
         // A polygon wholly behind the globe leaves no point in its outline.

@@ -21,6 +21,10 @@ void DrawShorelines(IDrawingSurface& surface, const ShorelineImage& image, const
 // The same for the content of "gshhs_i.dat" as the image cache keeps it; what
 // does not depend on the map centre is computed once per content.
 void DrawShorelines(IDrawingSurface& surface, const DataImage& image, const CViewport& viewport, const CGeoPosition& centre);
+// Starts building, on a thread of its own, what DrawShorelines derives from
+// an image the first time it draws it (a dozen milliseconds for the world's
+// shorelines), so that the drawing finds it ready. Nothing when it is built.
+void PrepareShorelines(const DataImage& image);
 
 // Appends the points of the shorter limb arc from exitPoint towards
 // reentryPoint (exitPoint's angle included, reentryPoint's not).
@@ -35,7 +39,7 @@ void ClipAndFillPolygon(IDrawingSurface& surface, std::span<const DevicePoint> p
 // viewport and centre.
 class CShorelineLayer : public IMapLayer {
 public:
-    explicit CShorelineLayer(DataImage image) : m_image(std::move(image)) {}
+    explicit CShorelineLayer(DataImage image) : m_image(std::move(image)) { PrepareShorelines(m_image); }
     void Draw(IDrawingSurface& surface, const MapFrame& frame) const override
     {
         DrawShorelines(surface, m_image, frame.viewport, frame.centre);

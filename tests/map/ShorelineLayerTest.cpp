@@ -1,12 +1,15 @@
 #include "RecordingSurface.h"
 
+#include "datafiles/ImageCache.h"
 #include "map/MapColours.h"
 #include "map/layers/ShorelineLayer.h"
 #include "map/ViewportOperations.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -162,4 +165,61 @@ TEST(ShorelineLayerTest, CountsBeyondTheCapacitiesAreBounded)
     RecordingSurface surface(800, 600);
     DrawShorelines(surface, image, view.viewport, view.centre);  // must neither crash nor read past the image
     EXPECT_GE(surface.shapes.size(), 1u);
+}
+
+namespace {
+
+DataImage AsDataImage(const ShorelineImage& image)
+{
+    auto bytes = std::make_shared<ImageBytes>(ShorelineLayout::kImageSize);
+    std::copy(image.Bytes().begin(), image.Bytes().end(), bytes->data());
+    return bytes;
+}
+
+// Squares of 4 degrees every 15 degrees over the whole globe, land and lakes
+// in turn: many polygons in front of the globe, behind it and across the limb.
+ShorelineImage SquaresAllOver()
+{
+    std::vector<TestPolygon> squares;
+    for (float latitude = -80.0f; latitude <= 76.0f; latitude += 15.0f) {
+        for (float longitude = -180.0f; longitude < 176.0f; longitude += 15.0f) {
+            squares.push_back({squares.size() % 2 == 0 ? 1 : 2,
+                               {{longitude, latitude},
+                                {longitude + 4.0f, latitude},
+                                {longitude + 4.0f, latitude + 4.0f},
+                                {longitude, latitude + 4.0f},
+                                {longitude, latitude}}});
+        }
+    }
+    return MakeImage(squares);
+}
+
+std::vector<std::pair<std::vector<DevicePoint>, RgbColour>> Drawn(const RecordingSurface& surface)
+{
+    std::vector<std::pair<std::vector<DevicePoint>, RgbColour>> shapes;
+    for (const RecordingSurface::Shape& shape : surface.shapes) {
+        shapes.emplace_back(shape.points, shape.colour);
+    }
+    return shapes;
+}
+
+} // namespace
+
+TEST(ShorelineLayerTest, IndexBuiltAheadOnAThreadDrawsAsTheOneBuiltWhileDrawing)
+{
+    const ShorelineImage image = SquaresAllOver();
+    GlobalView view;
+    view.centre = {35.0, 50.0};
+    RecordingSurface direct(800, 600);
+    DrawShorelines(direct, image, view.viewport, view.centre);
+    RecordingSurface whileDrawing(800, 600);
+    DrawShorelines(whileDrawing, AsDataImage(image), view.viewport, view.centre);
+    const DataImage ahead = AsDataImage(image);
+    PrepareShorelines(ahead);
+    RecordingSurface prepared(800, 600);
+    DrawShorelines(prepared, ahead, view.viewport, view.centre);
+
+    ASSERT_GT(direct.shapes.size(), 100u);
+    EXPECT_EQ(Drawn(whileDrawing), Drawn(direct));
+    EXPECT_EQ(Drawn(prepared), Drawn(direct));
 }
