@@ -7,6 +7,7 @@
 #include "datafiles/FileIo.h"
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
+#include "map/qt/FontWarmUp.h"
 #include "map/qt/MapImage.h"
 #include "map/qt/VectorMap.h"
 #include "eclipse/EpochShadow.h"
@@ -143,7 +144,12 @@ std::unique_ptr<QGuiApplication> StartGuiApplication()
     static int argc = 1;
     static char name[] = "umbrant-cli";
     static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    // The platform plugin is loaded by now. The PNG writer is Qt's own; the
+    // image plugins it would otherwise open first (GIF, ICO, JPEG, SVG and
+    // their libraries) take longer than encoding the map.
+    QCoreApplication::setLibraryPaths({});
+    return application;
 }
 
 // The frame of the document's map with the shadow of the model, and the
@@ -278,6 +284,7 @@ int RunRender(const CommandArguments& arguments)
     }
 
     const std::unique_ptr<QGuiApplication> application = StartGuiApplication();
+    const CFontWarmUp fonts;
     // Any other name than .svg or .pdf gets a PNG, as it always did (devices, pipes).
     const MapFileFormat format = MapFileFormatOf(output).value_or(MapFileFormat::Png);
     const auto start = std::chrono::steady_clock::now();
