@@ -96,7 +96,7 @@ const LatitudeTrigonometry* ShorelineIndex::LatitudesOf(std::size_t polygon) con
 
 void ShorelineIndex::FillAllLatitudes() const
 {
-    for (std::size_t polygon = 0; polygon < m_polygons.size(); ++polygon) {
+    for (std::size_t polygon = m_polygons.size(); polygon-- > 0;) {
         LatitudesOf(polygon);
     }
 }

@@ -40,7 +40,8 @@ public:
     // The latitudes' sines and cosines of one polygon's points; safe to call
     // from several threads.
     const LatitudeTrigonometry* LatitudesOf(std::size_t polygon) const;
-    // Every polygon's, ahead of drawing.
+    // Every polygon's, ahead of drawing: from the last polygon back, since a
+    // drawing under way takes them from the first on.
     void FillAllLatitudes() const;
 
 private:

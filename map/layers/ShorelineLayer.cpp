@@ -93,24 +93,46 @@ struct KeptIndex {
     explicit KeptIndex(DataImage bytes) : image(std::move(bytes)), view(*image), index(view) {}
 };
 
-// Built on a thread of its own when a layer asks for it ahead of drawing
-// (with every latitude's sine, since that thread has the time), or by the
-// first drawing that needs it.
-std::shared_future<std::shared_ptr<const KeptIndex>> IndexBuild(const DataImage& image, std::launch policy)
+using IndexFuture = std::shared_future<std::shared_ptr<const KeptIndex>>;
+
+// On a thread of its own: the index, handed over as soon as its boxes are
+// known, then every latitude's sine while the drawing begins.
+IndexFuture BuildAhead(const DataImage& image, std::future<void>& filling)
+{
+    auto ready = std::make_shared<std::promise<std::shared_ptr<const KeptIndex>>>();
+    IndexFuture build = ready->get_future().share();
+    filling = std::async(std::launch::async, [image, ready] {
+        std::shared_ptr<const KeptIndex> kept;
+        try {
+            kept = std::make_shared<const KeptIndex>(image);
+        } catch (...) {
+            ready->set_exception(std::current_exception());
+            return;
+        }
+        ready->set_value(kept);
+        kept->index.FillAllLatitudes();
+    });
+    return build;
+}
+
+// The index of the last image, built ahead when a layer asks for it before
+// drawing, or else by the first drawing that needs it.
+IndexFuture IndexBuild(const DataImage& image, std::launch policy)
 {
     static std::mutex mutex;
     static DataImage builtImage;
-    static std::shared_future<std::shared_ptr<const KeptIndex>> build;
+    static IndexFuture build;
+    static std::future<void> filling;  // joined when replaced, and at exit
     const std::lock_guard<std::mutex> lock(mutex);
     if (!build.valid() || builtImage != image) {
         builtImage = image;
-        build = std::async(policy, [image, ahead = policy == std::launch::async] {
-                    auto kept = std::make_shared<const KeptIndex>(image);
-                    if (ahead) {
-                        kept->index.FillAllLatitudes();
-                    }
-                    return std::shared_ptr<const KeptIndex>(std::move(kept));
-                }).share();
+        if (policy == std::launch::async) {
+            build = BuildAhead(image, filling);
+        } else {
+            build = std::async(std::launch::deferred, [image] {
+                        return std::shared_ptr<const KeptIndex>(std::make_shared<const KeptIndex>(image));
+                    }).share();
+        }
     }
     return build;
 }
