@@ -1,5 +1,6 @@
 #include "map/Trace.h"
 
+#include "core/ThreadPriority.h"
 #include "datafiles/ImageCache.h"
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/ShorelineImage.h"
@@ -76,6 +77,7 @@ void Trace(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDi
     // The shadow is computed while the static layers are drawn: in a new
     // process, reading the series then overlaps reading the map files.
     std::future<EpochShadow> shadow = std::async(std::launch::async, [&series = dataDirectory, &observation = map.m_observation] {
+        LowerThisThreadsPriority(kAheadNiceness);
         return ComputeEpochShadow(*LoadEphemerisSeries(series), observation);
     });
     const CMapTrace trace(dataDirectory);

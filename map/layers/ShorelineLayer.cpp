@@ -1,5 +1,6 @@
 #include "map/layers/ShorelineLayer.h"
 
+#include "core/ThreadPriority.h"
 #include "core/Units.h"
 #include "map/MapColours.h"
 #include "map/PixelClipping.h"
@@ -110,6 +111,7 @@ IndexFuture BuildAhead(const DataImage& image, std::future<void>& filling)
             return;
         }
         ready->set_value(kept);
+        LowerThisThreadsPriority(kAheadNiceness);
         kept->index.FillAllLatitudes();
     });
     return build;

@@ -1,5 +1,6 @@
 #include "map/qt/FontWarmUp.h"
 
+#include "core/ThreadPriority.h"
 #include "map/layers/CreditLayer.h"
 #include "map/qt/PainterSurface.h"
 
@@ -12,6 +13,7 @@ namespace {
 // maps' labels come from the same family.
 void DrawCreditAside()
 {
+    LowerThisThreadsPriority(kAheadNiceness);
     QImage image(400, 20, QImage::Format_RGB32);
     QPainter painter(&image);
     CPainterSurface surface(painter, image.width(), image.height());
