@@ -223,3 +223,31 @@ TEST(ShorelineLayerTest, IndexBuiltAheadOnAThreadDrawsAsTheOneBuiltWhileDrawing)
     EXPECT_EQ(Drawn(whileDrawing), Drawn(direct));
     EXPECT_EQ(Drawn(prepared), Drawn(direct));
 }
+
+// Over six hundred squares, more in view than one run of outlines holds: the
+// outlines are filled in the image's order, each exactly as it is alone.
+TEST(ShorelineLayerTest, ManyPolygonsAreFilledInTheImagesOrderEachAsAlone)
+{
+    std::vector<TestPolygon> squares;
+    for (float latitude = -85.0f; latitude <= 80.0f; latitude += 10.0f) {
+        for (float longitude = -180.0f; longitude < 180.0f; longitude += 10.0f) {
+            squares.push_back({squares.size() % 3 == 0 ? 2 : 1,
+                               {{longitude, latitude},
+                                {longitude + 6.0f, latitude},
+                                {longitude + 6.0f, latitude + 4.0f},
+                                {longitude, latitude + 4.0f},
+                                {longitude, latitude}}});
+        }
+    }
+    GlobalView view;
+    view.centre = {-20.0, 30.0};
+    RecordingSurface together(800, 600);
+    DrawShorelines(together, MakeImage(squares), view.viewport, view.centre);
+    RecordingSurface oneByOne(800, 600);
+    for (const TestPolygon& square : squares) {
+        DrawShorelines(oneByOne, MakeImage({square}), view.viewport, view.centre);
+    }
+
+    ASSERT_GT(together.shapes.size(), 256u);
+    EXPECT_EQ(Drawn(together), Drawn(oneByOne));
+}
