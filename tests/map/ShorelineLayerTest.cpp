@@ -176,22 +176,23 @@ DataImage AsDataImage(const ShorelineImage& image)
     return bytes;
 }
 
-// Squares of 4 degrees every 15 degrees over the whole globe, land and lakes
-// in turn: many polygons in front of the globe, behind it and across the limb.
-ShorelineImage SquaresAllOver()
+// Rectangles of width x 4 degrees every step degrees over the whole globe,
+// one in lakeEvery a lake: many polygons in front of the globe, behind it and
+// across the limb.
+std::vector<TestPolygon> RectanglesAllOver(float step, float width, std::size_t lakeEvery)
 {
-    std::vector<TestPolygon> squares;
-    for (float latitude = -80.0f; latitude <= 76.0f; latitude += 15.0f) {
-        for (float longitude = -180.0f; longitude < 176.0f; longitude += 15.0f) {
-            squares.push_back({squares.size() % 2 == 0 ? 1 : 2,
-                               {{longitude, latitude},
-                                {longitude + 4.0f, latitude},
-                                {longitude + 4.0f, latitude + 4.0f},
-                                {longitude, latitude + 4.0f},
-                                {longitude, latitude}}});
+    std::vector<TestPolygon> rectangles;
+    for (float latitude = -85.0f; latitude <= 80.0f; latitude += step) {
+        for (float longitude = -180.0f; longitude < 180.0f; longitude += step) {
+            rectangles.push_back({rectangles.size() % lakeEvery == 0 ? 2 : 1,
+                                  {{longitude, latitude},
+                                   {longitude + width, latitude},
+                                   {longitude + width, latitude + 4.0f},
+                                   {longitude, latitude + 4.0f},
+                                   {longitude, latitude}}});
         }
     }
-    return MakeImage(squares);
+    return rectangles;
 }
 
 std::vector<std::pair<std::vector<DevicePoint>, RgbColour>> Drawn(const RecordingSurface& surface)
@@ -207,7 +208,7 @@ std::vector<std::pair<std::vector<DevicePoint>, RgbColour>> Drawn(const Recordin
 
 TEST(ShorelineLayerTest, IndexBuiltAheadOnAThreadDrawsAsTheOneBuiltWhileDrawing)
 {
-    const ShorelineImage image = SquaresAllOver();
+    const ShorelineImage image = MakeImage(RectanglesAllOver(15.0f, 4.0f, 2));
     GlobalView view;
     view.centre = {35.0, 50.0};
     RecordingSurface direct(800, 600);
@@ -224,28 +225,18 @@ TEST(ShorelineLayerTest, IndexBuiltAheadOnAThreadDrawsAsTheOneBuiltWhileDrawing)
     EXPECT_EQ(Drawn(prepared), Drawn(direct));
 }
 
-// Over six hundred squares, more in view than one run of outlines holds: the
-// outlines are filled in the image's order, each exactly as it is alone.
+// Over six hundred rectangles, more in view than one run of outlines holds:
+// the outlines are filled in the image's order, each exactly as it is alone.
 TEST(ShorelineLayerTest, ManyPolygonsAreFilledInTheImagesOrderEachAsAlone)
 {
-    std::vector<TestPolygon> squares;
-    for (float latitude = -85.0f; latitude <= 80.0f; latitude += 10.0f) {
-        for (float longitude = -180.0f; longitude < 180.0f; longitude += 10.0f) {
-            squares.push_back({squares.size() % 3 == 0 ? 2 : 1,
-                               {{longitude, latitude},
-                                {longitude + 6.0f, latitude},
-                                {longitude + 6.0f, latitude + 4.0f},
-                                {longitude, latitude + 4.0f},
-                                {longitude, latitude}}});
-        }
-    }
+    const std::vector<TestPolygon> rectangles = RectanglesAllOver(10.0f, 6.0f, 3);
     GlobalView view;
     view.centre = {-20.0, 30.0};
     RecordingSurface together(800, 600);
-    DrawShorelines(together, MakeImage(squares), view.viewport, view.centre);
+    DrawShorelines(together, MakeImage(rectangles), view.viewport, view.centre);
     RecordingSurface oneByOne(800, 600);
-    for (const TestPolygon& square : squares) {
-        DrawShorelines(oneByOne, MakeImage({square}), view.viewport, view.centre);
+    for (const TestPolygon& rectangle : rectangles) {
+        DrawShorelines(oneByOne, MakeImage({rectangle}), view.viewport, view.centre);
     }
 
     ASSERT_GT(together.shapes.size(), 256u);
