@@ -31,23 +31,21 @@ constexpr double kSearchDays = 45.0;
 constexpr double kCurveSpacingDegrees = 0.5;
 const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
 
-// What makes two ephemerides give the same eclipse: the Moon's correction,
-// the sidereal time and Delta T where it matters.
+// What makes two ephemerides give the same eclipse: the model's formulas
+// and Delta T where it matters.
 struct ModelKey {
-    bool correctsMoon = false;
-    SiderealTimeModel siderealTime = SiderealTimeModel::NewcombMean;
+    TimeModel::Formulas formulas = TimeModel::Formulas::Modern;
     double deltaT = 0.0;
 
     bool Matches(const ModelKey& other) const
     {
-        return correctsMoon == other.correctsMoon && siderealTime == other.siderealTime &&
-               std::abs(deltaT - other.deltaT) < 1e-6;
+        return formulas == other.formulas && std::abs(deltaT - other.deltaT) < 1e-6;
     }
 };
 
 ModelKey KeyOf(const Ephemeris& ephemeris, const Instant& at)
 {
-    return {ephemeris.Model().correctsLunarAcceleration, ephemeris.Model().siderealTime, DeltaTAt(at, ephemeris.DeltaT())};
+    return {ephemeris.Model().GetFormulas(), DeltaTAt(at, ephemeris.DeltaT())};
 }
 
 double DaysBetween(const Instant& a, const Instant& b)

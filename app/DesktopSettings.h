@@ -1,5 +1,10 @@
 #pragma once
 
+// moc cannot read the standard library's concepts that the computing
+// headers bring in, and needs nothing of them.
+#ifndef Q_MOC_RUN
+#include "ephemeris/TimeModel.h"
+#endif
 #include "map/MapFrame.h"
 
 #include <QString>
@@ -9,8 +14,6 @@
 // layers, the model of time and the language of the interface.
 class CDesktopSettings {
 public:
-    enum class Model { Classic, Modern };
-
     static double TimeOffsetHours();
     static void SetTimeOffsetHours(double hours);
 
@@ -22,8 +25,11 @@ public:
     static MapLayerChoice Layers();
     static void SetLayers(const MapLayerChoice& layers);
 
-    static Model TimeModel();
-    static void SetTimeModel(Model model);
+    // The formulas of the time model chosen in "Affichages...", modern until
+    // the user chooses the classic ones; a document's epoch adds its own
+    // Delta T (TimeModel::ForEpoch).
+    static TimeModel Model();
+    static void SetModel(const TimeModel& model);
 
     // The language chosen with "Langue / Language" ("fr" or "en"); empty
     // until one is chosen. It applies from the next start.

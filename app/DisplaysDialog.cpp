@@ -54,7 +54,7 @@ QWidget* CDisplaysDialog::MakeModelGroup()
     m_classic->setObjectName(QStringLiteral("classicModelButton"));
     m_modern = new QRadioButton(kModelModern);
     m_modern->setObjectName(QStringLiteral("modernModelButton"));
-    const bool modern = CDesktopSettings::TimeModel() == CDesktopSettings::Model::Modern;
+    const bool modern = !CDesktopSettings::Model().IsClassic();
     m_classic->setChecked(!modern);
     m_modern->setChecked(modern);
     column->addWidget(m_classic);
@@ -79,14 +79,14 @@ MapLayerChoice CDisplaysDialog::Layers() const
     return layers;
 }
 
-CDesktopSettings::Model CDisplaysDialog::TimeModel() const
+TimeModel CDisplaysDialog::ChosenModel() const
 {
-    return m_modern->isChecked() ? CDesktopSettings::Model::Modern : CDesktopSettings::Model::Classic;
+    return TimeModel(m_modern->isChecked() ? TimeModel::Formulas::Modern : TimeModel::Formulas::Classic);
 }
 
 void CDisplaysDialog::accept()
 {
     CDesktopSettings::SetLayers(Layers());
-    CDesktopSettings::SetTimeModel(TimeModel());
+    CDesktopSettings::SetModel(ChosenModel());
     QDialog::accept();
 }

@@ -20,7 +20,7 @@ public:
     void accept() override;
 
     MapLayerChoice Layers() const;
-    CDesktopSettings::Model TimeModel() const;
+    TimeModel ChosenModel() const;
 
 private:
     QWidget* MakeLayerGroup();

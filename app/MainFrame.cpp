@@ -2,7 +2,6 @@
 
 #include "app/AboutDialog.h"
 #include "app/CurrentEclipse.h"
-#include "app/DesktopEphemeris.h"
 #include "app/DesktopSettings.h"
 #include "app/EpochDialog.h"
 #include "app/KeyboardIndicators.h"
@@ -97,7 +96,7 @@ CMainFrame::~CMainFrame() = default;
 
 Ephemeris CMainFrame::DesktopEphemeris() const
 {
-    return LoadDesktopEphemeris(m_view->DataDirectory(), m_document.m_map.m_observation, CDesktopSettings::TimeModel());
+    return Ephemeris::Load(m_view->DataDirectory(), CDesktopSettings::Model().ForEpoch(m_document.m_map.m_observation));
 }
 
 void CMainFrame::SetMessagePresenter(MessagePresenter presenter)

@@ -30,7 +30,7 @@
 void CMainFrame::CreateAtlas()
 {
     m_view->SetLayers(CDesktopSettings::Layers());
-    m_view->SetTimeModel(CDesktopSettings::TimeModel());
+    m_view->SetTimeModel(CDesktopSettings::Model());
     addToolBarBreak();
     m_timeBar = new CTimeBar(m_document, *m_currentEclipse, this);
     addToolBar(Qt::TopToolBarArea, m_timeBar);
@@ -158,7 +158,7 @@ void CMainFrame::OnParametresAffichages()
         return;
     }
     m_view->SetLayers(CDesktopSettings::Layers());
-    m_view->SetTimeModel(CDesktopSettings::TimeModel());
+    m_view->SetTimeModel(CDesktopSettings::Model());
     FollowEpoch();
     m_view->RequestInstantRedraw();
 }

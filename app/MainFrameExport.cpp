@@ -185,8 +185,9 @@ bool CMainFrame::ExportPath(const QString& path)
                                                        ? overlay->magnitudeCurves
                                                        : CCurrentEclipse::MagnitudeCurves(*elements);
         const bool kml = QFileInfo(path).suffix().compare(QStringLiteral("kml"), Qt::CaseInsensitive) == 0;
-        WriteText(path, kml ? PathKml(eclipsePath, curves, "Solar eclipse of " + DateText(DateOfGreatest(*summary)))
-                            : PathGeoJson(eclipsePath, curves));
+        const TimeModel model = DesktopEphemeris().Model();
+        WriteText(path, kml ? PathKml(eclipsePath, curves, "Solar eclipse of " + DateText(DateOfGreatest(*summary)), model)
+                            : PathGeoJson(eclipsePath, curves, model));
         written = true;
     });
     if (written) {
@@ -222,7 +223,7 @@ bool CMainFrame::ExportCircumstances(const QString& path)
                                     CDesktopSettings::ObserverHeightMetres()};
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
-        WriteText(path, json ? LocalJson(seen) : LocalCsv(seen));
+        WriteText(path, json ? LocalJson(seen, DesktopEphemeris().Model()) : LocalCsv(seen));
         written = true;
     });
     if (written) {

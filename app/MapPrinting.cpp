@@ -1,7 +1,7 @@
 #include "app/MapPrinting.h"
 
-#include "eclipse/EpochShadow.h"
-#include "ephemeris/EphemerisSeries.h"
+#include "ephemeris/Ephemeris.h"
+#include "map/MapScene.h"
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/PainterSurface.h"
@@ -9,16 +9,30 @@
 #include <QPainter>
 #include <QPrinter>
 
-bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory)
+namespace {
+
+// A printed document shows its map and its shadow, as a map opened from the
+// command line does.
+SceneRequest PrintedRequest(int width, int height)
+{
+    SceneRequest request;
+    request.width = width;
+    request.height = height;
+    request.layers.observer = false;
+    return request;
+}
+
+} // namespace
+
+bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model)
 {
     const int width = printer.width();
     const int height = printer.height();
     CEclipseMap page = map;
     SetGlobalViewport(page.m_viewport, width, height);
     const CMapTrace trace(dataDirectory);
-    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), page.m_observation);
-    page.m_terms = shadow.terms;
-    const MapFrame frame = FrameOf(page, width, height, &shadow.outlines);
+    const MapScene scene = ComposeScene(Ephemeris::Load(dataDirectory, model), page, PrintedRequest(width, height));
+    const MapFrame& frame = scene.frame;
 
     QPainter painter;
     if (!painter.begin(&printer)) {

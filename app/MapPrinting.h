@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ephemeris/TimeModel.h"
 #include "model/EclipseMap.h"
 
 #include <string>
@@ -8,7 +9,8 @@ class QPrinter;
 
 // Prints the document's map on one page, traced at the printer's resolution
 // through the same layers as the view: the whole globe at the size of the
-// page's printable area, as the program shows a document it opens. The data
-// are read before the printer starts, so that a missing data file (raised as
-// CFileException) prints nothing. False when the printer cannot be started.
-bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory);
+// page's printable area, as the program shows a document it opens, with the
+// shadow of the time model. The data are read before the printer starts, so
+// that a missing data file (raised as CFileException) prints nothing. False
+// when the printer cannot be started.
+bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model);

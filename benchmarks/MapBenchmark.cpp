@@ -8,7 +8,7 @@
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/ShorelineImage.h"
 #include "eclipse/ElementFitting.h"
-#include "eclipse/EpochShadow.h"
+#include "map/MapScene.h"
 #include "eclipse/ObservationShadow.h"
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/search/EclipseSearch.h"
@@ -61,10 +61,15 @@ void TraceMap(benchmark::State& state, CEclipseMap map)
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     const std::string data = GetDataDirectory();
     try {
+        SceneRequest request;
+        request.width = kWidth;
+        request.height = kHeight;
+        request.layers.observer = false;
         for (auto _ : state) {
             QPainter painter(&image);
             CPainterSurface surface(painter);
-            Trace(surface, map, data);
+            const CMapTrace trace(data);
+            trace.Draw(surface, ComposeScene(Ephemeris::Load(data), map, request).frame);
         }
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
@@ -187,20 +192,10 @@ void AnimationFrame(benchmark::State& state, bool modern)
             epoch.m_hour = 17 + minute / 60;
             epoch.m_minute = minute % 60;
             minute = (minute + 1) % 120;
-            std::optional<EpochShadow> classic;
-            std::optional<ModelShadow> model;
-            const ShadowOutlines* outlines = nullptr;
-            if (modern) {
-                model = ShadowOfObservation(ephemeris, epoch);
-                outlines = &model->outlines;
-            } else {
-                classic = ComputeEpochShadow(ephemeris.Series(), epoch);
-                outlines = &classic->outlines;
-            }
-            MapFrame frame = FrameOf(scene.map, kWidth, kHeight, outlines);
-            frame.eclipse = &scene.overlay;
-            frame.observer = CGeoPosition(-96.8, 32.8);
-            renderer.Render(picture, trace, frame);
+            epoch.m_longitude = -96.8;
+            epoch.m_latitude = 32.8;
+            const SceneRequest request{kWidth, kHeight, MapLayerChoice(), &scene.overlay};
+            renderer.Render(picture, trace, ComposeScene(ephemeris, scene.map, request).frame);
         }
         if (renderer.StaticDrawCount() != 1) {
             state.SkipWithError("the base map was drawn again");

@@ -29,7 +29,7 @@ void RequireFinite(const FittedElementsReport& report)
     }
 }
 
-void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse)
+void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse, const TimeModel& model)
 {
     const FittedElements& e = report.elements;
     const PrintedElements p = PrintedElementsOf(e);
@@ -37,7 +37,8 @@ void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse
     const std::string greatest = IsoTime(eclipse.greatest, eclipse.deltaT);
     std::printf("Besselian elements of the eclipse of %s, greatest eclipse %s UT (%s TT)\n\n", IsoDatePart(greatest).c_str(),
                 IsoClockPart(greatest).c_str(), IsoClockPart(IsoTime(eclipse.greatest, 0.0)).c_str());
-    std::printf("T0 = %s %s TT      Delta T = %.1f s\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(), e.deltaT);
+    std::printf("T0 = %s %s TT      Delta T = %.1f s (%s model)\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(),
+                e.deltaT, model.Name());
     std::fputs(ElementsTableText(p).c_str(), stdout);
     std::printf("\n");
     std::printf("At t hours of TT from T0, a = a0 + a1 t + a2 t^2 + a3 t^3 for a = x, y, d, l1, l2 and mu;\n"
@@ -50,7 +51,7 @@ void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse
                 r.d * kRadiansToDegrees, r.l1, r.l2, r.mu * kRadiansToDegrees);
 }
 
-void PrintJson(const FittedElementsReport& report)
+void PrintJson(const FittedElementsReport& report, const TimeModel& model)
 {
     const FittedElements& e = report.elements;
     const PrintedElements p = PrintedElementsOf(e);
@@ -58,6 +59,7 @@ void PrintJson(const FittedElementsReport& report)
     nlohmann::ordered_json json;
     json["t0_tt"] = IsoTime(e.t0, 0.0);
     json["delta_t"] = e.deltaT;
+    json["model"] = model.Name();
     json["x"] = p.x;
     json["y"] = p.y;
     json["d"] = p.d;
@@ -82,7 +84,7 @@ void PrintJson(const FittedElementsReport& report)
 int RunBesselian(const CommandArguments& arguments)
 {
     const BesselianRequest request = ParseBesselianArguments(arguments);
-    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.model, request.deltaT);
+    const Ephemeris ephemeris = Ephemeris::Load(request.dataDirectory, request.model);
     std::optional<EclipseSummary> eclipse;
     try {
         eclipse = FindEclipseOnUniversalDate(ephemeris, request.date.year, request.date.month, request.date.day);
@@ -95,9 +97,9 @@ int RunBesselian(const CommandArguments& arguments)
     const FittedElementsReport report = FitElements(ephemeris, eclipse->greatest);
     RequireFinite(report);
     if (request.format == "json") {
-        PrintJson(report);
+        PrintJson(report, request.model);
     } else {
-        PrintText(report, *eclipse);
+        PrintText(report, *eclipse, request.model);
     }
     return 0;
 }

@@ -8,14 +8,14 @@
 #include <optional>
 #include <stdexcept>
 
-EphemerisModel TakeEphemerisModel(OptionReader& options)
+TimeModel TakeEphemerisModel(OptionReader& options)
 {
     std::optional<double> givenDeltaT;
     std::string deltaT;
     if (options.Take("--delta-t", deltaT) && deltaT != "auto") {
         givenDeltaT = ParseDeltaTSeconds(deltaT);
     }
-    return EphemerisModelFor(TakeModel(options), givenDeltaT);
+    return TakeModel(options, givenDeltaT);
 }
 
 UniversalCalendarDate TakeEclipseDate(OptionReader& options)

@@ -9,7 +9,7 @@
 // How the eclipse commands model time: --delta-t SECONDS|auto (automatic
 // by default) and --model classic|modern. Every eclipse command builds its
 // model here.
-EphemerisModel TakeEphemerisModel(OptionReader& options);
+TimeModel TakeEphemerisModel(OptionReader& options);
 
 // --date YYYY-MM-DD, which the eclipse commands require.
 UniversalCalendarDate TakeEclipseDate(OptionReader& options);

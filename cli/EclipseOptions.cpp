@@ -3,6 +3,7 @@
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
 #include "core/Calendar.h"
+#include "core/CalendarText.h"
 #include "core/DeltaT.h"
 #include "core/Units.h"
 #include "eclipse/search/EclipseSearch.h"
@@ -12,53 +13,6 @@
 #include <cstdio>
 #include <string_view>
 #include <utility>
-
-namespace {
-
-bool IsDigit(char character)
-{
-    return character >= '0' && character <= '9';
-}
-
-// Reads count digits from position on; -1 when they are not all there.
-int Digits(std::string_view text, std::size_t& position, std::size_t minimum, std::size_t maximum)
-{
-    std::size_t count = 0;
-    while (position + count < text.size() && count < maximum && IsDigit(text[position + count])) {
-        ++count;
-    }
-    if (count < minimum) {
-        return -1;
-    }
-    int value = 0;
-    std::from_chars(text.data() + position, text.data() + position + count, value);
-    position += count;
-    return value;
-}
-
-bool Skip(std::string_view text, std::size_t& position, char expected)
-{
-    if (position < text.size() && text[position] == expected) {
-        ++position;
-        return true;
-    }
-    return false;
-}
-
-int DaysInMonth(int year, int month)
-{
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool julian = year < 1583;
-    const bool leap = julian ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
-bool InCalendarGap(const CivilDate& date)
-{
-    return date.year == 1582 && date.month == 10 && date.day > 4 && date.day < 15;
-}
-
-} // namespace
 
 std::string DateText(const CivilDate& date)
 {
@@ -107,20 +61,11 @@ void ExpectNoPositionals(const OptionReader& options)
 
 CivilDate ParseCivilDate(const std::string& option, const std::string& text)
 {
-    std::size_t position = 0;
-    const bool negative = Skip(text, position, '-');
-    CivilDate date;
-    const int year = Digits(text, position, 1, 6);
-    const bool first = Skip(text, position, '-');
-    date.month = Digits(text, position, 2, 2);
-    const bool second = Skip(text, position, '-');
-    date.day = Digits(text, position, 2, 2);
-    date.year = negative ? -year : year;
-    if (year < 0 || !first || !second || position != text.size() || date.month < 1 || date.month > 12 || date.day < 1 ||
-        date.day > DaysInMonth(date.year, date.month) || InCalendarGap(date)) {
+    const ParsedDateTime parsed = ParseIsoDateTime(text);
+    if (parsed.error || parsed.hasTime) {
         throw UsageError{"malformed " + option + " \"" + text + "\" (expected a date YYYY-MM-DD of the calendar)"};
     }
-    return date;
+    return {parsed.value.year, parsed.value.month, parsed.value.day};
 }
 
 void CheckSearchYears(const CivilDate& date)
@@ -136,8 +81,7 @@ EclipsesRequest ParseEclipsesArguments(const CommandArguments& arguments)
     EclipsesRequest request;
     request.from = TakeDate(options, "--from");
     request.to = TakeDate(options, "--to");
-    request.deltaT = TakeDeltaT(options);
-    request.model = TakeModel(options);
+    request.model = TakeModel(options, TakeDeltaT(options));
     request.format = TakeFormat(options, {"text", "csv", "json"});
     request.dataDirectory = TakeDataDirectory(options);
     ExpectNoPositionals(options);
@@ -154,18 +98,12 @@ BesselianRequest ParseBesselianArguments(const CommandArguments& arguments)
     OptionReader options(arguments);
     BesselianRequest request;
     request.date = TakeDate(options, "--date");
-    request.deltaT = TakeDeltaT(options);
-    request.model = TakeModel(options);
+    request.model = TakeModel(options, TakeDeltaT(options));
     request.format = TakeFormat(options, {"text", "json"});
     request.dataDirectory = TakeDataDirectory(options);
     ExpectNoPositionals(options);
     CheckSearchYears(request.date);
     return request;
-}
-
-Ephemeris CommandEphemeris(const std::string& dataDirectory, ModelChoice model, const std::optional<double>& deltaT)
-{
-    return Ephemeris::Load(dataDirectory, EphemerisModelFor(model, deltaT));
 }
 
 double JulianDateOf(const CivilDate& date)

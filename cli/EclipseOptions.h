@@ -42,16 +42,14 @@ void CheckSearchYears(const CivilDate& date);
 struct EclipsesRequest {
     CivilDate from;
     CivilDate to;
-    std::optional<double> deltaT;  // seconds; none: automatic
-    ModelChoice model = ModelChoice::Classic;
+    TimeModel model;
     std::string format = "text";   // text, csv or json
     std::string dataDirectory;
 };
 
 struct BesselianRequest {
     CivilDate date;
-    std::optional<double> deltaT;
-    ModelChoice model = ModelChoice::Classic;
+    TimeModel model;
     std::string format = "text";   // text or json
     std::string dataDirectory;
 };
@@ -61,9 +59,6 @@ struct BesselianRequest {
 EclipsesRequest ParseEclipsesArguments(const CommandArguments& arguments);
 BesselianRequest ParseBesselianArguments(const CommandArguments& arguments);
 
-// The ephemeris the eclipse commands compute with: the series of the data
-// directory and the chosen model, Delta T as given or automatic.
-Ephemeris CommandEphemeris(const std::string& dataDirectory, ModelChoice model, const std::optional<double>& deltaT);
 
 // The Julian date (UT) at 0 h of a civil date.
 double JulianDateOf(const CivilDate& date);

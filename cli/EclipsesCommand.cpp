@@ -82,17 +82,18 @@ std::string Optional(const std::optional<double>& value, const char* format)
     return text;
 }
 
-void PrintCsv(const std::vector<EclipseRow>& rows)
+void PrintCsv(const std::vector<EclipseRow>& rows, const TimeModel& model)
 {
-    std::printf("greatest_ut,greatest_tt,type,gamma,magnitude,latitude,longitude,sun_altitude,duration_s,width_km,saros,delta_t\n");
+    std::printf("greatest_ut,greatest_tt,type,gamma,magnitude,latitude,longitude,sun_altitude,duration_s,width_km,saros,delta_t,model\n");
     for (const EclipseRow& r : rows) {
-        std::printf("%s,%s,%s,%.4f,%.4f,%.4f,%.4f,%.1f,%s,%s,%d,%.1f\n", r.greatestUt.c_str(), r.greatestTt.c_str(),
+        std::printf("%s,%s,%s,%.4f,%.4f,%.4f,%.4f,%.1f,%s,%s,%d,%.1f,%s\n", r.greatestUt.c_str(), r.greatestTt.c_str(),
                     r.type.c_str(), r.gamma, r.magnitude, r.latitude, r.longitude, r.sunAltitude,
-                    Optional(r.durationSeconds, "%.1f").c_str(), Optional(r.widthKm, "%.1f").c_str(), r.saros, r.deltaT);
+                    Optional(r.durationSeconds, "%.1f").c_str(), Optional(r.widthKm, "%.1f").c_str(), r.saros, r.deltaT,
+                    model.Name());
     }
 }
 
-void PrintJson(const std::vector<EclipseRow>& rows)
+void PrintJson(const std::vector<EclipseRow>& rows, const TimeModel& model)
 {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const EclipseRow& r : rows) {
@@ -109,6 +110,7 @@ void PrintJson(const std::vector<EclipseRow>& rows)
         row["width_km"] = r.widthKm ? nlohmann::ordered_json(*r.widthKm) : nlohmann::ordered_json(nullptr);
         row["saros"] = r.saros;
         row["delta_t"] = r.deltaT;
+        row["model"] = model.Name();
         list.push_back(std::move(row));
     }
     std::printf("%s\n", list.dump(1).c_str());
@@ -125,7 +127,7 @@ std::string Duration(const std::optional<double>& seconds)
     return text;
 }
 
-void PrintText(const std::vector<EclipseRow>& rows)
+void PrintText(const std::vector<EclipseRow>& rows, const TimeModel& model)
 {
     std::printf("%-20s  %-7s  %7s  %6s  %8s  %9s  %7s  %8s  %8s  %5s  %8s\n", "Greatest eclipse UT", "Type", "Gamma",
                 "Mag.", "Latitude", "Longitude", "Sun alt", "Duration", "Width km", "Saros", "Delta T");
@@ -135,12 +137,13 @@ void PrintText(const std::vector<EclipseRow>& rows)
                     Duration(r.durationSeconds).c_str(), r.widthKm ? Optional(r.widthKm, "%.0f").c_str() : "-", r.saros,
                     r.deltaT);
     }
-    std::printf("%zu eclipses; latitudes north and longitudes east positive, degrees\n", rows.size());
+    std::printf("%zu eclipses; latitudes north and longitudes east positive, degrees; Delta T of the %s model\n",
+                rows.size(), model.Name());
 }
 
 std::vector<EclipseSummary> Search(const EclipsesRequest& request)
 {
-    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.model, request.deltaT);
+    const Ephemeris ephemeris = Ephemeris::Load(request.dataDirectory, request.model);
     const IDeltaTModel& deltaT = ephemeris.DeltaT();
     const Instant from = InstantFromUniversal(UniversalDate{JulianDateOf(request.from), 0.0}, deltaT);
     const Instant to = InstantFromUniversal(UniversalDate{JulianDateOf(request.to) + 1.0, 0.0}, deltaT);
@@ -159,11 +162,11 @@ int RunEclipses(const CommandArguments& arguments)
         rows.push_back(RowOf(eclipse));
     }
     if (request.format == "csv") {
-        PrintCsv(rows);
+        PrintCsv(rows, request.model);
     } else if (request.format == "json") {
-        PrintJson(rows);
+        PrintJson(rows, request.model);
     } else {
-        PrintText(rows);
+        PrintText(rows, request.model);
     }
     return 0;
 }

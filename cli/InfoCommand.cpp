@@ -1,6 +1,8 @@
 #include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
 #include "cli/EpochOption.h"
+#include "ephemeris/EpochArithmetic.h"
+#include "ephemeris/TimeModel.h"
 #include "ephemeris/TimeScales.h"
 
 #include <cmath>
@@ -56,6 +58,15 @@ void PrintTimeTerms(const CTimeTerms& terms)
     std::printf("Sidereal time      %s h\n", Figure(terms.m_siderealTime / 0.2617993877991494, "%.9f").c_str());
 }
 
+// The document's quantities above are its own (the classic model's); the
+// modern model's Delta T for the same Universal Time shows how far they
+// stand from the observed rotation of the Earth.
+void PrintModernDeltaT(const CObservation& observation)
+{
+    const double julianDateUT = UniversalOfEpoch(observation).JulianDate();
+    std::printf("Delta T modern     %s s\n", Figure(ModernModel().DeltaT().SecondsAt(julianDateUT), "%.3f").c_str());
+}
+
 int RunInfo(const CommandArguments& arguments)
 {
     const std::vector<std::string> files = OptionReader(arguments).Positionals();
@@ -73,8 +84,10 @@ int RunInfo(const CommandArguments& arguments)
     PrintViewport("Viewport", map.m_viewport);
     PrintViewport("Second viewport", map.m_viewport2);
     PrintViewport("Previous viewport", map.m_previousViewport);
-    ComputeTimeTerms(map.m_observation, map.m_terms);
-    PrintTimeTerms(map.m_terms);
+    CTimeTerms terms;
+    ComputeTimeTerms(map.m_observation, terms);
+    PrintTimeTerms(terms);
+    PrintModernDeltaT(map.m_observation);
     return 0;
 }
 

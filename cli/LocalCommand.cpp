@@ -13,7 +13,7 @@ int RunLocal(const CommandArguments& arguments)
 {
     OptionReader options(arguments);
     const UniversalCalendarDate date = TakeEclipseDate(options);
-    const EphemerisModel model = TakeEphemerisModel(options);
+    const TimeModel model = TakeEphemerisModel(options);
     const std::string dataDirectory = TakeDataDirectory(options);
     std::string placeText;
     std::string format = "text";
@@ -32,9 +32,9 @@ int RunLocal(const CommandArguments& arguments)
     const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, model);
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, date);
     const LocalCircumstances seen = LocalCircumstancesAt(eclipse.elements, place);
-    std::cout << (format == "json"  ? LocalJson(seen)
+    std::cout << (format == "json"  ? LocalJson(seen, model)
                   : format == "csv" ? LocalCsv(seen)
-                                    : LocalText(seen, place, date));
+                                    : LocalText(seen, place, date, model));
     return 0;
 }
 

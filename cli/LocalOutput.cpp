@@ -76,7 +76,8 @@ std::string LocalTypeName(LocalEclipseType type)
     return "none";
 }
 
-std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const UniversalCalendarDate& date)
+std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const UniversalCalendarDate& date,
+                      const TimeModel& model)
 {
     char line[160];
     std::string text = "Solar eclipse of " + DateText(date) + " seen from " + Degrees(place.longitude, 'E', 'W') + " " +
@@ -109,11 +110,11 @@ std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& pla
                       IsoUniversalTime(seen.sunset->time, seen.deltaT).c_str(), seen.sunset->magnitude);
         text += line;
     }
-    std::snprintf(line, sizeof line, "Delta T         %.1f s\n", seen.deltaT);
+    std::snprintf(line, sizeof line, "Delta T         %.1f s (%s model)\n", seen.deltaT, model.Name());
     return text + line;
 }
 
-std::string LocalJson(const LocalCircumstances& seen)
+std::string LocalJson(const LocalCircumstances& seen, const TimeModel& model)
 {
     return Json{{"type", LocalTypeName(seen.type)},
                 {"magnitude", Rounded(seen.magnitude, 1e4)},
@@ -128,7 +129,8 @@ std::string LocalJson(const LocalCircumstances& seen)
                 {"sunrise", HorizonJson(seen.sunrise, seen.deltaT)},
                 {"sunset", HorizonJson(seen.sunset, seen.deltaT)},
                 {"visible", seen.Visible()},
-                {"delta_t", Rounded(seen.deltaT, 10.0)}}
+                {"delta_t", Rounded(seen.deltaT, 10.0)},
+                {"model", model.Name()}}
                .dump(2) +
            "\n";
 }

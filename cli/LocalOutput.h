@@ -2,6 +2,7 @@
 
 #include "cli/ValueParsers.h"
 #include "eclipse/local/LocalCircumstances.h"
+#include "ephemeris/TimeModel.h"
 
 #include <string>
 
@@ -9,12 +10,13 @@
 std::string LocalTypeName(LocalEclipseType type);
 
 // The circumstances as a table for people.
-std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const UniversalCalendarDate& date);
+std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const UniversalCalendarDate& date,
+                      const TimeModel& model);
 
 // {"type", "magnitude", "obscuration", "duration_s", "contacts": {"c1", "c2",
-// "max", "c3", "c4"}, "sunrise", "sunset", "visible", "delta_t"}; a contact
+// "max", "c3", "c4"}, "sunrise", "sunset", "visible", "delta_t", "model"}; a contact
 // is null or {"ut", "altitude", "azimuth", "position_angle", "visible"}.
-std::string LocalJson(const LocalCircumstances& seen);
+std::string LocalJson(const LocalCircumstances& seen, const TimeModel& model);
 
 // One row per contact that happens (c1, c2, max, c3, c4) under a header:
 // UT, the Sun's altitude and azimuth, the position angle, whether the Sun is

@@ -1,25 +1,29 @@
 #include "cli/ModelOption.h"
 
+#include "core/ModernDeltaT.h"
 
-ModelChoice TakeModel(OptionReader& options)
+#include <cstdio>
+
+TimeModel TakeModel(OptionReader& options, std::optional<double> givenDeltaT)
 {
     std::string name;
-    if (!options.Take("--model", name) || name == "classic") {
-        return ModelChoice::Classic;
+    if (!options.Take("--model", name)) {
+        return TimeModel(TimeModel::Formulas::Modern, givenDeltaT);
     }
-    if (name == "modern") {
-        return ModelChoice::Modern;
+    const std::optional<TimeModel::Formulas> formulas = TimeModel::FormulasNamed(name);
+    if (!formulas) {
+        throw UsageError{"unknown model \"" + name + "\" (expected classic or modern)"};
     }
-    throw UsageError{"unknown model \"" + name + "\" (expected classic or modern)"};
+    return TimeModel(*formulas, givenDeltaT);
 }
 
-EphemerisModel EphemerisModelFor(ModelChoice choice, std::optional<double> givenDeltaT)
+std::string ModelDescription(const TimeModel& model)
 {
-    return choice == ModelChoice::Modern ? ModernModel(givenDeltaT) : ClassicModel(givenDeltaT);
-}
-
-EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observation)
-{
-    return EphemerisModelFor(choice, observation.m_deltaTAuto ? std::nullopt
-                                                              : std::optional<double>(static_cast<double>(observation.m_deltaT)));
+    if (model.IsClassic()) {
+        return "classic (the document's Delta T formula, ELP 2000-82B as published, Newcomb's mean sidereal time)";
+    }
+    char text[128];
+    std::snprintf(text, sizeof text, "modern (observed Delta T, Moon at %.1f\"/cy^2, apparent sidereal time)",
+                  kModernLunarAcceleration);
+    return text;
 }

@@ -1,28 +1,15 @@
 #pragma once
 
 #include "cli/CommandRegistry.h"
-#include "eclipse/ObservationShadow.h"
-#include "ephemeris/Ephemeris.h"
-#include "model/Observation.h"
+#include "ephemeris/TimeModel.h"
 
 #include <optional>
 #include <string>
 
-// The formulas a computing command uses. Classic keeps the document's own
-// arithmetic; modern takes the observed Delta T, the Moon at the modern
-// tidal acceleration and the apparent sidereal time (ModernModel).
-enum class ModelChoice {
-    Classic,
-    Modern,
-};
+// --model classic|modern (modern when absent), with the Delta T given, if
+// any. Any other model name is a UsageError naming it.
+TimeModel TakeModel(OptionReader& options, std::optional<double> givenDeltaT = std::nullopt);
 
-// --model classic|modern, classic when absent. Any other value is a
-// UsageError naming it.
-ModelChoice TakeModel(OptionReader& options);
-
-// The ephemeris model of the choice, with Delta T automatic or given in
-// seconds.
-EphemerisModel EphemerisModelFor(ModelChoice choice, std::optional<double> givenDeltaT);
-
-// The same for the observation's Delta T: automatic, or the seconds it gives.
-EphemerisModel EphemerisModelFor(ModelChoice choice, const CObservation& observation);
+// The model's name with what it stands for, for the text outputs:
+// "modern (observed Delta T, Moon at -25.8"/cy^2, apparent sidereal time)".
+std::string ModelDescription(const TimeModel& model);

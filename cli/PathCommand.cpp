@@ -18,7 +18,7 @@ int RunPath(const CommandArguments& arguments)
 {
     OptionReader options(arguments);
     const UniversalCalendarDate date = TakeEclipseDate(options);
-    const EphemerisModel model = TakeEphemerisModel(options);
+    const TimeModel model = TakeEphemerisModel(options);
     const std::string dataDirectory = TakeDataDirectory(options);
     std::string step = "60";
     std::string format = "geojson";
@@ -42,9 +42,9 @@ int RunPath(const CommandArguments& arguments)
     const std::vector<MagnitudeCurve> magnitudes =
         MagnitudeCurvesOf(ComputeMagnitudeGrid(eclipse.elements, kMagnitudeGridDegrees), kMagnitudeLevels);
     if (format == "kml") {
-        std::cout << PathKml(path, magnitudes, "Solar eclipse of " + DateText(date));
+        std::cout << PathKml(path, magnitudes, "Solar eclipse of " + DateText(date), model);
     } else {
-        std::cout << PathGeoJson(path, magnitudes);
+        std::cout << PathGeoJson(path, magnitudes, model);
     }
     return 0;
 }

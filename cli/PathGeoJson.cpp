@@ -91,7 +91,7 @@ Json ContactsJson(const GlobalCircumstances& global, double deltaT)
                 {"p3", ContactJson(global.p3, deltaT)}, {"p4", ContactJson(global.p4, deltaT)}};
 }
 
-Json GreatestFeature(const GlobalCircumstances& global, double deltaT)
+Json GreatestFeature(const GlobalCircumstances& global, double deltaT, const TimeModel& model)
 {
     const GreatestEclipse& greatest = global.greatest;
     return Json{{"type", "Feature"},
@@ -102,13 +102,15 @@ Json GreatestFeature(const GlobalCircumstances& global, double deltaT)
                   {"width_km", OptionalNumber(greatest.widthKm, 10.0)},
                   {"gamma", std::round(greatest.gamma * 1e4) / 1e4},
                   {"sun_altitude", std::round(greatest.sunAltitude * 10.0) / 10.0},
-                  {"contacts", ContactsJson(global, deltaT)}}},
+                  {"contacts", ContactsJson(global, deltaT)},
+                  {"delta_t", std::round(deltaT * 10.0) / 10.0},
+                  {"model", model.Name()}}},
                 {"geometry", {{"type", "Point"}, {"coordinates", Position(greatest.longitude, greatest.latitude)}}}};
 }
 
 } // namespace
 
-std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes)
+std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const TimeModel& model)
 {
     Json features = Json::array();
     for (const auto& [kind, lines] : NamedLines(path)) {
@@ -119,6 +121,6 @@ std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurv
             features.push_back(MagnitudeFeature(curve));
         }
     }
-    features.push_back(GreatestFeature(path.circumstances, path.deltaT));
+    features.push_back(GreatestFeature(path.circumstances, path.deltaT, model));
     return Json{{"type", "FeatureCollection"}, {"features", features}}.dump() + "\n";
 }

@@ -72,7 +72,7 @@ std::string Span(const std::vector<PathLine>& lines, double deltaT)
     return "From " + IsoUniversalTime(first, deltaT) + " to " + IsoUniversalTime(last, deltaT);
 }
 
-void GreatestPlacemark(XmlWriter& kml, const GreatestEclipse& greatest, double deltaT)
+void GreatestPlacemark(XmlWriter& kml, const GreatestEclipse& greatest, double deltaT, const TimeModel& model)
 {
     std::string description = "Greatest eclipse at " + IsoUniversalTime(greatest.time, deltaT);
     if (greatest.durationSeconds && greatest.widthKm) {
@@ -81,6 +81,9 @@ void GreatestPlacemark(XmlWriter& kml, const GreatestEclipse& greatest, double d
                       *greatest.widthKm);
         description += figures;
     }
+    char time[64];
+    std::snprintf(time, sizeof time, "; Delta T %.1f s (%s model)", deltaT, model.Name());
+    description += time;
     kml.Start("Placemark");
     kml.Text("name", "greatest");
     kml.Text("description", description);
@@ -92,7 +95,8 @@ void GreatestPlacemark(XmlWriter& kml, const GreatestEclipse& greatest, double d
 
 } // namespace
 
-std::string PathKml(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const std::string& title)
+std::string PathKml(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const std::string& title,
+                    const TimeModel& model)
 {
     XmlWriter kml;
     kml.Start("kml", {{"xmlns", "http://www.opengis.net/kml/2.2"}});
@@ -134,6 +138,6 @@ std::string PathKml(const EclipsePath& path, const std::vector<MagnitudeCurve>& 
         std::snprintf(description, sizeof description, "Maximum magnitude %g", curve.magnitude);
         LinePlacemark(kml, MagnitudeKind(curve.magnitude), description, pieces);
     }
-    GreatestPlacemark(kml, path.circumstances.greatest, path.deltaT);
+    GreatestPlacemark(kml, path.circumstances.greatest, path.deltaT, model);
     return kml.Finish();
 }

@@ -2,6 +2,7 @@
 
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/path/PathTypes.h"
+#include "ephemeris/TimeModel.h"
 
 #include <string>
 #include <utility>
@@ -18,13 +19,16 @@ std::string MagnitudeKind(double magnitude);
 // A FeatureCollection: every named line as a LineString or MultiLineString
 // cut at the antimeridian, with properties.times holding the UT of each
 // vertex nested like the coordinates; the magnitude curves; greatest
-// eclipse as a Point with its ut, duration_s and width_km, and the shadow's
-// contacts with the Earth (P1 to P4, U1 to U4) each with its ut and place.
-std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes);
+// eclipse as a Point with its ut, duration_s, width_km, the Delta T and the
+// name of the time model, and the shadow's contacts with the Earth (P1 to
+// P4, U1 to U4) each with its ut and place.
+std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const TimeModel& model);
 
 // KML 2.2: a Document with one Placemark per line (its pieces cut at the
-// antimeridian in a MultiGeometry) and one for greatest eclipse.
-std::string PathKml(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const std::string& title);
+// antimeridian in a MultiGeometry) and one for greatest eclipse, whose
+// description names the Delta T and the time model.
+std::string PathKml(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const std::string& title,
+                    const TimeModel& model);
 
 // One row per vertex of the central line at a whole step or an end (not
 // those added for drawing), with the umbral limits at the same instant.

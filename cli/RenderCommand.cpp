@@ -10,8 +10,8 @@
 #include "map/qt/FontWarmUp.h"
 #include "map/qt/MapImage.h"
 #include "map/qt/VectorMap.h"
-#include "eclipse/EpochShadow.h"
-#include "ephemeris/EphemerisSeries.h"
+#include "ephemeris/Ephemeris.h"
+#include "map/MapScene.h"
 
 #include <QGuiApplication>
 
@@ -152,51 +152,24 @@ std::unique_ptr<QGuiApplication> StartGuiApplication()
     return application;
 }
 
-// The frame of the document's map with the shadow of the model, and the
-// shadow it points to.
-struct ModelScene {
-    std::optional<EpochShadow> classic;
-    std::optional<ModelShadow> modern;
-    MapFrame frame;
-};
-
-void ComposeScene(ModelScene& scene, CEclipseMap& map, const std::string& dataDirectory, int width, int height,
-                  ModelChoice model)
+// What the command line's maps show: the document's map and its shadow,
+// without an observer or an eclipse's path.
+SceneRequest RenderRequest(int width, int height)
 {
-    const ShadowOutlines* outlines = nullptr;
-    if (model == ModelChoice::Classic) {
-        scene.classic = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
-        map.m_terms = scene.classic->terms;
-        outlines = &scene.classic->outlines;
-    } else {
-        const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
-        scene.modern = ShadowOfObservation(ephemeris, map.m_observation);
-        outlines = &scene.modern->outlines;
-    }
-    scene.frame = FrameOf(map, width, height, outlines);
-}
-
-// The map with the shadow that the model computes (the classic model keeps
-// the document's own trace).
-QImage RenderWithModel(CEclipseMap& map, const std::string& dataDirectory, int width, int height, ModelChoice model)
-{
-    if (model == ModelChoice::Classic) {
-        return RenderMapImage(map, dataDirectory, width, height);
-    }
-    const CMapTrace trace(dataDirectory);
-    ModelScene scene;
-    ComposeScene(scene, map, dataDirectory, width, height, model);
-    return DrawMapImage(trace, scene.frame);
+    SceneRequest request;
+    request.width = width;
+    request.height = height;
+    request.layers.observer = false;
+    return request;
 }
 
 // The whole map as a vector file: the trace's layers with the shadow of
 // the model.
-QByteArray DrawVectorMap(CEclipseMap& map, const std::string& dataDirectory, int width, int height, ModelChoice model,
-                         MapFileFormat format)
+QByteArray DrawVectorMap(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model,
+                         const SceneRequest& request, MapFileFormat format)
 {
     const CMapTrace trace(dataDirectory);
-    ModelScene scene;
-    ComposeScene(scene, map, dataDirectory, width, height, model);
+    const MapScene scene = ComposeScene(Ephemeris::Load(dataDirectory, model), map, request);
     const QString title = QStringLiteral("Umbrant");
     const QByteArray bytes =
         format == MapFileFormat::Svg ? DrawSvgMap(trace, scene.frame, title) : DrawPdfMap(trace, scene.frame, title);
@@ -258,7 +231,7 @@ int RunRender(const CommandArguments& arguments)
     int height = kDefaultHeight;
     TakeSize(options, width, height);
     const bool timed = options.TakeFlag("--time");
-    const ModelChoice model = TakeModel(options);
+    const TimeModel model = TakeModel(options);
     const std::optional<CGeoPosition> centre = TakeCentre(options);
     const std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle = TakeZoomRectangle(options);
     OptionReader epochOptions = TakeEpochOptions(options);
@@ -290,10 +263,11 @@ int RunRender(const CommandArguments& arguments)
     const auto start = std::chrono::steady_clock::now();
     QImage image;
     QByteArray vector;
+    const SceneRequest request = RenderRequest(width, height);
     if (format == MapFileFormat::Png) {
-        image = RenderWithModel(map, dataDirectory, width, height, model);
+        image = RenderMapImage(map, dataDirectory, model, request);
     } else {
-        vector = DrawVectorMap(map, dataDirectory, width, height, model, format);
+        vector = DrawVectorMap(map, dataDirectory, model, request, format);
     }
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
     // Beside a picture on the standard output, the notes go to standard error.

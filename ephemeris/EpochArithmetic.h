@@ -5,8 +5,8 @@
 
 // Moving a document's epoch in time. The epoch keeps its fields as the file
 // stores them (whole day, month, year, hour and minute, float seconds) and
-// its calendar: Julian dates up to the year 1582, Gregorian from 1583
-// (JulianDayAtMidnight).
+// the calendar of core/Calendar.h: Julian dates up to 1582 October 4,
+// Gregorian from October 15.
 // Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7.
 
 // The epoch's Universal Time as a two-part Julian date: the Julian Day at

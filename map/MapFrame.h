@@ -4,6 +4,7 @@
 #include "model/Viewport.h"
 
 #include <optional>
+#include <string>
 
 struct ShadowOutlines;
 struct EclipseOverlay;
@@ -38,4 +39,7 @@ struct MapFrame {
     std::optional<CGeoPosition> subsolarPoint;
     // The observer's place, degrees.
     std::optional<CGeoPosition> observer;
+    // What the credit line says of the time model and Delta T of the shadow
+    // ("ΔT 69.2 s (modern)"); nothing outside a computation.
+    std::string timeNote;
 };

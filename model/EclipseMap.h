@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Observation.h"
-#include "model/TimeTerms.h"
 #include "model/Viewport.h"
 
 #include <cstddef>
@@ -22,7 +21,6 @@ public:
     virtual void Serialize(CArchive& archive);
 
     CObservation m_observation;
-    CTimeTerms m_terms;               // refreshed at each trace, not saved
     CViewport m_viewport;             // the current map window
     CViewport m_viewport2;            // carried through files, otherwise unused
     CViewport m_previousViewport;     // copy of m_viewport before each zoom or translation

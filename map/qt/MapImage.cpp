@@ -1,6 +1,8 @@
 #include "map/qt/MapImage.h"
 
 #include "core/LargePages.h"
+#include "core/ThreadPriority.h"
+#include "ephemeris/Ephemeris.h"
 #include "map/Trace.h"
 #include "map/qt/PainterSurface.h"
 
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <future>
 #include <optional>
 
 namespace {
@@ -88,12 +91,19 @@ QImage NewMapImage(int width, int height)
     return ImageOnLargePages(width, height, static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
 }
 
-QImage RenderMapImage(CEclipseMap& map, const std::string& dataDirectory, int width, int height)
+QImage RenderMapImage(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model,
+                      const SceneRequest& request)
 {
-    QImage image = NewMapImage(width, height);
+    std::future<MapScene> scene = std::async(std::launch::async, [&] {
+        LowerThisThreadsPriority(kAheadNiceness);
+        return ComposeScene(Ephemeris::Load(dataDirectory, model), map, request);
+    });
+    const CMapTrace trace(dataDirectory);
+    QImage image = NewMapImage(request.width, request.height);
     QPainter painter(&image);
-    CPainterSurface surface(painter, width, height);
-    Trace(surface, map, dataDirectory);
+    CPainterSurface surface(painter, request.width, request.height);
+    trace.DrawStatic(surface, BaseFrame(map, request));
+    trace.DrawDynamic(surface, scene.get().frame);
     return image;
 }
 

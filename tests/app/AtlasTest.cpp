@@ -257,10 +257,10 @@ void AtlasTest::theDisplaysAreKeptInTheSettingsAndRedrawTheMap()
     WhenDialogShown<CDisplaysDialog>([](CDisplaysDialog& dialog) {
         QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("pathBox"))->isChecked());
         QVERIFY(!dialog.findChild<QCheckBox*>(QStringLiteral("graticuleBox"))->isChecked());
-        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("classicModelButton"))->isChecked());
+        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("modernModelButton"))->isChecked());
         ClickIndicator(*dialog.findChild<QCheckBox*>(QStringLiteral("graticuleBox")));
         ClickIndicator(*dialog.findChild<QCheckBox*>(QStringLiteral("magnitudeCurvesBox")));
-        ClickIndicator(*dialog.findChild<QRadioButton*>(QStringLiteral("modernModelButton")));
+        ClickIndicator(*dialog.findChild<QRadioButton*>(QStringLiteral("classicModelButton")));
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     });
     m_frame->Action(ID_PARAMETRES_AFFICHAGES)->trigger();
@@ -268,10 +268,10 @@ void AtlasTest::theDisplaysAreKeptInTheSettingsAndRedrawTheMap()
     QVERIFY(layers.graticule);
     QVERIFY(!layers.magnitudeCurves);
     QVERIFY(layers.path);
-    QCOMPARE(CDesktopSettings::TimeModel(), CDesktopSettings::Model::Modern);
-    // The modern model gives other elements: the eclipse is computed again.
+    QVERIFY(CDesktopSettings::Model().IsClassic());
+    // The classic model gives other elements: the eclipse is computed again.
     WaitForTheEclipseOnTheMap();
-    QVERIFY(m_frame->CurrentEclipse().Elements()->deltaT < 66.0);  // observed Delta T of 2006: 64.9 s
+    QVERIFY(m_frame->CurrentEclipse().Elements()->deltaT > 70.0);  // the classic formula for 2006: 71.6 s
     QTRY_VERIFY(m_frame->View().StaticDrawCount() > staticDraws);
 }
 
@@ -303,7 +303,6 @@ void AtlasTest::theBesselianElementsAreTheCommandLineTable()
 // The Sun of the table against "umbrant-cli ephemeris" with the same model.
 void AtlasTest::theEphemeridesTabulateTheEclipseAsTheCommandLineDoes()
 {
-    CDesktopSettings::SetTimeModel(CDesktopSettings::Model::Modern);
     m_document->m_map.m_observation.m_deltaTAuto = false;
     m_document->m_map.m_observation.m_deltaT = 69.1f;
     ShowFrame();

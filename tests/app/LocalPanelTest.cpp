@@ -98,7 +98,7 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
     }
     CTemporarySettings settings;
     CDesktopSettings::SetTimeOffsetHours(-5.0);
-    const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ClassicModel(kDeltaT));
+    const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ModernModel(kDeltaT));
     const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
     QVERIFY(eclipse);
     const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
