@@ -7,9 +7,8 @@
 #include "app/MainFrame.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
-#include "cli/LocalOutput.h"
-#include "cli/PathOutput.h"
-#include "cli/UniversalTimeText.h"
+#include "formats/LocalOutput.h"
+#include "formats/PathOutput.h"
 #include "core/Calendar.h"
 #include "datafiles/FileIo.h"
 #include "eclipse/local/LocalCircumstances.h"
@@ -96,15 +95,6 @@ QByteArray EncodeMap(const CMapTrace& trace, const MapFrame& frame, MapFileForma
     return EncodePng(DrawMapImage(trace, frame));
 }
 
-// The date of greatest eclipse (UT), as the command-line tool names the
-// eclipse in its KML.
-UniversalCalendarDate DateOfGreatest(const EclipseSummary& eclipse)
-{
-    const Instant universal = eclipse.greatest.PlusSeconds(-eclipse.deltaT);
-    const CivilDateTime civil = CivilFromJulianDate(universal.WholeDays(), universal.DayFraction());
-    return UniversalCalendarDate{civil.year, civil.month, civil.day};
-}
-
 } // namespace
 
 QString CMainFrame::AskExportName(const char* title, const char* filter, const QString& suggested)
@@ -186,7 +176,7 @@ bool CMainFrame::ExportPath(const QString& path)
                                                        : CCurrentEclipse::MagnitudeCurves(*elements);
         const bool kml = QFileInfo(path).suffix().compare(QStringLiteral("kml"), Qt::CaseInsensitive) == 0;
         const TimeModel model = DesktopEphemeris().Model();
-        WriteText(path, kml ? PathKml(eclipsePath, curves, "Solar eclipse of " + DateText(DateOfGreatest(*summary)), model)
+        WriteText(path, kml ? PathKml(eclipsePath, curves, EclipseTitle(summary->greatest, summary->deltaT), model)
                             : PathGeoJson(eclipsePath, curves, model));
         written = true;
     });

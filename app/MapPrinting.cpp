@@ -24,14 +24,20 @@ SceneRequest PrintedRequest(int width, int height)
 
 } // namespace
 
+MapScene PrintedScene(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model, int width,
+                      int height)
+{
+    CEclipseMap page = map;
+    SetGlobalViewport(page.m_viewport, width, height);
+    return ComposeScene(Ephemeris::Load(dataDirectory, model), page, PrintedRequest(width, height));
+}
+
 bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model)
 {
     const int width = printer.width();
     const int height = printer.height();
-    CEclipseMap page = map;
-    SetGlobalViewport(page.m_viewport, width, height);
     const CMapTrace trace(dataDirectory);
-    const MapScene scene = ComposeScene(Ephemeris::Load(dataDirectory, model), page, PrintedRequest(width, height));
+    const MapScene scene = PrintedScene(map, dataDirectory, model, width, height);
     const MapFrame& frame = scene.frame;
 
     QPainter painter;

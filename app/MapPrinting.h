@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ephemeris/TimeModel.h"
+#include "map/MapScene.h"
 #include "model/EclipseMap.h"
 
 #include <string>
@@ -14,3 +15,8 @@ class QPrinter;
 // that a missing data file (raised as CFileException) prints nothing. False
 // when the printer cannot be started.
 bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model);
+
+// What PrintMap draws on a page of width x height device units: the whole
+// globe at that size, the shadow of the time model.
+MapScene PrintedScene(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model, int width,
+                      int height);

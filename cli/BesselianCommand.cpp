@@ -1,5 +1,7 @@
 #include "cli/CommandRegistry.h"
-#include "cli/EclipseOptions.h"
+#include "cli/EclipseOfDate.h"
+#include "cli/Options.h"
+#include "core/CalendarText.h"
 #include "core/Units.h"
 #include "eclipse/ElementFitting.h"
 #include "eclipse/PrintedElements.h"
@@ -9,10 +11,36 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace {
+
+struct BesselianRequest {
+    CivilDate date;
+    TimeModelOptions model;
+    std::string format;
+    DataOption data;
+};
+
+// An instant as ISO 8601 on the scale given by the Delta T subtracted (0 for
+// TT), to the second, and its date and clock parts.
+std::string IsoTime(const Instant& instant, double deltaTSeconds)
+{
+    return IsoUniversalTime(instant, deltaTSeconds, 0);
+}
+
+std::string IsoDatePart(const std::string& isoTime)
+{
+    return isoTime.substr(0, isoTime.find('T', 1));
+}
+
+std::string IsoClockPart(const std::string& isoTime)
+{
+    const std::size_t t = isoTime.find('T', 1);
+    return t == std::string::npos ? std::string() : isoTime.substr(t + 1, 8);
+}
 
 void RequireFinite(const FittedElementsReport& report)
 {
@@ -25,7 +53,7 @@ void RequireFinite(const FittedElementsReport& report)
         }
     }
     if (!finite) {
-        throw CommandFailure("the computation gave no finite elements (is Delta T sensible?)");
+        throw std::runtime_error("the computation gave no finite elements (is Delta T sensible?)");
     }
 }
 
@@ -81,32 +109,29 @@ void PrintJson(const FittedElementsReport& report, const TimeModel& model)
     std::printf("%s\n", json.dump(1).c_str());
 }
 
-int RunBesselian(const CommandArguments& arguments)
+void RunBesselian(const BesselianRequest& request)
 {
-    const BesselianRequest request = ParseBesselianArguments(arguments);
-    const Ephemeris ephemeris = Ephemeris::Load(request.dataDirectory, request.model);
-    std::optional<EclipseSummary> eclipse;
-    try {
-        eclipse = FindEclipseOnUniversalDate(ephemeris, request.date.year, request.date.month, request.date.day);
-    } catch (const std::out_of_range&) {
-        throw CommandFailure("Delta T moves the date outside the years -1999 to 3000 that the search covers");
-    }
-    if (!eclipse) {
-        throw CommandFailure("no solar eclipse has its greatest eclipse on " + DateText(request.date) + " (Universal Time)");
-    }
-    const FittedElementsReport report = FitElements(ephemeris, eclipse->greatest);
-    RequireFinite(report);
+    const TimeModel model = request.model.Model();
+    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
+    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
+    RequireFinite(eclipse.fit);
     if (request.format == "json") {
-        PrintJson(report, request.model);
+        PrintJson(eclipse.fit, model);
     } else {
-        PrintText(report, *eclipse, request.model);
+        PrintText(eclipse.fit, eclipse.summary, model);
     }
-    return 0;
 }
 
-const CommandRegistration kBesselian("besselian",
-                                     "besselian --date YYYY-MM-DD [--delta-t SECONDS|auto] [--model classic|modern] [--format text|json] [--data DIR]"
-                                     "   the Besselian elements of the eclipse of that date (UT)",
-                                     RunBesselian);
+void DefineBesselian(CLI::App& command)
+{
+    auto request = std::make_shared<BesselianRequest>();
+    AddEclipseDate(command, request->date);
+    AddTimeModelOptions(command, request->model);
+    AddFormat(command, request->format, {"text", "json"});
+    AddDataOption(command, request->data);
+    command.callback([request] { RunBesselian(*request); });
+}
+
+const CommandRegistration kBesselian("besselian", "the Besselian elements of the eclipse of a date (UT)", DefineBesselian);
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
-#include "cli/EpochOption.h"
-#include "cli/ModelOption.h"
+#include "cli/Options.h"
 #include "cli/OutputCheck.h"
 #include "core/Units.h"
 #include "eclipse/EpochSky.h"
@@ -9,6 +7,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <numbers>
 #include <stdexcept>
 #include <string>
@@ -60,16 +60,17 @@ void PrintBody(const char* name, const char* unit, const char* format, const dou
     std::printf(" %s\n", unit);
 }
 
-int RunEphemeris(const CommandArguments& arguments)
+struct EphemerisRequest {
+    std::optional<CivilDateTime> date;
+    TimeModelOptions model;
+    DataOption data;
+};
+
+void RunEphemeris(const EphemerisRequest& request)
 {
-    OptionReader options(arguments);
-    const std::string dataDirectory = TakeDataDirectory(options);
-    const CObservation observation = TakeEpoch(options);
-    const TimeModel model = TakeModel(options);
-    if (!options.Positionals().empty()) {
-        throw UsageError{"unexpected argument " + options.Positionals().front()};
-    }
-    const EpochSky sky = SkyAtEpoch(Ephemeris::Load(dataDirectory, model), observation);
+    CObservation observation;
+    ApplyEpoch(request.date, request.model, observation);
+    const EpochSky sky = SkyAtEpoch(Ephemeris::Load(request.data.ReadDirectory(), request.model.Model()), observation);
     RequireFinite({sky.sun.x, sky.sun.y, sky.sun.z}, "position of the Sun");
     RequireFinite({sky.moon.x, sky.moon.y, sky.moon.z}, "position of the Moon");
     RequireFinite({sky.nutation.longitude, sky.nutation.obliquity}, "nutation");
@@ -89,13 +90,17 @@ int RunEphemeris(const CommandArguments& arguments)
     const Sexagesimal sidereal = SplitSexagesimal(sky.siderealTime / kRadiansPerHour, 4);
     std::printf("Sidereal time used %02dh %02dm %07.4fs\n", sidereal.units % 24, sidereal.minutes, sidereal.seconds);
     std::printf("Model %s\n", ModelDescription(sky.model).c_str());
-    return 0;
 }
 
-const CommandRegistration kEphemeris(
-    "ephemeris",
-    "ephemeris [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] [--model classic|modern] [--data DIR]   "
-    "print the Sun, the Moon and the nutation",
-    RunEphemeris);
+void DefineEphemeris(CLI::App& command)
+{
+    auto request = std::make_shared<EphemerisRequest>();
+    AddEpochDate(command, request->date);
+    AddTimeModelOptions(command, request->model);
+    AddDataOption(command, request->data);
+    command.callback([request] { RunEphemeris(*request); });
+}
+
+const CommandRegistration kEphemeris("ephemeris", "the Sun, the Moon and the nutation of an instant", DefineEphemeris);
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
-#include "cli/EpochOption.h"
+#include "cli/Options.h"
 #include "ephemeris/EpochArithmetic.h"
 #include "ephemeris/TimeModel.h"
 #include "ephemeris/TimeScales.h"
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -67,16 +68,12 @@ void PrintModernDeltaT(const CObservation& observation)
     std::printf("Delta T modern     %s s\n", Figure(ModernModel().DeltaT().SecondsAt(julianDateUT), "%.3f").c_str());
 }
 
-int RunInfo(const CommandArguments& arguments)
+void RunInfo(const std::string& file)
 {
-    const std::vector<std::string> files = OptionReader(arguments).Positionals();
-    if (files.size() > 1) {
-        throw UsageError{"at most one document"};
-    }
     CEclipseMap map;
-    if (!files.empty()) {
-        LoadDocument(files.front(), map);
-        std::printf("Document           %s\n", files.front().c_str());
+    if (!file.empty()) {
+        LoadDocument(file, map);
+        std::printf("Document           %s\n", file.c_str());
     } else {
         std::printf("Document           (defaults of a new document)\n");
     }
@@ -88,9 +85,15 @@ int RunInfo(const CommandArguments& arguments)
     ComputeTimeTerms(map.m_observation, terms);
     PrintTimeTerms(terms);
     PrintModernDeltaT(map.m_observation);
-    return 0;
 }
 
-const CommandRegistration kInfo("info", "info [FILE.umb]   print a document and its time quantities", RunInfo);
+void DefineInfo(CLI::App& command)
+{
+    auto file = std::make_shared<std::string>();
+    command.add_option("document", *file, "the document (default: a new one)")->type_name("FILE.umb");
+    command.callback([file] { RunInfo(*file); });
+}
+
+const CommandRegistration kInfo("info", "print a document and its time quantities", DefineInfo);
 
 } // namespace

@@ -1,33 +1,17 @@
-#include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
-#include "cli/EpochOption.h"
-#include "cli/ModelOption.h"
-#include "cli/OutputCheck.h"
-#include "datafiles/FileIo.h"
-#include "map/Trace.h"
+#include "cli/DrawingModule.h"
+#include "cli/Options.h"
 #include "map/ViewportOperations.h"
-#include "map/qt/FontWarmUp.h"
-#include "map/qt/MapImage.h"
-#include "map/qt/VectorMap.h"
-#include "ephemeris/Ephemeris.h"
-#include "map/MapScene.h"
-
-#include <QGuiApplication>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include "model/EclipseMap.h"
 
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -35,7 +19,19 @@ namespace {
 constexpr int kDefaultWidth = 1600;
 constexpr int kDefaultHeight = 1000;
 constexpr int kLargestSide = 32767;
-constexpr const char* kStandardOutput = "-";
+
+struct RenderRequest {
+    std::string document;
+    std::string output;
+    int width = kDefaultWidth;
+    int height = kDefaultHeight;
+    bool timed = false;
+    std::optional<CivilDateTime> date;
+    TimeModelOptions model;
+    std::optional<CGeoPosition> centre;
+    std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle;
+    DataOption data;
+};
 
 // Numbers separated by one character, all of them, nothing else.
 template <typename Number>
@@ -62,152 +58,39 @@ bool ParseList(const std::string& text, char separator, std::vector<Number>& num
     return position == end;
 }
 
-void TakeSize(OptionReader& options, int& width, int& height)
+void ParseSize(const std::string& text, RenderRequest& request)
 {
-    std::string text;
-    if (!options.Take("--size", text)) {
-        return;
-    }
     std::vector<int> size;
     if (!ParseList(text, 'x', size, 2) || size[0] < 1 || size[1] < 1 || size[0] > kLargestSide || size[1] > kLargestSide) {
-        throw UsageError{"--size wants WIDTHxHEIGHT in pixels, 1 to 32767 each, not " + text};
+        throw CLI::ValidationError("--size wants WIDTHxHEIGHT in pixels, 1 to 32767 each, not " + text);
     }
-    width = size[0];
-    height = size[1];
+    request.width = size[0];
+    request.height = size[1];
 }
 
-std::optional<CGeoPosition> TakeCentre(OptionReader& options)
+CGeoPosition ParseCentre(const std::string& text)
 {
-    std::string text;
-    if (!options.Take("--centre", text)) {
-        return std::nullopt;
-    }
     std::vector<double> position;
     if (!ParseList(text, ',', position, 2) || !std::isfinite(position[0]) || !std::isfinite(position[1])) {
-        throw UsageError{"--centre wants LONGITUDE,LATITUDE in degrees, not " + text};
+        throw CLI::ValidationError("--centre wants LONGITUDE,LATITUDE in degrees, not " + text);
     }
     return CGeoPosition(position[0], position[1]);
 }
 
-std::optional<std::pair<DevicePoint, DevicePoint>> TakeZoomRectangle(OptionReader& options)
+std::pair<DevicePoint, DevicePoint> ParseZoomRectangle(const std::string& text)
 {
-    std::string text;
-    if (!options.Take("--zoom-in", text)) {
-        return std::nullopt;
-    }
     std::vector<int> corners;
     if (!ParseList(text, ',', corners, 4)) {
-        throw UsageError{"--zoom-in wants X1,Y1,X2,Y2 in pixels, not " + text};
+        throw CLI::ValidationError("--zoom-in wants X1,Y1,X2,Y2 in pixels, not " + text);
     }
     return std::pair(DevicePoint{corners[0], corners[1]}, DevicePoint{corners[2], corners[3]});
-}
-
-// --date and --delta-t, set aside until the document is read.
-OptionReader TakeEpochOptions(OptionReader& options)
-{
-    CommandArguments epochArguments;
-    for (const char* name : {"--date", "--delta-t"}) {
-        std::string value;
-        if (options.Take(name, value)) {
-            epochArguments.insert(epochArguments.end(), {name, value});
-        }
-    }
-    return OptionReader(epochArguments);
 }
 
 void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
 {
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
-        throw std::runtime_error("Fonction Zoom+ impossible: Les points origine et extrémité ont la même abscisse ou ordonnée");
+        throw std::runtime_error("cannot zoom in: the rectangle's corners share a column or a row");
     }
-}
-
-// Qt's notes about its platform (no runtime directory, and the like) are no
-// concern of the map; only its errors are shown.
-void ShowOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "umbrant-cli: %s\n", qPrintable(message));
-    }
-}
-
-// Text needs the application object; without a display it draws off screen.
-std::unique_ptr<QGuiApplication> StartGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    qInstallMessageHandler(ShowOnlyQtErrors);
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "umbrant-cli";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    // The platform plugin is loaded by now. The PNG writer is Qt's own; the
-    // image plugins it would otherwise open first (GIF, ICO, JPEG, SVG and
-    // their libraries) take longer than encoding the map.
-    QCoreApplication::setLibraryPaths({});
-    return application;
-}
-
-// What the command line's maps show: the document's map and its shadow,
-// without an observer or an eclipse's path.
-SceneRequest RenderRequest(int width, int height)
-{
-    SceneRequest request;
-    request.width = width;
-    request.height = height;
-    request.layers.observer = false;
-    return request;
-}
-
-// The whole map as a vector file: the trace's layers with the shadow of
-// the model.
-QByteArray DrawVectorMap(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model,
-                         const SceneRequest& request, MapFileFormat format)
-{
-    const CMapTrace trace(dataDirectory);
-    const MapScene scene = ComposeScene(Ephemeris::Load(dataDirectory, model), map, request);
-    const QString title = QStringLiteral("Umbrant");
-    const QByteArray bytes =
-        format == MapFileFormat::Svg ? DrawSvgMap(trace, scene.frame, title) : DrawPdfMap(trace, scene.frame, title);
-    if (bytes.isEmpty()) {
-        throw std::runtime_error(format == MapFileFormat::Svg ? "cannot draw the map as SVG" : "cannot draw the map as PDF");
-    }
-    return bytes;
-}
-
-void SaveBytes(const QByteArray& bytes, const std::string& path)
-{
-    const std::span data(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
-    if (path == kStandardOutput) {
-        std::fwrite(data.data(), 1, data.size(), stdout);
-        FinishOutput(stdout);
-    } else {
-        WriteFileAtomically(path, data);
-    }
-}
-
-// "-" is the standard output, as for most tools.
-void SavePng(const QImage& image, const std::string& path)
-{
-    const QByteArray png = EncodePng(image);
-    if (png.isEmpty()) {
-        throw std::runtime_error("cannot encode the map as PNG");
-    }
-    SaveBytes(png, path);
-}
-
-// Whether writing path writes the standard output ("-", /dev/stdout, or the
-// file the output is redirected to), which then holds the picture alone.
-bool IsStandardOutput(const std::string& path)
-{
-    struct stat output {};
-    struct stat target {};
-    return path == kStandardOutput || (::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &target) == 0 &&
-                                       output.st_dev == target.st_dev && output.st_ino == target.st_ino);
 }
 
 // A document may hold an epoch where the theories say nothing sound; the map
@@ -219,80 +102,82 @@ void WarnOfEpochOutOfRange(const CObservation& observation)
     }
 }
 
-int RunRender(const CommandArguments& arguments)
+// The document's map as the options set it: the epoch, then the viewport
+// as the view does when it gets its size, then the centre and the zoom.
+CEclipseMap MapOf(const RenderRequest& request)
 {
-    OptionReader options(arguments);
-    const std::string dataDirectory = TakeDataDirectory(options);
-    std::string output;
-    if (!options.Take("-o", output) || output.empty()) {
-        throw UsageError{"-o OUT.png|OUT.svg|OUT.pdf is required (- for a PNG on the standard output)"};
-    }
-    int width = kDefaultWidth;
-    int height = kDefaultHeight;
-    TakeSize(options, width, height);
-    const bool timed = options.TakeFlag("--time");
-    const TimeModel model = TakeModel(options);
-    const std::optional<CGeoPosition> centre = TakeCentre(options);
-    const std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle = TakeZoomRectangle(options);
-    OptionReader epochOptions = TakeEpochOptions(options);
-    const std::vector<std::string> files = options.Positionals();
-    if (files.size() > 1) {
-        throw UsageError{"at most one document"};
-    }
     CEclipseMap map;
-    if (!files.empty()) {
-        LoadDocument(files.front(), map);
+    if (!request.document.empty()) {
+        LoadDocument(request.document, map);
     }
     // After the document, so that the options override its epoch.
-    TakeEpoch(epochOptions, map.m_observation);
+    ApplyEpoch(request.date, request.model, map.m_observation);
     WarnOfEpochOutOfRange(map.m_observation);
-    // As the view does when it gets its size, then the options.
-    SetGlobalViewport(map.m_viewport, width, height);
-    if (centre) {
-        map.m_observation.m_centre.m_longitude = centre->m_longitude;
-        map.m_observation.m_centre.m_latitude = centre->m_latitude;
+    SetGlobalViewport(map.m_viewport, request.width, request.height);
+    if (request.centre) {
+        map.m_observation.m_centre = *request.centre;
     }
-    if (zoomRectangle) {
-        ApplyZoomIn(map, *zoomRectangle);
+    if (request.zoomRectangle) {
+        ApplyZoomIn(map, *request.zoomRectangle);
     }
-
-    const std::unique_ptr<QGuiApplication> application = StartGuiApplication();
-    const CFontWarmUp fonts;
-    // Any other name than .svg or .pdf gets a PNG, as it always did (devices, pipes).
-    const MapFileFormat format = MapFileFormatOf(output).value_or(MapFileFormat::Png);
-    const auto start = std::chrono::steady_clock::now();
-    QImage image;
-    QByteArray vector;
-    const SceneRequest request = RenderRequest(width, height);
-    if (format == MapFileFormat::Png) {
-        image = RenderMapImage(map, dataDirectory, model, request);
-    } else {
-        vector = DrawVectorMap(map, dataDirectory, model, request, format);
-    }
-    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    // Beside a picture on the standard output, the notes go to standard error.
-    const bool toStandardOutput = IsStandardOutput(output);
-    if (format == MapFileFormat::Png) {
-        SavePng(image, output);
-    } else {
-        SaveBytes(vector, output);
-    }
-    std::FILE* notes = toStandardOutput ? stderr : stdout;
-    if (timed) {
-        std::fprintf(notes, "Trace: %.1f ms\n", elapsed.count());
-    }
-    if (!toStandardOutput) {
-        std::printf("Map %dx%d written to %s\n", width, height, output.c_str());
-    }
-    return 0;
+    return map;
 }
 
-const CommandRegistration kRender(
-    "render",
-    "render [FILE.umb] -o OUT.png|OUT.svg|OUT.pdf|- [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
-    "[--model classic|modern] "
-    "[--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
-    "draw the map into a PNG image, or an SVG or PDF vector file by the name's extension",
-    RunRender);
+void RunRender(const RenderRequest& request)
+{
+    MapDrawingRequest drawing;
+    drawing.map = MapOf(request);
+    drawing.dataDirectory = request.data.ReadDirectory();
+    drawing.model = request.model.Model();
+    // The document's map and its shadow, without an observer or a path.
+    drawing.scene.width = request.width;
+    drawing.scene.height = request.height;
+    drawing.scene.layers.observer = false;
+    drawing.output = request.output;
+    drawing.timed = request.timed;
+    DrawThroughModule(drawing);
+}
+
+void DefineRender(CLI::App& command)
+{
+    auto request = std::make_shared<RenderRequest>();
+    command.add_option("document", request->document, "the document (default: a new one)")->type_name("FILE.umb");
+    command
+        .add_option_function<std::string>(
+            "-o",
+            [request](const std::string& output) {
+                if (output.empty()) {
+                    throw CLI::ValidationError("-o wants a file name, or - for a PNG on the standard output");
+                }
+                request->output = output;
+            },
+            "the picture: PNG, or SVG or PDF by the name's extension; - for a PNG on the standard output")
+        ->type_name("OUT.png|OUT.svg|OUT.pdf|-")
+        ->required();
+    command
+        .add_option_function<std::string>(
+            "--size", [request](const std::string& text) { ParseSize(text, *request); },
+            "the picture's size in pixels (default: 1600x1000)")
+        ->type_name("WxH");
+    AddEpochDate(command, request->date);
+    AddTimeModelOptions(command, request->model);
+    command
+        .add_option_function<std::string>(
+            "--centre", [request](const std::string& text) { request->centre = ParseCentre(text); },
+            "the point the globe is projected about, degrees east and north (default: the document's)")
+        ->type_name("LON,LAT");
+    command
+        .add_option_function<std::string>(
+            "--zoom-in", [request](const std::string& text) { request->zoomRectangle = ParseZoomRectangle(text); },
+            "zoom in on a rectangle of the picture, in pixels")
+        ->type_name("X1,Y1,X2,Y2");
+    AddDataOption(command, request->data);
+    command.add_flag("--time", request->timed, "print the time the drawing took");
+    command.callback([request] { RunRender(*request); });
+}
+
+const CommandRegistration kRender("render",
+                                  "draw the map into a PNG image, or an SVG or PDF vector file by the name's extension",
+                                  DefineRender);
 
 } // namespace

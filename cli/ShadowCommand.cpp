@@ -1,7 +1,5 @@
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
-#include "cli/EpochOption.h"
-#include "cli/ModelOption.h"
+#include "cli/Options.h"
 #include "cli/OutputCheck.h"
 #include "core/ModernDeltaT.h"
 #include "core/Units.h"
@@ -10,6 +8,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -190,35 +190,38 @@ void PrintGeoJson(const ShadowReport& report)
     std::printf("\n]}\n");
 }
 
-int RunShadow(const CommandArguments& arguments)
+struct ShadowRequest {
+    std::optional<CivilDateTime> date;
+    TimeModelOptions model;
+    std::string format;
+    DataOption data;
+};
+
+void RunShadow(const ShadowRequest& request)
 {
-    OptionReader options(arguments);
-    const CObservation observation = TakeEpoch(options);
-    const std::string dataDirectory = TakeDataDirectory(options);
-    const TimeModel model = TakeModel(options);
-    std::string format = "text";
-    options.Take("--format", format);
-    if (!options.Positionals().empty()) {
-        throw UsageError{"unexpected argument " + options.Positionals().front()};
-    }
-    if (format != "text" && format != "csv" && format != "geojson") {
-        throw UsageError{"unknown format " + format};
-    }
-    const ShadowReport report = ComputeReport(observation, dataDirectory, model);
-    if (format == "csv") {
+    CObservation observation;
+    ApplyEpoch(request.date, request.model, observation);
+    const ShadowReport report = ComputeReport(observation, request.data.ReadDirectory(), request.model.Model());
+    if (request.format == "csv") {
         PrintCsv(report);
-    } else if (format == "geojson") {
+    } else if (request.format == "geojson") {
         PrintGeoJson(report);
     } else {
         PrintText(report);
     }
-    return 0;
 }
 
-const CommandRegistration kShadow("shadow",
-                                  "shadow --date YYYY-MM-DDTHH:MM:SS.ss [--delta-t SECONDS|auto] [--model classic|modern] "
-                                  "[--format text|csv|geojson] "
-                                  "[--data DIR]   the shadow axis and outlines on the Earth",
-                                  RunShadow);
+void DefineShadow(CLI::App& command)
+{
+    auto request = std::make_shared<ShadowRequest>();
+    AddEpochDate(command, request->date);
+    AddTimeModelOptions(command, request->model);
+    AddFormat(command, request->format, {"text", "csv", "geojson"});
+    AddDataOption(command, request->data);
+    command.callback([request] { RunShadow(*request); });
+}
+
+const CommandRegistration kShadow("shadow", "the shadow axis and the umbra and penumbra outlines on the Earth",
+                                  DefineShadow);
 
 } // namespace

@@ -3,7 +3,7 @@
 // as bad: the term lines of each published text against the counts of the
 // image layouts, then the converted images against published figures.
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
+#include "cli/Options.h"
 #include "core/Units.h"
 #include "datafiles/ElpImage.h"
 #include "datafiles/FileException.h"
@@ -18,6 +18,7 @@
 #include "ephemeris/SolarSeries.h"
 
 #include <array>
+#include <memory>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -240,13 +241,9 @@ void PrintGood(const char* name, bool counted, std::size_t terms, const std::str
     std::printf("%-13s %s%s\n", name, count.c_str(), check.c_str());
 }
 
-int RunVerifySeries(const CommandArguments& arguments)
+int RunVerifySeries(const DataOption& data)
 {
-    OptionReader options(arguments);
-    const std::string directory = TakeDataDirectory(options);
-    if (!options.Positionals().empty()) {
-        throw UsageError{"no argument expected"};
-    }
+    const std::string directory = data.ReadDirectory();
     Failures failures;
     CheckVsop(directory, failures);
     const bool nutationGood = CheckNutation(directory, failures);
@@ -267,9 +264,15 @@ int RunVerifySeries(const CommandArguments& arguments)
     return 0;
 }
 
-const CommandRegistration kVerifySeries(
-    "verify-series",
-    "verify-series [--data DIR]   check the ephemeris series: term counts and published check values",
-    RunVerifySeries);
+void DefineVerifySeries(CLI::App& command)
+{
+    auto data = std::make_shared<DataOption>();
+    AddDataOption(command, *data);
+    command.callback([data] { SetExitStatus(RunVerifySeries(*data)); });
+}
+
+const CommandRegistration kVerifySeries("verify-series",
+                                        "check the ephemeris series: term counts and published check values",
+                                        DefineVerifySeries);
 
 } // namespace

@@ -4,6 +4,14 @@
 // and the Gregorian from October 15; years are numbered astronomically (the
 // year 0 is 1 BC).
 
+// A day of the calendar.
+struct CivilDate {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
 struct CivilDateTime {
     int year = 2000;
     int month = 1;

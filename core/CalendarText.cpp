@@ -143,6 +143,11 @@ std::string IsoDateText(int year, int month, int day)
     return text;
 }
 
+std::string IsoDateText(const CivilDate& date)
+{
+    return IsoDateText(date.year, date.month, date.day);
+}
+
 CivilDateTime RoundedCivilTime(const Instant& instant, int decimals)
 {
     // Moved a little past the nearest value shown, so that the date follows

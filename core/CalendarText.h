@@ -33,6 +33,7 @@ ParsedDateTime ParseIsoDateTime(std::string_view text);
 
 // "2024-04-08", "-0584-05-28".
 std::string IsoDateText(int year, int month, int day);
+std::string IsoDateText(const CivilDate& date);
 
 // A civil date and time rounded to the given number of decimals of a
 // second, the rounding carried into the minute, the hour and the date

@@ -1,14 +1,16 @@
 # Checks that each computing library includes only what lies below it:
-# no Qt, nothing of app/ or cli/, and no layer above its own.
+# no Qt, nothing of app/ or cli/, and no layer above its own; and that the
+# two front ends, app/ and cli/, never include each other.
 #   cmake -DSOURCE_DIR=<checkout> -P tests/LayeringCheck.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers core datafiles model ephemeris eclipse map)
+set(layers core datafiles model ephemeris eclipse map formats)
 set(allowed_core core)
 set(allowed_datafiles core datafiles)
 set(allowed_model core datafiles model)
 set(allowed_ephemeris core datafiles model ephemeris)
 set(allowed_eclipse core datafiles model ephemeris eclipse)
 set(allowed_map core datafiles model ephemeris eclipse map)
+set(allowed_formats core datafiles model ephemeris eclipse formats)
 
 set(failures "")
 foreach(layer ${layers})
@@ -31,8 +33,23 @@ foreach(layer ${layers})
   endforeach()
 endforeach()
 
+# The front ends share what lies below them, never each other.
+foreach(front app cli)
+  set(other app)
+  if(front STREQUAL "app")
+    set(other cli)
+  endif()
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/${front}/*.h" "${SOURCE_DIR}/${front}/*.cpp")
+  foreach(source ${sources})
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"${other}/")
+    foreach(line ${includes})
+      list(APPEND failures "${source}: ${front}/ may not include ${other}/: ${line}")
+    endforeach()
+  endforeach()
+endforeach()
+
 if(failures)
   list(JOIN failures "\n" report)
   message(FATAL_ERROR "layering broken:\n${report}")
 endif()
-message(STATUS "layering: every library includes only the layers below it")
+message(STATUS "layering: every library includes only the layers below it, and the front ends not each other")

@@ -6,11 +6,14 @@
 #include "AppTestSupport.h"
 
 #include "app/CurrentEclipse.h"
+#include "app/DesktopSettings.h"
+#include "app/MapPrinting.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "map/EclipseOverlay.h"
+#include "map/Trace.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +51,7 @@ private slots:
     void cleanupTestCase();
 
     void theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth();
+    void theViewPrintingAndExportDrawOneShadowUnderEitherModel();
     void thePathIsTheFileOfTheCommandLine();
     void theCircumstancesAreTheFileOfTheCommandLine();
     void withoutAnEclipseNothingIsWrittenAndTheUserIsTold();
@@ -105,6 +109,54 @@ void ExportTest::theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth()
 
     QVERIFY(m_frame->ExportMap(m_files.filePath(QStringLiteral("carte.pdf")), 1200));
     QVERIFY(ReadFile(m_files.filePath(QStringLiteral("carte.pdf"))).startsWith("%PDF-"));
+    QVERIFY(m_messages.Messages().empty());
+}
+
+namespace {
+
+// The umbra's and penumbra's points as the frame holds them.
+std::vector<ShadowPoint> ShadowOf(const MapFrame& frame)
+{
+    std::vector<ShadowPoint> points(frame.shadow->umbra.begin(), frame.shadow->umbra.end());
+    points.insert(points.end(), frame.shadow->penumbra.begin(), frame.shadow->penumbra.end());
+    return points;
+}
+
+bool SamePoints(const std::vector<ShadowPoint>& a, const std::vector<ShadowPoint>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ShadowPoint& p, const ShadowPoint& q) {
+        return p.m_latitude == q.m_latitude && p.m_longitude == q.m_longitude;
+    });
+}
+
+} // namespace
+
+// The window, its exports, its print preview and the print switches compose
+// the map through one function: under each model they draw one shadow, and
+// the two models' shadows differ (by the 7 s of Delta T between them in 2006).
+void ExportTest::theViewPrintingAndExportDrawOneShadowUnderEitherModel()
+{
+    CUmbrantView& view = m_frame->View();
+    std::vector<std::vector<ShadowPoint>> shadows;
+    for (const TimeModel& model : {ClassicModel(), ModernModel()}) {
+        CDesktopSettings::SetModel(model);
+        view.SetTimeModel(model);
+        view.OnViewTrace();
+        std::vector<ShadowPoint> shown;
+        QVERIFY(view.DrawShownMap([&shown](const CMapTrace&, const MapFrame& frame) { shown = ShadowOf(frame); }));
+        QVERIFY(!shown.empty());
+
+        const QString png = m_files.filePath(QStringLiteral("same-%1.png").arg(QString::fromLatin1(model.Name())));
+        QVERIFY(m_frame->ExportMap(png, view.width()));
+        QImage exported(png);
+        QCOMPARE(exported.convertToFormat(QImage::Format_RGB32), view.Picture().convertToFormat(QImage::Format_RGB32));
+
+        const MapScene printed = PrintedScene(m_document.m_map, kDataDirectory.toStdString(), CDesktopSettings::Model(),
+                                              view.width(), view.height());
+        QVERIFY(SamePoints(ShadowOf(printed.frame), shown));
+        shadows.push_back(shown);
+    }
+    QVERIFY(!SamePoints(shadows[0], shadows[1]));
     QVERIFY(m_messages.Messages().empty());
 }
 

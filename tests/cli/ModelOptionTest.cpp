@@ -69,7 +69,7 @@ TEST(ModelOption, RefusesAnUnknownModelAsAUsageError)
                                       "besselian --date 2024-04-08", "path --date 2024-04-08"}) {
         const CliRun run = RunCli(command + " --model newcomb");
         EXPECT_EQ(run.status, 1) << command;
-        EXPECT_TRUE(run.err.starts_with("umbrant-cli: unknown model \"newcomb\" (expected classic or modern)\nusage: ")) << command << run.err;
+        EXPECT_EQ(run.err, "umbrant-cli: unknown model \"newcomb\" (expected classic or modern)\n") << command;
     }
 }
 

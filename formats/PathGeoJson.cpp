@@ -1,5 +1,5 @@
-#include "cli/PathOutput.h"
-#include "cli/UniversalTimeText.h"
+#include "formats/PathOutput.h"
+#include "core/CalendarText.h"
 #include "eclipse/path/Antimeridian.h"
 
 #include <nlohmann/json.hpp>

@@ -2,6 +2,7 @@
 
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/path/PathTypes.h"
+#include "core/Instant.h"
 #include "ephemeris/TimeModel.h"
 
 #include <string>
@@ -12,6 +13,10 @@
 // umbra-north, umbra-south, penumbra-north, penumbra-south, sunrise-sunset,
 // max-at-sunrise-sunset; kinds without a line are left out.
 std::vector<std::pair<std::string, std::vector<PathLine>>> NamedLines(const EclipsePath& path);
+
+// "Solar eclipse of 2024-04-08": the date of greatest eclipse (UT), the
+// eclipse's name in the files.
+std::string EclipseTitle(const Instant& greatest, double deltaT);
 
 // "magnitude-0.2" and so on.
 std::string MagnitudeKind(double magnitude);

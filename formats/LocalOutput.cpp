@@ -1,6 +1,6 @@
-#include "cli/LocalOutput.h"
+#include "formats/LocalOutput.h"
 
-#include "cli/UniversalTimeText.h"
+#include "core/CalendarText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -76,11 +76,11 @@ std::string LocalTypeName(LocalEclipseType type)
     return "none";
 }
 
-std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const UniversalCalendarDate& date,
+std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const CivilDate& date,
                       const TimeModel& model)
 {
     char line[160];
-    std::string text = "Solar eclipse of " + DateText(date) + " seen from " + Degrees(place.longitude, 'E', 'W') + " " +
+    std::string text = "Solar eclipse of " + IsoDateText(date) + " seen from " + Degrees(place.longitude, 'E', 'W') + " " +
                        Degrees(place.latitude, 'N', 'S');
     std::snprintf(line, sizeof line, ", %.0f m\n", place.height);
     text += line;

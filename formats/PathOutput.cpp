@@ -1,4 +1,6 @@
-#include "cli/PathOutput.h"
+#include "formats/PathOutput.h"
+
+#include "core/CalendarText.h"
 
 #include <cstdio>
 
@@ -30,4 +32,11 @@ std::string MagnitudeKind(double magnitude)
     char text[32];
     std::snprintf(text, sizeof text, "magnitude-%g", magnitude);
     return text;
+}
+
+std::string EclipseTitle(const Instant& greatest, double deltaT)
+{
+    const Instant universal = greatest.PlusSeconds(-deltaT);
+    const CivilDateTime civil = CivilFromJulianDate(universal.WholeDays(), universal.DayFraction());
+    return "Solar eclipse of " + IsoDateText(civil.year, civil.month, civil.day);
 }

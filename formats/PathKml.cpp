@@ -1,6 +1,6 @@
-#include "cli/PathOutput.h"
-#include "cli/UniversalTimeText.h"
-#include "cli/XmlWriter.h"
+#include "formats/PathOutput.h"
+#include "core/CalendarText.h"
+#include "formats/XmlWriter.h"
 #include "eclipse/path/Antimeridian.h"
 
 #include <cstdio>

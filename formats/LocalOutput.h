@@ -1,6 +1,7 @@
 #pragma once
 
-#include "cli/ValueParsers.h"
+#include "core/Calendar.h"
+#include "eclipse/local/GeographicPlace.h"
 #include "eclipse/local/LocalCircumstances.h"
 #include "ephemeris/TimeModel.h"
 
@@ -10,7 +11,7 @@
 std::string LocalTypeName(LocalEclipseType type);
 
 // The circumstances as a table for people.
-std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const UniversalCalendarDate& date,
+std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const CivilDate& date,
                       const TimeModel& model);
 
 // {"type", "magnitude", "obscuration", "duration_s", "contacts": {"c1", "c2",

@@ -1,4 +1,4 @@
-#include "cli/XmlWriter.h"
+#include "formats/XmlWriter.h"
 
 XmlWriter::XmlWriter() : m_document("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") {}
 

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "cli/MapDrawing.h"
+
+// Loads the drawing module (once) and draws through it. Raises
+// std::runtime_error naming the module when it cannot be found or loaded,
+// and with the module's own message when the drawing fails.
+void DrawThroughModule(const MapDrawingRequest& request);
