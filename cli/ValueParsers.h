@@ -1,6 +1,6 @@
 #pragma once
 
-#include "eclipse/local/GeographicPlace.h"
+#include "eclipse/plane/GeographicPlace.h"
 
 #include <string>
 

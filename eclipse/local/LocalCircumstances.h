@@ -2,7 +2,7 @@
 
 #include "core/Instant.h"
 #include "eclipse/FittedElements.h"
-#include "eclipse/local/GeographicPlace.h"
+#include "eclipse/plane/GeographicPlace.h"
 
 #include <optional>
 
