@@ -138,6 +138,7 @@ LocalCircumstances LocalCircumstancesAt(const FittedElements& elements, const Ge
     const bool central = distance < std::abs(atMaximum.umbra);
     circumstances.type = !central ? LocalEclipseType::Partial : total ? LocalEclipseType::Total : LocalEclipseType::Annular;
     circumstances.magnitude = atMaximum.Magnitude();
+    circumstances.moonSunRatio = atMaximum.MoonSunRatio();
     circumstances.obscuration = Obscuration(0.5 * (atMaximum.penumbra + atMaximum.umbra),
                                             0.5 * (atMaximum.penumbra - atMaximum.umbra), distance);
     circumstances.c1 = ContactAt(elements, geocentric, *first, false);

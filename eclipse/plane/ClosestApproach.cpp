@@ -18,6 +18,11 @@ double PlaceApproach::Magnitude() const
     return MagnitudeAt(penumbra, umbra, Distance());
 }
 
+double PlaceApproach::MoonSunRatio() const
+{
+    return ::MoonSunRatio(penumbra, umbra);
+}
+
 double PlaceApproach::ConeRadius(ShadowCone cone) const
 {
     return cone == ShadowCone::Penumbra ? penumbra : std::abs(umbra);

@@ -21,6 +21,8 @@ struct PlaceApproach {
     double Distance() const;
     // The fraction of the Sun's diameter covered, (L1 - m) / (L1 + L2).
     double Magnitude() const;
+    // The ratio of the Moon's apparent diameter to the Sun's, (L1 - L2) / (L1 + L2).
+    double MoonSunRatio() const;
     // The radius of one cone there: L1, or |L2| for the umbra or antumbra.
     double ConeRadius(ShadowCone cone) const;
 };
