@@ -13,8 +13,8 @@ struct LocalCircumstances;
 // "Circonstances locales": the current eclipse as the document's observer
 // sees it: its type there, the contacts C1 to C4 and the maximum in UT and in
 // local time (UT + the "Décalage horaire" of the settings) with the Sun's
-// altitude, the magnitude, the obscuration and the duration of the central
-// phase. It follows the observer, the epoch (whose dialog holds the offset)
+// altitude, the magnitude, the ratio of the Moon's apparent diameter to the
+// Sun's, the obscuration and the duration of the central phase. It follows the observer, the epoch (whose dialog holds the offset)
 // and the eclipse.
 class CLocalCircumstancesPanel : public QDockWidget {
     Q_OBJECT
@@ -41,6 +41,7 @@ private:
     QLabel* m_place = nullptr;
     QLabel* m_type = nullptr;
     QLabel* m_magnitude = nullptr;
+    QLabel* m_moonSunRatio = nullptr;
     QLabel* m_obscuration = nullptr;
     QLabel* m_duration = nullptr;
     QTableWidget* m_contacts = nullptr;

@@ -2,7 +2,7 @@
 
 #include "cli/CommandRegistry.h"
 #include "core/Calendar.h"
-#include "eclipse/local/GeographicPlace.h"
+#include "eclipse/plane/GeographicPlace.h"
 #include "ephemeris/TimeModel.h"
 #include "model/Observation.h"
 

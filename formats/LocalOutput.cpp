@@ -89,7 +89,8 @@ std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& pla
     if (seen.type == LocalEclipseType::None) {
         return text;
     }
-    std::snprintf(line, sizeof line, "Magnitude       %.4f\nObscuration     %.2f %%\n", seen.magnitude, 100.0 * seen.obscuration);
+    std::snprintf(line, sizeof line, "Magnitude       %.4f\nMoon/Sun ratio  %.4f\nObscuration     %.2f %%\n", seen.magnitude,
+                  seen.moonSunRatio, 100.0 * seen.obscuration);
     text += line;
     if (seen.durationSeconds > 0.0) {
         text += "Duration        " + DurationText(seen.durationSeconds) + "\n";
@@ -118,6 +119,7 @@ std::string LocalJson(const LocalCircumstances& seen, const TimeModel& model)
 {
     return Json{{"type", LocalTypeName(seen.type)},
                 {"magnitude", Rounded(seen.magnitude, 1e4)},
+                {"moon_sun_ratio", Rounded(seen.moonSunRatio, 1e4)},
                 {"obscuration", Rounded(seen.obscuration, 1e4)},
                 {"duration_s", Rounded(seen.durationSeconds, 10.0)},
                 {"contacts",
@@ -139,7 +141,8 @@ std::string LocalJson(const LocalCircumstances& seen, const TimeModel& model)
 // figures of the whole eclipse repeat on each row.
 std::string LocalCsv(const LocalCircumstances& seen)
 {
-    std::string text = "event,ut,sun_altitude,sun_azimuth,position_angle,sun_above_horizon,type,magnitude,obscuration,duration_s,delta_t\n";
+    std::string text = "event,ut,sun_altitude,sun_azimuth,position_angle,sun_above_horizon,type,magnitude,moon_sun_ratio,obscuration,"
+                       "duration_s,delta_t\n";
     const std::pair<const char*, const std::optional<LocalContact>*> events[] = {
         {"c1", &seen.c1}, {"c2", &seen.c2}, {"max", &seen.maximum}, {"c3", &seen.c3}, {"c4", &seen.c4}};
     for (const auto& [name, contact] : events) {
@@ -148,10 +151,10 @@ std::string LocalCsv(const LocalCircumstances& seen)
         }
         const LocalContact& c = **contact;
         char row[256];
-        std::snprintf(row, sizeof row, "%s,%s,%.2f,%.2f,%.2f,%s,%s,%.4f,%.4f,%.1f,%.1f\n", name,
+        std::snprintf(row, sizeof row, "%s,%s,%.2f,%.2f,%.2f,%s,%s,%.4f,%.4f,%.4f,%.1f,%.1f\n", name,
                       IsoUniversalTime(c.time, seen.deltaT).c_str(), c.sunAltitude, c.sunAzimuth, c.positionAngle,
                       c.sunAboveHorizon ? "true" : "false", LocalTypeName(seen.type).c_str(), seen.magnitude,
-                      seen.obscuration, seen.durationSeconds, seen.deltaT);
+                      seen.moonSunRatio, seen.obscuration, seen.durationSeconds, seen.deltaT);
         text += row;
     }
     return text;

@@ -1,6 +1,9 @@
 # Checks that each computing library includes only what lies below it:
 # no Qt, nothing of app/ or cli/, and no layer above its own; and that the
-# two front ends, app/ and cli/, never include each other.
+# two front ends, app/ and cli/, never include each other. Inside eclipse/,
+# the fundamental plane (eclipse/plane/) serves the path, the local
+# circumstances and the search, which stand side by side and do not include
+# one another.
 #   cmake -DSOURCE_DIR=<checkout> -P tests/LayeringCheck.cmake
 cmake_minimum_required(VERSION 3.25)
 set(layers core datafiles model ephemeris eclipse map formats)
@@ -12,6 +15,22 @@ set(allowed_eclipse core datafiles model ephemeris eclipse)
 set(allowed_map core datafiles model ephemeris eclipse map)
 set(allowed_formats core datafiles model ephemeris eclipse formats)
 
+# Folders of eclipse/; "eclipse" stands for the files at its top.
+set(eclipse_folders plane path local search)
+set(allowed_in_eclipse_eclipse eclipse plane)
+set(allowed_in_eclipse_plane eclipse plane)
+set(allowed_in_eclipse_path eclipse plane path)
+set(allowed_in_eclipse_local eclipse plane local)
+set(allowed_in_eclipse_search eclipse plane search)
+
+function(eclipse_folder_of path result)
+  set(folder eclipse)
+  if(path MATCHES "^eclipse/([a-z]+)/")
+    set(folder "${CMAKE_MATCH_1}")
+  endif()
+  set(${result} ${folder} PARENT_SCOPE)
+endfunction()
+
 set(failures "")
 foreach(layer ${layers})
   file(GLOB_RECURSE sources "${SOURCE_DIR}/${layer}/*.h" "${SOURCE_DIR}/${layer}/*.cpp")
@@ -19,6 +38,8 @@ foreach(layer ${layers})
     if(source MATCHES "/map/qt/")
       continue()
     endif()
+    file(RELATIVE_PATH relative "${SOURCE_DIR}" "${source}")
+    eclipse_folder_of("${relative}" own_folder)
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${includes})
       if(line MATCHES "<Q" OR line MATCHES "<qt")
@@ -27,6 +48,11 @@ foreach(layer ${layers})
         set(target "${CMAKE_MATCH_1}")
         if(NOT target IN_LIST allowed_${layer})
           list(APPEND failures "${source}: ${layer}/ may not include ${target}/: ${line}")
+        elseif(layer STREQUAL "eclipse" AND line MATCHES "\"(eclipse/[^\"]+)\"")
+          eclipse_folder_of("${CMAKE_MATCH_1}" target_folder)
+          if(NOT target_folder IN_LIST allowed_in_eclipse_${own_folder})
+            list(APPEND failures "${source}: eclipse/${own_folder}/ may not include eclipse/${target_folder}/: ${line}")
+          endif()
         endif()
       endif()
     endforeach()

@@ -1169,6 +1169,10 @@ Final azimuth: %5°</translation>
         <translation>Magnitude</translation>
     </message>
     <message>
+        <source>Rapport des diamètres Lune/Soleil</source>
+        <translation>Moon/Sun diameter ratio</translation>
+    </message>
+    <message>
         <source>Obscuration</source>
         <translation>Obscuration</translation>
     </message>

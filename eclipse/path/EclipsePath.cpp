@@ -3,11 +3,10 @@
 #include "core/Units.h"
 #include "eclipse/path/CentralLine.h"
 #include "eclipse/path/CurveTracing.h"
-#include "eclipse/path/EarthOnPlane.h"
 #include "eclipse/path/GlobalCircumstances.h"
 #include "eclipse/path/HorizonCurves.h"
 #include "eclipse/path/LimitLines.h"
-#include "eclipse/path/ShadowEdges.h"
+#include "eclipse/plane/EarthOnPlane.h"
 
 #include <cmath>
 #include <functional>
@@ -23,7 +22,7 @@ using PlaneCurve = std::function<std::optional<PlanePoint>(const EarthOnPlane&)>
 CurveBranch BranchOf(const FittedElements& elements, PlaneCurve curve)
 {
     return [&elements, curve = std::move(curve)](double hours) -> std::optional<TracedPoint> {
-        const EarthOnPlane earth(ShadowAt(elements, hours));
+        const EarthOnPlane earth(PlaneAt(elements, hours));
         const std::optional<PlanePoint> point = curve(earth);
         if (!point) {
             return std::nullopt;
@@ -69,7 +68,7 @@ std::vector<PathLine> TraceOnLimb(const FittedElements& elements, const TraceSch
 
 std::vector<std::vector<CentralVertex>> TraceCentralLine(const FittedElements& elements, const TraceSchedule& schedule)
 {
-    const CurveBranch branch = BranchOf(elements, CentralPoint);
+    const CurveBranch branch = BranchOf(elements, [](const EarthOnPlane& earth) { return earth.AxisPoint(); });
     std::vector<std::vector<CentralVertex>> runs;
     for (const TracedCurve& curve : TraceBranch(branch, schedule)) {
         std::vector<CentralVertex> run;

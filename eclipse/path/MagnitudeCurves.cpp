@@ -1,7 +1,7 @@
 #include "eclipse/path/MagnitudeCurves.h"
 
 #include "core/Units.h"
-#include "eclipse/local/ClosestApproach.h"
+#include "eclipse/plane/ClosestApproach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,14 +35,14 @@ MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacin
         for (std::size_t column = 0; column < grid.values.columns; ++column) {
             place.longitude = (-180.0 + static_cast<double>(column) * spacingDegrees) * kDegreesToRadians;
             const std::optional<PlaceApproach> closest = ClosestApproachAt(elements, place, start, kMaximumToleranceHours);
-            if (!closest || closest->shadow.hours < elements.validFrom || closest->shadow.hours > elements.validTo) {
+            if (!closest || closest->plane.hours < elements.validFrom || closest->plane.hours > elements.validTo) {
                 continue;
             }
-            start = closest->shadow.hours;
+            start = closest->plane.hours;
             if (column == 0) {
                 rowStart = start;
             }
-            if (SunSeenFrom(place, closest->shadow).altitude >= 0.0) {
+            if (SunSeenFrom(place, closest->plane).altitude >= 0.0) {
                 grid.values.values[row * grid.values.columns + column] = closest->Magnitude();
             }
         }

@@ -116,6 +116,7 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
     QCOMPARE(ValueOf(cli, QStringLiteral("Type")), QStringLiteral("total"));
     QCOMPARE(Text(panel, "localTypeValue"), QStringLiteral("totale"));
     QCOMPARE(Text(panel, "localMagnitudeValue"), ValueOf(cli, QStringLiteral("Magnitude")));
+    QCOMPARE(Text(panel, "localMoonSunRatioValue"), ValueOf(cli, QStringLiteral("Moon/Sun ratio")));
     QCOMPARE(Text(panel, "localObscurationValue"), ValueOf(cli, QStringLiteral("Obscuration")));
     QCOMPARE(Text(panel, "localDurationValue"), ValueOf(cli, QStringLiteral("Duration")));
     QVERIFY(Text(panel, "localPlaceLabel").contains(QStringLiteral("32°46'37\" N, 96°47'49\" O")));

@@ -1,4 +1,4 @@
-#include "eclipse/FundamentalPlane.h"
+#include "eclipse/plane/FundamentalPlane.h"
 
 #include "core/Units.h"
 

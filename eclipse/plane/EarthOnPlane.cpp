@@ -1,6 +1,7 @@
-#include "eclipse/path/EarthOnPlane.h"
+#include "eclipse/plane/EarthOnPlane.h"
 
 #include "core/Units.h"
+#include "eclipse/plane/ObserverOnPlane.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,10 +16,10 @@ constexpr double kLimbTolerance = 1e-13;
 
 } // namespace
 
-EarthOnPlane::EarthOnPlane(const ShadowInstant& shadow) : m_shadow(shadow)
+EarthOnPlane::EarthOnPlane(const PlaneInstant& plane) : m_plane(plane)
 {
-    const double s = shadow.sinD;
-    const double c = shadow.cosD;
+    const double s = plane.sinD;
+    const double c = plane.cosD;
     // The point (xi, eta, zeta) has X toward the axis meridian = zeta c - eta s,
     // Z = eta c + zeta s; X^2 + xi^2 + Z^2 / b^2 = 1 is quadratic in zeta.
     m_zetaSquared = c * c + kInversePolarSquared * s * s;
@@ -44,6 +45,11 @@ PlanePoint EarthOnPlane::SurfaceOrLimbAbove(double xi, double eta) const
     const double constant = m_etaSquared * eta * eta + xi * xi - 1.0;
     const double discriminant = b * b - m_zetaSquared * constant;
     return {xi, eta, (-b + std::sqrt(std::max(0.0, discriminant))) / m_zetaSquared};
+}
+
+std::optional<PlanePoint> EarthOnPlane::AxisPoint() const
+{
+    return SurfaceAbove(m_plane.elements.x, m_plane.elements.y);
 }
 
 PlanePoint EarthOnPlane::LimbPoint(double theta) const
@@ -94,14 +100,19 @@ EarthOnPlane::LimbDistance EarthOnPlane::FarthestLimbPoint(double xi, double eta
     return LimbExtremum(xi, eta, std::atan2(-xi, -eta / m_limbNorthRadius));
 }
 
+PlanePoint EarthOnPlane::LimbPointNearestAxis() const
+{
+    return LimbPoint(NearestLimbPoint(m_plane.elements.x, m_plane.elements.y).theta);
+}
+
 EarthOnPlane::Geographic EarthOnPlane::GeographicOf(const PlanePoint& point) const
 {
-    const double towardAxisMeridian = point.zeta * m_shadow.cosD - point.eta * m_shadow.sinD;
-    const double polar = point.eta * m_shadow.cosD + point.zeta * m_shadow.sinD;
+    const double towardAxisMeridian = point.zeta * m_plane.cosD - point.eta * m_plane.sinD;
+    const double polar = point.eta * m_plane.cosD + point.zeta * m_plane.sinD;
     const double equatorial = std::hypot(towardAxisMeridian, point.xi);
     Geographic geographic;
     geographic.latitude = std::atan2(polar, kPolarSquared * equatorial);
-    double longitude = std::atan2(point.xi, towardAxisMeridian) - m_shadow.mu;
+    double longitude = std::atan2(point.xi, towardAxisMeridian) - m_plane.elements.mu;
     longitude = std::remainder(longitude, kTwoPi);
     geographic.longitude = longitude >= kPi ? longitude - kTwoPi : longitude;
     return geographic;
@@ -110,10 +121,28 @@ EarthOnPlane::Geographic EarthOnPlane::GeographicOf(const PlanePoint& point) con
 PlanePoint EarthOnPlane::NormalAt(const PlanePoint& point) const
 {
     // The gradient of X^2 + Y^2 + Z^2 / b^2, turned into the plane's frame.
-    const double towardAxisMeridian = point.zeta * m_shadow.cosD - point.eta * m_shadow.sinD;
-    const double polar = (point.eta * m_shadow.cosD + point.zeta * m_shadow.sinD) * kInversePolarSquared;
-    PlanePoint normal{point.xi, polar * m_shadow.cosD - towardAxisMeridian * m_shadow.sinD,
-                      polar * m_shadow.sinD + towardAxisMeridian * m_shadow.cosD};
+    const double towardAxisMeridian = point.zeta * m_plane.cosD - point.eta * m_plane.sinD;
+    const double polar = (point.eta * m_plane.cosD + point.zeta * m_plane.sinD) * kInversePolarSquared;
+    PlanePoint normal{point.xi, polar * m_plane.cosD - towardAxisMeridian * m_plane.sinD,
+                      polar * m_plane.sinD + towardAxisMeridian * m_plane.cosD};
     const double length = std::sqrt(normal.xi * normal.xi + normal.eta * normal.eta + normal.zeta * normal.zeta);
     return {normal.xi / length, normal.eta / length, normal.zeta / length};
+}
+
+double EarthOnPlane::SunAltitudeAt(const PlanePoint& point) const
+{
+    return std::asin(std::clamp(NormalAt(point).zeta, -1.0, 1.0));
+}
+
+std::optional<double> SweptWidthKm(const EarthOnPlane& earth, const PlanePoint& point, double radius)
+{
+    const PlaneVelocity relative = RelativeVelocity(point, earth.Plane());
+    const double speed = std::hypot(relative.xi, relative.eta);
+    const PlanePoint normal = earth.NormalAt(point);
+    const double across = (-relative.eta * normal.xi + relative.xi * normal.eta) / speed;
+    const double tilt = 1.0 - across * across;
+    if (!(speed > 0.0) || !(tilt > 0.0)) {
+        return std::nullopt;
+    }
+    return 2.0 * std::abs(radius) / std::sqrt(tilt) * kEarthEquatorialRadiusKilometres;
 }

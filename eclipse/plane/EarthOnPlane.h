@@ -1,7 +1,6 @@
 #pragma once
 
-#include "eclipse/local/PlaneGeometry.h"
-#include "eclipse/local/ShadowInstant.h"
+#include "eclipse/plane/PlaneInstant.h"
 
 #include <optional>
 
@@ -13,9 +12,9 @@
 // Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.3.
 class EarthOnPlane {
 public:
-    explicit EarthOnPlane(const ShadowInstant& shadow);
+    explicit EarthOnPlane(const PlaneInstant& plane);
 
-    const ShadowInstant& Shadow() const { return m_shadow; }
+    const PlaneInstant& Plane() const { return m_plane; }
     // The limb's semi-axis along eta, Earth radii.
     double LimbNorthRadius() const { return m_limbNorthRadius; }
     // On the limb zeta is proportional to eta (the limb lies in the plane
@@ -29,6 +28,8 @@ public:
     // The same, or beyond the limb the point of the surface's continuation
     // where zeta is that of the limb (for iterations that cross it).
     PlanePoint SurfaceOrLimbAbove(double xi, double eta) const;
+    // The point under the shadow axis, if the axis meets the Earth.
+    std::optional<PlanePoint> AxisPoint() const;
     // The point of the surface on the limb at angle theta (radians, from
     // north toward the east around the plane's origin).
     PlanePoint LimbPoint(double theta) const;
@@ -41,8 +42,11 @@ public:
     LimbDistance NearestLimbPoint(double xi, double eta) const;
     // The limb's point farthest from (xi, eta), and its distance.
     LimbDistance FarthestLimbPoint(double xi, double eta) const;
+    // The point of the limb nearest the shadow axis.
+    PlanePoint LimbPointNearestAxis() const;
 
-    // The geodetic latitude and east longitude, radians, of a surface point.
+    // The geodetic latitude and east longitude, radians, of a surface point;
+    // the longitude in [-pi, pi).
     struct Geographic {
         double latitude = 0.0;
         double longitude = 0.0;
@@ -51,14 +55,24 @@ public:
     // The unit normal of the surface at a point, in the plane's frame: its
     // zeta component is the sine of the Sun's altitude there.
     PlanePoint NormalAt(const PlanePoint& point) const;
+    // The Sun's altitude above the geodetic horizon of a surface point, radians.
+    double SunAltitudeAt(const PlanePoint& point) const;
 
 private:
     LimbDistance LimbExtremum(double xi, double eta, double startTheta) const;
 
-    ShadowInstant m_shadow;
+    PlaneInstant m_plane;
     double m_limbNorthRadius = 1.0;
     // zeta on the surface solves A zeta^2 + 2 B eta zeta + C(xi, eta) = 0.
     double m_zetaSquared = 1.0;
     double m_zetaEta = 0.0;
     double m_etaSquared = 1.0;
 };
+
+// The width on the ground, km, of the band that a circle of the given radius
+// on the plane (Earth radii) sweeps as the axis passes over a point of the
+// surface: 2 radius across the motion relative to the point, widened as the
+// ground tilts across the band, by 1 / sqrt(1 - (across . normal)^2). None
+// where the relative motion stops or the band lies along the line of sight.
+// Reference: Meeus, Elements of Solar Eclipses 1951-2200 (1989), chapter 6.
+std::optional<double> SweptWidthKm(const EarthOnPlane& earth, const PlanePoint& point, double radius);

@@ -1,4 +1,4 @@
-#include "eclipse/local/ClosestApproach.h"
+#include "eclipse/plane/ClosestApproach.h"
 
 #include <cmath>
 
@@ -15,21 +15,31 @@ double PlaceApproach::Distance() const
 
 double PlaceApproach::Magnitude() const
 {
-    return (penumbra - Distance()) / (penumbra + umbra);
+    return MagnitudeAt(penumbra, umbra, Distance());
+}
+
+double PlaceApproach::MoonSunRatio() const
+{
+    return ::MoonSunRatio(penumbra, umbra);
+}
+
+double PlaceApproach::ConeRadius(ShadowCone cone) const
+{
+    return cone == ShadowCone::Penumbra ? penumbra : std::abs(umbra);
 }
 
 PlaceApproach ApproachAt(const FittedElements& elements, const GeocentricPlace& place, double hours)
 {
     PlaceApproach approach;
-    approach.shadow = ShadowAt(elements, hours);
-    approach.place = PlaceOnPlane(place, approach.shadow);
-    const PlaneVelocity velocity = SurfaceVelocity(approach.place, approach.shadow);
-    approach.u = approach.shadow.x - approach.place.xi;
-    approach.v = approach.shadow.y - approach.place.eta;
-    approach.a = approach.shadow.xRate - velocity.xi;
-    approach.b = approach.shadow.yRate - velocity.eta;
-    approach.penumbra = approach.shadow.l1 - approach.place.zeta * approach.shadow.tanF1;
-    approach.umbra = approach.shadow.l2 - approach.place.zeta * approach.shadow.tanF2;
+    approach.plane = PlaneAt(elements, hours);
+    approach.place = PlaceOnPlane(place, approach.plane);
+    const PlaneVelocity relative = RelativeVelocity(approach.place, approach.plane);
+    approach.u = approach.plane.elements.x - approach.place.xi;
+    approach.v = approach.plane.elements.y - approach.place.eta;
+    approach.a = relative.xi;
+    approach.b = relative.eta;
+    approach.penumbra = PenumbraRadius(approach.plane, approach.place.zeta);
+    approach.umbra = UmbraRadius(approach.plane, approach.place.zeta);
     return approach;
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "eclipse/FittedElements.h"
-#include "eclipse/local/PlaneGeometry.h"
-#include "eclipse/local/ShadowInstant.h"
+#include "eclipse/plane/ObserverOnPlane.h"
+#include "eclipse/plane/PlaneInstant.h"
 
 #include <optional>
 
 // A place relative to the shadow at one instant, on the fundamental plane.
 struct PlaceApproach {
-    ShadowInstant shadow;
+    PlaneInstant plane;
     PlanePoint place;
     double u = 0.0;           // the axis minus the place, Earth radii
     double v = 0.0;
@@ -21,6 +21,10 @@ struct PlaceApproach {
     double Distance() const;
     // The fraction of the Sun's diameter covered, (L1 - m) / (L1 + L2).
     double Magnitude() const;
+    // The ratio of the Moon's apparent diameter to the Sun's, (L1 - L2) / (L1 + L2).
+    double MoonSunRatio() const;
+    // The radius of one cone there: L1, or |L2| for the umbra or antumbra.
+    double ConeRadius(ShadowCone cone) const;
 };
 
 // A place at hours from T0.

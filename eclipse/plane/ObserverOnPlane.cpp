@@ -1,4 +1,4 @@
-#include "eclipse/local/PlaneGeometry.h"
+#include "eclipse/plane/ObserverOnPlane.h"
 
 #include "core/Units.h"
 
@@ -18,32 +18,38 @@ GeocentricPlace GeocentricOf(const GeographicPlace& place)
     return geocentric;
 }
 
-PlanePoint PlaceOnPlane(const GeocentricPlace& place, const ShadowInstant& shadow)
+PlanePoint PlaceOnPlane(const GeocentricPlace& place, const PlaneInstant& plane)
 {
-    const double hourAngle = shadow.mu + place.longitude;
+    const double hourAngle = plane.elements.mu + place.longitude;
     const double towardAxisMeridian = place.rhoCosPhi * std::cos(hourAngle);
     PlanePoint point;
     point.xi = place.rhoCosPhi * std::sin(hourAngle);
-    point.eta = place.rhoSinPhi * shadow.cosD - towardAxisMeridian * shadow.sinD;
-    point.zeta = place.rhoSinPhi * shadow.sinD + towardAxisMeridian * shadow.cosD;
+    point.eta = place.rhoSinPhi * plane.cosD - towardAxisMeridian * plane.sinD;
+    point.zeta = place.rhoSinPhi * plane.sinD + towardAxisMeridian * plane.cosD;
     return point;
 }
 
-PlaneVelocity SurfaceVelocity(const PlanePoint& point, const ShadowInstant& shadow)
+PlaneVelocity SurfaceVelocity(const PlanePoint& point, const PlaneInstant& plane)
 {
     // The point's distance from the Earth's axis toward the meridian of the
     // shadow axis is rho cos phi' cos H = zeta cos d - eta sin d.
-    const double towardAxisMeridian = point.zeta * shadow.cosD - point.eta * shadow.sinD;
-    return {shadow.muRate * towardAxisMeridian, shadow.muRate * point.xi * shadow.sinD - shadow.dRate * point.zeta};
+    const double towardAxisMeridian = point.zeta * plane.cosD - point.eta * plane.sinD;
+    return {plane.rates.mu * towardAxisMeridian, plane.rates.mu * point.xi * plane.sinD - plane.rates.d * point.zeta};
 }
 
-HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const ShadowInstant& shadow)
+PlaneVelocity RelativeVelocity(const PlanePoint& point, const PlaneInstant& plane)
 {
-    const double hourAngle = shadow.mu + place.longitude;
+    const PlaneVelocity ground = SurfaceVelocity(point, plane);
+    return {plane.rates.x - ground.xi, plane.rates.y - ground.eta};
+}
+
+HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const PlaneInstant& plane)
+{
+    const double hourAngle = plane.elements.mu + place.longitude;
     const double cosHourAngle = std::cos(hourAngle);
-    const double east = -shadow.cosD * std::sin(hourAngle);
-    const double north = shadow.sinD * place.cosLatitude - shadow.cosD * cosHourAngle * place.sinLatitude;
-    const double up = shadow.sinD * place.sinLatitude + shadow.cosD * cosHourAngle * place.cosLatitude;
+    const double east = -plane.cosD * std::sin(hourAngle);
+    const double north = plane.sinD * place.cosLatitude - plane.cosD * cosHourAngle * place.sinLatitude;
+    const double up = plane.sinD * place.sinLatitude + plane.cosD * cosHourAngle * place.cosLatitude;
     HorizontalDirection direction;
     direction.altitude = std::atan2(up, std::hypot(east, north));
     direction.azimuth = std::atan2(east, north);

@@ -1,23 +1,7 @@
 #pragma once
 
-#include "eclipse/local/GeographicPlace.h"
-#include "eclipse/local/ShadowInstant.h"
-
-// A point in the frame of the fundamental plane, equatorial Earth radii: xi
-// toward the east, eta toward the north, zeta along the shadow axis toward
-// the Sun; the origin is the Earth's centre.
-struct PlanePoint {
-    double xi = 0.0;
-    double eta = 0.0;
-    double zeta = 0.0;
-};
-
-// The velocity of a point fixed on the Earth, projected on the plane, Earth
-// radii per hour.
-struct PlaneVelocity {
-    double xi = 0.0;
-    double eta = 0.0;
-};
+#include "eclipse/plane/GeographicPlace.h"
+#include "eclipse/plane/PlaneInstant.h"
 
 // A place as the formulas of the fundamental plane take it: rho sin phi' and
 // rho cos phi' (geocentric, equatorial Earth radii, the flattening and the
@@ -44,17 +28,20 @@ struct HorizontalDirection {
 // Reference: Meeus, Elements of Solar Eclipses 1951-2200 (1989), chapter 8.
 GeocentricPlace GeocentricOf(const GeographicPlace& place);
 
-// The place on the fundamental plane at an instant of the elements; its local
-// hour angle of the axis, radians west of the meridian, is mu + longitude.
+// The place on the fundamental plane of an instant; its local hour angle of
+// the axis, radians west of the meridian, is mu + longitude.
 // Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.4.
-PlanePoint PlaceOnPlane(const GeocentricPlace& place, const ShadowInstant& shadow);
+PlanePoint PlaceOnPlane(const GeocentricPlace& place, const PlaneInstant& plane);
 
 // The velocity of a point fixed on the Earth at a point of the plane: the
 // Earth's rotation (mu') and the turning of the axis in declination (d').
 // Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.4;
 //            Chauvenet, Manual of Spherical and Practical Astronomy (1863), I, 10.
-PlaneVelocity SurfaceVelocity(const PlanePoint& point, const ShadowInstant& shadow);
+PlaneVelocity SurfaceVelocity(const PlanePoint& point, const PlaneInstant& plane);
+
+// The velocity of the shadow axis relative to a point fixed on the Earth.
+PlaneVelocity RelativeVelocity(const PlanePoint& point, const PlaneInstant& plane);
 
 // The Sun, taken along the shadow axis, seen from a place at an instant.
 // Reference: Meeus, Elements of Solar Eclipses 1951-2200 (1989), chapter 8.
-HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const ShadowInstant& shadow);
+HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const PlaneInstant& plane);
