@@ -16,6 +16,10 @@ namespace {
 
 constexpr double kHighestPlaceMetres = 100000.0;  // far above any mountain, below any orbit
 constexpr double kLowestPlaceMetres = -12000.0;   // the deepest trench
+// A step of a second already puts the vertices some 500 m apart at the
+// shadow's slowest; a shorter one only multiplies the points.
+constexpr double kShortestStepSeconds = 1.0;
+constexpr double kLongestStepSeconds = 3600.0;
 
 // The whole text as one finite number, or nothing.
 bool ReadNumber(std::string_view text, double& value)
@@ -236,6 +240,18 @@ std::optional<double> ParseDeltaT(const std::string& text)
     }
     if (std::abs(seconds) > kLargestDeltaTSeconds) {
         throw CLI::ValidationError("Delta T \"" + text + "\" " + DeltaTRangeText());
+    }
+    return seconds;
+}
+
+double ParseStep(const std::string& text)
+{
+    double seconds = 0.0;
+    if (!ReadNumber(text, seconds)) {
+        throw CLI::ValidationError("malformed step \"" + text + "\" (expected seconds)");
+    }
+    if (!(seconds >= kShortestStepSeconds) || seconds > kLongestStepSeconds) {
+        throw CLI::ValidationError("step \"" + text + "\" out of range (1 to 3600 seconds)");
     }
     return seconds;
 }

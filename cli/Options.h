@@ -73,6 +73,7 @@ void AddPlace(CLI::App& command, GeographicPlace& place);
 // themselves. Each raises CLI::ValidationError with one line naming the
 // value.
 std::optional<double> ParseDeltaT(const std::string& text);  // none: "auto"
+double ParseStep(const std::string& text);                   // seconds between a path's vertices
 GeographicPlace ParsePlace(const std::string& text);
 
 // Nothing when the observation's year and given Delta T lie within the
