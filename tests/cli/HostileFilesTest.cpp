@@ -18,6 +18,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -79,11 +80,12 @@ protected:
         }
     }
 
-    Outcome Run(const std::string& arguments) const
+    // prefix: a command the tool runs under, such as "timeout 20".
+    Outcome Run(const std::string& arguments, const std::string& prefix = "") const
     {
         const fs::path err = Path("err.txt");
-        const std::string command =
-            (BinaryDirectory() / "umbrant-cli").string() + " " + arguments + " >" + Path("out.txt").string() + " 2>" + err.string();
+        const std::string command = prefix + " " + (BinaryDirectory() / "umbrant-cli").string() + " " + arguments + " >" +
+                                    Path("out.txt").string() + " 2>" + err.string();
         const int raw = std::system(command.c_str());
         Outcome outcome;
         outcome.exited = WIFEXITED(raw);
@@ -243,6 +245,32 @@ TEST_F(HostileFiles, RenderDrawsAMoonSeriesOfNaNs)
     EXPECT_TRUE(fs::exists(Path("map.png")));
 }
 
+// A FIFO or a device in place of a data file or a document is refused at
+// once, saying what it is; no command waits for a writer. (Bounded, so that
+// a tool that waited would fail the test rather than hang it.)
+TEST_F(HostileFiles, SpecialFilesInPlaceOfDataOrADocumentAreRefusedWithoutWaiting)
+{
+    if (!HaveConvertedData()) {
+        GTEST_SKIP() << "no converted data beside umbrant-cli";
+    }
+    CopyConvertedData();
+    ASSERT_EQ(::mkfifo(Path("doc.umb").c_str(), 0600), 0);
+    const Outcome info = Run("info " + Path("doc.umb").string(), "timeout 20");
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(info.err, "umbrant-cli: " + Path("doc.umb").string() + ": cannot open: a FIFO, not a regular file\n");
+    for (const char* name : {"VSOP87.dat", "Elp2000.dat", "Nutation.dat", "gshhs_i.dat", "frontier.dat"}) {
+        SCOPED_TRACE(name);
+        fs::rename(Data(name), Path("kept.dat"));
+        ASSERT_EQ(::mkfifo(Data(name).c_str(), 0600), 0);
+        const Outcome render = Run("render -o " + Path("map.png").string() + " --size 64x48" + DataOption(), "timeout 20");
+        EXPECT_EQ(render.status, 1);
+        EXPECT_EQ(LineCount(render.err), 1) << render.err;
+        EXPECT_NE(render.err.find(Data(name).string() + ": cannot open: a FIFO"), std::string::npos) << render.err;
+        fs::remove(Data(name));
+        fs::rename(Path("kept.dat"), Data(name));
+    }
+}
+
 TEST_F(HostileFiles, RenderRefusesACutShorelineImageInOneLineWithStatusOne)
 {
     WriteBytes(Data("gshhs_i.dat"), std::vector<std::uint8_t>(120, 0xff));
@@ -274,4 +302,17 @@ TEST_F(HostileFiles, ShadowRefusesADeltaTBeyondTheDocumentsRangeInOneLine)
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find("Delta T \"1e300\" out of range"), std::string::npos);
+}
+
+// A document shorter than its 193 bytes is named by its size, whatever field
+// it ends in.
+TEST_F(HostileFiles, InfoNamesTheSizeOfAShortDocument)
+{
+    for (const std::size_t size : {0u, 4u, 100u, 192u}) {
+        SCOPED_TRACE(size);
+        WriteBytes(Path("short.umb"), std::vector<std::uint8_t>(size, 1));
+        const Outcome outcome = Run("info " + Path("short.umb").string());
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.err, "umbrant-cli: " + Path("short.umb").string() + ": " + std::to_string(size) + " bytes, expected 193\n");
+    }
 }

@@ -7,9 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -126,22 +133,51 @@ TEST_F(DocumentFileTest, ReservedWordsAreCarriedThrough)
     EXPECT_EQ(SavedBytes(loaded), bytes);
 }
 
-TEST_F(DocumentFileTest, A192ByteFileIsRefusedAndLeavesTheDocumentAsItWas)
+// Named by the document's size, whichever field the file ends in.
+TEST_F(DocumentFileTest, AShortFileIsRefusedByItsSizeAndLeavesTheDocumentAsItWas)
 {
-    std::vector<std::uint8_t> bytes = SavedBytes(ChangedMap());
-    bytes.pop_back();
-    const std::string path = WriteBytes("short.umb", bytes);
-    CEclipseMap map;
-    map.m_observation.m_day = 12;
-    try {
-        LoadDocument(path, map);
-        FAIL() << "no exception";
-    } catch (const CFileException& error) {
-        EXPECT_EQ(error.FileName(), path);
+    const std::vector<std::uint8_t> whole = SavedBytes(ChangedMap());
+    for (const std::size_t size : {0u, 4u, 100u, 192u}) {
+        SCOPED_TRACE(size);
+        const std::string path = WriteBytes("short.umb", std::vector<std::uint8_t>(whole.begin(), whole.begin() + size));
+        CEclipseMap map;
+        map.m_observation.m_day = 12;
+        try {
+            LoadDocument(path, map);
+            ADD_FAILURE() << "no exception";
+        } catch (const CFileException& error) {
+            EXPECT_EQ(error.FileName(), path);
+            EXPECT_EQ(error.Cause(), std::to_string(size) + " bytes, expected 193");
+        }
+        EXPECT_EQ(map.m_observation.m_day, 12);
+        EXPECT_EQ(map.m_observation.m_year, 2006);
+        EXPECT_EQ(map.m_viewport.m_width, 0);
     }
-    EXPECT_EQ(map.m_observation.m_day, 12);
-    EXPECT_EQ(map.m_observation.m_year, 2006);
-    EXPECT_EQ(map.m_viewport.m_width, 0);
+}
+
+TEST_F(DocumentFileTest, AFifoIsRefusedWithoutWaitingForAWriter)
+{
+    ASSERT_EQ(::mkfifo(PathOf("pipe.umb").c_str(), 0600), 0);
+    // Would the open wait, a writer lets it go after a while, and the
+    // document it then reads is empty: the test ends either way.
+    std::thread writer([this] {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const int descriptor = ::open(PathOf("pipe.umb").c_str(), O_WRONLY | O_NONBLOCK);
+            if (descriptor >= 0) {
+                ::close(descriptor);
+                return;
+            }
+            ::usleep(50000);
+        }
+    });
+    CEclipseMap map;
+    try {
+        LoadDocument(PathOf("pipe.umb"), map);
+        ADD_FAILURE() << "loaded";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.Cause(), "cannot open: a FIFO, not a regular file");
+    }
+    writer.join();
 }
 
 TEST_F(DocumentFileTest, A200ByteFileLoadsAndItsTailIsIgnored)
