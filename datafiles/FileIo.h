@@ -85,10 +85,13 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 // a temporary file beside the target, then renamed over it. A symbolic link
 // is followed and its target replaced (a dangling one names the file to
 // create); a replaced file keeps its owner and permission bits, a new one
-// gets 0666 less the umask. A target that exists and is not a regular file
-// (a device, a FIFO) is written directly. Temporaries are named
+// gets 0666 less the umask. An existing file is replaced only when it may be
+// written; one that may be written in a directory that may not is rewritten
+// in place (its space reserved first). A target that exists and is not a
+// regular file (a device, a FIFO) is written directly. Temporaries are named
 // ".umbrant-tmp.PID.HOST.UNIQUE.NAME" (HOST: the machine's name, any
-// character but letters, digits and '-' made a '-'); those whose writer no
-// longer runs on this machine are removed at the next write into their
-// directory. Raises CFileException naming path.
+// character but letters, digits and '-' made a '-'); they are removed on a
+// failure and when SIGINT, SIGTERM or SIGHUP ends the process, and those
+// whose writer no longer runs on this machine (killed outright) are removed
+// at the next write into their directory. Raises CFileException naming path.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
