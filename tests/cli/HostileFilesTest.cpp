@@ -232,7 +232,7 @@ TEST_F(HostileFiles, RenderDrawsImagesWhoseCountsRunPastTheirCapacities)
     EXPECT_TRUE(fs::exists(Path("map.png")));
 }
 
-TEST_F(HostileFiles, RenderDrawsAMoonSeriesOfNaNs)
+TEST_F(HostileFiles, RenderRefusesAMoonSeriesOfNaNsNamingIt)
 {
     if (!HaveConvertedData()) {
         GTEST_SKIP() << "no converted data beside umbrant-cli";
@@ -241,8 +241,10 @@ TEST_F(HostileFiles, RenderDrawsAMoonSeriesOfNaNs)
     WriteBytes(Data("Elp2000.dat"), std::vector<std::uint8_t>(kElpImageSize, 0xff));
     const Outcome outcome = Run("render -o " + Path("map.png").string() + " --size 160x120" + DataOption());
     ASSERT_TRUE(outcome.exited);
-    EXPECT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_TRUE(fs::exists(Path("map.png")));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+    EXPECT_NE(outcome.err.find(Data("Elp2000.dat").string() + ": the Moon's distance"), std::string::npos) << outcome.err;
+    EXPECT_FALSE(fs::exists(Path("map.png")));
 }
 
 // A FIFO or a device in place of a data file or a document is refused at
