@@ -11,6 +11,10 @@
 
 namespace {
 
+// A second is finer than anyone draws or times a path by: the shadow moves
+// 0.5 to 2 km in it, and the vertices between steps already keep each curve
+// within a kilometre. Shorter steps only multiply the work and the output.
+constexpr double kShortestStepSeconds = 1.0;
 constexpr double kLongestStepSeconds = 3600.0;
 constexpr double kHighestPlaceMetres = 100000.0;   // far above any mountain, below any orbit
 constexpr double kLowestPlaceMetres = -12000.0;    // the deepest trench
@@ -83,8 +87,8 @@ double ParseStep(const std::string& text)
     if (!ReadNumber(text, seconds)) {
         throw std::invalid_argument("malformed step \"" + text + "\" (expected seconds)");
     }
-    if (!(seconds > 0.0) || seconds > kLongestStepSeconds) {
-        throw std::invalid_argument("step \"" + text + "\" out of range (more than 0, at most 3600 seconds)");
+    if (!(seconds >= kShortestStepSeconds) || seconds > kLongestStepSeconds) {
+        throw std::invalid_argument("step \"" + text + "\" out of range (1 to 3600 seconds)");
     }
     return seconds;
 }

@@ -19,7 +19,7 @@ struct UniversalCalendarDate {
 // does not have is refused.
 UniversalCalendarDate ParseUniversalDate(const std::string& text);
 
-// Seconds between the central line's vertices: more than 0, at most an hour.
+// Seconds between the central line's vertices: a second to an hour.
 double ParseStep(const std::string& text);
 
 // LON,LAT[,HEIGHT_M]: degrees east and north, metres above the ellipsoid.

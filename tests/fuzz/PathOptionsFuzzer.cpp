@@ -25,7 +25,7 @@ void CheckDate(const std::string& text)
 void CheckStep(const std::string& text)
 {
     const double step = ParseStep(text);
-    if (!(step > 0.0 && step <= 3600.0)) {
+    if (!(step >= 1.0 && step <= 3600.0)) {
         std::abort();
     }
 }
