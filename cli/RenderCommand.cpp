@@ -2,10 +2,12 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DataOption.h"
 #include "cli/EpochOption.h"
+#include "cli/FieldRanges.h"
 #include "cli/ModelOption.h"
 #include "cli/OutputCheck.h"
 #include "datafiles/FileIo.h"
 #include "map/Trace.h"
+#include "map/layers/PolylineLayer.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/FontWarmUp.h"
 #include "map/qt/MapImage.h"
@@ -87,6 +89,18 @@ std::optional<CGeoPosition> TakeCentre(OptionReader& options)
         throw UsageError{"--centre wants LONGITUDE,LATITUDE in degrees, not " + text};
     }
     return CGeoPosition(position[0], position[1]);
+}
+
+// A centre from the command line is refused where a document's is only
+// warned of: the user can give another.
+void RefuseCentreOutOfRange(const CGeoPosition& centre)
+{
+    CObservation observation;
+    observation.m_centre = centre;
+    const std::vector<std::string> notes = FieldRangeNotes(observation);
+    if (!notes.empty()) {
+        throw std::invalid_argument("--centre: " + notes.front() + " degrees");
+    }
 }
 
 std::optional<std::pair<DevicePoint, DevicePoint>> TakeZoomRectangle(OptionReader& options)
@@ -244,6 +258,35 @@ void WarnOfEpochOutOfRange(const CObservation& observation)
     if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
         std::fprintf(stderr, "umbrant-cli: warning: %s; the shadow drawn means nothing\n", outside->c_str());
     }
+    for (const std::string& note : FieldRangeNotes(observation)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s; the map is drawn as the document says\n", note.c_str());
+    }
+}
+
+// The borders and rivers are optional layers: a map drawn without them says
+// so once it is written.
+void WarnOfMissingLayers(const std::string& dataDirectory)
+{
+    for (const std::string& path : MissingLineImages(dataDirectory)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s is missing; the map is drawn without it\n", path.c_str());
+    }
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Writing the picture over the document it is drawn from would lose the
+// document, under its own name or any other that leads to it.
+void RefuseOutputOntoDocument(const std::string& output, const std::vector<std::string>& documents)
+{
+    if (!documents.empty() && output != kStandardOutput && IsSameFile(output, documents.front())) {
+        throw std::invalid_argument("-o " + output + " is the document " + documents.front() +
+                                    " itself; write the map to another file");
+    }
 }
 
 int RunRender(const CommandArguments& arguments)
@@ -266,19 +309,23 @@ int RunRender(const CommandArguments& arguments)
     if (files.size() > 1) {
         throw UsageError{"at most one document"};
     }
+    if (centre) {
+        RefuseCentreOutOfRange(*centre);
+    }
+    RefuseOutputOntoDocument(output, files);
     CEclipseMap map;
     if (!files.empty()) {
         LoadDocument(files.front(), map);
     }
     // After the document, so that the options override its epoch.
     TakeEpoch(epochOptions, map.m_observation);
-    WarnOfEpochOutOfRange(map.m_observation);
     // As the view does when it gets its size, then the options.
     SetGlobalViewport(map.m_viewport, width, height);
     if (centre) {
         map.m_observation.m_centre.m_longitude = centre->m_longitude;
         map.m_observation.m_centre.m_latitude = centre->m_latitude;
     }
+    WarnOfEpochOutOfRange(map.m_observation);
     if (zoomRectangle) {
         ApplyZoomIn(map, *zoomRectangle);
     }
@@ -303,6 +350,7 @@ int RunRender(const CommandArguments& arguments)
     } else {
         SaveBytes(vector, output);
     }
+    WarnOfMissingLayers(dataDirectory);
     std::FILE* notes = toStandardOutput ? stderr : stdout;
     if (timed) {
         std::fprintf(notes, "Trace: %.1f ms\n", elapsed.count());

@@ -100,11 +100,16 @@ TEST_F(DataIntegrity, ImagesWithoutAManifestLoadAsBefore)
     EXPECT_TRUE(Contains(outcome.out, "Moon")) << outcome.out;
 }
 
-TEST_F(DataIntegrity, AMissingBorderFileDropsItsLayerAndAShortOneIsAnError)
+TEST_F(DataIntegrity, AMissingBorderOrRiverFileDropsItsLayerWithAWarningAndAShortOneIsAnError)
 {
     CopyConvertedData({"Elp2000.dat", "VSOP87.dat", "Nutation.dat", "gshhs_i.dat", "fleuves.dat"});
     const std::string render = "render --size 64x48 -o " + Path("map.png").string() + DataOption();
-    EXPECT_EQ(Run(render).status, 0);
+    const Outcome withoutBorders = Run(render);
+    EXPECT_EQ(withoutBorders.status, 0);
+    EXPECT_EQ(withoutBorders.err, "umbrant-cli: warning: " + Data("frontier.dat").string() + " is missing; the map is drawn without it\n");
+    fs::rename(Data("fleuves.dat"), Path("fleuves.dat"));
+    EXPECT_EQ(LineCount(Run(render).err), 2);
+    fs::rename(Path("fleuves.dat"), Data("fleuves.dat"));
 
     WriteText(Data("frontier.dat"), std::string(1000, '\0'));
     const Outcome outcome = Run(render);

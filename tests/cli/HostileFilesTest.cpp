@@ -273,6 +273,45 @@ TEST_F(HostileFiles, SpecialFilesInPlaceOfDataOrADocumentAreRefusedWithoutWaitin
     }
 }
 
+// A document may hold anything: what lies outside the dialogs' ranges is
+// drawn as the document says, with a warning naming each value; the same
+// values from the command line are refused.
+TEST_F(HostileFiles, ValuesOutsideTheirRangesAreWarnedOfInADocumentAndRefusedAsOptions)
+{
+    if (!HaveConvertedData()) {
+        GTEST_SKIP() << "no converted data beside umbrant-cli";
+    }
+    CopyConvertedData();
+    CEclipseMap map;
+    map.m_observation.m_month = std::numeric_limits<std::int32_t>::min();
+    map.m_observation.m_hour = std::numeric_limits<std::int32_t>::min();
+    map.m_observation.m_second = 1e30f;
+    map.m_observation.m_centre = CGeoPosition(kNaN, std::numeric_limits<double>::infinity());
+    WriteDocument(Path("odd.umb"), map);
+    const Outcome drawn = Run("render " + Path("odd.umb").string() + " -o " + Path("odd.png").string() + " --size 64x48" + DataOption());
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
+    for (const char* warning : {"warning: the month -2147483648 lies outside 1 to 12", "warning: the hour -2147483648 lies outside 0 to 23",
+                                "warning: the second 1.000000015e+30 lies outside 0 to 60",
+                                "warning: the centre longitude is not a finite number",
+                                "warning: the centre latitude is not a finite number"}) {
+        EXPECT_NE(drawn.err.find(warning), std::string::npos) << warning << "\n" << drawn.err;
+    }
+    EXPECT_EQ(LineCount(drawn.err), 5) << drawn.err;
+    const Outcome info = Run("info " + Path("odd.umb").string());
+    EXPECT_EQ(info.status, 0);
+    EXPECT_NE(ReadText(Path("out.txt")).find("Out of range       the month -2147483648 lies outside 1 to 12\n"), std::string::npos)
+        << ReadText(Path("out.txt"));
+
+    for (const char* centre : {"1e308,0", "1e300,1e300", "0,100", "-180.5,0"}) {
+        SCOPED_TRACE(centre);
+        const Outcome refused = Run("render -o " + Path("centre.png").string() + " --size 64x48 --centre " + centre + DataOption());
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(LineCount(refused.err), 1) << refused.err;
+        EXPECT_NE(refused.err.find("--centre: the centre l"), std::string::npos) << refused.err;
+        EXPECT_FALSE(fs::exists(Path("centre.png")));
+    }
+}
+
 TEST_F(HostileFiles, RenderRefusesACutShorelineImageInOneLineWithStatusOne)
 {
     WriteBytes(Data("gshhs_i.dat"), std::vector<std::uint8_t>(120, 0xff));

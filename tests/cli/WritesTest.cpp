@@ -204,6 +204,24 @@ TEST_F(Writes, TheExtensionChoosesPngSvgOrPdf)
     }
 }
 
+// A picture written over the document it is drawn from would lose the
+// document: refused, under the document's own name or through a link.
+TEST_F(Writes, TheOutputIsNeverTheDocumentItself)
+{
+    WriteText(Path("doc.umb"), std::string(193, '\0'));
+    const std::string document = ReadText(Path("doc.umb"));
+    fs::create_symlink("doc.umb", Path("link.png"));
+    fs::create_hard_link(Path("doc.umb"), Path("hard.png"));
+    for (const char* output : {"doc.umb", "link.png", "hard.png"}) {
+        SCOPED_TRACE(output);
+        const Outcome outcome = Run("render " + Path("doc.umb").string() + " --size 64x48 -o " + Path(output).string() + DataOption());
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+        EXPECT_TRUE(Contains(outcome.err, "is the document")) << outcome.err;
+        EXPECT_EQ(ReadText(Path("doc.umb")), document);
+    }
+}
+
 // Stopped by an interrupt, a termination or a hang-up in the middle of a
 // write, the tool ends by that signal, as the shell expects, and leaves
 // neither its temporary nor a changed file.

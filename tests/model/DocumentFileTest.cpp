@@ -235,3 +235,50 @@ TEST(Archive, LoadingPastTheEndRaisesAnError)
     std::int32_t value = 0;
     EXPECT_THROW(archive.Exchange(value), CFileException);
 }
+
+// The document validates nothing: what lies outside the ranges of the
+// dialogs is named, field by field, for the front ends to warn of.
+TEST(ObservationRanges, NameTheFieldsOutsideTheDialogsRanges)
+{
+    CObservation inside;
+    inside.m_second = 59.99f;
+    inside.m_centre = CGeoPosition(-180.0, 90.0);
+    EXPECT_TRUE(FieldsOutOfRange(inside).empty());
+
+    const double nan = std::nan("");
+    const struct {
+        const char* what;
+        std::function<void(CObservation&)> change;
+        const char* field;
+        double value;
+    } cases[] = {
+        {"month -2^31", [](CObservation& o) { o.m_month = INT32_MIN; }, "month", -2147483648.0},
+        {"month 13", [](CObservation& o) { o.m_month = 13; }, "month", 13.0},
+        {"day 0", [](CObservation& o) { o.m_day = 0; }, "day", 0.0},
+        {"hour -2^31", [](CObservation& o) { o.m_hour = INT32_MIN; }, "hour", -2147483648.0},
+        {"minute 60", [](CObservation& o) { o.m_minute = 60; }, "minute", 60.0},
+        {"second 60", [](CObservation& o) { o.m_second = 60.0f; }, "second", 60.0},
+        {"second 1e30", [](CObservation& o) { o.m_second = 1e30f; }, "second", static_cast<double>(1e30f)},
+        {"second -0.5", [](CObservation& o) { o.m_second = -0.5f; }, "second", -0.5},
+        {"centre longitude 1e308", [](CObservation& o) { o.m_centre.m_longitude = 1e308; }, "centre longitude", 1e308},
+        {"centre latitude 100", [](CObservation& o) { o.m_centre.m_latitude = 100.0; }, "centre latitude", 100.0},
+        {"centre latitude NaN", [nan](CObservation& o) { o.m_centre.m_latitude = nan; }, "centre latitude", nan},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CObservation observation;
+        c.change(observation);
+        const std::vector<FieldOutOfRange> outside = FieldsOutOfRange(observation);
+        ASSERT_EQ(outside.size(), 1u);
+        EXPECT_STREQ(outside.front().field, c.field);
+        if (std::isnan(c.value)) {
+            EXPECT_TRUE(std::isnan(outside.front().value));
+        } else {
+            EXPECT_EQ(outside.front().value, c.value);
+        }
+    }
+    // Seconds that are not a number are named by the front ends' check of the epoch.
+    CObservation notANumber;
+    notANumber.m_second = std::nanf("");
+    EXPECT_TRUE(FieldsOutOfRange(notANumber).empty());
+}
