@@ -2,6 +2,7 @@
 
 #include "datafiles/ProgramDirectory.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -25,10 +26,21 @@ std::string TakeDataDirectory(OptionReader& options)
     return options.Take("--data", directory) ? GivenDirectory(directory) : GetDataDirectory();
 }
 
+// A named directory that may not be written gives way to the user's own, as
+// the README promises; the user is told where the files go.
+std::string ConversionDirectoryInstead(const std::string& named)
+{
+    const std::string directory = ConversionDirectoryFor(named, CurrentDataDirectoryPlaces());
+    if (directory != named) {
+        std::fprintf(stderr, "umbrant-cli: %s may not be written; using %s\n", named.c_str(), directory.c_str());
+    }
+    return directory;
+}
+
 std::string TakeConversionDirectory(OptionReader& options)
 {
     std::string directory;
-    directory = options.Take("--data", directory) ? GivenDirectory(directory) : GetConversionDirectory();
+    directory = options.Take("--data", directory) ? ConversionDirectoryInstead(GivenDirectory(directory)) : GetConversionDirectory();
     // A directory that cannot be made is reported by the first file written in it.
     std::error_code ignored;
     std::filesystem::create_directories(directory, ignored);

@@ -9,7 +9,8 @@
 // (GetDataDirectory).
 std::string TakeDataDirectory(OptionReader& options);
 
-// The directory a command that writes data files uses: --data DIR when given,
-// otherwise the data directory if it may be written, the user's own
-// (GetConversionDirectory) if not. Created when missing.
+// The directory a command that writes data files uses: --data DIR when given
+// and it may be written, otherwise the data directory if it may be written;
+// the user's own (GetConversionDirectory, ConversionDirectoryFor) if not,
+// with a note on standard error when DIR gives way. Created when missing.
 std::string TakeConversionDirectory(OptionReader& options);

@@ -132,7 +132,7 @@ OptionReader TakeEpochOptions(OptionReader& options)
 void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
 {
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
-        throw std::runtime_error("Fonction Zoom+ impossible: Les points origine et extrémité ont la même abscisse ou ordonnée");
+        throw std::runtime_error("Zoom+ not possible: the start and end points have the same abscissa or ordinate");
     }
 }
 

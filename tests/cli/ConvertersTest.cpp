@@ -1,7 +1,9 @@
-// "convert" keeps the program's end messages exactly and adds the cause of a
-// failure on standard error; "convert all" runs every converter whatever
-// happens to one, and its status says whether any failed.
+// "convert" prints the end messages of a conversion in English and adds the
+// cause of a failure on standard error; "convert all" runs every converter
+// whatever happens to one, and its status says whether any failed; a data
+// directory that may not be written gives way to the user's own.
 #include "tests/cli/CliScratch.h"
+#include "tests/datafiles/SeriesTextMaker.h"
 
 #include <cerrno>
 #include <string>
@@ -11,8 +13,8 @@ using namespace cli_scratch;
 
 namespace {
 
-constexpr const char* kCompleted = "Opération terminée";
-constexpr const char* kFailed = "Une erreur s'est produite durant la conversion";
+constexpr const char* kCompleted = "Operation completed";
+constexpr const char* kFailed = "An error occurred during the conversion";
 
 // A borders text the converter accepts: two points, one line.
 constexpr const char* kBordersText = "header\n48.5\t-2.25\n49.0\t-2.0\n\n";
@@ -46,16 +48,33 @@ TEST_F(Converters, AFullDiskAndAnIoErrorAreNamedAndThePreviousImageKept)
     }
 }
 
+// Without a home of its own, the user is told the directory may not be written.
 TEST_F(Converters, AReadOnlyDirectoryIsNamed)
 {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only directories";
-    }
     WriteText(Data("frontier.txt"), kBordersText);
-    fs::permissions(m_directory / "data", fs::perms::owner_read | fs::perms::owner_exec);
-    const Outcome outcome = Run("convert borders" + DataOption());
+    fs::permissions(m_directory / "data", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                              fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const Outcome outcome = Run("convert borders" + DataOption(), "env -u HOME -u XDG_DATA_HOME " + AsUnprivilegedUser());
     EXPECT_EQ(outcome.status, 1);
     EXPECT_TRUE(Contains(outcome.err, "Permission denied")) << outcome.err;
+}
+
+// As for the programs' own data directory: a named one that may not be
+// written gives way to the user's, where the inputs are to be put.
+TEST_F(Converters, AReadOnlyDirectoryGivesWayToTheUsersOwn)
+{
+    const fs::path user = Path("xdg/umbrant");
+    fs::create_directories(user);
+    fs::permissions(user, fs::perms::all);
+    WriteText(user / "Nutation.txt", series_text::NutationText());
+    fs::permissions(m_directory / "data", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                              fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const Outcome outcome = Run("convert nutation" + DataOption(), "env XDG_DATA_HOME=" + Path("xdg").string() + " " + AsUnprivilegedUser());
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "nutation: " + std::string(kCompleted) + "\n");
+    EXPECT_EQ(outcome.err, "umbrant-cli: " + (m_directory / "data").string() + "/ may not be written; using " + user.string() + "/\n");
+    EXPECT_EQ(fs::file_size(user / "Nutation.dat"), 2544u);
+    EXPECT_FALSE(fs::exists(Data("Nutation.dat")));
 }
 
 TEST_F(Converters, AllRunsEveryConverterReportsEachAndFailsIfOneFailed)
