@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -118,24 +117,28 @@ bool IsBlankLine(std::string_view line)
 
 std::optional<std::string> LayoutMismatch(std::string_view line, std::span<const LayoutField> fields)
 {
-    std::vector<bool> inField(line.size(), false);
+    std::size_t column = 0; // the first column not yet seen
+    const auto blanksUpTo = [&line, &column](std::size_t end) -> std::optional<std::string> {
+        for (end = std::min(end, line.size()); column < end; ++column) {
+            if (line[column] != ' ') {
+                std::string message = "column " + std::to_string(column + 1) + " holds \"";
+                message += line[column];
+                message += "\" where the layout has a blank";
+                return message;
+            }
+        }
+        return std::nullopt;
+    };
     for (const LayoutField& field : fields) {
+        if (std::optional<std::string> mismatch = blanksUpTo(static_cast<std::size_t>(field.start))) {
+            return mismatch;
+        }
         if (std::optional<std::string> mismatch = FieldMismatch(line, field)) {
             return mismatch;
         }
-        const std::size_t end = std::min(line.size(), static_cast<std::size_t>(field.start + field.width));
-        std::fill(inField.begin() + std::min<std::ptrdiff_t>(field.start, static_cast<std::ptrdiff_t>(end)),
-                  inField.begin() + static_cast<std::ptrdiff_t>(end), true);
+        column = std::max(column, static_cast<std::size_t>(field.start + field.width));
     }
-    for (std::size_t column = 0; column < line.size(); ++column) {
-        if (!inField[column] && line[column] != ' ') {
-            std::string message = "column " + std::to_string(column + 1) + " holds \"";
-            message += line[column];
-            message += "\" where the layout has a blank";
-            return message;
-        }
-    }
-    return std::nullopt;
+    return blanksUpTo(line.size());
 }
 
 bool CNumberedLines::Next(std::string& line)

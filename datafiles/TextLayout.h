@@ -28,7 +28,8 @@ struct LayoutField {
 
 // Nothing when line has the layout: each field holds exactly one number of
 // its kind with blanks around it, and every character outside the fields is
-// a blank. Otherwise what is wrong, with 1-based columns, for a message.
+// a blank. Otherwise what is wrong, with 1-based columns, for a message: the
+// first thing wrong from the left, the fields being given in column order.
 std::optional<std::string> LayoutMismatch(std::string_view line, std::span<const LayoutField> fields);
 
 // Whether a line holds nothing but blanks.
