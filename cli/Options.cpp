@@ -91,9 +91,20 @@ std::string DataOption::ReadDirectory() const
     return given ? WithSeparator(*given) : GetDataDirectory();
 }
 
+// A named directory that may not be written gives way to the user's own, as
+// the README promises; the user is told where the files go.
+std::string ConversionDirectoryInstead(const std::string& named)
+{
+    const std::string directory = ConversionDirectoryFor(named, CurrentDataDirectoryPlaces());
+    if (directory != named) {
+        std::fprintf(stderr, "umbrant-cli: %s may not be written; using %s\n", named.c_str(), directory.c_str());
+    }
+    return directory;
+}
+
 std::string DataOption::WriteDirectory() const
 {
-    const std::string directory = given ? WithSeparator(*given) : GetConversionDirectory();
+    const std::string directory = given ? ConversionDirectoryInstead(WithSeparator(*given)) : GetConversionDirectory();
     // A directory that cannot be made is reported by the first file written in it.
     std::error_code ignored;
     std::filesystem::create_directories(directory, ignored);

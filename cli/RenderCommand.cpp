@@ -1,8 +1,12 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DrawingModule.h"
+#include "cli/FieldRanges.h"
 #include "cli/Options.h"
 #include "map/ViewportOperations.h"
+#include "map/layers/PolylineLayer.h"
 #include "model/EclipseMap.h"
+
+#include <sys/stat.h>
 
 #include <charconv>
 #include <cmath>
@@ -19,6 +23,7 @@ namespace {
 constexpr int kDefaultWidth = 1600;
 constexpr int kDefaultHeight = 1000;
 constexpr int kLargestSide = 32767;
+constexpr const char* kStandardOutput = "-";
 
 struct RenderRequest {
     std::string document;
@@ -74,7 +79,14 @@ CGeoPosition ParseCentre(const std::string& text)
     if (!ParseList(text, ',', position, 2) || !std::isfinite(position[0]) || !std::isfinite(position[1])) {
         throw CLI::ValidationError("--centre wants LONGITUDE,LATITUDE in degrees, not " + text);
     }
-    return CGeoPosition(position[0], position[1]);
+    // A centre from the command line is refused where a document's is only
+    // warned of: the user can give another.
+    CObservation observation;
+    observation.m_centre = CGeoPosition(position[0], position[1]);
+    if (const std::vector<std::string> notes = FieldRangeNotes(observation); !notes.empty()) {
+        throw CLI::ValidationError("--centre: " + notes.front() + " degrees");
+    }
+    return observation.m_centre;
 }
 
 std::pair<DevicePoint, DevicePoint> ParseZoomRectangle(const std::string& text)
@@ -89,7 +101,7 @@ std::pair<DevicePoint, DevicePoint> ParseZoomRectangle(const std::string& text)
 void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
 {
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
-        throw std::runtime_error("cannot zoom in: the rectangle's corners share a column or a row");
+        throw std::runtime_error("Zoom+ not possible: the start and end points have the same abscissa or ordinate");
     }
 }
 
@@ -99,6 +111,35 @@ void WarnOfEpochOutOfRange(const CObservation& observation)
 {
     if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
         std::fprintf(stderr, "umbrant-cli: warning: %s; the shadow drawn means nothing\n", outside->c_str());
+    }
+    for (const std::string& note : FieldRangeNotes(observation)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s; the map is drawn as the document says\n", note.c_str());
+    }
+}
+
+// The borders and rivers are optional layers: a map drawn without them says
+// so once it is written.
+void WarnOfMissingLayers(const std::string& dataDirectory)
+{
+    for (const std::string& path : MissingLineImages(dataDirectory)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s is missing; the map is drawn without it\n", path.c_str());
+    }
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Writing the picture over the document it is drawn from would lose the
+// document, under its own name or any other that leads to it.
+void RefuseOutputOntoDocument(const RenderRequest& request)
+{
+    if (!request.document.empty() && request.output != kStandardOutput && IsSameFile(request.output, request.document)) {
+        throw std::runtime_error("-o " + request.output + " is the document " + request.document +
+                                 " itself; write the map to another file");
     }
 }
 
@@ -125,6 +166,7 @@ CEclipseMap MapOf(const RenderRequest& request)
 
 void RunRender(const RenderRequest& request)
 {
+    RefuseOutputOntoDocument(request);
     MapDrawingRequest drawing;
     drawing.map = MapOf(request);
     drawing.dataDirectory = request.data.ReadDirectory();
@@ -136,6 +178,7 @@ void RunRender(const RenderRequest& request)
     drawing.output = request.output;
     drawing.timed = request.timed;
     DrawThroughModule(drawing);
+    WarnOfMissingLayers(drawing.dataDirectory);
 }
 
 void DefineRender(CLI::App& command)

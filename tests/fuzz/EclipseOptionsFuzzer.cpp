@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
@@ -62,12 +63,36 @@ bool PrintedNaN()
     return printed.find("nan") != std::string::npos || printed.find("inf,") != std::string::npos;
 }
 
+// The commands' refusals would fill the log; libFuzzer's own report and any
+// sanitizer's must still reach the standard error, so it is silenced only
+// while a command runs.
+class SilencedErrors {
+public:
+    SilencedErrors() : m_saved(::dup(STDERR_FILENO))
+    {
+        std::fflush(stderr);
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDERR_FILENO);
+        ::close(null);
+    }
+    ~SilencedErrors()
+    {
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    SilencedErrors(const SilencedErrors&) = delete;
+    SilencedErrors& operator=(const SilencedErrors&) = delete;
+
+private:
+    int m_saved;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     fuzz::ConvertEphemerisInto(Data());
-    std::freopen("/dev/null", "w", stderr);
     Output();
     return 0;
 }
@@ -83,7 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-    RunCommandLine(static_cast<int>(arguments.size()), argv.data());
+    {
+        const SilencedErrors silenced;
+        RunCommandLine(static_cast<int>(arguments.size()), argv.data());
+    }
     if (PrintedNaN()) {
         std::abort();
     }
