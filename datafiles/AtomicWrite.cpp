@@ -234,3 +234,40 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     }
     ReplaceThroughTemporary(path, FollowLinks(path), nullptr, bytes);
 }
+
+CReplacementFile::CReplacementFile(const std::string& path) : m_path(path)
+{
+    const fs::path target = FollowLinks(path);
+    m_target = target.string();
+    RemoveOrphanedTemporaries(target.parent_path().empty() ? "." : target.parent_path().string());
+    const int descriptor = CreateTemporary(target, path, m_temporary);
+    struct stat existing {};
+    if (::stat(m_target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        KeepOwnerAndMode(descriptor, existing);
+    }
+    ::close(descriptor);
+}
+
+CReplacementFile::~CReplacementFile()
+{
+    if (!m_committed) {
+        ::unlink(m_temporary.c_str());
+    }
+}
+
+void CReplacementFile::Commit()
+{
+    const int descriptor = ::open(m_temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        throw CFileException(m_path, FileErrorKind::Write, errno);
+    }
+    const int syncError = ::fsync(descriptor) == 0 ? 0 : errno;
+    ::close(descriptor);
+    if (syncError != 0) {
+        throw CFileException(m_path, FileErrorKind::Write, syncError);
+    }
+    if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        throw CFileException(m_path, FileErrorKind::Replace, errno);
+    }
+    m_committed = true;
+}
