@@ -131,17 +131,11 @@ std::string TimesRefusal(AnimationTimesError error)
     return "the eclipse has no first or last contact to animate between";
 }
 
-Instant UniversalInstant(const CivilDateTime& time)
-{
-    return Instant::FromJulianDate(JulianDateAtMidnight(time.year, time.month, time.day),
-                                   (time.hour * 3600.0 + time.minute * 60.0 + time.second) / 86400.0);
-}
-
 AnimationTimes TimesOf(const AnimateRequest& request, const std::optional<MapEclipse>& eclipse)
 {
     if (request.from) {
-        const Instant from = UniversalInstant(*request.from);
-        const Instant to = UniversalInstant(*request.to);
+        const Instant from = UniversalInstantOf(*request.from);
+        const Instant to = UniversalInstantOf(*request.to);
         if (const std::optional<AnimationTimesError> error = CheckAnimationSpan(from, to, request.stepSeconds)) {
             throw std::runtime_error(TimesRefusal(*error));
         }

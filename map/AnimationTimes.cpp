@@ -31,6 +31,12 @@ Instant UniversalOf(const GlobalContact& contact, double deltaT)
 
 } // namespace
 
+Instant UniversalInstantOf(const CivilDateTime& universal)
+{
+    return Instant::FromJulianDate(JulianDateAtMidnight(universal.year, universal.month, universal.day),
+                                   (universal.hour * 3600.0 + universal.minute * 60.0 + universal.second) / kSecondsPerDay);
+}
+
 std::optional<AnimationTimesError> CheckAnimationSpan(const Instant& fromUniversal, const Instant& toUniversal,
                                                       double stepSeconds)
 {

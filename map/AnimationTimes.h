@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Calendar.h"
 #include "core/Instant.h"
 #include "eclipse/path/PathTypes.h"
 #include "model/Observation.h"
@@ -20,6 +21,9 @@ struct AnimationTimes {
 
     Instant UniversalAt(int frame) const { return firstUniversal.PlusSeconds(frame * stepSeconds); }
 };
+
+// A civil date and time of Universal Time as an Instant of that scale.
+Instant UniversalInstantOf(const CivilDateTime& universal);
 
 // Why a span of time makes no animation.
 enum class AnimationTimesError {
