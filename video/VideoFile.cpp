@@ -14,6 +14,7 @@ bool WriteVideoFile(const std::string& path, const VideoSettings& settings,
         if (!encode(*encoder)) {
             return false;
         }
+        encoder->Finish();
     }
     file.Commit();
     return true;

@@ -51,6 +51,5 @@ AnimationOutcome EncodeAnimation(CAnimationFrames& frames, IVideoEncoder& encode
             return AnimationOutcome::Cancelled;
         }
     }
-    encoder.Finish();
     return AnimationOutcome::Finished;
 }

@@ -40,6 +40,6 @@ enum class AnimationOutcome {
 // returns false to stop.
 using AnimationProgress = std::function<bool(int done, int total)>;
 
-// Every picture, in order, into the encoder (its preview pictures first),
-// then Finish; nothing more once progress says to stop.
+// Every picture, in order, into the encoder (its preview pictures first);
+// nothing more once progress says to stop. The encoder's owner finishes it.
 AnimationOutcome EncodeAnimation(CAnimationFrames& frames, IVideoEncoder& encoder, const AnimationProgress& progress);
