@@ -1,7 +1,11 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DrawingModule.h"
 #include "cli/FieldRanges.h"
+#include "cli/MapEclipse.h"
+#include "cli/MapOptions.h"
 #include "cli/Options.h"
+#include "core/CalendarText.h"
+#include "map/PathCentre.h"
 #include "map/ViewportOperations.h"
 #include "map/layers/PolylineLayer.h"
 #include "model/EclipseMap.h"
@@ -15,6 +19,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -31,22 +36,22 @@ struct RenderRequest {
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     bool timed = false;
-    std::optional<CivilDateTime> date;
+    MapDateOption date;
     TimeModelOptions model;
-    std::optional<CGeoPosition> centre;
+    CentreOption centre;
+    std::optional<MapLayerChoice> layers;
     std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle;
     DataOption data;
 };
 
-// Numbers separated by one character, all of them, nothing else.
-template <typename Number>
-bool ParseList(const std::string& text, char separator, std::vector<Number>& numbers, std::size_t expected)
+// Numbers separated by commas, all of them, nothing else.
+bool ParseIntegers(const std::string& text, std::vector<int>& numbers, std::size_t expected)
 {
     numbers.clear();
     const char* position = text.data();
     const char* const end = text.data() + text.size();
     while (numbers.size() < expected) {
-        Number value{};
+        int value = 0;
         const auto [next, error] = std::from_chars(position, end, value);
         if (error != std::errc()) {
             return false;
@@ -54,7 +59,7 @@ bool ParseList(const std::string& text, char separator, std::vector<Number>& num
         numbers.push_back(value);
         position = next;
         if (numbers.size() < expected) {
-            if (position == end || *position != separator) {
+            if (position == end || *position != ',') {
                 return false;
             }
             ++position;
@@ -63,36 +68,10 @@ bool ParseList(const std::string& text, char separator, std::vector<Number>& num
     return position == end;
 }
 
-void ParseSize(const std::string& text, RenderRequest& request)
-{
-    std::vector<int> size;
-    if (!ParseList(text, 'x', size, 2) || size[0] < 1 || size[1] < 1 || size[0] > kLargestSide || size[1] > kLargestSide) {
-        throw CLI::ValidationError("--size wants WIDTHxHEIGHT in pixels, 1 to 32767 each, not " + text);
-    }
-    request.width = size[0];
-    request.height = size[1];
-}
-
-CGeoPosition ParseCentre(const std::string& text)
-{
-    std::vector<double> position;
-    if (!ParseList(text, ',', position, 2) || !std::isfinite(position[0]) || !std::isfinite(position[1])) {
-        throw CLI::ValidationError("--centre wants LONGITUDE,LATITUDE in degrees, not " + text);
-    }
-    // A centre from the command line is refused where a document's is only
-    // warned of: the user can give another.
-    CObservation observation;
-    observation.m_centre = CGeoPosition(position[0], position[1]);
-    if (const std::vector<std::string> notes = FieldRangeNotes(observation); !notes.empty()) {
-        throw CLI::ValidationError("--centre: " + notes.front() + " degrees");
-    }
-    return observation.m_centre;
-}
-
 std::pair<DevicePoint, DevicePoint> ParseZoomRectangle(const std::string& text)
 {
     std::vector<int> corners;
-    if (!ParseList(text, ',', corners, 4)) {
+    if (!ParseIntegers(text, corners, 4)) {
         throw CLI::ValidationError("--zoom-in wants X1,Y1,X2,Y2 in pixels, not " + text);
     }
     return std::pair(DevicePoint{corners[0], corners[1]}, DevicePoint{corners[2], corners[3]});
@@ -143,20 +122,54 @@ void RefuseOutputOntoDocument(const RenderRequest& request)
     }
 }
 
+// The epoch of greatest eclipse, to the millisecond of Universal Time.
+CivilDateTime GreatestEclipseTime(const MapEclipse& eclipse)
+{
+    return RoundedCivilTime(eclipse.greatest.PlusSeconds(-eclipse.overlay.path.deltaT), 3);
+}
+
+// The eclipse the map needs (the date's, or the one around the epoch for
+// its path or its centre), and the epoch and centre it sets.
+std::optional<MapEclipse> FindMapEclipse(const RenderRequest& request, CEclipseMap& map, const std::string& data)
+{
+    const bool drawsPath = request.layers && DrawsPath(*request.layers);
+    if (!request.date.eclipseDay && !request.centre.automatic && !drawsPath) {
+        return std::nullopt;
+    }
+    const Ephemeris ephemeris = Ephemeris::Load(data, request.model.Model());
+    std::optional<MapEclipse> eclipse;
+    if (request.date.eclipseDay) {
+        eclipse = EclipseOfDay(ephemeris, *request.date.eclipseDay);
+        ApplyEpoch(GreatestEclipseTime(*eclipse), request.model, map.m_observation);
+    } else {
+        eclipse = EclipseAround(ephemeris, InstantOfObservation(ephemeris, map.m_observation));
+    }
+    if (!eclipse && request.centre.automatic) {
+        throw std::runtime_error("--centre auto: no eclipse within a fortnight of the epoch to centre the map on");
+    }
+    if (!eclipse) {
+        std::fprintf(stderr, "umbrant-cli: warning: no eclipse within a fortnight of the epoch; no path is drawn\n");
+    }
+    return eclipse;
+}
+
 // The document's map as the options set it: the epoch, then the viewport
 // as the view does when it gets its size, then the centre and the zoom.
-CEclipseMap MapOf(const RenderRequest& request)
+CEclipseMap MapOf(const RenderRequest& request, std::optional<MapEclipse>& eclipse, const std::string& data)
 {
     CEclipseMap map;
     if (!request.document.empty()) {
         LoadDocument(request.document, map);
     }
     // After the document, so that the options override its epoch.
-    ApplyEpoch(request.date, request.model, map.m_observation);
+    ApplyEpoch(request.date.epoch, request.model, map.m_observation);
+    eclipse = FindMapEclipse(request, map, data);
     WarnOfEpochOutOfRange(map.m_observation);
     SetGlobalViewport(map.m_viewport, request.width, request.height);
-    if (request.centre) {
-        map.m_observation.m_centre = *request.centre;
+    if (request.centre.given) {
+        map.m_observation.m_centre = *request.centre.given;
+    } else if (request.centre.automatic) {
+        map.m_observation.m_centre = CentreShowingPath(eclipse->overlay.path);
     }
     if (request.zoomRectangle) {
         ApplyZoomIn(map, *request.zoomRectangle);
@@ -164,17 +177,27 @@ CEclipseMap MapOf(const RenderRequest& request)
     return map;
 }
 
+// Without --layers, the document's map and its shadow, without an observer
+// or a path, as render always drew it.
+MapLayerChoice DefaultLayers()
+{
+    MapLayerChoice layers;
+    layers.observer = false;
+    return layers;
+}
+
 void RunRender(const RenderRequest& request)
 {
     RefuseOutputOntoDocument(request);
     MapDrawingRequest drawing;
-    drawing.map = MapOf(request);
     drawing.dataDirectory = request.data.ReadDirectory();
+    std::optional<MapEclipse> eclipse;
+    drawing.map = MapOf(request, eclipse, drawing.dataDirectory);
     drawing.model = request.model.Model();
-    // The document's map and its shadow, without an observer or a path.
     drawing.scene.width = request.width;
     drawing.scene.height = request.height;
-    drawing.scene.layers.observer = false;
+    drawing.scene.layers = request.layers.value_or(DefaultLayers());
+    drawing.scene.eclipse = eclipse && request.layers ? &eclipse->overlay : nullptr;
     drawing.output = request.output;
     drawing.timed = request.timed;
     DrawThroughModule(drawing);
@@ -199,21 +222,31 @@ void DefineRender(CLI::App& command)
         ->required();
     command
         .add_option_function<std::string>(
-            "--size", [request](const std::string& text) { ParseSize(text, *request); },
+            "--size",
+            [request](const std::string& text) {
+                std::tie(request->width, request->height) = ParseMapSize(text, kLargestSide);
+            },
             "the picture's size in pixels (default: 1600x1000)")
         ->type_name("WxH");
-    AddEpochDate(command, request->date);
+    command
+        .add_option_function<std::string>(
+            "--date", [request](const std::string& text) { request->date = ParseMapDate("--date", text, false); },
+            "the epoch, Universal Time (default: the document's, or 2006-03-29T08:36 for a new one); a date alone "
+            "is the instant of greatest eclipse of that day's eclipse")
+        ->type_name("YYYY-MM-DD[THH:MM:SS.ss]");
     AddTimeModelOptions(command, request->model);
     command
         .add_option_function<std::string>(
             "--centre", [request](const std::string& text) { request->centre = ParseCentre(text); },
-            "the point the globe is projected about, degrees east and north (default: the document's)")
-        ->type_name("LON,LAT");
+            "the point the globe is projected about, degrees east and north, or auto for the one that keeps the "
+            "eclipse's whole path in view (default: the document's)")
+        ->type_name("LON,LAT|auto");
     command
         .add_option_function<std::string>(
             "--zoom-in", [request](const std::string& text) { request->zoomRectangle = ParseZoomRectangle(text); },
             "zoom in on a rectangle of the picture, in pixels")
         ->type_name("X1,Y1,X2,Y2");
+    AddLayersOption(command, request->layers, "the shadow alone");
     AddDataOption(command, request->data);
     command.add_flag("--time", request->timed, "print the time the drawing took");
     command.callback([request] { RunRender(*request); });

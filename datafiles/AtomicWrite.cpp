@@ -207,8 +207,10 @@ void InstallSignalGuards()
     }
 }
 
+} // namespace
+
 // Holds the name of the temporary being written in a free slot, from before
-// it is created until it is renamed or removed.
+// it is created until it is renamed or removed, so that a signal removes it.
 class TemporaryGuard {
 public:
     TemporaryGuard()
@@ -246,6 +248,8 @@ private:
     std::string m_name;
     std::atomic<const char*>* m_slot = nullptr;
 };
+
+namespace {
 
 // Created with O_EXCL under a name no other writer uses; the mode 0666 is
 // cut by the umask (and a default ACL), as for any new file.
@@ -368,4 +372,43 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
         throw CFileException(path, FileErrorKind::Create, errno);
     }
     ReplaceThroughTemporary(path, FollowLinks(path), nullptr, bytes);
+}
+
+CReplacementFile::CReplacementFile(const std::string& path)
+    : m_path(path), m_guard(std::make_unique<TemporaryGuard>())
+{
+    const fs::path target = FollowLinks(path);
+    m_target = target.string();
+    RemoveOrphanedTemporaries(target.parent_path().empty() ? "." : target.parent_path().string());
+    const int descriptor = CreateTemporary(target, path, *m_guard);
+    m_temporary = m_guard->Name();
+    struct stat existing {};
+    if (::stat(m_target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        KeepOwnerAndMode(descriptor, existing);
+    }
+    ::close(descriptor);
+}
+
+CReplacementFile::~CReplacementFile()
+{
+    if (!m_committed) {
+        ::unlink(m_temporary.c_str());
+    }
+}
+
+void CReplacementFile::Commit()
+{
+    const int descriptor = ::open(m_temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        throw CFileException(m_path, FileErrorKind::Write, errno);
+    }
+    const int syncError = ::fsync(descriptor) == 0 ? 0 : errno;
+    ::close(descriptor);
+    if (syncError != 0) {
+        throw CFileException(m_path, FileErrorKind::Write, syncError);
+    }
+    if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        throw CFileException(m_path, FileErrorKind::Replace, errno);
+    }
+    m_committed = true;
 }

@@ -95,3 +95,31 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 // whose writer no longer runs on this machine (killed outright) are removed
 // at the next write into their directory. Raises CFileException naming path.
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// A file that another library writes by its name (a video encoder), put in
+// place as WriteFileAtomically does: it is written under a temporary name
+// beside the target (named as above), which Commit syncs and renames over
+// the target; until then an earlier file of that name stays as it was, and
+// the temporary is removed when the object ends uncommitted. A replaced
+// file keeps its permission bits. Raises CFileException naming path when
+// the temporary cannot be created (a directory that does not exist) and
+// when Commit fails.
+class TemporaryGuard;
+
+class CReplacementFile {
+public:
+    explicit CReplacementFile(const std::string& path);
+    ~CReplacementFile();
+    CReplacementFile(const CReplacementFile&) = delete;
+    CReplacementFile& operator=(const CReplacementFile&) = delete;
+
+    const std::string& TemporaryPath() const { return m_temporary; }
+    void Commit();
+
+private:
+    std::string m_path;
+    std::string m_target;
+    std::string m_temporary;
+    std::unique_ptr<TemporaryGuard> m_guard;
+    bool m_committed = false;
+};
