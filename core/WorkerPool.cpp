@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include <sched.h>
+
 using worker_pool_detail::Job;
 
 // The threads of one urgency and the work waiting for them.
@@ -215,9 +217,24 @@ WorkerPool::~WorkerPool()
     }
 }
 
+namespace {
+
+// The cores this process may run on (its affinity, which taskset and
+// cpusets restrict), or else those of the machine.
+std::size_t UsableCores()
+{
+    cpu_set_t cores;
+    if (::sched_getaffinity(0, sizeof cores, &cores) == 0) {
+        return static_cast<std::size_t>(std::max(CPU_COUNT(&cores), 1));
+    }
+    return std::max(std::thread::hardware_concurrency(), 1u);
+}
+
+} // namespace
+
 WorkerPool& WorkerPool::Shared()
 {
-    static WorkerPool pool(std::thread::hardware_concurrency());
+    static WorkerPool pool(UsableCores());
     return pool;
 }
 

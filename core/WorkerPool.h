@@ -103,7 +103,8 @@ public:
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
 
-    // The program's pool, with one thread per core, made on first use.
+    // The program's pool, with one thread per core the process may use, made
+    // on first use.
     static WorkerPool& Shared();
 
     // Threads for each urgency.
