@@ -1,5 +1,6 @@
 #include "map/qt/FontWarmUp.h"
 
+#include "core/ThreadPriority.h"
 #include "map/layers/CreditLayer.h"
 #include "map/qt/PainterSurface.h"
 
@@ -12,6 +13,7 @@ namespace {
 // maps' labels come from the same family.
 void DrawCreditAside()
 {
+    LowerThisThreadsPriority(kAheadNiceness);
     QImage image(400, 20, QImage::Format_RGB32);
     QPainter painter(&image);
     CPainterSurface surface(painter, image.width(), image.height());
@@ -20,16 +22,11 @@ void DrawCreditAside()
 
 } // namespace
 
-CFontWarmUp::CFontWarmUp() : m_warmUp(WorkerPool::Shared().Submit(TaskUrgency::Ahead, DrawCreditAside))
+CFontWarmUp::CFontWarmUp() : m_thread(DrawCreditAside)
 {
 }
 
 CFontWarmUp::~CFontWarmUp()
 {
-    try {
-        m_warmUp.Get();
-    } catch (...) {
-        // A picture that could not be drawn warms nothing up; the map's own
-        // credit reports the failure, if any.
-    }
+    m_thread.join();
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/WorkerPool.h"
+#include <thread>
 
-// Opens the fonts of the map's texts on the worker pool, ahead, from the
-// moment the GUI application exists: the first text drawn in a process waits
-// about 10 ms for the font database and the font files, while the first map
-// spends longer than that reading its data and drawing its shorelines.
-// Waited for when destroyed, which must come before the application's end.
+// Opens the fonts of the map's texts on a thread of its own, from the moment
+// the GUI application exists: the first text drawn in a process waits about
+// 10 ms for the font database and the font files, while the first map spends
+// longer than that reading its data and drawing its shorelines. Joined when
+// destroyed, which must come before the application's end. Not on the worker
+// pool: Qt keeps a cache of fonts per thread that draws text, and a pool
+// thread would keep it past the application's end.
 class CFontWarmUp {
 public:
     CFontWarmUp();
@@ -15,5 +17,5 @@ public:
     CFontWarmUp& operator=(const CFontWarmUp&) = delete;
 
 private:
-    PoolTask<void> m_warmUp;
+    std::thread m_thread;
 };
