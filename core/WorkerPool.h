@@ -60,6 +60,9 @@ private:
 } // namespace worker_pool_detail
 
 // The result of work handed to a WorkerPool. Copies share the one result.
+// Dropping the last copy neither waits for the work nor cancels it (unlike
+// the future of std::async): work that refers to the caller's locals is
+// waited for on every path out, exceptions included.
 template <typename Result>
 class PoolTask {
 public:
@@ -67,9 +70,10 @@ public:
     PoolTask() = default;
 
     bool Valid() const { return m_job != nullptr; }
-    // The work's result, or what it raised, raised here. Work that no pool
-    // thread has begun is run on the calling thread, so that waiting never
-    // depends on a free thread (a pool thread may wait, on a pool of one).
+    // The work's result, or what it raised, raised here (valid tasks only;
+    // may be asked for more than once). Work that no pool thread has begun
+    // is run on the calling thread, so that waiting never depends on a free
+    // thread (a pool thread may wait, on a pool of one).
     decltype(auto) Get() const
     {
         m_job->TryRun();
