@@ -1,5 +1,7 @@
 #include "app/CurrentEclipse.h"
 
+#include "app/BackgroundWork.h"
+#include "core/Cancellation.h"
 #include "core/DeltaT.h"
 #include "eclipse/ElementFitting.h"
 #include "eclipse/FittedElements.h"
@@ -10,12 +12,11 @@
 #include "map/EclipseOverlay.h"
 
 #include <QFutureWatcher>
-#include <QtConcurrent>
 
-#include <atomic>
 #include <cmath>
 #include <exception>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace {
@@ -79,12 +80,12 @@ std::optional<EclipseSummary> NearestWithinAFortnight(const std::vector<EclipseS
 }
 
 // Off the interface thread: the eclipses around an instant. Instants beyond
-// the years the search covers have none.
-Catalogue SearchAround(const Ephemeris& ephemeris, const Instant& centre)
+// the years the search covers have none, nor has a search abandoned.
+Catalogue SearchAround(const Ephemeris& ephemeris, const Instant& centre, const std::stop_token& stop)
 {
     Catalogue catalogue{centre.PlusDays(-kSearchDays), centre.PlusDays(kSearchDays), centre, KeyOf(ephemeris, centre), {}};
     try {
-        catalogue.eclipses = FindEclipses(ephemeris, catalogue.from, catalogue.to);
+        catalogue.eclipses = FindEclipses(ephemeris, catalogue.from, catalogue.to, stop);
     } catch (const std::exception&) {
         catalogue.eclipses.clear();
     }
@@ -103,12 +104,15 @@ namespace {
 
 using PathResult = CCurrentEclipse::PathResult;
 
-// Off the interface thread: the elements and the path of one eclipse.
-PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse)
+// Off the interface thread: the elements and the path of one eclipse; none
+// once abandoned.
+PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse, const std::stop_token& stop)
 {
     PathResult result;
     try {
+        ThrowIfStopRequested(stop);
         result.elements = FitElements(ephemeris, eclipse.greatest).elements;
+        ThrowIfStopRequested(stop);
         auto overlay = std::make_shared<EclipseOverlay>();
         overlay->path = ComputeEclipsePath(result.elements);
         result.overlay = std::move(overlay);
@@ -119,12 +123,18 @@ PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse
     return result;
 }
 
-// Off the interface thread: the path with its curves of equal magnitude.
-std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path)
+// Off the interface thread: the path with its curves of equal magnitude;
+// none once abandoned.
+std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path,
+                                                const std::stop_token& stop)
 {
-    auto overlay = std::make_shared<EclipseOverlay>(path);
-    overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements);
-    return overlay;
+    try {
+        auto overlay = std::make_shared<EclipseOverlay>(path);
+        overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements, stop);
+        return overlay;
+    } catch (const OperationCancelled&) {
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -145,10 +155,12 @@ struct CCurrentEclipse::State {
     std::optional<Catalogue> catalogue;
     std::optional<Catalogue> pendingSearch;  // its stretch; no eclipses yet
 
-    // Each request gets a number; a result of an older one is dropped, and
-    // its worker stops at its next stage.
-    std::shared_ptr<std::atomic<int>> generation = std::make_shared<std::atomic<int>>(0);
+    // Each request gets a number; a result of an older one is dropped. Its
+    // worker is asked to stop, and does at its next candidate or step.
+    int generation = 0;
     int searchGeneration = 0;
+    std::stop_source eclipseWork;
+    std::stop_source searchWork;
     bool computing = false;
     bool busy = false;
 };
@@ -157,8 +169,9 @@ CCurrentEclipse::CCurrentEclipse(QObject* parent) : QObject(parent), m_state(std
 
 CCurrentEclipse::~CCurrentEclipse()
 {
-    // Workers still running find their results dropped.
-    ++*m_state->generation;
+    // Workers still running stop; what they return goes nowhere.
+    m_state->eclipseWork.request_stop();
+    m_state->searchWork.request_stop();
 }
 
 void CCurrentEclipse::Follow(const CObservation& epoch, const Ephemeris& ephemeris)
@@ -190,6 +203,7 @@ void CCurrentEclipse::Clear()
 {
     State& state = *m_state;
     ++state.searchGeneration;
+    state.searchWork.request_stop();
     state.catalogue.reset();
     state.pendingSearch.reset();
     state.epoch.reset();
@@ -205,7 +219,8 @@ void CCurrentEclipse::Clear()
 void CCurrentEclipse::DropEclipse()
 {
     State& state = *m_state;
-    ++*state.generation;
+    ++state.generation;
+    state.eclipseWork.request_stop();
     const bool wasShown = state.summary.has_value();
     state.summary.reset();
     state.elements.reset();
@@ -229,9 +244,9 @@ const FittedElements* CCurrentEclipse::Elements() const
     return m_state->elements ? &*m_state->elements : nullptr;
 }
 
-std::vector<MagnitudeCurve> CCurrentEclipse::MagnitudeCurves(const FittedElements& elements)
+std::vector<MagnitudeCurve> CCurrentEclipse::MagnitudeCurves(const FittedElements& elements, const std::stop_token& stop)
 {
-    return MapMagnitudeCurves(elements);
+    return MapMagnitudeCurves(elements, stop);
 }
 
 std::shared_ptr<const EclipseOverlay> CCurrentEclipse::Overlay() const
@@ -248,6 +263,9 @@ void CCurrentEclipse::StartSearch(const Ephemeris& ephemeris, const Instant& cen
 {
     State& state = *m_state;
     const int search = ++state.searchGeneration;
+    state.searchWork.request_stop();
+    state.searchWork = std::stop_source();
+    const std::stop_token stop = state.searchWork.get_token();
     state.pendingSearch = Catalogue{centre.PlusDays(-kSearchDays), centre.PlusDays(kSearchDays), centre,
                                     KeyOf(ephemeris, centre), {}};
     UpdateBusy();
@@ -267,7 +285,7 @@ void CCurrentEclipse::StartSearch(const Ephemeris& ephemeris, const Instant& cen
             StartSearch(*current.epochEphemeris, *current.epoch);
         }
     });
-    watcher->setFuture(QtConcurrent::run([ephemeris, centre] { return SearchAround(ephemeris, centre); }));
+    watcher->setFuture(RunInBackground([ephemeris, centre, stop] { return SearchAround(ephemeris, centre, stop); }));
 }
 
 void CCurrentEclipse::ShowNearest()
@@ -287,7 +305,10 @@ void CCurrentEclipse::ShowNearest()
 void CCurrentEclipse::StartComputing(const EclipseSummary& eclipse, const Ephemeris& ephemeris)
 {
     State& state = *m_state;
-    const int generation = ++*state.generation;
+    const int generation = ++state.generation;
+    state.eclipseWork.request_stop();
+    state.eclipseWork = std::stop_source();
+    const std::stop_token stop = state.eclipseWork.get_token();
     const bool wasShown = state.summary.has_value();
     state.target = eclipse;
     state.targetEphemeris = ephemeris;
@@ -299,18 +320,15 @@ void CCurrentEclipse::StartComputing(const EclipseSummary& eclipse, const Epheme
     if (wasShown) {
         emit Changed();
     }
-    const std::shared_ptr<std::atomic<int>> live = state.generation;
     auto* watcher = new QFutureWatcher<PathResult>(this);
     connect(watcher, &QFutureWatcher<PathResult>::finished, this, [this, watcher, generation, eclipse] {
         watcher->deleteLater();
-        if (generation != *m_state->generation) {
+        if (generation != m_state->generation) {
             return;
         }
         PublishPath(eclipse, watcher->result(), generation);
     });
-    watcher->setFuture(QtConcurrent::run([ephemeris, eclipse, live, generation] {
-        return *live == generation ? ComputePath(ephemeris, eclipse) : PathResult{};
-    }));
+    watcher->setFuture(RunInBackground([ephemeris, eclipse, stop] { return ComputePath(ephemeris, eclipse, stop); }));
 }
 
 void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResult& result, int generation)
@@ -328,13 +346,13 @@ void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResul
 
     const FittedElements elements = result.elements;
     const std::shared_ptr<const EclipseOverlay> path = result.overlay;
-    const std::shared_ptr<std::atomic<int>> live = state.generation;
+    const std::stop_token stop = state.eclipseWork.get_token();
     using Curves = std::shared_ptr<const EclipseOverlay>;
     auto* watcher = new QFutureWatcher<Curves>(this);
     connect(watcher, &QFutureWatcher<Curves>::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         State& current = *m_state;
-        if (generation != *current.generation) {
+        if (generation != current.generation) {
             return;
         }
         current.computing = false;
@@ -346,9 +364,7 @@ void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResul
             UpdateBusy();
         }
     });
-    watcher->setFuture(QtConcurrent::run([elements, path, live, generation]() -> Curves {
-        return *live == generation ? AddCurves(elements, *path) : nullptr;
-    }));
+    watcher->setFuture(RunInBackground([elements, path, stop] { return AddCurves(elements, *path, stop); }));
 }
 
 void CCurrentEclipse::UpdateBusy()

@@ -1,6 +1,7 @@
 #include "app/EclipseListDialog.h"
 
 #include "app/AtlasTexts.h"
+#include "app/BackgroundWork.h"
 #include "app/DialogButtons.h"
 #include "app/TimeFormatting.h"
 #include "core/DeltaT.h"
@@ -18,7 +19,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <optional>
@@ -207,7 +207,7 @@ void CEclipseListDialog::Search(int firstYear, int lastYear)
     m_progress->setVisible(true);
     m_searchButton->setEnabled(false);
     const Ephemeris ephemeris = m_private->ephemeris;
-    m_private->watcher.setFuture(QtConcurrent::run(
+    m_private->watcher.setFuture(RunWithPromise<EclipseListResult>(
         [ephemeris, firstYear, lastYear](QPromise<EclipseListResult>& promise) {
             SearchYears(promise, ephemeris, firstYear, lastYear);
         }));

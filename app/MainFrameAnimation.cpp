@@ -2,6 +2,7 @@
 // same encoder as "umbrant-cli animate", off the interface thread.
 
 #include "app/AnimationExportDialog.h"
+#include "app/BackgroundWork.h"
 #include "app/CurrentEclipse.h"
 #include "app/DesktopSettings.h"
 #include "app/MainFrame.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QProgressDialog>
-#include <QtConcurrent>
 
 #include <atomic>
 #include <exception>
@@ -169,7 +169,7 @@ bool CMainFrame::ExportAnimation(const QString& path, const AnimationExportSetti
     QFutureWatcher<ExportResult> watcher;
     QEventLoop loop;
     connect(&watcher, &QFutureWatcher<ExportResult>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([&request, &progress, &cancelled, video, file]() {
+    watcher.setFuture(RunInBackground([&request, &progress, &cancelled, video, file]() {
         ExportResult result;
         try {
             CAnimationFrames frames(request);

@@ -11,9 +11,9 @@ const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
 
 } // namespace
 
-std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements)
+std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop)
 {
-    return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees), kCurveLevels);
+    return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees, stop), kCurveLevels);
 }
 
 EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements)

@@ -3,6 +3,7 @@
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/path/PathTypes.h"
 
+#include <stop_token>
 #include <vector>
 
 // The current eclipse as the map draws it: its whole path and its curves of
@@ -14,7 +15,8 @@ struct EclipseOverlay {
 
 // The curves of equal maximum magnitude a map draws: 0.2 to 0.8, from a grid
 // of half a degree.
-std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements);
+// A stop request ends the grid early; the curves are then incomplete.
+std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop = {});
 
 // The whole overlay of an eclipse from its fitted elements: its path with a
 // vertex a minute and its curves, as the desktop and the command line draw it.

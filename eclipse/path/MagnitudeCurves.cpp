@@ -1,5 +1,6 @@
 #include "eclipse/path/MagnitudeCurves.h"
 
+#include "core/Cancellation.h"
 #include "core/Units.h"
 #include "eclipse/plane/ClosestApproach.h"
 
@@ -20,7 +21,7 @@ GeoPoint MagnitudeGrid::PlaceOf(const GridPoint& point) const
     return {-90.0 + point.row * spacing, -180.0 + point.column * spacing};
 }
 
-MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacingDegrees)
+MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacingDegrees, const std::stop_token& stop)
 {
     MagnitudeGrid grid;
     grid.spacing = spacingDegrees;
@@ -30,6 +31,7 @@ MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacin
     // Each maximum starts from its western neighbour's, which lies within minutes of it.
     double rowStart = 0.0;
     for (std::size_t row = 0; row < grid.values.rows; ++row) {
+        ThrowIfStopRequested(stop);
         GeocentricPlace place = GeocentricOf({0.0, std::min(90.0, -90.0 + static_cast<double>(row) * spacingDegrees), 0.0});
         double start = rowStart;
         for (std::size_t column = 0; column < grid.values.columns; ++column) {

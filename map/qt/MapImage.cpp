@@ -1,7 +1,7 @@
 #include "map/qt/MapImage.h"
 
 #include "core/LargePages.h"
-#include "core/ThreadPriority.h"
+#include "core/WorkerPool.h"
 #include "ephemeris/Ephemeris.h"
 #include "map/Trace.h"
 #include "map/qt/PainterSurface.h"
@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <future>
 #include <optional>
 
 namespace {
@@ -84,6 +83,26 @@ std::optional<QImage> WithExactPalette(const QImage& image)
     return indexed;
 }
 
+// The scene's work refers to the caller's arguments: it is waited for on
+// every way out, a failed drawing included.
+class SceneWaiter {
+public:
+    explicit SceneWaiter(const PoolTask<MapScene>& task) : m_task(task) {}
+    SceneWaiter(const SceneWaiter&) = delete;
+    SceneWaiter& operator=(const SceneWaiter&) = delete;
+    ~SceneWaiter()
+    {
+        try {
+            m_task.Get();
+        } catch (...) {
+            // Raised again by the drawing's own Get, or lost with the failure that ended it.
+        }
+    }
+
+private:
+    const PoolTask<MapScene>& m_task;
+};
+
 } // namespace
 
 QImage NewMapImage(int width, int height)
@@ -94,16 +113,16 @@ QImage NewMapImage(int width, int height)
 QImage RenderMapImage(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model,
                       const SceneRequest& request)
 {
-    std::future<MapScene> scene = std::async(std::launch::async, [&] {
-        LowerThisThreadsPriority(kAheadNiceness);
-        return ComposeScene(Ephemeris::Load(dataDirectory, model), map, request);
-    });
+    // The shadow is computed while the static layers are drawn.
+    const PoolTask<MapScene> scene = WorkerPool::Shared().Submit(
+        TaskUrgency::Ahead, [&] { return ComposeScene(Ephemeris::Load(dataDirectory, model), map, request); });
+    const SceneWaiter waiter(scene);
     const CMapTrace trace(dataDirectory);
     QImage image = NewMapImage(request.width, request.height);
     QPainter painter(&image);
     CPainterSurface surface(painter, request.width, request.height);
     trace.DrawStatic(surface, BaseFrame(map, request));
-    trace.DrawDynamic(surface, scene.get().frame);
+    trace.DrawDynamic(surface, scene.Get().frame);
     return image;
 }
 

@@ -16,6 +16,7 @@
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "ephemeris/Ephemeris.h"
 #include "ephemeris/EpochArithmetic.h"
 #include "map/EclipseOverlay.h"
 
@@ -67,6 +68,7 @@ private slots:
     void theDisplaysAreKeptInTheSettingsAndRedrawTheMap();
     void theBesselianElementsAreTheCommandLineTable();
     void theEphemeridesTabulateTheEclipseAsTheCommandLineDoes();
+    void choosingAnotherEclipseWhileTheFirstIsComputedShowsOnlyTheSecond();
 
 private:
     void ShowFrame();
@@ -350,6 +352,32 @@ void AtlasTest::theEphemeridesTabulateTheEclipseAsTheCommandLineDoes()
     QCOMPARE(lines.size(), 1 + 32);
     QCOMPARE(lines[0].split(QLatin1Char('\t')).size(), 12);
     QVERIFY(lines[1].startsWith(QStringLiteral("08/04/2024 18:17:00 (époque)\t")));
+}
+
+// The eclipse of 2017 is abandoned while its curves are computed: the
+// eclipse of 2024 alone is shown, with its own curves, and once.
+void AtlasTest::choosingAnotherEclipseWhileTheFirstIsComputedShowsOnlyTheSecond()
+{
+    const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ClassicModel(69.1));
+    const std::optional<EclipseSummary> first = FindEclipseOnUniversalDate(ephemeris, 2017, 8, 21);
+    const std::optional<EclipseSummary> second = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
+    QVERIFY(first && second);
+    CCurrentEclipse current;
+    current.Choose(*first, ephemeris);
+    QTRY_VERIFY_WITH_TIMEOUT(current.Summary() != nullptr, kEclipseTimeout);
+    QVERIFY(current.IsBusy());  // the curves of 2017 are on their way
+
+    std::vector<Instant> curvesShown;
+    connect(&current, &CCurrentEclipse::CurvesReady, this,
+            [&] { curvesShown.push_back(current.Summary()->greatest); });
+    current.Choose(*second, ephemeris);
+    QTRY_VERIFY_WITH_TIMEOUT(!current.IsBusy(), kEclipseTimeout);
+    QTest::qWait(50);  // anything of 2017 still on its way
+    QVERIFY(current.Summary() != nullptr && current.Summary()->greatest == second->greatest);
+    QCOMPARE(curvesShown.size(), std::size_t{1});
+    QVERIFY(curvesShown.front() == second->greatest);
+    QVERIFY(current.Overlay() && !current.Overlay()->magnitudeCurves.empty());
+    QVERIFY(std::abs(current.Overlay()->path.circumstances.greatest.time.SecondsSince(second->greatest)) < 60.0);
 }
 
 QTEST_MAIN(AtlasTest)
