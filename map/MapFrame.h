@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/MapLayerChoice.h"
 #include "model/Observation.h"
 #include "model/Viewport.h"
 
@@ -7,17 +8,6 @@
 
 struct ShadowOutlines;
 struct EclipseOverlay;
-
-// Which of the map's optional layers are shown.
-struct MapLayerChoice {
-    bool path = true;             // central line, umbral band, greatest eclipse
-    bool limits = true;           // penumbral limits, sunrise and sunset curves
-    bool magnitudeCurves = true;
-    bool graticule = false;
-    bool terminator = false;      // the day/night line of the instant
-    bool observer = true;
-    friend bool operator==(const MapLayerChoice&, const MapLayerChoice&) = default;
-};
 
 // Everything a layer is given to draw one picture: where the globe lies
 // (viewport), about which point it is projected (centre, degrees), the
