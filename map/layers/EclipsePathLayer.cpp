@@ -38,9 +38,9 @@ void StrokeLines(IDrawingSurface& surface, const GeoProjector& projector, const 
     }
 }
 
-// The band between the umbral limits, from the limits the central vertices
-// carry: one polygon a stretch where both are known and in sight.
-void FillBand(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<CentralVertex>& line)
+// Where the central vertices carry both umbral limits, one polygon a
+// stretch in sight: the band of an eclipse whose limits are not whole lines.
+void FillBandByVertices(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<CentralVertex>& line)
 {
     std::vector<MapPoint> north;
     std::vector<MapPoint> south;
@@ -66,6 +66,60 @@ void FillBand(IDrawingSurface& surface, const GeoProjector& projector, const std
         south.push_back(*s);
     }
     flush();
+}
+
+// The cosine of the angle between two places: larger is nearer.
+double Nearness(const PathVertex& a, const PathVertex& b)
+{
+    const double phiA = a.latitude * kDegreesToRadians;
+    const double phiB = b.latitude * kDegreesToRadians;
+    return std::sin(phiA) * std::sin(phiB) +
+           std::cos(phiA) * std::cos(phiB) * std::cos((a.longitude - b.longitude) * kDegreesToRadians);
+}
+
+// Adds the places of a limit to the ring, from the end nearer to start.
+void AddLimit(const PathLine& limit, const PathVertex& start, std::vector<double>& latitudes,
+              std::vector<double>& longitudes)
+{
+    const bool forward = Nearness(limit.front(), start) >= Nearness(limit.back(), start);
+    for (std::size_t i = 0; i < limit.size(); ++i) {
+        const PathVertex& place = limit[forward ? i : limit.size() - 1 - i];
+        latitudes.push_back(place.latitude);
+        longitudes.push_back(place.longitude);
+    }
+}
+
+// The band between the umbral limits, whole: along the north limit, across
+// the end of the central line, back along the south limit and across its
+// start. The limits run on to the curve where greatest eclipse happens at
+// sunrise or sunset, beyond the last instants whose limits both lie in
+// daylight, and the central line ends on that curve between them. A band
+// whose limits are not one line each (one of them misses the Earth) is
+// shaded where its central vertices carry both limits.
+void FillBand(IDrawingSurface& surface, const GeoProjector& projector, const EclipsePath& path)
+{
+    const bool whole = path.centralLine.size() == 1 && path.centralLine.front().size() >= 2 &&
+                       path.umbraNorth.size() == 1 && path.umbraSouth.size() == 1 &&
+                       !path.umbraNorth.front().empty() && !path.umbraSouth.front().empty();
+    if (!whole) {
+        for (const std::vector<CentralVertex>& line : path.centralLine) {
+            FillBandByVertices(surface, projector, line);
+        }
+        return;
+    }
+    const std::vector<CentralVertex>& central = path.centralLine.front();
+    const PathVertex& first = central.front().place;
+    const PathVertex& last = central.back().place;
+    std::vector<double> latitudes;
+    std::vector<double> longitudes;
+    AddLimit(path.umbraNorth.front(), first, latitudes, longitudes);
+    latitudes.push_back(last.latitude);
+    longitudes.push_back(last.longitude);
+    AddLimit(path.umbraSouth.front(), last, latitudes, longitudes);
+    latitudes.push_back(first.latitude);
+    longitudes.push_back(first.longitude);
+    const std::vector<MapPoint> polygon = projector.ProjectArea(latitudes, longitudes);
+    surface.FillArea(polygon, {kBandColour, kBandOpacity});
 }
 
 // Minutes of Universal Time into the day.
@@ -177,9 +231,7 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
         StrokeLines(surface, projector, path.riseSetMaximum, {kHorizonColour, 1.2, 1.0, true});
     }
     if (frame.layers.path) {
-        for (const std::vector<CentralVertex>& line : path.centralLine) {
-            FillBand(surface, projector, line);
-        }
+        FillBand(surface, projector, path);
         StrokeLines(surface, projector, path.umbraNorth, {kBandColour, 1.4});
         StrokeLines(surface, projector, path.umbraSouth, {kBandColour, 1.4});
         for (const std::vector<CentralVertex>& line : path.centralLine) {
