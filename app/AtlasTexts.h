@@ -60,7 +60,6 @@ inline constexpr CUiText kTypeHybrid{QT_TRANSLATE_NOOP("UiText", "hybride")};
 
 // The buttons of the dialogs and windows.
 inline constexpr CUiText kOkButton{QT_TRANSLATE_NOOP("UiText", "Ok")};
-inline constexpr CUiText kQuitButton{QT_TRANSLATE_NOOP("UiText", "Quitter")};
 inline constexpr CUiText kCopyButton{QT_TRANSLATE_NOOP("UiText", "Copier")};
 inline constexpr CUiText kCloseButton{QT_TRANSLATE_NOOP("UiText", "Fermer")};
 
@@ -73,6 +72,7 @@ inline constexpr CUiText kLayerMagnitude{QT_TRANSLATE_NOOP("UiText", "Courbes d'
 inline constexpr CUiText kLayerGraticule{QT_TRANSLATE_NOOP("UiText", "Méridiens et parallèles")};
 inline constexpr CUiText kLayerTerminator{QT_TRANSLATE_NOOP("UiText", "Terminateur jour/nuit")};
 inline constexpr CUiText kLayerObserver{QT_TRANSLATE_NOOP("UiText", "Observateur")};
+inline constexpr CUiText kLayerLegend{QT_TRANSLATE_NOOP("UiText", "Légende et titre de la carte")};
 inline constexpr CUiText kModelGroup{QT_TRANSLATE_NOOP("UiText", "Modèle de calcul")};
 inline constexpr CUiText kModelClassic{QT_TRANSLATE_NOOP("UiText", "Classique (formules d'origine)")};
 inline constexpr CUiText kModelModern{QT_TRANSLATE_NOOP("UiText", "Moderne (Delta T observé, Lune corrigée, temps sidéral apparent)")};

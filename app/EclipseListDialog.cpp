@@ -187,7 +187,7 @@ QWidget* CEclipseListDialog::MakeRangeRow()
 
 QWidget* CEclipseListDialog::MakeClosingButtons()
 {
-    QWidget* row = MakeQuitOkRow(*this, &m_okButton);
+    QWidget* row = MakeCancelOkRow(*this, &m_okButton);
     m_okButton->setEnabled(false);
     return row;
 }

@@ -1,6 +1,5 @@
 #include "app/LocalCircumstancesPanel.h"
 
-#include "app/DesktopSettings.h"
 #include "app/LocalCircumstancesText.h"
 #include "app/PlaceText.h"
 #include "app/ToolTexts.h"
@@ -115,10 +114,10 @@ void CLocalCircumstancesPanel::SetEclipse(const FittedElements* elements)
 void CLocalCircumstancesPanel::Refresh()
 {
     const CObservation& observation = m_document.m_map.m_observation;
-    const GeographicPlace place{observation.m_longitude, observation.m_latitude, CDesktopSettings::ObserverHeightMetres()};
+    const GeographicPlace place{observation.m_longitude, observation.m_latitude, m_document.m_options.m_observerHeight};
     m_place->setText(kObserverPlacedMessage.arg(PlaceText(CGeoPosition(place.longitude, place.latitude)) +
                                                 QString::asprintf(", %.0f ", place.height) + kMetresUnit));
-    const double offsetHours = CDesktopSettings::TimeOffsetHours();
+    const double offsetHours = m_document.m_options.m_timeOffsetHours;
     m_contacts->setHorizontalHeaderLabels(
         {kUniversalTimeColumn, kLocalTimeColumn.arg(OffsetText(offsetHours)), kSunAltitudeColumn});
     if (!m_elements) {

@@ -15,6 +15,7 @@
 #include "app/UmbrantView.h"
 #include "datafiles/ProgramDirectory.h"
 #include "ephemeris/Ephemeris.h"
+#include "ephemeris/EpochArithmetic.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -98,6 +99,17 @@ CMainFrame::~CMainFrame() = default;
 Ephemeris CMainFrame::DesktopEphemeris() const
 {
     return LoadDesktopEphemeris(m_view->DataDirectory(), m_document.m_map.m_observation, CDesktopSettings::TimeModel());
+}
+
+// Without the series the model cannot be loaded, and the field stays empty.
+std::optional<double> CMainFrame::AutomaticDeltaT(const CObservation& epoch) const
+{
+    try {
+        const Ephemeris ephemeris = LoadDesktopEphemeris(m_view->DataDirectory(), epoch, CDesktopSettings::TimeModel());
+        return ephemeris.DeltaT().SecondsAt(UniversalOfEpoch(epoch).JulianDate());
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 void CMainFrame::SetMessagePresenter(MessagePresenter presenter)
@@ -476,7 +488,8 @@ void CMainFrame::OnVueTranslation()
 // gone; the trace asked for first also draws the new instant.
 void CMainFrame::OnParametresEpoque()
 {
-    CEpochDialog dialog(m_document.m_map.m_observation, this);
+    CEpochDialog dialog(m_document.m_map.m_observation, m_document.m_options, this);
+    dialog.SetAutomaticDeltaT([this](const CObservation& epoch) { return AutomaticDeltaT(epoch); });
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_view->RequestTrace();
     if (accepted) {

@@ -11,12 +11,14 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class CBesselianWindow;
 class CCurrentEclipse;
 class CEphemerisWindow;
 class CGeoPosition;
+class CObservation;
 class CHelpWindow;
 class CLocalCircumstancesPanel;
 class CMapPointPicker;
@@ -48,6 +50,9 @@ public:
     // The ephemeris of the data directory with the model chosen in the
     // settings and the document's Delta T. Raises CFileException.
     Ephemeris DesktopEphemeris() const;
+    // The Delta T (seconds) the map uses for an epoch whose Delta T is
+    // automatic, under the model chosen in the settings; none without the series.
+    std::optional<double> AutomaticDeltaT(const CObservation& epoch) const;
     QAction* Action(CommandId id) const { return m_actions.value(id); }
     // The time bar under the tool bar.
     CTimeBar& TimeBar() const { return *m_timeBar; }

@@ -29,7 +29,7 @@
 
 void CMainFrame::CreateAtlas()
 {
-    m_view->SetLayers(CDesktopSettings::Layers());
+    m_view->SetLayers(m_document.m_options.m_layers);
     m_view->SetTimeModel(CDesktopSettings::TimeModel());
     addToolBarBreak();
     m_timeBar = new CTimeBar(m_document, *m_currentEclipse, this);
@@ -41,8 +41,13 @@ void CMainFrame::CreateAtlas()
 
     connect(&m_document, &CUmbrantDoc::EpochChanged, this, &CMainFrame::OnEpochChanged);
     connect(&m_document, &CUmbrantDoc::DocumentReplaced, this, [this] {
+        m_view->SetLayers(m_document.m_options.m_layers);
         m_timeBar->Refresh();
         FollowEpoch();
+    });
+    connect(&m_document, &CUmbrantDoc::LayersChanged, this, [this] {
+        m_view->SetLayers(m_document.m_options.m_layers);
+        m_view->RequestInstantRedraw();
     });
     connect(m_currentEclipse, &CCurrentEclipse::Changed, this, &CMainFrame::OnEclipseChanged);
     connect(m_currentEclipse, &CCurrentEclipse::CurvesReady, this, &CMainFrame::OnEclipseChanged);
@@ -153,11 +158,11 @@ void CMainFrame::OnOutilsRechercheEclipses()
 
 void CMainFrame::OnParametresAffichages()
 {
-    CDisplaysDialog dialog(this);
+    CDisplaysDialog dialog(m_document.m_options.m_layers, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    m_view->SetLayers(CDesktopSettings::Layers());
+    m_document.SetLayers(dialog.Layers());
     m_view->SetTimeModel(CDesktopSettings::TimeModel());
     FollowEpoch();
     m_view->RequestInstantRedraw();

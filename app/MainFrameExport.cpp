@@ -3,7 +3,6 @@
 // it, and the observer's circumstances.
 
 #include "app/CurrentEclipse.h"
-#include "app/DesktopSettings.h"
 #include "app/MainFrame.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
@@ -219,7 +218,7 @@ bool CMainFrame::ExportCircumstances(const QString& path)
     RunCommand(m_presenter, this, [&] {
         const CObservation& observation = m_document.m_map.m_observation;
         const GeographicPlace place{observation.m_longitude, observation.m_latitude,
-                                    CDesktopSettings::ObserverHeightMetres()};
+                                    m_document.m_options.m_observerHeight};
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
         WriteText(path, json ? LocalJson(seen) : LocalCsv(seen));

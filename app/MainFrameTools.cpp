@@ -151,7 +151,7 @@ void CMainFrame::TraceReplacedDocument()
 
 void CMainFrame::OnParametresPosition()
 {
-    CPositionDialog dialog(m_document.m_map.m_observation, this);
+    CPositionDialog dialog(m_document.m_map.m_observation, m_document.m_options, this);
     const int result = dialog.exec();
     if (result == QDialog::Accepted) {
         m_document.NotifyObserverChanged();

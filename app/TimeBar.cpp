@@ -1,7 +1,6 @@
 #include "app/TimeBar.h"
 
 #include "app/CurrentEclipse.h"
-#include "app/DesktopSettings.h"
 #include "app/AtlasTexts.h"
 #include "app/TimeFormatting.h"
 #include "app/UmbrantDoc.h"
@@ -238,7 +237,7 @@ void CTimeBar::Refresh()
 void CTimeBar::UpdateLabels()
 {
     const UniversalDate universal = UniversalOfEpoch(m_document.m_map.m_observation);
-    const double offset = CDesktopSettings::TimeOffsetHours();
+    const double offset = m_document.m_options.m_timeOffsetHours;
     m_universalLabel->setText(kUniversalTimeLabel.arg(FormatDateTime(universal)));
     m_localLabel->setText(
         kLocalTimeLabel.arg(FormatDateTime(Plus(universal, offset * kSecondsPerHour)), FormatTimeOffset(offset)));

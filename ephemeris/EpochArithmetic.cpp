@@ -107,3 +107,12 @@ void SetEpochToUniversal(CObservation& observation, const UniversalDate& univers
     observation.m_minute = static_cast<std::int32_t>(hundredths / 6000 % 60);
     observation.m_second = static_cast<float>(static_cast<double>(hundredths % 6000) / 100.0);
 }
+
+bool EpochDateExists(int year, int month, int day)
+{
+    if (month < 1 || month > 12 || day < 1 || day > 31) {
+        return false;
+    }
+    const CivilDate date = DateOfJulianDay(JulianDayAtMidnight(day, month, year));
+    return date.year == year && date.month == month && date.day == day;
+}

@@ -64,7 +64,7 @@ private slots:
     void theKeysStepTheEpochAndTheBarShowsLocalTime();
     void choosingTheEclipseOf2024InTheListSetsTheEpochAndTheCentre();
     void theSliderRunsFromP1ToP4AndPlayingStopsAtP4();
-    void theDisplaysAreKeptInTheSettingsAndRedrawTheMap();
+    void theLayersAreTheDocumentsAndTheModelTheSettingsAndBothRedrawTheMap();
     void theBesselianElementsAreTheCommandLineTable();
     void theEphemeridesTabulateTheEclipseAsTheCommandLineDoes();
 
@@ -177,7 +177,7 @@ void AtlasTest::aMinuteStepMovesTheEpochBySixtySecondsAndRedrawsOnlyTheInstant()
 
 void AtlasTest::theKeysStepTheEpochAndTheBarShowsLocalTime()
 {
-    CDesktopSettings::SetTimeOffsetHours(-5.0);
+    m_document->m_options.m_timeOffsetHours = -5.0;
     ShowFrame();
     const CObservation& epoch = m_document->m_map.m_observation;
     QTest::keyClick(m_frame.get(), Qt::Key_Right, Qt::ControlModifier);
@@ -249,7 +249,7 @@ void AtlasTest::theSliderRunsFromP1ToP4AndPlayingStopsAtP4()
     QVERIFY(std::abs(epoch.m_minute * 60.0 + epoch.m_second - (52 * 60 + 19)) <= 30.0);
 }
 
-void AtlasTest::theDisplaysAreKeptInTheSettingsAndRedrawTheMap()
+void AtlasTest::theLayersAreTheDocumentsAndTheModelTheSettingsAndBothRedrawTheMap()
 {
     ShowFrame();
     WaitForTheEclipseOnTheMap();
@@ -264,7 +264,8 @@ void AtlasTest::theDisplaysAreKeptInTheSettingsAndRedrawTheMap()
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     });
     m_frame->Action(ID_PARAMETRES_AFFICHAGES)->trigger();
-    const MapLayerChoice layers = CDesktopSettings::Layers();
+    const MapLayerChoice& layers = m_document->m_options.m_layers;
+    QVERIFY(m_document->IsModified());
     QVERIFY(layers.graticule);
     QVERIFY(!layers.magnitudeCurves);
     QVERIFY(layers.path);

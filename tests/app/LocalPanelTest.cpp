@@ -97,13 +97,13 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
         }
     }
     CTemporarySettings settings;
-    CDesktopSettings::SetTimeOffsetHours(-5.0);
     const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ClassicModel(kDeltaT));
     const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
     QVERIFY(eclipse);
     const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
 
     CUmbrantDoc document;
+    document.m_options.m_timeOffsetHours = -5.0;
     CLocalCircumstancesPanel panel(document);
     panel.SetEclipse(&elements);
     // In Normandy the Sun has set when the penumbra comes.

@@ -215,7 +215,7 @@ void MainFrameTest::theEpochCommandTracesAfterTheDialogClosesEvenWhenLeft()
     WhenDialogShown<CEpochDialog>([](CEpochDialog& dialog) {
         auto* year = dialog.findChild<QLineEdit*>(QStringLiteral("yearEdit"));
         year->setText(QStringLiteral("1999"));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("quitButton")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
     m_frame->Action(ID_PARAMETRES_EPOQUE)->trigger();
     QCOMPARE(m_trace.m_calls, 1);      // posted, not yet run
