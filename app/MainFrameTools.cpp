@@ -226,6 +226,17 @@ bool CMainFrame::SaveModified()
     return false;
 }
 
+// A dialog over the window ends what the mouse was doing on the map: a
+// gesture holding the mouse would take the dialog's clicks for its own.
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked) {
+        CancelModes();
+        m_navigation->DropGesture();
+    }
+    return QMainWindow::event(event);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (SaveModified()) {

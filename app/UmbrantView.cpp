@@ -10,6 +10,7 @@
 #include "map/qt/PainterSurface.h"
 #include "map/qt/VectorMap.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -28,6 +29,12 @@ bool SamePlacement(const CViewport& a, const CViewport& b)
 }
 
 } // namespace
+
+bool IsBehindADialog(const QWidget& widget)
+{
+    const QWidget* dialog = QApplication::activeModalWidget();
+    return dialog != nullptr && dialog->window() != widget.window();
+}
 
 CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
     : QWidget(parent), m_document(document), m_dataDirectory(GetDataDirectory())
@@ -214,6 +221,10 @@ void CUmbrantView::resizeEvent(QResizeEvent* event)
 
 void CUmbrantView::mousePressEvent(QMouseEvent* event)
 {
+    if (IsBehindADialog(*this)) {
+        CancelMode();
+        return;
+    }
     if (event->button() != Qt::LeftButton || m_drawMode == NoBand) {
         QWidget::mousePressEvent(event);
         return;
@@ -232,6 +243,9 @@ void CUmbrantView::mousePressEvent(QMouseEvent* event)
 
 void CUmbrantView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (IsBehindADialog(*this)) {
+        return;
+    }
     const QPoint point = event->position().toPoint();
     if (m_dragging && m_drawMode != NoBand) {
         update(BandBounds(m_current));
@@ -244,6 +258,10 @@ void CUmbrantView::mouseMoveEvent(QMouseEvent* event)
 // The gesture ends at the last point a move reported, not at the release's.
 void CUmbrantView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (IsBehindADialog(*this)) {
+        CancelMode();
+        return;
+    }
     if (event->button() != Qt::LeftButton || m_drawMode == NoBand || !m_capturing) {
         QWidget::mouseReleaseEvent(event);
         return;

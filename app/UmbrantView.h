@@ -15,6 +15,10 @@
 #include <memory>
 #include <string>
 
+// Whether a modal dialog other than the widget's own window is up: its
+// window then takes no input, and the map behind stays as it is.
+bool IsBehindADialog(const QWidget& widget);
+
 class CEclipseMap;
 class CMapTrace;
 struct EclipseOverlay;
