@@ -104,7 +104,7 @@ int PrintFromCommandLine(CUmbrantDoc& document, const CommandLineRequest& reques
     }
     target->printer->setDocName(document.Title());
     try {
-        if (!PrintMap(*target->printer, document.m_map, dataDirectory)) {
+        if (!PrintMap(*target->printer, document, dataDirectory)) {
             ShowOnStandardError(CText::tr("impossible de lancer l'impression sur « %1 ».").arg(PrinterName(request)));
             return 1;
         }

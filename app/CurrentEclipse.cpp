@@ -157,6 +157,17 @@ struct CCurrentEclipse::State {
     bool busy = false;
 };
 
+std::shared_ptr<const EclipseOverlay> CCurrentEclipse::OverlayAround(const CObservation& epoch, const Ephemeris& ephemeris)
+{
+    const Instant instant = InstantOfObservation(ephemeris, epoch);
+    const std::optional<EclipseSummary> eclipse = NearestWithinAFortnight(SearchAround(ephemeris, instant).eclipses, instant);
+    if (!eclipse) {
+        return nullptr;
+    }
+    const PathResult result = ComputePath(ephemeris, *eclipse);
+    return result.found ? AddCurves(result.elements, *result.overlay) : nullptr;
+}
+
 CCurrentEclipse::CCurrentEclipse(QObject* parent) : QObject(parent), m_state(std::make_unique<State>()) {}
 
 CCurrentEclipse::~CCurrentEclipse()

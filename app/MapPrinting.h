@@ -1,14 +1,15 @@
 #pragma once
 
-#include "model/EclipseMap.h"
-
 #include <string>
 
-class QPrinter;
+class CUmbrantDoc;
+class QPaintDevice;
 
 // Prints the document's map on one page, traced at the printer's resolution
 // through the same layers as the view: the whole globe at the size of the
-// page's printable area, as the program shows a document it opens. The data
-// are read before the printer starts, so that a missing data file (raised as
-// CFileException) prints nothing. False when the printer cannot be started.
-bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory);
+// page's printable area, as the program shows a document it opens, on white
+// paper, with the document's layers and the path of the eclipse around its
+// epoch. The data are read before the printer starts, so that a missing
+// data file (raised as CFileException) prints nothing. False when the
+// printer (or any page: a picture, for a check) cannot be started.
+bool PrintMap(QPaintDevice& printer, const CUmbrantDoc& document, const std::string& dataDirectory);

@@ -136,15 +136,17 @@ void CUmbrantView::ClearPicture()
     update();
 }
 
-// The map is drawn again through its layers at the page's resolution; only
-// a stand-in trace's picture is scaled to the page.
+// The map is drawn again through its layers at the page's resolution, the
+// sky left white; only a stand-in trace's picture is scaled to the page.
 void CUmbrantView::PrintPicture(QPainter& painter, const QRect& page)
 {
     if (page.isEmpty()) {
         return;
     }
     const bool drawn = DrawShownMap([&painter, &page](const CMapTrace& trace, const MapFrame& frame) {
-        DrawMapOnPage(painter, QRectF(page), trace, frame);
+        MapFrame onPaper = frame;
+        onPaper.paper = true;
+        DrawMapOnPage(painter, QRectF(page), trace, onPaper);
     });
     if (drawn || m_picture.isNull()) {
         return;

@@ -28,4 +28,11 @@ struct MapFrame {
     std::optional<CGeoPosition> subsolarPoint;
     // The observer's place, degrees.
     std::optional<CGeoPosition> observer;
+    // Drawn on paper: the sky is left the paper's white rather than inked black.
+    bool paper = false;
+    // Client units per pixel of the screen the marks are sized for: the
+    // widths of the annotation lines and the sizes of the markers are
+    // multiplied by it, so that a larger copy of the map (a page, a dense
+    // screen) keeps their proportions.
+    double pixelSize = 1.0;
 };

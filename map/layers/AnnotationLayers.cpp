@@ -41,7 +41,7 @@ void CGraticuleLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) cons
         return;
     }
     const GeoProjector projector(frame);
-    const LineStyle style{kGraticuleColour, 0.8, 0.6};
+    const LineStyle style{kGraticuleColour, 0.8 * frame.pixelSize, 0.6};
     for (double longitude = -180.0; longitude < 180.0; longitude += kGraticuleSpacing) {
         std::vector<double> latitudes;
         std::vector<double> longitudes;
@@ -80,7 +80,7 @@ void CTerminatorLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) con
         latitudes.push_back(latitude * kRadiansToDegrees);
         longitudes.push_back(longitude * kRadiansToDegrees);
     }
-    StrokePlaces(surface, GeoProjector(frame), latitudes, longitudes, {kTerminatorColour, 1.6, 0.8});
+    StrokePlaces(surface, GeoProjector(frame), latitudes, longitudes, {kTerminatorColour, 1.6 * frame.pixelSize, 0.8});
 }
 
 void CObserverLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
@@ -92,7 +92,8 @@ void CObserverLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
     if (!at) {
         return;
     }
-    surface.FillArea(Circle(*at, kObserverRadius), {kObserverColour, 1.0});
-    surface.FillArea(Circle(*at, kObserverRadius / 2.5), {kObserverInner, 1.0});
-    surface.StrokePolyline(Circle(*at, kObserverRadius), {RgbColour{0, 0, 0}, 1.0});
+    const double radius = kObserverRadius * frame.pixelSize;
+    surface.FillArea(Circle(*at, radius), {kObserverColour, 1.0});
+    surface.FillArea(Circle(*at, radius / 2.5), {kObserverInner, 1.0});
+    surface.StrokePolyline(Circle(*at, radius), {RgbColour{0, 0, 0}, frame.pixelSize});
 }

@@ -24,6 +24,13 @@ constexpr double kTickHalfLength = 5.0;       // pixels, across the central line
 constexpr double kTickMinutes = 10.0;
 constexpr double kLabelPointSize = 8.0;
 
+// A style whose width is given in screen pixels, for the frame's pixel size.
+LineStyle Sized(LineStyle style, double pixelSize)
+{
+    style.width *= pixelSize;
+    return style;
+}
+
 void StrokeLine(IDrawingSurface& surface, const GeoProjector& projector, const PathLine& line, const LineStyle& style)
 {
     projector.ForEachVisibleRun(std::span<const PathVertex>(line),
@@ -140,7 +147,7 @@ std::string ClockText(double minutes)
 // A tick across the line at every whole 10 minutes of UT, with the time
 // beside every third one.
 void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<CentralVertex>& line,
-                   double deltaT)
+                   double deltaT, double pixelSize)
 {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const CentralVertex& vertex = line[i];
@@ -164,17 +171,18 @@ void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, cons
         if (!(length > 0.0)) {
             continue;
         }
-        const double nx = -dy / length * kTickHalfLength;
-        const double ny = dx / length * kTickHalfLength;
+        const double nx = -dy / length * kTickHalfLength * pixelSize;
+        const double ny = dx / length * kTickHalfLength * pixelSize;
         const MapPoint tick[] = {{at->x - nx, at->y - ny}, {at->x + nx, at->y + ny}};
-        surface.StrokePolyline(tick, {kCentralColour, 1.5});
+        surface.StrokePolyline(tick, Sized({kCentralColour, 1.5}, pixelSize));
         if (std::fmod(nearest, 3.0 * kTickMinutes) == 0.0) {
-            surface.DrawLabel(ClockText(nearest), {at->x + nx + 2.0, at->y + ny + 3.0}, kLabelPointSize, kCentralColour);
+            surface.DrawLabel(ClockText(nearest), {at->x + nx + 2.0 * pixelSize, at->y + ny + 3.0 * pixelSize}, kLabelPointSize, kCentralColour);
         }
     }
 }
 
-void DrawGreatest(IDrawingSurface& surface, const GeoProjector& projector, const GreatestEclipse& greatest)
+void DrawGreatest(IDrawingSurface& surface, const GeoProjector& projector, const GreatestEclipse& greatest,
+                  double pixelSize)
 {
     const std::optional<MapPoint> at = projector.Project(greatest.latitude, greatest.longitude);
     if (!at) {
@@ -183,16 +191,17 @@ void DrawGreatest(IDrawingSurface& surface, const GeoProjector& projector, const
     // A five-pointed star, outlined so that it reads on land and sea.
     std::vector<MapPoint> star;
     for (int i = 0; i < 10; ++i) {
-        const double radius = i % 2 == 0 ? 8.0 : 3.5;
+        const double radius = (i % 2 == 0 ? 8.0 : 3.5) * pixelSize;
         const double angle = kPi / 2.0 + i * kPi / 5.0;
         star.push_back({at->x + radius * std::cos(angle), at->y - radius * std::sin(angle)});
     }
     surface.FillArea(star, {kGreatestColour, 1.0});
     star.push_back(star.front());
-    surface.StrokePolyline(star, {kOutlineColour, 1.0});
+    surface.StrokePolyline(star, Sized({kOutlineColour, 1.0}, pixelSize));
 }
 
-void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector, const EclipseOverlay& eclipse)
+void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector, const EclipseOverlay& eclipse,
+                         double pixelSize)
 {
     for (const MagnitudeCurve& curve : eclipse.magnitudeCurves) {
         char label[8];
@@ -200,10 +209,10 @@ void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector
         for (const std::vector<GeoPoint>& line : curve.lines) {
             bool labelled = false;
             projector.ForEachVisibleRun(std::span<const GeoPoint>(line), [&](std::span<const MapPoint> run) {
-                surface.StrokePolyline(run, {kMagnitudeColour, 1.0, 0.8, true});
+                surface.StrokePolyline(run, Sized({kMagnitudeColour, 1.0, 0.8, true}, pixelSize));
                 if (!labelled && run.size() > 8) {
                     const MapPoint at = run[run.size() / 2];
-                    surface.DrawLabel(label, {at.x + 3.0, at.y - 3.0}, kLabelPointSize, kMagnitudeColour);
+                    surface.DrawLabel(label, {at.x + 3.0 * pixelSize, at.y - 3.0 * pixelSize}, kLabelPointSize, kMagnitudeColour);
                     labelled = true;
                 }
             });
@@ -221,28 +230,29 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
     const EclipseOverlay& eclipse = *frame.eclipse;
     const EclipsePath& path = eclipse.path;
     const GeoProjector projector(frame);
+    const double px = frame.pixelSize;
     if (frame.layers.magnitudeCurves) {
-        DrawMagnitudeCurves(surface, projector, eclipse);
+        DrawMagnitudeCurves(surface, projector, eclipse, px);
     }
     if (frame.layers.limits) {
-        StrokeLines(surface, projector, path.penumbraNorth, {kPenumbraColour, 1.6, 1.0, true});
-        StrokeLines(surface, projector, path.penumbraSouth, {kPenumbraColour, 1.6, 1.0, true});
-        StrokeLines(surface, projector, path.riseSetContacts, {kHorizonColour, 1.4});
-        StrokeLines(surface, projector, path.riseSetMaximum, {kHorizonColour, 1.2, 1.0, true});
+        StrokeLines(surface, projector, path.penumbraNorth, Sized({kPenumbraColour, 1.6, 1.0, true}, px));
+        StrokeLines(surface, projector, path.penumbraSouth, Sized({kPenumbraColour, 1.6, 1.0, true}, px));
+        StrokeLines(surface, projector, path.riseSetContacts, Sized({kHorizonColour, 1.4}, px));
+        StrokeLines(surface, projector, path.riseSetMaximum, Sized({kHorizonColour, 1.2, 1.0, true}, px));
     }
     if (frame.layers.path) {
         FillBand(surface, projector, path);
-        StrokeLines(surface, projector, path.umbraNorth, {kBandColour, 1.4});
-        StrokeLines(surface, projector, path.umbraSouth, {kBandColour, 1.4});
+        StrokeLines(surface, projector, path.umbraNorth, Sized({kBandColour, 1.4}, px));
+        StrokeLines(surface, projector, path.umbraSouth, Sized({kBandColour, 1.4}, px));
         for (const std::vector<CentralVertex>& line : path.centralLine) {
             PathLine places;
             places.reserve(line.size());
             for (const CentralVertex& vertex : line) {
                 places.push_back(vertex.place);
             }
-            StrokeLine(surface, projector, places, {kCentralColour, 2.0});
-            DrawTimeTicks(surface, projector, line, path.deltaT);
+            StrokeLine(surface, projector, places, Sized({kCentralColour, 2.0}, px));
+            DrawTimeTicks(surface, projector, line, path.deltaT, px);
         }
-        DrawGreatest(surface, projector, path.circumstances.greatest);
+        DrawGreatest(surface, projector, path.circumstances.greatest, px);
     }
 }

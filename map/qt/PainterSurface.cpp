@@ -16,11 +16,11 @@ QColor ToQColor(RgbColour colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-QPen PixelPen(RgbColour colour, qreal width)
+QPen PixelPen(RgbColour colour, qreal width, bool cosmetic)
 {
     QPen pen(ToQColor(colour));
     pen.setWidthF(width);
-    pen.setCosmetic(true);
+    pen.setCosmetic(cosmetic);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -130,11 +130,17 @@ CPainterSurface::CPainterSurface(QPainter& painter, int width, int height)
         m_pixelBounds = toDevice.inverted().mapRect(QRect(0, 0, m_painter.device()->width(), m_painter.device()->height()));
     }
     // A line is a screen pixel wide, 1/96 inch, on a printer's page too,
-    // where a device pixel would be a hairline.
+    // where a device pixel would be a hairline. It is given in the
+    // painter's units and scales with them: a print preview replays the
+    // page smaller, and cosmetic pens a dozen printer pixels wide would
+    // swell there into blots.
     if (!m_pixelExact && m_painter.device() != nullptr) {
-        m_lineWidth = std::max(1.0, m_painter.device()->logicalDpiX() / 96.0);
+        const double devicePixels = std::max(1.0, m_painter.device()->logicalDpiX() / 96.0);
+        const double unitsToDevice = std::sqrt(std::fabs(toDevice.determinant()));
+        m_lineWidth = unitsToDevice > 0.0 ? devicePixels / unitsToDevice : devicePixels;
+        m_cosmeticPens = false;
     }
-    m_painter.setPen(PixelPen(m_penColour, m_lineWidth));
+    m_painter.setPen(PixelPen(m_penColour, m_lineWidth, m_cosmeticPens));
 }
 
 CPainterSurface::CPainterSurface(QPainter& painter)
@@ -150,7 +156,7 @@ CPainterSurface::~CPainterSurface()
 void CPainterSurface::SelectPen(RgbColour colour)
 {
     if (m_penColour != colour) {
-        m_painter.setPen(PixelPen(colour, m_lineWidth));
+        m_painter.setPen(PixelPen(colour, m_lineWidth, m_cosmeticPens));
         m_penColour = colour;
     }
 }
@@ -298,10 +304,10 @@ void CPainterSurface::SetPixel(double x, double y, RgbColour colour)
     if (!(x >= 0.0 && y >= 0.0 && x < m_width && y < m_height)) {
         return;
     }
-    if (IsIntegral(x) && IsIntegral(y)) {
+    if (m_pixelExact && IsIntegral(x) && IsIntegral(y)) {
         m_painter.fillRect(QRect(static_cast<int>(x), static_cast<int>(y), 1, 1), ToQColor(colour));
     } else {
-        m_painter.fillRect(QRectF(x, y, 1.0, 1.0), ToQColor(colour));
+        m_painter.fillRect(QRectF(x, y, m_lineWidth, m_lineWidth), ToQColor(colour));
     }
 }
 
