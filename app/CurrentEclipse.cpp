@@ -114,6 +114,7 @@ PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse
     try {
         result.elements = FitElements(ephemeris, eclipse.greatest).elements;
         auto overlay = std::make_shared<EclipseOverlay>();
+        overlay->type = eclipse.type;
         overlay->path = ComputeEclipsePath(result.elements);
         result.overlay = std::move(overlay);
         result.found = true;

@@ -76,7 +76,8 @@ public:
     // writes them: KML for a .kml name, GeoJSON otherwise.
     bool ExportPath(const QString& path);
     // The observer's circumstances of the current eclipse: JSON for a .json
-    // name (as "umbrant-cli local" writes it), CSV otherwise.
+    // name, CSV otherwise, as "umbrant-cli local" writes them, with the
+    // observer's longitude, latitude and height.
     bool ExportCircumstances(const QString& path);
     // Asks for the "Trace !" command after the events already queued.
     void PostCommand(CommandId id);

@@ -27,8 +27,10 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <span>
 
 namespace {
@@ -93,6 +95,35 @@ QByteArray EncodeMap(const CMapTrace& trace, const MapFrame& frame, MapFileForma
         break;
     }
     return EncodePng(DrawMapImage(trace, frame));
+}
+
+// The command-line tool's circumstances, with the place they are for: an
+// "observer" member first in the JSON object, or three columns at the end
+// of each CSV row.
+std::string WithObserverInJson(const std::string& json, const GeographicPlace& place)
+{
+    const std::size_t brace = json.find('{');
+    if (brace == std::string::npos) {
+        return json;
+    }
+    char member[160];
+    std::snprintf(member, sizeof member, "\n  \"observer\": {\"longitude\": %.5f, \"latitude\": %.5f, \"height_m\": %.0f},",
+                  place.longitude, place.latitude, place.height);
+    return std::string(json).insert(brace + 1, member);
+}
+
+std::string WithObserverInCsv(const std::string& csv, const GeographicPlace& place)
+{
+    char columns[96];
+    std::snprintf(columns, sizeof columns, ",%.5f,%.5f,%.0f", place.longitude, place.latitude, place.height);
+    std::string result;
+    std::size_t start = 0;
+    for (bool header = true; start < csv.size(); header = false) {
+        const std::size_t end = std::min(csv.find('\n', start), csv.size());
+        result.append(csv, start, end - start).append(header ? ",longitude,latitude,height_m" : columns).append("\n");
+        start = end + 1;
+    }
+    return result;
 }
 
 // The date of greatest eclipse (UT), as the command-line tool names the
@@ -206,7 +237,8 @@ void CMainFrame::OnFileExportCircumstances()
     }
 }
 
-// At the observer's place and height, as the local panel shows them.
+// At the observer's place and height, as the local panel shows them, and
+// naming them.
 bool CMainFrame::ExportCircumstances(const QString& path)
 {
     const FittedElements* elements = m_currentEclipse->Elements();
@@ -221,7 +253,7 @@ bool CMainFrame::ExportCircumstances(const QString& path)
                                     m_document.m_options.m_observerHeight};
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
-        WriteText(path, json ? LocalJson(seen) : LocalCsv(seen));
+        WriteText(path, json ? WithObserverInJson(LocalJson(seen), place) : WithObserverInCsv(LocalCsv(seen), place));
         written = true;
     });
     if (written) {

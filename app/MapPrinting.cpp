@@ -2,6 +2,7 @@
 
 #include "app/CurrentEclipse.h"
 #include "app/DesktopEphemeris.h"
+#include "app/MapLegendText.h"
 #include "app/UmbrantDoc.h"
 #include "eclipse/EpochShadow.h"
 #include "ephemeris/EphemerisSeries.h"
@@ -31,6 +32,11 @@ bool PrintMap(QPaintDevice& printer, const CUmbrantDoc& document, const std::str
     frame.pixelSize = printer.logicalDpiX() / 96.0;
     if (frame.layers.observer) {
         frame.observer = CGeoPosition(page.m_observation.m_longitude, page.m_observation.m_latitude);
+    }
+    frame.timeOffsetHours = document.m_options.m_timeOffsetHours;
+    const MapLegend legend = MakeMapLegend(LegendFactsOf(document, eclipse.get(), false, page.m_terms.m_deltaTUsed));
+    if (frame.layers.legend) {
+        frame.legend = &legend;
     }
 
     QPainter painter;

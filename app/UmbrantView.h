@@ -4,6 +4,7 @@
 #include "app/UserMessages.h"
 #include "map/DrawingSurface.h"
 #include "map/MapFrame.h"
+#include "map/MapLegend.h"
 #include "map/qt/MapRenderer.h"
 
 #include <QCursor>
@@ -134,6 +135,9 @@ private:
     void RenderMap();
     struct InstantScene;
     void ComposeScene(InstantScene& scene);
+    // The document's time offset for the times written on the map, and the
+    // title and key when they are chosen.
+    void AddLegend(InstantScene& scene);
     void RenderInstant();
     QRect BandBounds(QPoint end) const;
 
@@ -148,6 +152,7 @@ private:
     std::unique_ptr<const CMapTrace> m_mapTrace;  // the layers of the last trace
     std::shared_ptr<const EclipseOverlay> m_eclipse;
     MapLayerChoice m_layers;
+    MapLegend m_legend;  // of the last frame composed
     CDesktopSettings::Model m_timeModel = CDesktopSettings::Model::Classic;
     int m_instantRedrawCount = 0;
     bool m_instantRedrawRequested = false;

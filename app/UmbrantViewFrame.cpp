@@ -3,6 +3,7 @@
 // model, and the redrawing of a new instant over the kept base map.
 
 #include "app/DesktopEphemeris.h"
+#include "app/MapLegendText.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "eclipse/EpochShadow.h"
@@ -115,11 +116,23 @@ void CUmbrantView::ComposeScene(InstantScene& scene)
     }
 }
 
+void CUmbrantView::AddLegend(InstantScene& scene)
+{
+    scene.frame.timeOffsetHours = m_document.m_options.m_timeOffsetHours;
+    if (!m_layers.legend) {
+        return;
+    }
+    m_legend = MakeMapLegend(LegendFactsOf(m_document, m_eclipse.get(), m_timeModel == CDesktopSettings::Model::Modern,
+                                           m_document.m_map.m_terms.m_deltaTUsed));
+    scene.frame.legend = &m_legend;
+}
+
 // The renderer draws the frame at the screen's pixel ratio.
 void CUmbrantView::RenderInstant()
 {
     InstantScene scene;
     ComposeScene(scene);
+    AddLegend(scene);
     m_renderer.SetPixelRatio(devicePixelRatioF());
     m_renderer.Render(m_picture, *m_mapTrace, scene.frame);
 }
@@ -131,6 +144,7 @@ bool CUmbrantView::DrawShownMap(const std::function<void(const CMapTrace&, const
     }
     InstantScene scene;
     ComposeScene(scene);
+    AddLegend(scene);
     draw(*m_mapTrace, scene.frame);
     return true;
 }

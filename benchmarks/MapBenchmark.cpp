@@ -19,6 +19,7 @@
 #include "map/layers/CreditLayer.h"
 #include "map/layers/GlobeLayer.h"
 #include "map/MapColours.h"
+#include "map/MapLegend.h"
 #include "map/layers/PolylineLayer.h"
 #include "map/layers/ShorelineLayer.h"
 #include "map/Trace.h"
@@ -169,9 +170,29 @@ EclipseScene Scene2024(const Ephemeris& ephemeris)
     return scene;
 }
 
+// The title and key the desktop draws over the eclipse of 2024, with every
+// layer it shows by default.
+MapLegend Legend2024()
+{
+    MapLegend legend;
+    legend.title = {"Eclipse totale de Soleil du 08/04/2024", "Ombre le 08/04/2024 17:00:00 TU, 12:00:00 en heure locale (TU-5)",
+                    "Modèle classique, Delta T donné 69,1 s"};
+    legend.entries = {{LegendMark::UmbralBand, "Bande de totalité"},
+                      {LegendMark::CentralLine, "Ligne centrale, heures en TU-5"},
+                      {LegendMark::GreatestEclipse, "Maximum de l'éclipse"},
+                      {LegendMark::PenumbralLimit, "Limites de l'éclipse partielle"},
+                      {LegendMark::RiseSetContacts, "Début ou fin au lever ou au coucher du Soleil"},
+                      {LegendMark::RiseSetMaximum, "Maximum au lever ou au coucher du Soleil"},
+                      {LegendMark::MagnitudeCurve, "Courbes d'égale grandeur"},
+                      {LegendMark::Shadow, "Ombre et pénombre à l'instant"},
+                      {LegendMark::Observer, "Observateur"}};
+    return legend;
+}
+
 // One picture of the animation: a new instant over the kept base map with
 // the path in it, the shadow computed by the chosen model (the document's
-// own arithmetic, or the modern ephemeris), the observer drawn.
+// own arithmetic, or the modern ephemeris), the observer, the title and the
+// key drawn.
 void AnimationFrame(benchmark::State& state, bool modern)
 {
     const std::string data = GetDataDirectory();
@@ -179,6 +200,7 @@ void AnimationFrame(benchmark::State& state, bool modern)
         const Ephemeris ephemeris = Ephemeris::Load(data, modern ? ModernModel(69.1) : ClassicModel(69.1));
         EclipseScene scene = Scene2024(ephemeris);
         const CMapTrace trace(data);
+        const MapLegend legend = Legend2024();
         CMapRenderer renderer;
         QImage picture;
         int minute = 0;
@@ -200,6 +222,8 @@ void AnimationFrame(benchmark::State& state, bool modern)
             MapFrame frame = FrameOf(scene.map, kWidth, kHeight, outlines);
             frame.eclipse = &scene.overlay;
             frame.observer = CGeoPosition(-96.8, 32.8);
+            frame.legend = &legend;
+            frame.timeOffsetHours = -5.0;
             renderer.Render(picture, trace, frame);
         }
         if (renderer.StaticDrawCount() != 1) {

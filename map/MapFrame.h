@@ -8,6 +8,7 @@
 
 struct ShadowOutlines;
 struct EclipseOverlay;
+struct MapLegend;
 
 // Everything a layer is given to draw one picture: where the globe lies
 // (viewport), about which point it is projected (centre, degrees), the
@@ -28,6 +29,10 @@ struct MapFrame {
     std::optional<CGeoPosition> subsolarPoint;
     // The observer's place, degrees.
     std::optional<CGeoPosition> observer;
+    // The title and key drawn over the map; none without.
+    const MapLegend* legend = nullptr;
+    // The hours the times written on the map are ahead of UT (local time).
+    double timeOffsetHours = 0.0;
     // Drawn on paper: the sky is left the paper's white rather than inked black.
     bool paper = false;
     // Client units per pixel of the screen the marks are sized for: the

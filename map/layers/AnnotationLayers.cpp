@@ -2,16 +2,13 @@
 
 #include "core/Units.h"
 #include "map/GeoProjection.h"
+#include "map/MapColours.h"
 
 #include <cmath>
 #include <vector>
 
 namespace {
 
-constexpr RgbColour kGraticuleColour{90, 110, 140};
-constexpr RgbColour kTerminatorColour{20, 20, 70};
-constexpr RgbColour kObserverColour{0, 90, 220};
-constexpr RgbColour kObserverInner{255, 255, 255};
 
 constexpr double kGraticuleSpacing = 15.0;  // degrees
 constexpr double kSampleSpacing = 2.0;      // degrees along a graticule line or a circle
@@ -92,8 +89,13 @@ void CObserverLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
     if (!at) {
         return;
     }
-    const double radius = kObserverRadius * frame.pixelSize;
-    surface.FillArea(Circle(*at, radius), {kObserverColour, 1.0});
-    surface.FillArea(Circle(*at, radius / 2.5), {kObserverInner, 1.0});
-    surface.StrokePolyline(Circle(*at, radius), {RgbColour{0, 0, 0}, frame.pixelSize});
+    DrawObserverMark(surface, *at, frame.pixelSize);
+}
+
+void DrawObserverMark(IDrawingSurface& surface, MapPoint at, double pixelSize)
+{
+    const double radius = kObserverRadius * pixelSize;
+    surface.FillArea(Circle(at, radius), {kObserverColour, 1.0});
+    surface.FillArea(Circle(at, radius / 2.5), {kObserverInner, 1.0});
+    surface.StrokePolyline(Circle(at, radius), {RgbColour{0, 0, 0}, pixelSize});
 }

@@ -20,3 +20,7 @@ class CObserverLayer : public IMapLayer {
 public:
     void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
 };
+
+// The observer's mark (a blue ring about a white heart) centred on a client
+// point, sized for the frame's pixel size; the map's key draws it too.
+void DrawObserverMark(IDrawingSurface& surface, MapPoint at, double pixelSize);

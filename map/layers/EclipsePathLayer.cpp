@@ -4,6 +4,7 @@
 #include "core/Units.h"
 #include "map/EclipseOverlay.h"
 #include "map/GeoProjection.h"
+#include "map/MapColours.h"
 
 #include <cmath>
 #include <cstdio>
@@ -11,15 +12,7 @@
 
 namespace {
 
-constexpr RgbColour kBandColour{96, 0, 128};
-constexpr RgbColour kCentralColour{150, 0, 24};
-constexpr RgbColour kPenumbraColour{214, 120, 0};
-constexpr RgbColour kHorizonColour{0, 112, 40};
-constexpr RgbColour kMagnitudeColour{70, 70, 70};
-constexpr RgbColour kGreatestColour{255, 214, 0};
 constexpr RgbColour kOutlineColour{0, 0, 0};
-
-constexpr double kBandOpacity = 0.30;
 constexpr double kTickHalfLength = 5.0;       // pixels, across the central line
 constexpr double kTickMinutes = 10.0;
 constexpr double kLabelPointSize = 8.0;
@@ -138,23 +131,25 @@ double UniversalMinutes(const Instant& instant, double deltaT)
 
 std::string ClockText(double minutes)
 {
-    const int whole = static_cast<int>(std::lround(minutes)) % (24 * 60);
+    constexpr int kMinutesPerDay = 24 * 60;
+    const int whole = (static_cast<int>(std::lround(minutes)) % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay;
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", whole / 60, whole % 60);
     return text;
 }
 
-// A tick across the line at every whole 10 minutes of UT, with the time
-// beside every third one.
+// A tick across the line at every whole 10 minutes of the map's time (UT
+// plus its offset, the local time of the tables), with the time beside
+// every third one.
 void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<CentralVertex>& line,
-                   double deltaT, double pixelSize)
+                   double deltaT, double offsetHours, double pixelSize)
 {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const CentralVertex& vertex = line[i];
         if (!vertex.onStep) {
             continue;
         }
-        const double minutes = UniversalMinutes(vertex.place.time, deltaT);
+        const double minutes = UniversalMinutes(vertex.place.time, deltaT) + offsetHours * 60.0;
         const double nearest = std::round(minutes / kTickMinutes) * kTickMinutes;
         if (std::abs(minutes - nearest) > 1.0 / 120.0) {
             continue;
@@ -184,20 +179,9 @@ void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, cons
 void DrawGreatest(IDrawingSurface& surface, const GeoProjector& projector, const GreatestEclipse& greatest,
                   double pixelSize)
 {
-    const std::optional<MapPoint> at = projector.Project(greatest.latitude, greatest.longitude);
-    if (!at) {
-        return;
+    if (const std::optional<MapPoint> at = projector.Project(greatest.latitude, greatest.longitude)) {
+        DrawGreatestEclipseMark(surface, *at, pixelSize);
     }
-    // A five-pointed star, outlined so that it reads on land and sea.
-    std::vector<MapPoint> star;
-    for (int i = 0; i < 10; ++i) {
-        const double radius = (i % 2 == 0 ? 8.0 : 3.5) * pixelSize;
-        const double angle = kPi / 2.0 + i * kPi / 5.0;
-        star.push_back({at->x + radius * std::cos(angle), at->y - radius * std::sin(angle)});
-    }
-    surface.FillArea(star, {kGreatestColour, 1.0});
-    star.push_back(star.front());
-    surface.StrokePolyline(star, Sized({kOutlineColour, 1.0}, pixelSize));
 }
 
 void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector, const EclipseOverlay& eclipse,
@@ -222,6 +206,20 @@ void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector
 
 } // namespace
 
+// A five-pointed star, outlined so that it reads on land and sea.
+void DrawGreatestEclipseMark(IDrawingSurface& surface, MapPoint at, double pixelSize)
+{
+    std::vector<MapPoint> star;
+    for (int i = 0; i < 10; ++i) {
+        const double radius = (i % 2 == 0 ? 8.0 : 3.5) * pixelSize;
+        const double angle = kPi / 2.0 + i * kPi / 5.0;
+        star.push_back({at.x + radius * std::cos(angle), at.y - radius * std::sin(angle)});
+    }
+    surface.FillArea(star, {kGreatestColour, 1.0});
+    star.push_back(star.front());
+    surface.StrokePolyline(star, Sized({kOutlineColour, 1.0}, pixelSize));
+}
+
 void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
 {
     if (frame.eclipse == nullptr) {
@@ -235,8 +233,8 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
         DrawMagnitudeCurves(surface, projector, eclipse, px);
     }
     if (frame.layers.limits) {
-        StrokeLines(surface, projector, path.penumbraNorth, Sized({kPenumbraColour, 1.6, 1.0, true}, px));
-        StrokeLines(surface, projector, path.penumbraSouth, Sized({kPenumbraColour, 1.6, 1.0, true}, px));
+        StrokeLines(surface, projector, path.penumbraNorth, Sized({kPenumbralLimitColour, 1.6, 1.0, true}, px));
+        StrokeLines(surface, projector, path.penumbraSouth, Sized({kPenumbralLimitColour, 1.6, 1.0, true}, px));
         StrokeLines(surface, projector, path.riseSetContacts, Sized({kHorizonColour, 1.4}, px));
         StrokeLines(surface, projector, path.riseSetMaximum, Sized({kHorizonColour, 1.2, 1.0, true}, px));
     }
@@ -251,7 +249,7 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
                 places.push_back(vertex.place);
             }
             StrokeLine(surface, projector, places, Sized({kCentralColour, 2.0}, px));
-            DrawTimeTicks(surface, projector, line, path.deltaT, px);
+            DrawTimeTicks(surface, projector, line, path.deltaT, frame.timeOffsetHours, px);
         }
         DrawGreatest(surface, projector, path.circumstances.greatest, px);
     }

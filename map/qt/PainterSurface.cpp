@@ -1,5 +1,6 @@
 #include "map/qt/PainterSurface.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPaintEngine>
 
@@ -366,4 +367,18 @@ void CPainterSurface::DrawLabel(const std::string& text, MapPoint anchor, double
     m_painter.setFont(font);
     m_painter.setPen(ToQColor(colour));
     m_painter.drawText(QPointF(anchor.x, anchor.y), QString::fromStdString(text));
+}
+
+MapPoint CPainterSurface::LabelSize(const std::string& text, double pointSize) const
+{
+    if (QGuiApplication::instance() == nullptr || !(pointSize > 0.0) || m_painter.device() == nullptr) {
+        return IDrawingSurface::LabelSize(text, pointSize);
+    }
+    QFont font = m_painter.font();
+    font.setPointSizeF(pointSize);
+    const QFontMetricsF metrics(font, m_painter.device());
+    // The painter's units are the device's divided by its scale.
+    const double unitsToDevice = std::sqrt(std::fabs(m_painter.deviceTransform().determinant()));
+    const double scale = unitsToDevice > 0.0 ? 1.0 / unitsToDevice : 1.0;
+    return {metrics.horizontalAdvance(QString::fromStdString(text)) * scale, metrics.height() * scale};
 }

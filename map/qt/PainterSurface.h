@@ -39,6 +39,7 @@ public:
     void StrokePolyline(std::span<const MapPoint> points, const LineStyle& style) override;
     void FillArea(std::span<const MapPoint> points, const AreaStyle& style) override;
     void DrawLabel(const std::string& text, MapPoint anchor, double pointSize, RgbColour colour) override;
+    MapPoint LabelSize(const std::string& text, double pointSize) const override;
     void FillPolygon(std::span<const DevicePoint> points, RgbColour fill) override;
     void DrawPolyline(std::span<const DevicePoint> points, RgbColour pen) override;
 

@@ -143,7 +143,8 @@ void PrintingTest::thePreviewShowsTheMapNotABlackBlock()
     QVERIFY(m_messages.Messages().empty());
 }
 
-// The page of "--print-to", drawn into a picture of an A4 page at 100 dpi.
+// The page of "--print-to", drawn into a picture of an A4 page at 100 dpi:
+// white around the globe, the path drawn, the title at the top left.
 void PrintingTest::thePrintSwitchesPageIsWhiteAroundTheGlobeAndCarriesThePath()
 {
     QImage page(827, 1169, QImage::Format_RGB32);
@@ -151,9 +152,10 @@ void PrintingTest::thePrintSwitchesPageIsWhiteAroundTheGlobeAndCarriesThePath()
     page.setDotsPerMeterY(3937);
     page.fill(Qt::gray);
     QVERIFY(PrintMap(page, *m_document, kDataDirectory.toStdString()));
-    // Above and below the globe, the sky is the paper's white.
+    // Above and below the globe, right of the title and the key, the sky is
+    // the paper's white.
     for (const int y : {20, 120, 1040, 1120}) {
-        for (int x = 20; x < 807; x += 10) {
+        for (int x = 500; x < 807; x += 10) {
             QCOMPARE(QColor(page.pixel(x, y)), QColor(Qt::white));
         }
     }
@@ -165,6 +167,14 @@ void PrintingTest::thePrintSwitchesPageIsWhiteAroundTheGlobeAndCarriesThePath()
         }
     }
     QVERIFY2(centralLine > 200, qPrintable(QString::number(centralLine)));
+    // The title's dark letters at the top left.
+    int letters = 0;
+    for (int y = 12; y < 80; ++y) {
+        for (int x = 12; x < 420; ++x) {
+            letters += qGray(page.pixel(x, y)) < 90 ? 1 : 0;
+        }
+    }
+    QVERIFY2(letters > 300, qPrintable(QString::number(letters)));
 }
 
 QTEST_MAIN(PrintingTest)

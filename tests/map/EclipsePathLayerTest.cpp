@@ -178,3 +178,43 @@ TEST_F(EclipseBandTest, TheBandOverOntarioIsShadedFromItsSunriseEnd)
     }
     EXPECT_GE(annular, 60);
 }
+
+// The times along the central line are those of the tables: in local time
+// when the document's offset is two hours, each label reads two hours later
+// than in UT, at the same places.
+TEST_F(EclipseBandTest, TheCentralLineIsLabelledInTheTimeOfTheTables)
+{
+    ComputePath(2026, 8, 12);
+    const auto labels = [this](double offsetHours) {
+        MapFrame frame;
+        frame.viewport.m_scale = 500.0f;
+        frame.viewport.m_originX = 500.0f;
+        frame.viewport.m_originY = 400.0f;
+        frame.centre = CGeoPosition(-20.0, 55.0);
+        frame.width = kWidth;
+        frame.height = kHeight;
+        frame.eclipse = &m_overlay;
+        frame.timeOffsetHours = offsetHours;
+        RecordingSurface surface(kWidth, kHeight);
+        CEclipsePathLayer().Draw(surface, frame);
+        std::vector<std::pair<std::string, DevicePoint>> texts;
+        for (const RecordingSurface::Shape& shape : surface.Of(RecordingSurface::Shape::Kind::Text)) {
+            if (shape.colour == RgbColour{150, 0, 24}) {
+                texts.emplace_back(shape.text, shape.points.front());
+            }
+        }
+        return texts;
+    };
+    const auto universal = labels(0.0);
+    const auto local = labels(2.0);
+    ASSERT_GE(universal.size(), 3u);
+    ASSERT_EQ(local.size(), universal.size());
+    for (std::size_t i = 0; i < universal.size(); ++i) {
+        const int hours = std::stoi(universal[i].first.substr(0, 2));
+        char expected[8];
+        std::snprintf(expected, sizeof expected, "%02d%s", (hours + 2) % 24, universal[i].first.substr(2).c_str());
+        EXPECT_EQ(local[i].first, expected);
+        EXPECT_EQ(local[i].second, universal[i].second);
+    }
+    EXPECT_EQ(universal.back().first, "18:30");
+}
