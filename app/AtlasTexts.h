@@ -29,7 +29,8 @@ inline constexpr CUiText kPlayText{QT_TRANSLATE_NOOP("UiText", "Lecture")};
 inline constexpr CUiText kPauseText{QT_TRANSLATE_NOOP("UiText", "Pause")};
 inline constexpr CUiText kPlayPrompt{QT_TRANSLATE_NOOP("UiText", "Anime l'ombre à la vitesse choisie jusqu'à la fin de l'éclipse")};
 inline constexpr CUiText kSpeedText{QT_TRANSLATE_NOOP("UiText", "%1 min/s")};
-inline constexpr CUiText kSpeedPrompt{QT_TRANSLATE_NOOP("UiText", "Vitesse de l'animation, en minutes d'éclipse par seconde")};
+inline constexpr CUiText kSlowSpeedText{QT_TRANSLATE_NOOP("UiText", "%1 s/s")};
+inline constexpr CUiText kSpeedPrompt{QT_TRANSLATE_NOOP("UiText", "Vitesse de l'animation, en temps d'éclipse par seconde")};
 inline constexpr CUiText kUniversalTimeLabel{QT_TRANSLATE_NOOP("UiText", "TU %1")};
 inline constexpr CUiText kLocalTimeLabel{QT_TRANSLATE_NOOP("UiText", "Heure locale %1 (%2)")};
 

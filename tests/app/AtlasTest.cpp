@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -64,6 +65,7 @@ private slots:
     void theKeysStepTheEpochAndTheBarShowsLocalTime();
     void choosingTheEclipseOf2024InTheListSetsTheEpochAndTheCentre();
     void theSliderRunsFromP1ToP4AndPlayingStopsAtP4();
+    void theAnimationRunsFromTenSecondsASecond();
     void theLayersAreTheDocumentsAndTheModelTheSettingsAndBothRedrawTheMap();
     void theBesselianElementsAreTheCommandLineTable();
     void theEphemeridesTabulateTheEclipseAsTheCommandLineDoes();
@@ -240,13 +242,41 @@ void AtlasTest::theSliderRunsFromP1ToP4AndPlayingStopsAtP4()
 
     slider->setValue(slider->maximum() - 90);
     CTimeBar& bar = m_frame->TimeBar();
-    bar.SetSpeed(30);
+    bar.SetSpeed(1800);
     bar.Play();
     QVERIFY(bar.IsPlaying());
     QTRY_VERIFY_WITH_TIMEOUT(!bar.IsPlaying(), 10000);
     QCOMPARE(slider->value(), slider->maximum());
     QCOMPARE(epoch.m_hour, 20);
     QVERIFY(std::abs(epoch.m_minute * 60.0 + epoch.m_second - (52 * 60 + 19)) <= 30.0);
+}
+
+// At 10 s/s each picture moves the epoch by a third of a second: in 0.3 s
+// of display, by some 3 s (fewer when pictures come late, never more).
+void AtlasTest::theAnimationRunsFromTenSecondsASecond()
+{
+    m_document->m_map.m_observation.m_deltaTAuto = false;
+    m_document->m_map.m_observation.m_deltaT = 69.1f;
+    ShowFrame();
+    ChooseTheEclipseOf2024();
+    WaitForTheEclipseOnTheMap();
+    auto* speeds = m_frame->TimeBar().findChild<QComboBox*>(QStringLiteral("speedBox"));
+    QStringList texts;
+    for (int index = 0; index < speeds->count(); ++index) {
+        texts << speeds->itemText(index);
+    }
+    QCOMPARE(texts, QStringList({QStringLiteral("10 s/s"), QStringLiteral("30 s/s"), QStringLiteral("1 min/s"),
+                                 QStringLiteral("2 min/s"), QStringLiteral("5 min/s"), QStringLiteral("10 min/s"),
+                                 QStringLiteral("30 min/s")}));
+    QCOMPARE(speeds->currentText(), QStringLiteral("10 min/s"));
+    CTimeBar& bar = m_frame->TimeBar();
+    bar.SetSpeed(10);
+    const UniversalDate before = UniversalOfEpoch(m_document->m_map.m_observation);
+    bar.Play();
+    QTest::qWait(300);
+    bar.Pause();
+    const double moved = SecondsBetween(UniversalOfEpoch(m_document->m_map.m_observation), before);
+    QVERIFY2(moved > 0.0 && moved <= 3.5, qPrintable(QString::number(moved)));
 }
 
 void AtlasTest::theLayersAreTheDocumentsAndTheModelTheSettingsAndBothRedrawTheMap()

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTime>
@@ -52,18 +53,28 @@ QString ValueOf(const QStringList& lines, const QString& name)
 struct CommandLineContact {
     QString universalTime;  // "17:23:18.3"
     double altitude = 0.0;
+    double azimuth = 0.0;
+    double positionAngle = 0.0;
 };
 
 CommandLineContact ContactOf(const QStringList& lines, const QString& name)
 {
-    static const QRegularExpression row(QStringLiteral("^(\\S+)\\s+\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d:\\d\\d\\.\\d)Z\\s+(-?\\d+\\.\\d+)"));
+    static const QRegularExpression row(QStringLiteral(
+        "^(\\S+)\\s+\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d:\\d\\d\\.\\d)Z\\s+(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)"));
     for (const QString& line : lines) {
         const QRegularExpressionMatch match = row.match(line);
         if (match.hasMatch() && match.captured(1) == name) {
-            return {match.captured(2), match.captured(3).toDouble()};
+            return {match.captured(2), match.captured(3).toDouble(), match.captured(4).toDouble(),
+                    match.captured(5).toDouble()};
         }
     }
     return {};
+}
+
+// The degrees of a cell such as "191.4°".
+double DegreesIn(const QTableWidget& table, int row, int column)
+{
+    return table.item(row, column)->text().chopped(1).toDouble();
 }
 
 QString HoursEarlier(const QString& time, int hours)
@@ -132,7 +143,31 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
         const QString altitude = table->item(row, 2)->text();
         QVERIFY2(altitude.endsWith(QStringLiteral("°")), qPrintable(altitude));
         QVERIFY2(qAbs(altitude.chopped(1).toDouble() - expected.altitude) <= 0.051, qPrintable(altitude));
+        QVERIFY2(qAbs(DegreesIn(*table, row, 3) - expected.azimuth) <= 0.051, rows[row]);
+        QVERIFY2(qAbs(DegreesIn(*table, row, 4) - expected.positionAngle) <= 0.051, rows[row]);
     }
+    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Azimut du Soleil"));
+    QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("Angle de position"));
+
+    // The buttons set the epoch to a contact, to the hundredth of a second.
+    const int widthBefore = panel.widget()->width();
+    for (int index = 0; index < 5; ++index) {
+        auto* button = panel.findChild<QPushButton*>(QStringLiteral("goToContact%1").arg(index));
+        QVERIFY(button != nullptr && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        const CObservation& epoch = document.m_map.m_observation;
+        const QString shown = QStringLiteral("%1:%2:%3")
+                                  .arg(epoch.m_hour, 2, 10, QLatin1Char('0'))
+                                  .arg(epoch.m_minute, 2, 10, QLatin1Char('0'))
+                                  .arg(static_cast<double>(epoch.m_second), 4, 'f', 1, QLatin1Char('0'));
+        QCOMPARE(shown, ContactOf(cli, QString::fromLatin1(rows[index])).universalTime);
+        QCOMPARE(epoch.m_day, 8);
+    }
+    QVERIFY(document.IsModified());
+    // The panel keeps its width whatever it shows.
+    document.m_map.m_observation.m_longitude = 2.35;
+    document.NotifyObserverChanged();
+    QCOMPARE(panel.widget()->width(), widthBefore);
 }
 
 // The window's panel follows the current eclipse, which holds none until one is found.
