@@ -44,6 +44,9 @@ inline constexpr CUiText kSearchToLabel{QT_TRANSLATE_NOOP("UiText", "à")};
 inline constexpr CUiText kSearchButton{QT_TRANSLATE_NOOP("UiText", "Rechercher")};
 inline constexpr CUiText kSearchRunning{QT_TRANSLATE_NOOP("UiText", "Recherche en cours...")};
 inline constexpr CUiText kSearchCount{QT_TRANSLATE_NOOP("UiText", "%1 éclipse(s) de %2 à %3")};
+inline constexpr CUiText kTypeFilterLabel{QT_TRANSLATE_NOOP("UiText", "Type :")};
+inline constexpr CUiText kAllTypesFilter{QT_TRANSLATE_NOOP("UiText", "tous")};
+inline constexpr CUiText kSeenFilter{QT_TRANSLATE_NOOP("UiText", "Vues de l'observateur seulement")};
 inline constexpr CUiText kSearchRange{QT_TRANSLATE_NOOP("UiText", "La recherche couvre les années -1999 à 3000.")};
 inline constexpr std::array kSearchColumns = {
     CUiText{QT_TRANSLATE_NOOP("UiText", "Date (TU)")},

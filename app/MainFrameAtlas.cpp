@@ -8,6 +8,7 @@
 #include "app/DesktopSettings.h"
 #include "app/DisplaysDialog.h"
 #include "app/EclipseListDialog.h"
+#include "eclipse/local/GeographicPlace.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "map/EclipseOverlay.h"
 #include "app/EphemerisWindow.h"
@@ -150,7 +151,8 @@ void CMainFrame::ShowChosenEclipse(const EclipseSummary& eclipse, const Ephemeri
 void CMainFrame::OnOutilsRechercheEclipses()
 {
     const Ephemeris ephemeris = DesktopEphemeris();
-    CEclipseListDialog dialog(ephemeris, this);
+    const CObservation& epoch = m_document.m_map.m_observation;
+    CEclipseListDialog dialog(ephemeris, {epoch.m_longitude, epoch.m_latitude, m_document.m_options.m_observerHeight}, this);
     if (dialog.exec() == QDialog::Accepted && dialog.Chosen()) {
         ShowChosenEclipse(*dialog.Chosen(), ephemeris);
     }
