@@ -85,6 +85,7 @@ public:
     // The map's tools: navigation, places picked on the map, the local
     // circumstances, the help window (none until first asked for).
     void SetSavePrompter(SavePrompter prompter) { m_savePrompter = std::move(prompter); }
+    void SetConfirmer(Confirmer confirmer) { m_confirmer = std::move(confirmer); }
     CViewNavigation& Navigation() const { return *m_navigation; }
     CMapPointPicker& Picker() const { return *m_picker; }
     CLocalCircumstancesPanel& LocalPanel() const { return *m_localPanel; }
@@ -179,9 +180,18 @@ private:
     void OnFileExportPath();
     void OnFileExportCircumstances();
     QString AskExportName(const char* title, const char* filter, const QString& suggested);
+    // The name a new document or an export is offered under: the date of
+    // the current eclipse (or of the epoch) and the extension.
+    QString SuggestedName(const QString& extension) const;
+    // The directory the file dialogs open in: the one used last, or the
+    // user's documents.
+    QString FileDialogDirectory() const;
+    void RememberFileDialogDirectory(const QString& path);
     void ReportWritten(const QString& path);
 
-    void RunConversion(ConversionStatus (*converter)(const std::string&));
+    // A conversion of the data files, once the user confirms it: it replaces
+    // the named file, and belongs to the set-up more than to daily use.
+    void RunConversion(ConversionStatus (*converter)(const std::string&), const char* fileName);
     void OpenRecentFile(int index);
     void PrintPicture(QPrinter* printer);
     QPrinter& Printer();
@@ -202,6 +212,7 @@ private:
     QPointer<CEphemerisWindow> m_ephemerisWindow;
     QPointer<CBesselianWindow> m_besselianWindow;
     SavePrompter m_savePrompter = AskWhetherToSave;
+    Confirmer m_confirmer = AskToConfirm;
     CViewNavigation* m_navigation = nullptr;
     CMapPointPicker* m_picker = nullptr;
     CLocalCircumstancesPanel* m_localPanel = nullptr;

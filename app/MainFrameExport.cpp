@@ -24,7 +24,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -47,6 +50,10 @@ const char* const kNoEclipse =
     QT_TRANSLATE_NOOP("CMainFrame", "Aucune éclipse en cours : choisissez une époque pendant une éclipse, ou une éclipse dans la liste.");
 const char* const kNoMap = QT_TRANSLATE_NOOP("CMainFrame", "La carte n'est pas encore tracée.");
 const char* const kWritten = QT_TRANSLATE_NOOP("CMainFrame", "Fichier « %1 » écrit");
+const char* const kEclipseName = QT_TRANSLATE_NOOP("CMainFrame", "Eclipse du %1");
+const char* const kMapName = QT_TRANSLATE_NOOP("CMainFrame", "Carte du %1");
+const char* const kCircumstancesName = QT_TRANSLATE_NOOP("CMainFrame", "Circonstances du %1");
+const QString kLastDirectoryKey = QStringLiteral("Settings/LastDirectory");
 
 constexpr int kSmallestWidth = 64;
 constexpr int kLargestWidth = 16384;
@@ -140,8 +147,41 @@ UniversalCalendarDate DateOfGreatest(const EclipseSummary& eclipse)
 QString CMainFrame::AskExportName(const char* title, const char* filter, const QString& suggested)
 {
     QString chosenFilter;
-    const QString path = QFileDialog::getSaveFileName(this, Text(title), suggested, Text(filter), &chosenFilter);
-    return path.isEmpty() ? path : WithFilterExtension(path, chosenFilter);
+    const QString path = QFileDialog::getSaveFileName(this, Text(title), QDir(FileDialogDirectory()).filePath(suggested),
+                                                      Text(filter), &chosenFilter);
+    if (path.isEmpty()) {
+        return path;
+    }
+    RememberFileDialogDirectory(path);
+    return WithFilterExtension(path, chosenFilter);
+}
+
+// "Eclipse du 2026-08-12" (the date of greatest eclipse, UT), or "Carte du
+// 2006-03-29" (the epoch's) without an eclipse: names that sort by date.
+QString CMainFrame::SuggestedName(const QString& extension) const
+{
+    if (const EclipseSummary* eclipse = m_currentEclipse->Summary()) {
+        return Text(kEclipseName).arg(QString::fromStdString(DateText(DateOfGreatest(*eclipse)))) + extension;
+    }
+    const CObservation& epoch = m_document.m_map.m_observation;
+    return Text(kMapName)
+               .arg(QString::fromStdString(DateText(UniversalCalendarDate{epoch.m_year, epoch.m_month, epoch.m_day}))) +
+           extension;
+}
+
+QString CMainFrame::FileDialogDirectory() const
+{
+    const QString last = QSettings().value(kLastDirectoryKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void CMainFrame::RememberFileDialogDirectory(const QString& path)
+{
+    QSettings().setValue(kLastDirectoryKey, QFileInfo(path).absolutePath());
 }
 
 void CMainFrame::ReportWritten(const QString& path)
@@ -151,15 +191,24 @@ void CMainFrame::ReportWritten(const QString& path)
 
 void CMainFrame::OnFileExportMap()
 {
-    const QString path = AskExportName(kMapTitle, kMapFilter, m_document.Title() + QStringLiteral(".png"));
+    const QString path = AskExportName(kMapTitle, kMapFilter, SuggestedName(QStringLiteral(".png")));
     if (path.isEmpty()) {
         return;
     }
-    bool chosen = false;
-    const int width = QInputDialog::getInt(this, Text(kMapTitle), Text(kWidthLabel), m_view->width(), kSmallestWidth,
-                                           kLargestWidth, 1, &chosen);
-    if (chosen) {
-        ExportMap(path, width);
+    // Wide enough for its title, which a narrow box cuts.
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("exportWidthDialog"));
+    dialog.setWindowTitle(Text(kMapTitle));
+    dialog.setLabelText(Text(kWidthLabel));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(kSmallestWidth, kLargestWidth);
+    dialog.setIntValue(m_view->width());
+    // Its layout sizes it to its contents: the label is made wide enough.
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(Text(kMapTitle)) * 2 + 120);
+    }
+    if (dialog.exec() == QDialog::Accepted) {
+        ExportMap(path, dialog.intValue());
     }
 }
 
@@ -190,7 +239,7 @@ void CMainFrame::OnFileExportPath()
         m_presenter(this, QMessageBox::Information, kProgramName, Text(kNoEclipse));
         return;
     }
-    const QString path = AskExportName(kPathTitle, kPathFilter, QStringLiteral("eclipse.geojson"));
+    const QString path = AskExportName(kPathTitle, kPathFilter, SuggestedName(QStringLiteral(".geojson")));
     if (!path.isEmpty()) {
         ExportPath(path);
     }
@@ -231,7 +280,8 @@ void CMainFrame::OnFileExportCircumstances()
         m_presenter(this, QMessageBox::Information, kProgramName, Text(kNoEclipse));
         return;
     }
-    const QString path = AskExportName(kLocalTitle, kLocalFilter, QStringLiteral("circonstances.csv"));
+    const QString date = SuggestedName(QString()).section(QLatin1Char(' '), -1);
+    const QString path = AskExportName(kLocalTitle, kLocalFilter, Text(kCircumstancesName).arg(date) + QStringLiteral(".csv"));
     if (!path.isEmpty()) {
         ExportCircumstances(path);
     }

@@ -28,6 +28,9 @@ bool SamePlacement(const CViewport& a, const CViewport& b)
            a.m_width == b.m_width && a.m_height == b.m_height;
 }
 
+constexpr int kSmallestMapWidth = 320;
+constexpr int kSmallestMapHeight = 240;
+
 } // namespace
 
 bool IsBehindADialog(const QWidget& widget)
@@ -44,6 +47,8 @@ CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(m_cursor);
+    // The smallest window still shows a map beside the dock.
+    setMinimumSize(kSmallestMapWidth, kSmallestMapHeight);
 }
 
 CUmbrantView::~CUmbrantView() = default;

@@ -96,7 +96,7 @@ QString DescribeDamage(const CFileException& error)
         error.ActualSize() != error.ExpectedSize()
             ? CText::tr("il a %1 octets, sa conversion en a écrit %2").arg(error.ActualSize()).arg(error.ExpectedSize())
             : CText::tr("son contenu n'est plus celui que sa conversion a écrit");
-    return CText::tr("le fichier est endommagé : %1 ; refaites la conversion (menu Transform)").arg(difference);
+    return CText::tr("le fichier est endommagé : %1 ; refaites la conversion (menu Outils, Reconstruire les données)").arg(difference);
 }
 
 QString DescribeFileError(const CFileException& error)

@@ -339,6 +339,7 @@ void MainFrameTest::aDroppedDocumentIsOpened()
 // The test's data directory is empty: the converter finds no input.
 void MainFrameTest::aConversionWithoutItsInputReportsItsFailure()
 {
+    m_frame->SetConfirmer([](QWidget*, const QString&) { return true; });
     m_frame->Action(ID_TRANSFORM_NUTATION)->trigger();
     QCOMPARE(m_messages.Messages().size(), std::size_t{1});
     const RecordedMessage& message = m_messages.Messages().front();

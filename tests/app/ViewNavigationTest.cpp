@@ -240,7 +240,7 @@ void ViewNavigationTest::f1OpensTheManualOfEveryCommand()
     for (const char* command :
          {"Nouveau", "Ouvrir", "Enregistrer sous", "Imprimer", "Quitter", "Global", "Zoom +", "Zoom -", "Translation",
           "Trace !", "Copier la carte", "Epoque", "Position", "Affichages", "Carte", "Séparation", "Recherche des éclipses",
-          "Ephémérides", "Eléments de Bessel", "Transform", "Barre d'outils", "Barre d'état", "Circonstances locales",
+          "Ephémérides", "Eléments de Bessel", "Reconstruire les données", "Barre d'outils", "Barre d'état", "Circonstances locales",
           "Rubriques de l'aide", "A propos de Umbrant", "barre de temps", "Maintenant", "Décalage horaire"}) {
         QVERIFY2(manual.contains(QString::fromUtf8(command)), command);
     }
