@@ -53,10 +53,29 @@ QString AngleText(double degrees)
     return QString::asprintf("%.1f°", degrees);
 }
 
-// The widest texts a row can hold, for the panel's fixed width.
-const std::array<QString, ColumnCount> kWidestCells = {
-    QStringLiteral("00:00:00.0 (lendemain)"), QStringLiteral("00:00:00.0 (lendemain)"), QStringLiteral("-00.0°"),
-    QStringLiteral("000.0°"), QStringLiteral("000.0°")};
+// The widest texts a row holds, for the panel's fixed width (a rare day
+// note scrolls the table).
+const std::array<QString, ColumnCount> kWidestCells = {QStringLiteral("00:00:00.0"), QStringLiteral("00:00:00.0"),
+                                                       QStringLiteral("-00.0°"), QStringLiteral("000.0°"),
+                                                       QStringLiteral("000.0°")};
+// The widest offset the local time's title shows.
+const QString kWidestOffset = QStringLiteral("-10:30");
+
+// A column's title on two lines, broken at the space nearest its middle.
+QString OnTwoLines(const QString& title)
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title[i] == u' ' && (best < 0 || std::abs(i - title.size() / 2) < std::abs(best - title.size() / 2))) {
+            best = i;
+        }
+    }
+    QString lines = title;
+    if (best >= 0) {
+        lines[best] = u'\n';
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -77,11 +96,11 @@ CLocalCircumstancesPanel::CLocalCircumstancesPanel(CUmbrantDoc& document, QWidge
     layout->addWidget(m_horizon);
     layout->addStretch();
     setWidget(content);
-    FixWidth(*content);
     connect(&m_document, &CUmbrantDoc::ObserverChanged, this, &CLocalCircumstancesPanel::Refresh);
     connect(&m_document, &CUmbrantDoc::EpochChanged, this, &CLocalCircumstancesPanel::Refresh);
     connect(&m_document, &CUmbrantDoc::DocumentReplaced, this, &CLocalCircumstancesPanel::Refresh);
     Refresh();
+    FixWidth(*content);
 }
 
 CLocalCircumstancesPanel::~CLocalCircumstancesPanel() = default;
@@ -147,18 +166,21 @@ QWidget* CLocalCircumstancesPanel::MakeContactButtons()
 // and no wider: its width no longer follows what it shows.
 void CLocalCircumstancesPanel::FixWidth(QWidget& content)
 {
+    m_contacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const QFontMetrics metrics(m_contacts->font());
     int table = m_contacts->verticalHeader()->sizeHint().width() + 2 * m_contacts->frameWidth() + 4;
     for (int column = 0; column < ColumnCount; ++column) {
-        const QString header = m_contacts->horizontalHeaderItem(column) != nullptr
-                                   ? m_contacts->horizontalHeaderItem(column)->text()
-                                   : QString();
-        const int width = std::max(metrics.horizontalAdvance(kWidestCells[static_cast<std::size_t>(column)]),
-                                   metrics.horizontalAdvance(header + QStringLiteral("(TU+00:00 h)")));
-        m_contacts->setColumnWidth(column, width + 12);
-        table += width + 12;
+        QString title = m_contacts->horizontalHeaderItem(column)->text();
+        if (column == LocalTimeColumn) {
+            title = OnTwoLines(kLocalTimeColumn.arg(kWidestOffset));
+        }
+        int width = metrics.horizontalAdvance(kWidestCells[static_cast<std::size_t>(column)]);
+        for (const QString& line : title.split(u'\n')) {
+            width = std::max(width, metrics.horizontalAdvance(line));
+        }
+        m_contacts->setColumnWidth(column, width + 14);
+        table += width + 14;
     }
-    m_contacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const QMargins margins = content.layout()->contentsMargins();
     content.setFixedWidth(std::max(table, content.layout()->minimumSize().width() - margins.left() - margins.right()) +
                           margins.left() + margins.right());
@@ -191,8 +213,9 @@ void CLocalCircumstancesPanel::Refresh()
     m_place->setText(kObserverPlacedMessage.arg(PlaceText(CGeoPosition(place.longitude, place.latitude)) +
                                                 QString::asprintf(", %.0f ", place.height) + kMetresUnit));
     const double offsetHours = m_document.m_options.m_timeOffsetHours;
-    m_contacts->setHorizontalHeaderLabels({kUniversalTimeColumn, kLocalTimeColumn.arg(OffsetText(offsetHours)),
-                                           kSunAltitudeColumn, kSunAzimuthColumn, kPositionAngleColumn});
+    m_contacts->setHorizontalHeaderLabels({kUniversalTimeColumn, OnTwoLines(kLocalTimeColumn.arg(OffsetText(offsetHours))),
+                                           OnTwoLines(kSunAltitudeColumn), OnTwoLines(kSunAzimuthColumn),
+                                           OnTwoLines(kPositionAngleColumn)});
     if (!m_elements) {
         m_seen.reset();
         ShowNothing(kNoEclipseText);

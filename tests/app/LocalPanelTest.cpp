@@ -133,7 +133,7 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
 
     auto* table = panel.findChild<QTableWidget*>(QStringLiteral("localContactsTable"));
     QVERIFY(table != nullptr);
-    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Heure locale (TU-5 h)"));
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Heure locale\n(TU-5 h)"));
     const char* rows[] = {"C1", "C2", "Maximum", "C3", "C4"};
     for (int row = 0; row < 5; ++row) {
         const CommandLineContact expected = ContactOf(cli, QString::fromLatin1(rows[row]));
@@ -146,8 +146,8 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
         QVERIFY2(qAbs(DegreesIn(*table, row, 3) - expected.azimuth) <= 0.051, rows[row]);
         QVERIFY2(qAbs(DegreesIn(*table, row, 4) - expected.positionAngle) <= 0.051, rows[row]);
     }
-    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Azimut du Soleil"));
-    QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("Angle de position"));
+    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Azimut du\nSoleil"));
+    QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("Angle de\nposition"));
 
     // The buttons set the epoch to a contact, to the hundredth of a second.
     const int widthBefore = panel.widget()->width();
