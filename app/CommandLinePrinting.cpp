@@ -1,6 +1,7 @@
 #include "app/CommandLinePrinting.h"
 
 #include "app/CommandLine.h"
+#include "app/DesktopSettings.h"
 #include "app/MapPrinting.h"
 #include "app/UmbrantDoc.h"
 #include "app/UserMessages.h"
@@ -104,7 +105,7 @@ int PrintFromCommandLine(CUmbrantDoc& document, const CommandLineRequest& reques
     }
     target->printer->setDocName(document.Title());
     try {
-        if (!PrintMap(*target->printer, document, dataDirectory)) {
+        if (!PrintMap(*target->printer, document, dataDirectory, CDesktopSettings::Model())) {
             ShowOnStandardError(CText::tr("impossible de lancer l'impression sur « %1 ».").arg(PrinterName(request)));
             return 1;
         }

@@ -1,5 +1,7 @@
 #include "app/CurrentEclipse.h"
 
+#include "app/BackgroundWork.h"
+#include "core/Cancellation.h"
 #include "core/DeltaT.h"
 #include "eclipse/ElementFitting.h"
 #include "eclipse/FittedElements.h"
@@ -10,12 +12,11 @@
 #include "map/EclipseOverlay.h"
 
 #include <QFutureWatcher>
-#include <QtConcurrent>
 
-#include <atomic>
 #include <cmath>
 #include <exception>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace {
@@ -28,26 +29,22 @@ constexpr double kFortnightDays = 15.0;
 // A search covers this much on either side of the epoch, so that the steps
 // of the time bar are answered from its list for a month.
 constexpr double kSearchDays = 45.0;
-constexpr double kCurveSpacingDegrees = 0.5;
-const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
 
-// What makes two ephemerides give the same eclipse: the Moon's correction,
-// the sidereal time and Delta T where it matters.
+// What makes two ephemerides give the same eclipse: the model's formulas
+// and Delta T where it matters.
 struct ModelKey {
-    bool correctsMoon = false;
-    SiderealTimeModel siderealTime = SiderealTimeModel::NewcombMean;
+    TimeModel::Formulas formulas = TimeModel::Formulas::Modern;
     double deltaT = 0.0;
 
     bool Matches(const ModelKey& other) const
     {
-        return correctsMoon == other.correctsMoon && siderealTime == other.siderealTime &&
-               std::abs(deltaT - other.deltaT) < 1e-6;
+        return formulas == other.formulas && std::abs(deltaT - other.deltaT) < 1e-6;
     }
 };
 
 ModelKey KeyOf(const Ephemeris& ephemeris, const Instant& at)
 {
-    return {ephemeris.Model().correctsLunarAcceleration, ephemeris.Model().siderealTime, DeltaTAt(at, ephemeris.DeltaT())};
+    return {ephemeris.Model().GetFormulas(), DeltaTAt(at, ephemeris.DeltaT())};
 }
 
 double DaysBetween(const Instant& a, const Instant& b)
@@ -83,12 +80,12 @@ std::optional<EclipseSummary> NearestWithinAFortnight(const std::vector<EclipseS
 }
 
 // Off the interface thread: the eclipses around an instant. Instants beyond
-// the years the search covers have none.
-Catalogue SearchAround(const Ephemeris& ephemeris, const Instant& centre)
+// the years the search covers have none, nor has a search abandoned.
+Catalogue SearchAround(const Ephemeris& ephemeris, const Instant& centre, const std::stop_token& stop)
 {
     Catalogue catalogue{centre.PlusDays(-kSearchDays), centre.PlusDays(kSearchDays), centre, KeyOf(ephemeris, centre), {}};
     try {
-        catalogue.eclipses = FindEclipses(ephemeris, catalogue.from, catalogue.to);
+        catalogue.eclipses = FindEclipses(ephemeris, catalogue.from, catalogue.to, stop);
     } catch (const std::exception&) {
         catalogue.eclipses.clear();
     }
@@ -107,12 +104,15 @@ namespace {
 
 using PathResult = CCurrentEclipse::PathResult;
 
-// Off the interface thread: the elements and the path of one eclipse.
-PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse)
+// Off the interface thread: the elements and the path of one eclipse; none
+// once abandoned.
+PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse, const std::stop_token& stop)
 {
     PathResult result;
     try {
+        ThrowIfStopRequested(stop);
         result.elements = FitElements(ephemeris, eclipse.greatest).elements;
+        ThrowIfStopRequested(stop);
         auto overlay = std::make_shared<EclipseOverlay>();
         overlay->type = eclipse.type;
         overlay->path = ComputeEclipsePath(result.elements);
@@ -124,12 +124,18 @@ PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse
     return result;
 }
 
-// Off the interface thread: the path with its curves of equal magnitude.
-std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path)
+// Off the interface thread: the path with its curves of equal magnitude;
+// none once abandoned.
+std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path,
+                                                const std::stop_token& stop)
 {
-    auto overlay = std::make_shared<EclipseOverlay>(path);
-    overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements);
-    return overlay;
+    try {
+        auto overlay = std::make_shared<EclipseOverlay>(path);
+        overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements, stop);
+        return overlay;
+    } catch (const OperationCancelled&) {
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -150,10 +156,12 @@ struct CCurrentEclipse::State {
     std::optional<Catalogue> catalogue;
     std::optional<Catalogue> pendingSearch;  // its stretch; no eclipses yet
 
-    // Each request gets a number; a result of an older one is dropped, and
-    // its worker stops at its next stage.
-    std::shared_ptr<std::atomic<int>> generation = std::make_shared<std::atomic<int>>(0);
+    // Each request gets a number; a result of an older one is dropped. Its
+    // worker is asked to stop, and does at its next candidate or step.
+    int generation = 0;
     int searchGeneration = 0;
+    std::stop_source eclipseWork;
+    std::stop_source searchWork;
     bool computing = false;
     bool busy = false;
 };
@@ -161,20 +169,23 @@ struct CCurrentEclipse::State {
 std::shared_ptr<const EclipseOverlay> CCurrentEclipse::OverlayAround(const CObservation& epoch, const Ephemeris& ephemeris)
 {
     const Instant instant = InstantOfObservation(ephemeris, epoch);
-    const std::optional<EclipseSummary> eclipse = NearestWithinAFortnight(SearchAround(ephemeris, instant).eclipses, instant);
+    const std::stop_token never;
+    const std::optional<EclipseSummary> eclipse =
+        NearestWithinAFortnight(SearchAround(ephemeris, instant, never).eclipses, instant);
     if (!eclipse) {
         return nullptr;
     }
-    const PathResult result = ComputePath(ephemeris, *eclipse);
-    return result.found ? AddCurves(result.elements, *result.overlay) : nullptr;
+    const PathResult result = ComputePath(ephemeris, *eclipse, never);
+    return result.found ? AddCurves(result.elements, *result.overlay, never) : nullptr;
 }
 
 CCurrentEclipse::CCurrentEclipse(QObject* parent) : QObject(parent), m_state(std::make_unique<State>()) {}
 
 CCurrentEclipse::~CCurrentEclipse()
 {
-    // Workers still running find their results dropped.
-    ++*m_state->generation;
+    // Workers still running stop; what they return goes nowhere.
+    m_state->eclipseWork.request_stop();
+    m_state->searchWork.request_stop();
 }
 
 void CCurrentEclipse::Follow(const CObservation& epoch, const Ephemeris& ephemeris)
@@ -206,6 +217,7 @@ void CCurrentEclipse::Clear()
 {
     State& state = *m_state;
     ++state.searchGeneration;
+    state.searchWork.request_stop();
     state.catalogue.reset();
     state.pendingSearch.reset();
     state.epoch.reset();
@@ -221,7 +233,8 @@ void CCurrentEclipse::Clear()
 void CCurrentEclipse::DropEclipse()
 {
     State& state = *m_state;
-    ++*state.generation;
+    ++state.generation;
+    state.eclipseWork.request_stop();
     const bool wasShown = state.summary.has_value();
     state.summary.reset();
     state.elements.reset();
@@ -245,9 +258,9 @@ const FittedElements* CCurrentEclipse::Elements() const
     return m_state->elements ? &*m_state->elements : nullptr;
 }
 
-std::vector<MagnitudeCurve> CCurrentEclipse::MagnitudeCurves(const FittedElements& elements)
+std::vector<MagnitudeCurve> CCurrentEclipse::MagnitudeCurves(const FittedElements& elements, const std::stop_token& stop)
 {
-    return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees), kCurveLevels);
+    return MapMagnitudeCurves(elements, stop);
 }
 
 std::shared_ptr<const EclipseOverlay> CCurrentEclipse::Overlay() const
@@ -264,6 +277,9 @@ void CCurrentEclipse::StartSearch(const Ephemeris& ephemeris, const Instant& cen
 {
     State& state = *m_state;
     const int search = ++state.searchGeneration;
+    state.searchWork.request_stop();
+    state.searchWork = std::stop_source();
+    const std::stop_token stop = state.searchWork.get_token();
     state.pendingSearch = Catalogue{centre.PlusDays(-kSearchDays), centre.PlusDays(kSearchDays), centre,
                                     KeyOf(ephemeris, centre), {}};
     UpdateBusy();
@@ -283,7 +299,7 @@ void CCurrentEclipse::StartSearch(const Ephemeris& ephemeris, const Instant& cen
             StartSearch(*current.epochEphemeris, *current.epoch);
         }
     });
-    watcher->setFuture(QtConcurrent::run([ephemeris, centre] { return SearchAround(ephemeris, centre); }));
+    watcher->setFuture(RunInBackground([ephemeris, centre, stop] { return SearchAround(ephemeris, centre, stop); }));
 }
 
 void CCurrentEclipse::ShowNearest()
@@ -303,7 +319,10 @@ void CCurrentEclipse::ShowNearest()
 void CCurrentEclipse::StartComputing(const EclipseSummary& eclipse, const Ephemeris& ephemeris)
 {
     State& state = *m_state;
-    const int generation = ++*state.generation;
+    const int generation = ++state.generation;
+    state.eclipseWork.request_stop();
+    state.eclipseWork = std::stop_source();
+    const std::stop_token stop = state.eclipseWork.get_token();
     const bool wasShown = state.summary.has_value();
     state.target = eclipse;
     state.targetEphemeris = ephemeris;
@@ -315,18 +334,15 @@ void CCurrentEclipse::StartComputing(const EclipseSummary& eclipse, const Epheme
     if (wasShown) {
         emit Changed();
     }
-    const std::shared_ptr<std::atomic<int>> live = state.generation;
     auto* watcher = new QFutureWatcher<PathResult>(this);
     connect(watcher, &QFutureWatcher<PathResult>::finished, this, [this, watcher, generation, eclipse] {
         watcher->deleteLater();
-        if (generation != *m_state->generation) {
+        if (generation != m_state->generation) {
             return;
         }
         PublishPath(eclipse, watcher->result(), generation);
     });
-    watcher->setFuture(QtConcurrent::run([ephemeris, eclipse, live, generation] {
-        return *live == generation ? ComputePath(ephemeris, eclipse) : PathResult{};
-    }));
+    watcher->setFuture(RunInBackground([ephemeris, eclipse, stop] { return ComputePath(ephemeris, eclipse, stop); }));
 }
 
 void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResult& result, int generation)
@@ -344,13 +360,13 @@ void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResul
 
     const FittedElements elements = result.elements;
     const std::shared_ptr<const EclipseOverlay> path = result.overlay;
-    const std::shared_ptr<std::atomic<int>> live = state.generation;
+    const std::stop_token stop = state.eclipseWork.get_token();
     using Curves = std::shared_ptr<const EclipseOverlay>;
     auto* watcher = new QFutureWatcher<Curves>(this);
     connect(watcher, &QFutureWatcher<Curves>::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         State& current = *m_state;
-        if (generation != *current.generation) {
+        if (generation != current.generation) {
             return;
         }
         current.computing = false;
@@ -362,9 +378,7 @@ void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResul
             UpdateBusy();
         }
     });
-    watcher->setFuture(QtConcurrent::run([elements, path, live, generation]() -> Curves {
-        return *live == generation ? AddCurves(elements, *path) : nullptr;
-    }));
+    watcher->setFuture(RunInBackground([elements, path, stop] { return AddCurves(elements, *path, stop); }));
 }
 
 void CCurrentEclipse::UpdateBusy()

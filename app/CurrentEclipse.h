@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <memory>
+#include <stop_token>
 #include <vector>
 
 struct MagnitudeCurve;
@@ -38,8 +39,9 @@ public:
     const FittedElements* Elements() const;
     // The path (and, once computed, the magnitude curves); null without an eclipse.
     std::shared_ptr<const EclipseOverlay> Overlay() const;
-    // The curves of equal maximum magnitude the map draws, computed now.
-    static std::vector<MagnitudeCurve> MagnitudeCurves(const FittedElements& elements);
+    // The curves of equal maximum magnitude the map draws, computed now;
+    // OperationCancelled once stop is requested.
+    static std::vector<MagnitudeCurve> MagnitudeCurves(const FittedElements& elements, const std::stop_token& stop = {});
     // The eclipse around an epoch (in progress at it, or the nearest within
     // a fortnight) with its path and curves, computed now; null when there
     // is none.

@@ -8,16 +8,17 @@ const QString kSection = QStringLiteral("Settings/");
 
 } // namespace
 
-CDesktopSettings::Model CDesktopSettings::TimeModel()
+// Under a key of its own: the dialog used to store "classic" for users who
+// never chose it, and the modern model is now the default.
+TimeModel CDesktopSettings::Model()
 {
-    return QSettings().value(kSection + QStringLiteral("Model")).toString() == QStringLiteral("modern") ? Model::Modern
-                                                                                                          : Model::Classic;
+    const QString name = QSettings().value(kSection + QStringLiteral("TimeModel")).toString();
+    return TimeModel(TimeModel::FormulasNamed(name.toStdString()).value_or(TimeModel::Formulas::Modern));
 }
 
-void CDesktopSettings::SetTimeModel(Model model)
+void CDesktopSettings::SetModel(const TimeModel& model)
 {
-    QSettings().setValue(kSection + QStringLiteral("Model"), model == Model::Modern ? QStringLiteral("modern")
-                                                                                    : QStringLiteral("classic"));
+    QSettings().setValue(kSection + QStringLiteral("TimeModel"), QString::fromLatin1(model.Name()));
 }
 
 QString CDesktopSettings::LanguageCode()

@@ -34,7 +34,7 @@ QWidget* CDisplaysDialog::MakeLayerGroup(const MapLayerChoice& layers)
     auto* group = new QGroupBox(kLayersGroup);
     auto* column = new QVBoxLayout(group);
     m_path = AddLayerBox(kLayerPath, "pathBox", layers.path);
-    m_limits = AddLayerBox(kLayerLimits, "limitsBox", layers.limits);
+    m_limits = AddLayerBox(kLayerLimits, "limitsBox", layers.penumbraLimits);
     m_magnitudeCurves = AddLayerBox(kLayerMagnitude, "magnitudeCurvesBox", layers.magnitudeCurves);
     m_graticule = AddLayerBox(kLayerGraticule, "graticuleBox", layers.graticule);
     m_terminator = AddLayerBox(kLayerTerminator, "terminatorBox", layers.terminator);
@@ -54,7 +54,7 @@ QWidget* CDisplaysDialog::MakeModelGroup()
     m_classic->setObjectName(QStringLiteral("classicModelButton"));
     m_modern = new QRadioButton(kModelModern);
     m_modern->setObjectName(QStringLiteral("modernModelButton"));
-    const bool modern = CDesktopSettings::TimeModel() == CDesktopSettings::Model::Modern;
+    const bool modern = !CDesktopSettings::Model().IsClassic();
     m_classic->setChecked(!modern);
     m_modern->setChecked(modern);
     column->addWidget(m_classic);
@@ -70,8 +70,8 @@ QWidget* CDisplaysDialog::MakeClosingButtons()
 MapLayerChoice CDisplaysDialog::Layers() const
 {
     MapLayerChoice layers;
-    layers.path = m_path->isChecked();
-    layers.limits = m_limits->isChecked();
+    layers.path = layers.umbraLimits = layers.greatest = m_path->isChecked();
+    layers.penumbraLimits = layers.riseSet = m_limits->isChecked();
     layers.magnitudeCurves = m_magnitudeCurves->isChecked();
     layers.graticule = m_graticule->isChecked();
     layers.terminator = m_terminator->isChecked();
@@ -80,13 +80,13 @@ MapLayerChoice CDisplaysDialog::Layers() const
     return layers;
 }
 
-CDesktopSettings::Model CDisplaysDialog::TimeModel() const
+TimeModel CDisplaysDialog::ChosenModel() const
 {
-    return m_modern->isChecked() ? CDesktopSettings::Model::Modern : CDesktopSettings::Model::Classic;
+    return TimeModel(m_modern->isChecked() ? TimeModel::Formulas::Modern : TimeModel::Formulas::Classic);
 }
 
 void CDisplaysDialog::accept()
 {
-    CDesktopSettings::SetTimeModel(TimeModel());
+    CDesktopSettings::SetModel(ChosenModel());
     QDialog::accept();
 }

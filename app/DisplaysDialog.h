@@ -22,7 +22,7 @@ public:
     void accept() override;
 
     MapLayerChoice Layers() const;
-    CDesktopSettings::Model TimeModel() const;
+    TimeModel ChosenModel() const;
 
 private:
     QWidget* MakeLayerGroup(const MapLayerChoice& layers);

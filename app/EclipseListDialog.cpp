@@ -1,6 +1,7 @@
 #include "app/EclipseListDialog.h"
 
 #include "app/AtlasTexts.h"
+#include "app/BackgroundWork.h"
 #include "app/DialogButtons.h"
 #include "app/TimeFormatting.h"
 #include "core/DeltaT.h"
@@ -23,7 +24,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 #include <algorithm>
 #include <optional>
@@ -289,7 +289,7 @@ void CEclipseListDialog::Search(int firstYear, int lastYear)
     m_searchButton->setEnabled(false);
     const Ephemeris ephemeris = m_private->ephemeris;
     const GeographicPlace observer = m_private->observer;
-    m_private->watcher.setFuture(QtConcurrent::run(
+    m_private->watcher.setFuture(RunWithPromise<EclipseListResult>(
         [ephemeris, observer, firstYear, lastYear](QPromise<EclipseListResult>& promise) {
             SearchYears(promise, ephemeris, observer, firstYear, lastYear);
         }));

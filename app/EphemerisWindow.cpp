@@ -1,6 +1,7 @@
 #include "app/EphemerisWindow.h"
 
 #include "app/AtlasTexts.h"
+#include "app/BackgroundWork.h"
 #include "app/CurrentEclipse.h"
 #include "app/EphemerisRows.h"
 #include "app/TimeFormatting.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 #include <cmath>
 #include <exception>
@@ -203,7 +203,7 @@ void CEphemerisWindow::Refresh()
         }
     }
     m_status->setText(kEphemerisRunning);
-    m_private->watcher.setFuture(QtConcurrent::run([ephemeris = std::move(ephemeris), epoch, contacts, deltaT] {
+    m_private->watcher.setFuture(RunInBackground([ephemeris = std::move(ephemeris), epoch, contacts, deltaT] {
         return ComputeEphemerisRows(ephemeris, epoch, contacts, deltaT);
     }));
 }

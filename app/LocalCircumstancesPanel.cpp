@@ -112,10 +112,12 @@ QWidget* CLocalCircumstancesPanel::MakeSummary()
     form->setContentsMargins(0, 0, 0, 0);
     m_type = NamedLabel("localTypeValue");
     m_magnitude = NamedLabel("localMagnitudeValue");
+    m_moonSunRatio = NamedLabel("localMoonSunRatioValue");
     m_obscuration = NamedLabel("localObscurationValue");
     m_duration = NamedLabel("localDurationValue");
     form->addRow(kTypeLabel, m_type);
     form->addRow(kMagnitudeLabel, m_magnitude);
+    form->addRow(kMoonSunRatioLabel, m_moonSunRatio);
     form->addRow(kObscurationLabel, m_obscuration);
     form->addRow(kDurationLabel, m_duration);
     return summary;
@@ -227,7 +229,7 @@ void CLocalCircumstancesPanel::Refresh()
 
 void CLocalCircumstancesPanel::ShowNothing(const QString& why)
 {
-    for (QLabel* value : {m_type, m_magnitude, m_obscuration, m_duration}) {
+    for (QLabel* value : {m_type, m_magnitude, m_moonSunRatio, m_obscuration, m_duration}) {
         value->setText(kMissingValue);
     }
     m_contacts->clearContents();
@@ -246,6 +248,7 @@ void CLocalCircumstancesPanel::Show(const LocalCircumstances& seen, double offse
     }
     m_type->setText(LocalTypeText(seen.type) + (seen.Visible() ? QString() : kBelowHorizonNote));
     m_magnitude->setText(QString::asprintf("%.4f", seen.magnitude));
+    m_moonSunRatio->setText(QString::asprintf("%.4f", seen.moonSunRatio));
     m_obscuration->setText(QString::asprintf("%.2f %%", 100.0 * seen.obscuration));
     m_duration->setText(seen.durationSeconds > 0.0 ? DurationText(seen.durationSeconds) : kMissingValue);
     ShowContacts(seen, offsetHours);

@@ -15,11 +15,12 @@ struct LocalCircumstances;
 // sees it: its type there, the contacts C1 to C4 and the maximum in UT and in
 // local time (UT + the document's "Décalage horaire") with the Sun's
 // altitude and azimuth and the position angle of the contact (as
-// "umbrant-cli local" gives them), the magnitude, the obscuration and the
-// duration of the central phase; a button a contact sets the epoch to it.
-// It follows the observer, the epoch (whose dialog holds the offset) and the
-// eclipse, and keeps its width whatever it shows, so that the map beside
-// it does not move.
+// "umbrant-cli local" gives them), the magnitude, the ratio of the Moon's
+// apparent diameter to the Sun's, the obscuration and the duration of the
+// central phase; a button a contact sets the epoch to it. It follows the
+// observer, the epoch (whose dialog holds the offset) and the eclipse, and
+// keeps its width whatever it shows, so that the map beside it does not
+// move.
 class CLocalCircumstancesPanel : public QDockWidget {
     Q_OBJECT
 
@@ -51,6 +52,7 @@ private:
     QLabel* m_place = nullptr;
     QLabel* m_type = nullptr;
     QLabel* m_magnitude = nullptr;
+    QLabel* m_moonSunRatio = nullptr;
     QLabel* m_obscuration = nullptr;
     QLabel* m_duration = nullptr;
     QTableWidget* m_contacts = nullptr;

@@ -2,7 +2,6 @@
 
 #include "app/AboutDialog.h"
 #include "app/CurrentEclipse.h"
-#include "app/DesktopEphemeris.h"
 #include "app/DesktopSettings.h"
 #include "app/EpochDialog.h"
 #include "app/KeyboardIndicators.h"
@@ -99,18 +98,14 @@ CMainFrame::~CMainFrame() = default;
 
 Ephemeris CMainFrame::DesktopEphemeris() const
 {
-    return LoadDesktopEphemeris(m_view->DataDirectory(), m_document.m_map.m_observation, CDesktopSettings::TimeModel());
+    return Ephemeris::Load(m_view->DataDirectory(), CDesktopSettings::Model().ForEpoch(m_document.m_map.m_observation));
 }
 
-// Without the series the model cannot be loaded, and the field stays empty.
+// The seconds the chosen model's formulas give the epoch, as the map uses
+// them when Delta T is automatic.
 std::optional<double> CMainFrame::AutomaticDeltaT(const CObservation& epoch) const
 {
-    try {
-        const Ephemeris ephemeris = LoadDesktopEphemeris(m_view->DataDirectory(), epoch, CDesktopSettings::TimeModel());
-        return ephemeris.DeltaT().SecondsAt(UniversalOfEpoch(epoch).JulianDate());
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    return CDesktopSettings::Model().DeltaT().SecondsAt(UniversalOfEpoch(epoch).JulianDate());
 }
 
 void CMainFrame::SetMessagePresenter(MessagePresenter presenter)
@@ -142,6 +137,7 @@ void CMainFrame::CreateActions()
         {ID_FILE_EXPORT_MAP, &CMainFrame::OnFileExportMap},
         {ID_FILE_EXPORT_PATH, &CMainFrame::OnFileExportPath},
         {ID_FILE_EXPORT_LOCAL, &CMainFrame::OnFileExportCircumstances},
+        {ID_FILE_EXPORT_ANIMATION, &CMainFrame::OnFileExportAnimation},
         {ID_FILE_PRINT, &CMainFrame::OnFilePrint},
         {ID_FILE_PRINT_PREVIEW, &CMainFrame::OnFilePrintPreview},
         {ID_FILE_PAGE_SETUP, &CMainFrame::OnFilePageSetup},
@@ -213,6 +209,7 @@ void CMainFrame::CreateMenus()
     file->addActions({Action(ID_FILE_NEW), Action(ID_FILE_OPEN), Action(ID_FILE_SAVE), Action(ID_FILE_SAVE_AS)});
     file->addSeparator();
     file->addActions({Action(ID_FILE_EXPORT_MAP), Action(ID_FILE_EXPORT_PATH), Action(ID_FILE_EXPORT_LOCAL)});
+    file->addAction(Action(ID_FILE_EXPORT_ANIMATION));
     file->addSeparator();
     file->addActions({Action(ID_FILE_PRINT), Action(ID_FILE_PRINT_PREVIEW), Action(ID_FILE_PAGE_SETUP)});
     file->addSeparator();

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+struct AnimationExportSettings;
 class CBesselianWindow;
 class CCurrentEclipse;
 class CEphemerisWindow;
@@ -51,7 +52,7 @@ public:
     // settings and the document's Delta T. Raises CFileException.
     Ephemeris DesktopEphemeris() const;
     // The Delta T (seconds) the map uses for an epoch whose Delta T is
-    // automatic, under the model chosen in the settings; none without the series.
+    // automatic, under the model chosen in the settings.
     std::optional<double> AutomaticDeltaT(const CObservation& epoch) const;
     QAction* Action(CommandId id) const { return m_actions.value(id); }
     // The time bar under the tool bar.
@@ -79,6 +80,13 @@ public:
     // name, CSV otherwise, as "umbrant-cli local" writes them, with the
     // observer's longitude, latitude and height.
     bool ExportCircumstances(const QString& path);
+    // The shadow in motion as a video or an animated GIF (the format of the
+    // name's extension, or the settings' when it has none known): the
+    // document's map about its centre, the whole globe at the settings'
+    // size, with the layers shown and the current eclipse's path, drawn
+    // and encoded off the interface thread behind a progress bar with
+    // "Annuler". Failures are reported; false then, and when cancelled.
+    bool ExportAnimation(const QString& path, const AnimationExportSettings& settings);
     // Asks for the "Trace !" command after the events already queued.
     void PostCommand(CommandId id);
 
@@ -179,6 +187,7 @@ private:
     void OnFileExportMap();
     void OnFileExportPath();
     void OnFileExportCircumstances();
+    void OnFileExportAnimation();  // MainFrameAnimation.cpp
     QString AskExportName(const char* title, const char* filter, const QString& suggested);
     // The name a new document or an export is offered under: the date of
     // the current eclipse (or of the epoch) and the extension.

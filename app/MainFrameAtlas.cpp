@@ -8,7 +8,7 @@
 #include "app/DesktopSettings.h"
 #include "app/DisplaysDialog.h"
 #include "app/EclipseListDialog.h"
-#include "eclipse/local/GeographicPlace.h"
+#include "eclipse/plane/GeographicPlace.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "map/EclipseOverlay.h"
 #include "app/EphemerisWindow.h"
@@ -31,7 +31,7 @@
 void CMainFrame::CreateAtlas()
 {
     m_view->SetLayers(m_document.m_options.m_layers);
-    m_view->SetTimeModel(CDesktopSettings::TimeModel());
+    m_view->SetTimeModel(CDesktopSettings::Model());
     addToolBarBreak();
     m_timeBar = new CTimeBar(m_document, *m_currentEclipse, this);
     addToolBar(Qt::TopToolBarArea, m_timeBar);
@@ -165,7 +165,7 @@ void CMainFrame::OnParametresAffichages()
         return;
     }
     m_document.SetLayers(dialog.Layers());
-    m_view->SetTimeModel(CDesktopSettings::TimeModel());
+    m_view->SetTimeModel(CDesktopSettings::Model());
     FollowEpoch();
     m_view->RequestInstantRedraw();
 }

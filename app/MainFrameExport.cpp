@@ -6,10 +6,10 @@
 #include "app/MainFrame.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
-#include "cli/LocalOutput.h"
-#include "cli/PathOutput.h"
-#include "cli/UniversalTimeText.h"
+#include "formats/LocalOutput.h"
+#include "formats/PathOutput.h"
 #include "core/Calendar.h"
+#include "core/CalendarText.h"
 #include "datafiles/FileIo.h"
 #include "eclipse/local/LocalCircumstances.h"
 #include "eclipse/path/EclipsePath.h"
@@ -135,11 +135,11 @@ std::string WithObserverInCsv(const std::string& csv, const GeographicPlace& pla
 
 // The date of greatest eclipse (UT), as the command-line tool names the
 // eclipse in its KML.
-UniversalCalendarDate DateOfGreatest(const EclipseSummary& eclipse)
+CivilDate DateOfGreatest(const EclipseSummary& eclipse)
 {
     const Instant universal = eclipse.greatest.PlusSeconds(-eclipse.deltaT);
     const CivilDateTime civil = CivilFromJulianDate(universal.WholeDays(), universal.DayFraction());
-    return UniversalCalendarDate{civil.year, civil.month, civil.day};
+    return CivilDate{civil.year, civil.month, civil.day};
 }
 
 } // namespace
@@ -161,12 +161,10 @@ QString CMainFrame::AskExportName(const char* title, const char* filter, const Q
 QString CMainFrame::SuggestedName(const QString& extension) const
 {
     if (const EclipseSummary* eclipse = m_currentEclipse->Summary()) {
-        return Text(kEclipseName).arg(QString::fromStdString(DateText(DateOfGreatest(*eclipse)))) + extension;
+        return Text(kEclipseName).arg(QString::fromStdString(IsoDateText(DateOfGreatest(*eclipse)))) + extension;
     }
     const CObservation& epoch = m_document.m_map.m_observation;
-    return Text(kMapName)
-               .arg(QString::fromStdString(DateText(UniversalCalendarDate{epoch.m_year, epoch.m_month, epoch.m_day}))) +
-           extension;
+    return Text(kMapName).arg(QString::fromStdString(IsoDateText(epoch.m_year, epoch.m_month, epoch.m_day))) + extension;
 }
 
 QString CMainFrame::FileDialogDirectory() const
@@ -264,8 +262,9 @@ bool CMainFrame::ExportPath(const QString& path)
                                                        ? overlay->magnitudeCurves
                                                        : CCurrentEclipse::MagnitudeCurves(*elements);
         const bool kml = QFileInfo(path).suffix().compare(QStringLiteral("kml"), Qt::CaseInsensitive) == 0;
-        WriteText(path, kml ? PathKml(eclipsePath, curves, "Solar eclipse of " + DateText(DateOfGreatest(*summary)))
-                            : PathGeoJson(eclipsePath, curves));
+        const TimeModel model = DesktopEphemeris().Model();
+        WriteText(path, kml ? PathKml(eclipsePath, curves, EclipseTitle(summary->greatest, summary->deltaT), model)
+                            : PathGeoJson(eclipsePath, curves, model));
         written = true;
     });
     if (written) {
@@ -303,7 +302,8 @@ bool CMainFrame::ExportCircumstances(const QString& path)
                                     m_document.m_options.m_observerHeight};
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
-        WriteText(path, json ? WithObserverInJson(LocalJson(seen), place) : WithObserverInCsv(LocalCsv(seen), place));
+        WriteText(path, json ? WithObserverInJson(LocalJson(seen, DesktopEphemeris().Model()), place)
+                             : WithObserverInCsv(LocalCsv(seen), place));
         written = true;
     });
     if (written) {

@@ -63,10 +63,14 @@ void AddPathEntries(const LegendFacts& facts, std::vector<MapLegend::Entry>& ent
         entries.push_back({LegendMark::UmbralBand, Utf8(BandText(*facts.eclipse))});
         entries.push_back({LegendMark::CentralLine,
                            Utf8(CText::tr("Ligne centrale, heures en %1").arg(FormatTimeOffset(facts.timeOffsetHours)))});
+    }
+    if (facts.layers.greatest) {
         entries.push_back({LegendMark::GreatestEclipse, Utf8(CText::tr("Maximum de l'éclipse"))});
     }
-    if (facts.layers.limits) {
+    if (facts.layers.penumbraLimits) {
         entries.push_back({LegendMark::PenumbralLimit, Utf8(CText::tr("Limites de l'éclipse partielle"))});
+    }
+    if (facts.layers.riseSet) {
         entries.push_back({LegendMark::RiseSetContacts, Utf8(CText::tr("Début ou fin au lever ou au coucher du Soleil"))});
         entries.push_back({LegendMark::RiseSetMaximum, Utf8(CText::tr("Maximum au lever ou au coucher du Soleil"))});
     }
@@ -101,7 +105,9 @@ MapLegend MakeMapLegend(const LegendFacts& facts)
     if (facts.eclipse) {
         AddPathEntries(facts, legend.entries);
     }
-    legend.entries.push_back({LegendMark::Shadow, Utf8(CText::tr("Ombre et pénombre à l'instant"))});
+    if (facts.layers.shadow) {
+        legend.entries.push_back({LegendMark::Shadow, Utf8(CText::tr("Ombre et pénombre à l'instant"))});
+    }
     if (facts.layers.observer) {
         legend.entries.push_back({LegendMark::Observer, Utf8(CText::tr("Observateur"))});
     }

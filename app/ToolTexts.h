@@ -46,6 +46,7 @@ inline constexpr CUiText kObserverLabel{QT_TRANSLATE_NOOP("UiText", "Observateur
 inline constexpr CUiText kEclipseLabel{QT_TRANSLATE_NOOP("UiText", "Eclipse")};
 inline constexpr CUiText kTypeLabel{QT_TRANSLATE_NOOP("UiText", "Type")};
 inline constexpr CUiText kMagnitudeLabel{QT_TRANSLATE_NOOP("UiText", "Grandeur")};
+inline constexpr CUiText kMoonSunRatioLabel{QT_TRANSLATE_NOOP("UiText", "Rapport des diamètres Lune/Soleil")};
 inline constexpr CUiText kObscurationLabel{QT_TRANSLATE_NOOP("UiText", "Obscuration")};
 inline constexpr CUiText kDurationLabel{QT_TRANSLATE_NOOP("UiText", "Durée de la phase centrale")};
 inline constexpr CUiText kTotalType{QT_TRANSLATE_NOOP("UiText", "totale")};

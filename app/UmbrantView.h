@@ -5,6 +5,9 @@
 #include "map/DrawingSurface.h"
 #include "map/MapFrame.h"
 #include "map/MapLegend.h"
+#ifndef Q_MOC_RUN
+#include "map/MapScene.h"  // moc cannot read the standard library's concepts
+#endif
 #include "map/qt/MapRenderer.h"
 
 #include <QCursor>
@@ -38,7 +41,7 @@ public:
     // are merged, and an instant redraw asked for meanwhile is left to it.
     void RequestTrace();
     using TraceFunction =
-        std::function<void(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory)>;
+        std::function<void(IDrawingSurface& surface, const CEclipseMap& map, const std::string& dataDirectory)>;
 
     enum DrawMode { NoBand = 0, LineBand = 1, RectangleBand = 2 };
     enum Action { NoAction = 0, ZoomInAction = 1, ZoomOutAction = 2, TranslationAction = 3 };
@@ -86,7 +89,7 @@ public:
     void SetEclipse(std::shared_ptr<const EclipseOverlay> eclipse);
     const std::shared_ptr<const EclipseOverlay>& Eclipse() const { return m_eclipse; }
     void SetLayers(const MapLayerChoice& layers);
-    void SetTimeModel(CDesktopSettings::Model model);
+    void SetTimeModel(const TimeModel& model);
     // A new instant (or a new path or choice of layers): the dynamic layers
     // drawn again over the kept base map, which is drawn again only when its
     // viewport, centre, size, layers or path changed. Without a map traced
@@ -133,11 +136,10 @@ private:
     void RunRequestedTrace();
     void DrawRubberBand(QPainter& painter) const;
     void RenderMap();
-    struct InstantScene;
-    void ComposeScene(InstantScene& scene);
+    MapScene ComposeScene() const;
     // The document's time offset for the times written on the map, and the
     // title and key when they are chosen.
-    void AddLegend(InstantScene& scene);
+    void AddLegend(MapScene& scene);
     void RenderInstant();
     QRect BandBounds(QPoint end) const;
 
@@ -153,7 +155,7 @@ private:
     std::shared_ptr<const EclipseOverlay> m_eclipse;
     MapLayerChoice m_layers;
     MapLegend m_legend;  // of the last frame composed
-    CDesktopSettings::Model m_timeModel = CDesktopSettings::Model::Classic;
+    TimeModel m_timeModel;
     int m_instantRedrawCount = 0;
     bool m_instantRedrawRequested = false;
 

@@ -2,20 +2,14 @@
 // the current eclipse, the chosen layers and the shadow of the chosen
 // model, and the redrawing of a new instant over the kept base map.
 
-#include "app/DesktopEphemeris.h"
 #include "app/MapLegendText.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
-#include "eclipse/EpochShadow.h"
-#include "eclipse/ObservationShadow.h"
-#include "ephemeris/EphemerisSeries.h"
-#include "ephemeris/TimeScales.h"
+#include "ephemeris/Ephemeris.h"
 #include "map/EclipseOverlay.h"
 #include "map/Trace.h"
 
 #include <QTimer>
-
-#include <optional>
 
 void CUmbrantView::SetEclipse(std::shared_ptr<const EclipseOverlay> eclipse)
 {
@@ -27,7 +21,7 @@ void CUmbrantView::SetLayers(const MapLayerChoice& layers)
     m_layers = layers;
 }
 
-void CUmbrantView::SetTimeModel(CDesktopSettings::Model model)
+void CUmbrantView::SetTimeModel(const TimeModel& model)
 {
     m_timeModel = model;
 }
@@ -75,63 +69,28 @@ void CUmbrantView::RenderMap()
     RenderInstant();
 }
 
-// The frame and the shadow it points to, which live together.
-struct CUmbrantView::InstantScene {
-    std::optional<EpochShadow> classicShadow;
-    std::optional<ModelShadow> modelShadow;
-    MapFrame frame;
-};
-
-// The frame of the document's epoch in the widget's own units, with the
+// The map of the document's epoch in the widget's own units, with the
 // chosen layers, the current eclipse and the shadow of the chosen model.
-void CUmbrantView::ComposeScene(InstantScene& scene)
+MapScene CUmbrantView::ComposeScene() const
 {
-    CEclipseMap& map = m_document.m_map;
-    const CObservation& epoch = map.m_observation;
-    const ShadowOutlines* outlines = nullptr;
-    if (m_timeModel == CDesktopSettings::Model::Classic) {
-        // The document's own arithmetic, as its maps were always drawn.
-        scene.classicShadow = ComputeEpochShadow(*LoadEphemerisSeries(m_dataDirectory), epoch);
-        map.m_terms = scene.classicShadow->terms;
-        outlines = &scene.classicShadow->outlines;
-    }
-    // Read once for the frame: the modern shadow and the terminator share it.
-    std::optional<Ephemeris> ephemeris;
-    if (m_timeModel != CDesktopSettings::Model::Classic || m_layers.terminator) {
-        ephemeris = LoadDesktopEphemeris(m_dataDirectory, epoch, m_timeModel);
-    }
-    if (m_timeModel != CDesktopSettings::Model::Classic) {
-        scene.modelShadow = ShadowOfObservation(*ephemeris, epoch);
-        ComputeTimeTerms(epoch, map.m_terms);
-        outlines = &scene.modelShadow->outlines;
-    }
-    scene.frame = FrameOf(map, width(), height(), outlines);
-    scene.frame.layers = m_layers;
-    scene.frame.eclipse = m_eclipse.get();
-    if (m_layers.terminator) {
-        scene.frame.subsolarPoint = SubsolarPoint(*ephemeris, InstantOfObservation(*ephemeris, epoch));
-    }
-    if (m_layers.observer) {
-        scene.frame.observer = CGeoPosition(epoch.m_longitude, epoch.m_latitude);
-    }
+    const SceneRequest request{width(), height(), m_layers, m_eclipse.get()};
+    return ::ComposeScene(Ephemeris::Load(m_dataDirectory, m_timeModel), m_document.m_map, request);
 }
 
-void CUmbrantView::AddLegend(InstantScene& scene)
+void CUmbrantView::AddLegend(MapScene& scene)
 {
     scene.frame.timeOffsetHours = m_document.m_options.m_timeOffsetHours;
     if (!m_layers.legend) {
         return;
     }
-    m_legend = MakeMapLegend(LegendFactsOf(m_document, m_eclipse.get(), m_timeModel == CDesktopSettings::Model::Modern,
-                                           m_document.m_map.m_terms.m_deltaTUsed));
+    m_legend = MakeMapLegend(LegendFactsOf(m_document, m_eclipse.get(), !m_timeModel.IsClassic(), scene.sky->deltaT));
     scene.frame.legend = &m_legend;
 }
 
 // The renderer draws the frame at the screen's pixel ratio.
 void CUmbrantView::RenderInstant()
 {
-    InstantScene scene;
-    ComposeScene(scene);
+    MapScene scene = ComposeScene();
     AddLegend(scene);
     m_renderer.SetPixelRatio(devicePixelRatioF());
     m_renderer.Render(m_picture, *m_mapTrace, scene.frame);
@@ -142,8 +101,7 @@ bool CUmbrantView::DrawShownMap(const std::function<void(const CMapTrace&, const
     if (m_trace || !m_mapTrace || width() <= 0 || height() <= 0) {
         return false;
     }
-    InstantScene scene;
-    ComposeScene(scene);
+    MapScene scene = ComposeScene();
     AddLegend(scene);
     draw(*m_mapTrace, scene.frame);
     return true;

@@ -8,8 +8,7 @@
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/ShorelineImage.h"
 #include "eclipse/ElementFitting.h"
-#include "eclipse/EpochShadow.h"
-#include "eclipse/ObservationShadow.h"
+#include "map/MapScene.h"
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "ephemeris/Ephemeris.h"
@@ -62,10 +61,15 @@ void TraceMap(benchmark::State& state, CEclipseMap map)
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     const std::string data = GetDataDirectory();
     try {
+        SceneRequest request;
+        request.width = kWidth;
+        request.height = kHeight;
+        request.layers.observer = false;
         for (auto _ : state) {
             QPainter painter(&image);
             CPainterSurface surface(painter);
-            Trace(surface, map, data);
+            const CMapTrace trace(data);
+            trace.Draw(surface, ComposeScene(Ephemeris::Load(data), map, request).frame);
         }
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
@@ -126,12 +130,14 @@ void BM_NewInstantOverCachedMap(benchmark::State& state)
     CMapRenderer renderer;
     QImage picture;
     try {
-        renderer.Render(picture, map, data, kWidth, kHeight);
+        const Ephemeris ephemeris = Ephemeris::Load(data);
+        const SceneRequest request{kWidth, kHeight, MapLayerChoice(), nullptr};
+        renderer.Render(picture, ephemeris, map, data, request);
         int minute = 0;
         for (auto _ : state) {
             map.m_observation.m_minute = minute;
             minute = (minute + 1) % 60;
-            renderer.Render(picture, map, data, kWidth, kHeight);
+            renderer.Render(picture, ephemeris, map, data, request);
         }
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
@@ -209,19 +215,10 @@ void AnimationFrame(benchmark::State& state, bool modern)
             epoch.m_hour = 17 + minute / 60;
             epoch.m_minute = minute % 60;
             minute = (minute + 1) % 120;
-            std::optional<EpochShadow> classic;
-            std::optional<ModelShadow> model;
-            const ShadowOutlines* outlines = nullptr;
-            if (modern) {
-                model = ShadowOfObservation(ephemeris, epoch);
-                outlines = &model->outlines;
-            } else {
-                classic = ComputeEpochShadow(ephemeris.Series(), epoch);
-                outlines = &classic->outlines;
-            }
-            MapFrame frame = FrameOf(scene.map, kWidth, kHeight, outlines);
-            frame.eclipse = &scene.overlay;
-            frame.observer = CGeoPosition(-96.8, 32.8);
+            epoch.m_longitude = -96.8;
+            epoch.m_latitude = 32.8;
+            const SceneRequest request{kWidth, kHeight, MapLayerChoice(), &scene.overlay};
+            MapFrame frame = ComposeScene(ephemeris, scene.map, request).frame;
             frame.legend = &legend;
             frame.timeOffsetHours = -5.0;
             renderer.Render(picture, trace, frame);

@@ -1,5 +1,7 @@
 #include "cli/CommandRegistry.h"
-#include "cli/EclipseOptions.h"
+#include "cli/EclipseOfDate.h"
+#include "cli/Options.h"
+#include "core/CalendarText.h"
 #include "core/Units.h"
 #include "eclipse/ElementFitting.h"
 #include "eclipse/PrintedElements.h"
@@ -9,10 +11,36 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 namespace {
+
+struct BesselianRequest {
+    CivilDate date;
+    TimeModelOptions model;
+    std::string format;
+    DataOption data;
+};
+
+// An instant as ISO 8601 on the scale given by the Delta T subtracted (0 for
+// TT), to the second, and its date and clock parts.
+std::string IsoTime(const Instant& instant, double deltaTSeconds)
+{
+    return IsoUniversalTime(instant, deltaTSeconds, 0);
+}
+
+std::string IsoDatePart(const std::string& isoTime)
+{
+    return isoTime.substr(0, isoTime.find('T', 1));
+}
+
+std::string IsoClockPart(const std::string& isoTime)
+{
+    const std::size_t t = isoTime.find('T', 1);
+    return t == std::string::npos ? std::string() : isoTime.substr(t + 1, 8);
+}
 
 void RequireFinite(const FittedElementsReport& report)
 {
@@ -25,11 +53,11 @@ void RequireFinite(const FittedElementsReport& report)
         }
     }
     if (!finite) {
-        throw CommandFailure("the computation gave no finite elements (is Delta T sensible?)");
+        throw std::runtime_error("the computation gave no finite elements (is Delta T sensible?)");
     }
 }
 
-void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse)
+void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse, const TimeModel& model)
 {
     const FittedElements& e = report.elements;
     const PrintedElements p = PrintedElementsOf(e);
@@ -37,7 +65,8 @@ void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse
     const std::string greatest = IsoTime(eclipse.greatest, eclipse.deltaT);
     std::printf("Besselian elements of the eclipse of %s, greatest eclipse %s UT (%s TT)\n\n", IsoDatePart(greatest).c_str(),
                 IsoClockPart(greatest).c_str(), IsoClockPart(IsoTime(eclipse.greatest, 0.0)).c_str());
-    std::printf("T0 = %s %s TT      Delta T = %.1f s\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(), e.deltaT);
+    std::printf("T0 = %s %s TT      Delta T = %.1f s (%s model)\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(),
+                e.deltaT, model.Name());
     std::fputs(ElementsTableText(p).c_str(), stdout);
     std::printf("\n");
     std::printf("At t hours of TT from T0, a = a0 + a1 t + a2 t^2 + a3 t^3 for a = x, y, d, l1, l2 and mu;\n"
@@ -50,7 +79,7 @@ void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse
                 r.d * kRadiansToDegrees, r.l1, r.l2, r.mu * kRadiansToDegrees);
 }
 
-void PrintJson(const FittedElementsReport& report)
+void PrintJson(const FittedElementsReport& report, const TimeModel& model)
 {
     const FittedElements& e = report.elements;
     const PrintedElements p = PrintedElementsOf(e);
@@ -58,6 +87,7 @@ void PrintJson(const FittedElementsReport& report)
     nlohmann::ordered_json json;
     json["t0_tt"] = IsoTime(e.t0, 0.0);
     json["delta_t"] = e.deltaT;
+    json["model"] = model.Name();
     json["x"] = p.x;
     json["y"] = p.y;
     json["d"] = p.d;
@@ -79,32 +109,29 @@ void PrintJson(const FittedElementsReport& report)
     std::printf("%s\n", json.dump(1).c_str());
 }
 
-int RunBesselian(const CommandArguments& arguments)
+void RunBesselian(const BesselianRequest& request)
 {
-    const BesselianRequest request = ParseBesselianArguments(arguments);
-    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.model, request.deltaT);
-    std::optional<EclipseSummary> eclipse;
-    try {
-        eclipse = FindEclipseOnUniversalDate(ephemeris, request.date.year, request.date.month, request.date.day);
-    } catch (const std::out_of_range&) {
-        throw CommandFailure("Delta T moves the date outside the years -1999 to 3000 that the search covers");
-    }
-    if (!eclipse) {
-        throw CommandFailure("no solar eclipse has its greatest eclipse on " + DateText(request.date) + " (Universal Time)");
-    }
-    const FittedElementsReport report = FitElements(ephemeris, eclipse->greatest);
-    RequireFinite(report);
+    const TimeModel model = request.model.Model();
+    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
+    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
+    RequireFinite(eclipse.fit);
     if (request.format == "json") {
-        PrintJson(report);
+        PrintJson(eclipse.fit, model);
     } else {
-        PrintText(report, *eclipse);
+        PrintText(eclipse.fit, eclipse.summary, model);
     }
-    return 0;
 }
 
-const CommandRegistration kBesselian("besselian",
-                                     "besselian --date YYYY-MM-DD [--delta-t SECONDS|auto] [--model classic|modern] [--format text|json] [--data DIR]"
-                                     "   the Besselian elements of the eclipse of that date (UT)",
-                                     RunBesselian);
+void DefineBesselian(CLI::App& command)
+{
+    auto request = std::make_shared<BesselianRequest>();
+    AddEclipseDate(command, request->date);
+    AddTimeModelOptions(command, request->model);
+    AddFormat(command, request->format, {"text", "json"});
+    AddDataOption(command, request->data);
+    command.callback([request] { RunBesselian(*request); });
+}
+
+const CommandRegistration kBesselian("besselian", "the Besselian elements of the eclipse of a date (UT)", DefineBesselian);
 
 } // namespace

@@ -3,56 +3,40 @@
 #include <algorithm>
 #include <utility>
 
-std::map<std::string, CommandEntry>& Commands()
+namespace {
+
+std::vector<CommandEntry>& Registered()
 {
-    static std::map<std::string, CommandEntry> commands;
+    static std::vector<CommandEntry> commands;
     return commands;
 }
 
-CommandRegistration::CommandRegistration(const std::string& name, const std::string& usage, CommandFunction run)
+int& Status()
 {
-    Commands()[name] = CommandEntry{usage, std::move(run)};
+    static int status = 0;
+    return status;
 }
 
-bool OptionReader::Take(const std::string& name, std::string& value)
+} // namespace
+
+std::vector<CommandEntry> Commands()
 {
-    const auto found = std::find(m_arguments.begin(), m_arguments.end(), name);
-    if (found == m_arguments.end()) {
-        return false;
-    }
-    if (found + 1 == m_arguments.end()) {
-        throw UsageError{name + " needs a value"};
-    }
-    value = *(found + 1);
-    m_arguments.erase(found, found + 2);
-    RefuseRepetition(name);
-    return true;
+    std::vector<CommandEntry> commands = Registered();
+    std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    return commands;
 }
 
-bool OptionReader::TakeFlag(const std::string& name)
+CommandRegistration::CommandRegistration(std::string name, std::string description, CommandDefinition define)
 {
-    const auto found = std::find(m_arguments.begin(), m_arguments.end(), name);
-    if (found == m_arguments.end()) {
-        return false;
-    }
-    m_arguments.erase(found);
-    RefuseRepetition(name);
-    return true;
+    Registered().push_back(CommandEntry{std::move(name), std::move(description), define});
 }
 
-void OptionReader::RefuseRepetition(const std::string& name) const
+void SetExitStatus(int status)
 {
-    if (std::find(m_arguments.begin(), m_arguments.end(), name) != m_arguments.end()) {
-        throw UsageError{name + " given twice"};
-    }
+    Status() = status;
 }
 
-std::vector<std::string> OptionReader::Positionals() const
+int ExitStatus()
 {
-    for (const std::string& argument : m_arguments) {
-        if (argument.size() > 1 && argument.front() == '-') {
-            throw UsageError{"unknown option " + argument};
-        }
-    }
-    return m_arguments;
+    return Status();
 }

@@ -1,48 +1,30 @@
 #pragma once
 
-#include <functional>
-#include <map>
+#include <CLI/CLI.hpp>
+
 #include <string>
 #include <vector>
 
-// Arguments after the command's name.
-using CommandArguments = std::vector<std::string>;
-// A command returns the process's exit status.
-using CommandFunction = std::function<int(const CommandArguments&)>;
+// The tool's commands. A command's file declares a CommandRegistration at
+// namespace scope, so that linking the file is all it takes to add the
+// command: its name, one line saying what it does, and the function that
+// gives the parser's subcommand its options and what it runs.
+using CommandDefinition = void (*)(CLI::App& command);
 
 struct CommandEntry {
-    std::string usage;
-    CommandFunction run;
+    std::string name;
+    std::string description;
+    CommandDefinition define = nullptr;
 };
 
-std::map<std::string, CommandEntry>& Commands();
+// Every command, in the order of their names.
+std::vector<CommandEntry> Commands();
 
-// Declared at namespace scope in a command's file, so that linking the file
-// is all it takes to add the command.
 struct CommandRegistration {
-    CommandRegistration(const std::string& name, const std::string& usage, CommandFunction run);
+    CommandRegistration(std::string name, std::string description, CommandDefinition define);
 };
 
-// Thrown for a wrong command line; main prints it with the usage.
-struct UsageError {
-    std::string message;
-};
-
-// Small helpers for the commands' options.
-class OptionReader {
-public:
-    explicit OptionReader(const CommandArguments& arguments) : m_arguments(arguments) {}
-
-    // The value after option name, if the option is present; removes both.
-    // An option given twice is a UsageError saying so.
-    bool Take(const std::string& name, std::string& value);
-    // True if the flag is present; removes it. Twice is a UsageError.
-    bool TakeFlag(const std::string& name);
-    // What is left once the options have been taken; an unknown option is a UsageError.
-    std::vector<std::string> Positionals() const;
-
-private:
-    void RefuseRepetition(const std::string& name) const;
-
-    CommandArguments m_arguments;
-};
+// The status a command that ran to its end leaves to the shell (convert
+// with a converter that failed: 1); errors are thrown and make it 1 anyway.
+void SetExitStatus(int status);
+int ExitStatus();

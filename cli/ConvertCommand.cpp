@@ -1,11 +1,12 @@
 #include "datafiles/Converters.h"
 #include "cli/CommandRegistry.h"
 #include "cli/ConverterRegistry.h"
-#include "cli/DataOption.h"
+#include "cli/Options.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string>
 
 std::vector<ConverterEntry>& Converters()
@@ -16,10 +17,10 @@ std::vector<ConverterEntry>& Converters()
 
 namespace {
 
-// The program's end messages of a conversion, as the desktop shows them.
+// The end messages of a conversion, as the desktop shows them in English.
 const char* ConversionMessage(ConversionStatus status)
 {
-    return status == ConversionStatus::Completed ? "Opération terminée" : "Une erreur s'est produite durant la conversion";
+    return status == ConversionStatus::Completed ? "Operation completed" : "An error occurred during the conversion";
 }
 
 // Runs one converter and prints its end message; the cause of a failure goes
@@ -53,16 +54,16 @@ std::vector<ConverterEntry> Selected(const std::string& what)
     return selected;
 }
 
-int RunConvert(const CommandArguments& arguments)
+struct ConvertRequest {
+    std::string what;
+    DataOption data;
+};
+
+int RunConvert(const ConvertRequest& request)
 {
-    OptionReader options(arguments);
-    const std::string dataDirectory = TakeConversionDirectory(options);
-    const std::vector<std::string> names = options.Positionals();
-    if (names.size() != 1 || Selected(names.front()).empty()) {
-        throw UsageError{"name one converter, a group or all"};
-    }
+    const std::string dataDirectory = request.data.WriteDirectory();
     int exitStatus = 0;
-    for (const ConverterEntry& entry : Selected(names.front())) {
+    for (const ConverterEntry& entry : Selected(request.what)) {
         if (RunConverter(entry, dataDirectory) != ConversionStatus::Completed) {
             exitStatus = 1;
         }
@@ -70,8 +71,25 @@ int RunConvert(const CommandArguments& arguments)
     return exitStatus;
 }
 
-const CommandRegistration kConvert(
-    "convert", "convert nutation|vsop|elp|shorelines|borders|rivers|ephemeris|maps|all [--data DIR]   build the data files",
-    RunConvert);
+void DefineConvert(CLI::App& command)
+{
+    auto request = std::make_shared<ConvertRequest>();
+    command
+        .add_option_function<std::string>(
+            "what",
+            [request](const std::string& what) {
+                if (Selected(what).empty()) {
+                    throw CLI::ValidationError("name one converter, a group or all, not \"" + what + "\"");
+                }
+                request->what = what;
+            },
+            "one converter, a group of them (ephemeris, maps) or all")
+        ->type_name("nutation|vsop|elp|shorelines|borders|rivers|ephemeris|maps|all")
+        ->required();
+    AddDataOption(command, request->data);
+    command.callback([request] { SetExitStatus(RunConvert(*request)); });
+}
+
+const CommandRegistration kConvert("convert", "build the data files from the published inputs", DefineConvert);
 
 } // namespace

@@ -1,37 +1,20 @@
 #include "cli/EclipseOfDate.h"
 
-#include "cli/ModelOption.h"
-#include "cli/UniversalTimeText.h"
-#include "eclipse/ElementFitting.h"
+#include "core/CalendarText.h"
 
-#include <memory>
 #include <optional>
 #include <stdexcept>
 
-EphemerisModel TakeEphemerisModel(OptionReader& options)
+EclipseOfDate FindEclipseOfDate(const Ephemeris& ephemeris, const CivilDate& date)
 {
-    std::optional<double> givenDeltaT;
-    std::string deltaT;
-    if (options.Take("--delta-t", deltaT) && deltaT != "auto") {
-        givenDeltaT = ParseDeltaTSeconds(deltaT);
+    std::optional<EclipseSummary> summary;
+    try {
+        summary = FindEclipseOnUniversalDate(ephemeris, date.year, date.month, date.day);
+    } catch (const std::out_of_range&) {
+        throw std::runtime_error("Delta T moves the date outside the years -1999 to 3000 that the search covers");
     }
-    return EphemerisModelFor(TakeModel(options), givenDeltaT);
-}
-
-UniversalCalendarDate TakeEclipseDate(OptionReader& options)
-{
-    std::string date;
-    if (!options.Take("--date", date)) {
-        throw UsageError{"--date is required"};
-    }
-    return ParseUniversalDate(date);
-}
-
-EclipseOfDate FindEclipseOfDate(const Ephemeris& ephemeris, const UniversalCalendarDate& date)
-{
-    const std::optional<EclipseSummary> summary = FindEclipseOnUniversalDate(ephemeris, date.year, date.month, date.day);
     if (!summary) {
-        throw std::runtime_error("no solar eclipse on " + DateText(date) + " (Universal Time of greatest eclipse)");
+        throw std::runtime_error("no solar eclipse on " + IsoDateText(date) + " (Universal Time of greatest eclipse)");
     }
-    return {*summary, FitElements(ephemeris, summary->greatest).elements};
+    return {*summary, FitElements(ephemeris, summary->greatest)};
 }

@@ -1,5 +1,7 @@
 #include "cli/CommandRegistry.h"
-#include "cli/EclipseOptions.h"
+#include "cli/Options.h"
+#include "core/CalendarText.h"
+#include "ephemeris/Ephemeris.h"
 #include "core/DeltaT.h"
 #include "core/Units.h"
 #include "eclipse/search/EclipseSearch.h"
@@ -9,11 +11,20 @@
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
+
+struct EclipsesRequest {
+    CivilDate from;
+    CivilDate to;
+    TimeModelOptions model;
+    std::string format;
+    DataOption data;
+};
 
 const char* TypeName(EclipseType type)
 {
@@ -51,7 +62,7 @@ void RequireFinite(std::initializer_list<double> values)
 {
     for (const double value : values) {
         if (!std::isfinite(value)) {
-            throw CommandFailure("the computation gave no finite figure for an eclipse (is Delta T sensible?)");
+            throw std::runtime_error("the computation gave no finite figure for an eclipse (is Delta T sensible?)");
         }
     }
 }
@@ -60,7 +71,7 @@ EclipseRow RowOf(const EclipseSummary& e)
 {
     RequireFinite({e.gamma, e.magnitude, e.latitude, e.longitude, e.sunAltitude, e.deltaT, e.durationSeconds.value_or(0.0),
                    e.widthKm.value_or(0.0)});
-    EclipseRow row{IsoTime(e.greatest, e.deltaT), IsoTime(e.greatest, 0.0), TypeName(e.type),
+    EclipseRow row{IsoUniversalTime(e.greatest, e.deltaT, 0), IsoUniversalTime(e.greatest, 0.0, 0), TypeName(e.type),
                    Rounded(e.gamma, 4), Rounded(e.magnitude, 4), Rounded(e.latitude, 4), Rounded(e.longitude, 4),
                    Rounded(e.sunAltitude, 1), Rounded(e.deltaT, 1), std::nullopt, std::nullopt, e.saros};
     if (e.durationSeconds) {
@@ -82,17 +93,18 @@ std::string Optional(const std::optional<double>& value, const char* format)
     return text;
 }
 
-void PrintCsv(const std::vector<EclipseRow>& rows)
+void PrintCsv(const std::vector<EclipseRow>& rows, const TimeModel& model)
 {
-    std::printf("greatest_ut,greatest_tt,type,gamma,magnitude,latitude,longitude,sun_altitude,duration_s,width_km,saros,delta_t\n");
+    std::printf("greatest_ut,greatest_tt,type,gamma,magnitude,latitude,longitude,sun_altitude,duration_s,width_km,saros,delta_t,model\n");
     for (const EclipseRow& r : rows) {
-        std::printf("%s,%s,%s,%.4f,%.4f,%.4f,%.4f,%.1f,%s,%s,%d,%.1f\n", r.greatestUt.c_str(), r.greatestTt.c_str(),
+        std::printf("%s,%s,%s,%.4f,%.4f,%.4f,%.4f,%.1f,%s,%s,%d,%.1f,%s\n", r.greatestUt.c_str(), r.greatestTt.c_str(),
                     r.type.c_str(), r.gamma, r.magnitude, r.latitude, r.longitude, r.sunAltitude,
-                    Optional(r.durationSeconds, "%.1f").c_str(), Optional(r.widthKm, "%.1f").c_str(), r.saros, r.deltaT);
+                    Optional(r.durationSeconds, "%.1f").c_str(), Optional(r.widthKm, "%.1f").c_str(), r.saros, r.deltaT,
+                    model.Name());
     }
 }
 
-void PrintJson(const std::vector<EclipseRow>& rows)
+void PrintJson(const std::vector<EclipseRow>& rows, const TimeModel& model)
 {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const EclipseRow& r : rows) {
@@ -109,6 +121,7 @@ void PrintJson(const std::vector<EclipseRow>& rows)
         row["width_km"] = r.widthKm ? nlohmann::ordered_json(*r.widthKm) : nlohmann::ordered_json(nullptr);
         row["saros"] = r.saros;
         row["delta_t"] = r.deltaT;
+        row["model"] = model.Name();
         list.push_back(std::move(row));
     }
     std::printf("%s\n", list.dump(1).c_str());
@@ -125,7 +138,7 @@ std::string Duration(const std::optional<double>& seconds)
     return text;
 }
 
-void PrintText(const std::vector<EclipseRow>& rows)
+void PrintText(const std::vector<EclipseRow>& rows, const TimeModel& model)
 {
     std::printf("%-20s  %-7s  %7s  %6s  %8s  %9s  %7s  %8s  %8s  %5s  %8s\n", "Greatest eclipse UT", "Type", "Gamma",
                 "Mag.", "Latitude", "Longitude", "Sun alt", "Duration", "Width km", "Saros", "Delta T");
@@ -135,42 +148,56 @@ void PrintText(const std::vector<EclipseRow>& rows)
                     Duration(r.durationSeconds).c_str(), r.widthKm ? Optional(r.widthKm, "%.0f").c_str() : "-", r.saros,
                     r.deltaT);
     }
-    std::printf("%zu eclipses; latitudes north and longitudes east positive, degrees\n", rows.size());
+    std::printf("%zu eclipses; latitudes north and longitudes east positive, degrees; Delta T of the %s model\n",
+                rows.size(), model.Name());
 }
 
-std::vector<EclipseSummary> Search(const EclipsesRequest& request)
+std::vector<EclipseSummary> Search(const EclipsesRequest& request, const TimeModel& model)
 {
-    const Ephemeris ephemeris = CommandEphemeris(request.dataDirectory, request.model, request.deltaT);
+    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
     const IDeltaTModel& deltaT = ephemeris.DeltaT();
-    const Instant from = InstantFromUniversal(UniversalDate{JulianDateOf(request.from), 0.0}, deltaT);
-    const Instant to = InstantFromUniversal(UniversalDate{JulianDateOf(request.to) + 1.0, 0.0}, deltaT);
+    const auto midnight = [](const CivilDate& date) { return JulianDateAtMidnight(date.year, date.month, date.day); };
+    const Instant from = InstantFromUniversal(UniversalDate{midnight(request.from), 0.0}, deltaT);
+    const Instant to = InstantFromUniversal(UniversalDate{midnight(request.to) + 1.0, 0.0}, deltaT);
     try {
         return FindEclipses(ephemeris, from, to);
     } catch (const std::out_of_range&) {
-        throw CommandFailure("Delta T moves the range outside the years -1999 to 3000 that the search covers");
+        throw std::runtime_error("Delta T moves the range outside the years -1999 to 3000 that the search covers");
     }
 }
 
-int RunEclipses(const CommandArguments& arguments)
+void RunEclipses(const EclipsesRequest& request)
 {
-    const EclipsesRequest request = ParseEclipsesArguments(arguments);
+    if (JulianDateAtMidnight(request.to.year, request.to.month, request.to.day) <
+        JulianDateAtMidnight(request.from.year, request.from.month, request.from.day)) {
+        throw std::runtime_error("the range ends (" + IsoDateText(request.to) + ") before it begins (" +
+                                 IsoDateText(request.from) + ")");
+    }
+    const TimeModel model = request.model.Model();
     std::vector<EclipseRow> rows;
-    for (const EclipseSummary& eclipse : Search(request)) {
+    for (const EclipseSummary& eclipse : Search(request, model)) {
         rows.push_back(RowOf(eclipse));
     }
     if (request.format == "csv") {
-        PrintCsv(rows);
+        PrintCsv(rows, model);
     } else if (request.format == "json") {
-        PrintJson(rows);
+        PrintJson(rows, model);
     } else {
-        PrintText(rows);
+        PrintText(rows, model);
     }
-    return 0;
 }
 
-const CommandRegistration kEclipses("eclipses",
-                                    "eclipses --from YYYY-MM-DD --to YYYY-MM-DD [--delta-t SECONDS|auto] [--model classic|modern] "
-                                    "[--format text|csv|json] [--data DIR]   the solar eclipses between two dates (UT)",
-                                    RunEclipses);
+void DefineEclipses(CLI::App& command)
+{
+    auto request = std::make_shared<EclipsesRequest>();
+    AddEclipseDate(command, request->from, "--from", "the first day of the range, Universal Time");
+    AddEclipseDate(command, request->to, "--to", "the last day of the range, Universal Time");
+    AddTimeModelOptions(command, request->model);
+    AddFormat(command, request->format, {"text", "csv", "json"});
+    AddDataOption(command, request->data);
+    command.callback([request] { RunEclipses(*request); });
+}
+
+const CommandRegistration kEclipses("eclipses", "the solar eclipses between two dates (UT)", DefineEclipses);
 
 } // namespace

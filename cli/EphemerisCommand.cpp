@@ -1,18 +1,14 @@
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
-#include "cli/EpochOption.h"
-#include "cli/ModelOption.h"
+#include "cli/Options.h"
 #include "cli/OutputCheck.h"
-#include "core/ModernDeltaT.h"
 #include "core/Units.h"
+#include "eclipse/EpochSky.h"
 #include "ephemeris/Ephemeris.h"
-#include "ephemeris/EphemerisSeries.h"
-#include "ephemeris/EpochPositions.h"
-#include "ephemeris/PositionOptions.h"
-#include "ephemeris/TimeScales.h"
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <numbers>
 #include <stdexcept>
 #include <string>
@@ -64,89 +60,47 @@ void PrintBody(const char* name, const char* unit, const char* format, const dou
     std::printf(" %s\n", unit);
 }
 
-// What the command prints, computed by either model.
-struct EphemerisReport {
-    double deltaTUsed = 0.0;   // seconds
-    double julianDateTT = 0.0;
-    double sun[3] = {};        // au
-    double moon[3] = {};       // km
-    float nutationInLongitude = 0.0f;
-    float nutationInObliquity = 0.0f;
-    double siderealTime = 0.0; // radians; printed by the modern model only
+struct EphemerisRequest {
+    std::optional<CivilDateTime> date;
+    TimeModelOptions model;
+    DataOption data;
 };
 
-// The document's arithmetic, as its maps were drawn.
-EphemerisReport ClassicReport(const CObservation& observation, const std::string& dataDirectory)
+void RunEphemeris(const EphemerisRequest& request)
 {
-    CTimeTerms terms;
-    ComputeTimeTerms(observation, terms);
-
-    const std::shared_ptr<const EphemerisSeries> series = LoadEphemerisSeries(dataDirectory);
-    EphemerisReport report;
-    ToArray(SunAtEpoch(*series, observation, kAllPositionOptions), report.sun);
-    ToArray(MoonAtEpoch(*series, observation, kAllPositionOptions), report.moon);
-    const NutationAngles nutation = SumNutation(*series->nutation, kCenturiesPerMillennium * terms.m_millennia2000TT);
-    report.nutationInLongitude = nutation.longitude;
-    report.nutationInObliquity = nutation.obliquity;
-    report.deltaTUsed = static_cast<double>(terms.m_deltaTUsed);
-    report.julianDateTT = 2451545.0 + terms.m_millennia2000TT * 365250.0;
-    return report;
-}
-
-// The evaluators at the epoch's instant under the ephemeris model.
-EphemerisReport ModelReport(const CObservation& observation, const std::string& dataDirectory, ModelChoice model)
-{
-    const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, observation));
-    const Instant instant = InstantOfObservation(ephemeris, observation);
-    EphemerisReport report;
-    ToArray(SunAt(ephemeris, instant, kAllPositionOptions), report.sun);
-    ToArray(MoonAt(ephemeris, instant, kAllPositionOptions), report.moon);
-    const NutationAngles nutation = NutationAt(ephemeris, instant);
-    report.nutationInLongitude = nutation.longitude;
-    report.nutationInObliquity = nutation.obliquity;
-    report.deltaTUsed = DeltaTAt(instant, ephemeris.DeltaT());
-    report.julianDateTT = instant.JulianDate();
-    report.siderealTime = GreenwichSiderealTime(ephemeris, instant, report.deltaTUsed);
-    return report;
-}
-
-int RunEphemeris(const CommandArguments& arguments)
-{
-    OptionReader options(arguments);
-    const std::string dataDirectory = TakeDataDirectory(options);
-    const CObservation observation = TakeEpoch(options);
-    const ModelChoice model = TakeModel(options);
-    if (!options.Positionals().empty()) {
-        throw UsageError{"unexpected argument " + options.Positionals().front()};
-    }
-    const EphemerisReport report =
-        model == ModelChoice::Classic ? ClassicReport(observation, dataDirectory) : ModelReport(observation, dataDirectory, model);
-    RequireFinite({report.sun[0], report.sun[1], report.sun[2]}, "position of the Sun");
-    RequireFinite({report.moon[0], report.moon[1], report.moon[2]}, "position of the Moon");
-    RequireFinite({report.nutationInLongitude, report.nutationInObliquity}, "nutation");
-    RequireFinite({report.julianDateTT, report.deltaTUsed, report.siderealTime}, "time");
+    CObservation observation;
+    ApplyEpoch(request.date, request.model, observation);
+    const EpochSky sky = SkyAtEpoch(Ephemeris::Load(request.data.ReadDirectory(), request.model.Model()), observation);
+    RequireFinite({sky.sun.x, sky.sun.y, sky.sun.z}, "position of the Sun");
+    RequireFinite({sky.moon.x, sky.moon.y, sky.moon.z}, "position of the Moon");
+    RequireFinite({sky.nutation.longitude, sky.nutation.obliquity}, "nutation");
+    RequireFinite({sky.instant.JulianDate(), sky.deltaT, sky.siderealTime}, "time");
 
     const CivilDateTime shown = DisplayedTime(observation, 3);
     std::printf("Epoch %04d-%02d-%02d %02d:%02d:%06.3f UT, Delta T %.3f s (%s), JD %.8f TT\n", shown.year, shown.month,
-                shown.day, shown.hour, shown.minute, shown.second, report.deltaTUsed,
-                observation.m_deltaTAuto ? "automatic" : "given", report.julianDateTT);
+                shown.day, shown.hour, shown.minute, shown.second, sky.deltaT,
+                observation.m_deltaTAuto ? "automatic" : "given", sky.instant.JulianDate());
     std::printf("Geocentric, true equator and equinox of date, light time applied\n");
-    PrintBody("Sun", "au", "%.10f", report.sun);
-    PrintBody("Moon", "km", "%.3f", report.moon);
-    std::printf("Nutation  longitude %.4f\"  obliquity %.4f\"\n", report.nutationInLongitude * kRadiansToArcseconds,
-                report.nutationInObliquity * kRadiansToArcseconds);
-    if (model == ModelChoice::Modern) {
-        const Sexagesimal sidereal = SplitSexagesimal(report.siderealTime / kRadiansPerHour, 4);
-        std::printf("Model modern: observed Delta T, Moon at %.1f\"/cy^2, Greenwich apparent sidereal time %02dh %02dm %07.4fs\n",
-                    kModernLunarAcceleration, sidereal.units % 24, sidereal.minutes, sidereal.seconds);
-    }
-    return 0;
+    const double sun[3] = {sky.sun.x, sky.sun.y, sky.sun.z};
+    const double moon[3] = {sky.moon.x, sky.moon.y, sky.moon.z};
+    PrintBody("Sun", "au", "%.10f", sun);
+    PrintBody("Moon", "km", "%.3f", moon);
+    std::printf("Nutation  longitude %.4f\"  obliquity %.4f\"\n", sky.nutation.longitude * kRadiansToArcseconds,
+                sky.nutation.obliquity * kRadiansToArcseconds);
+    const Sexagesimal sidereal = SplitSexagesimal(sky.siderealTime / kRadiansPerHour, 4);
+    std::printf("Sidereal time used %02dh %02dm %07.4fs\n", sidereal.units % 24, sidereal.minutes, sidereal.seconds);
+    std::printf("Model %s\n", ModelDescription(sky.model).c_str());
 }
 
-const CommandRegistration kEphemeris(
-    "ephemeris",
-    "ephemeris [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] [--model classic|modern] [--data DIR]   "
-    "print the Sun, the Moon and the nutation",
-    RunEphemeris);
+void DefineEphemeris(CLI::App& command)
+{
+    auto request = std::make_shared<EphemerisRequest>();
+    AddEpochDate(command, request->date);
+    AddTimeModelOptions(command, request->model);
+    AddDataOption(command, request->data);
+    command.callback([request] { RunEphemeris(*request); });
+}
+
+const CommandRegistration kEphemeris("ephemeris", "the Sun, the Moon and the nutation of an instant", DefineEphemeris);
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
+#include "cli/Options.h"
 #include "datafiles/MapImport.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -18,26 +19,34 @@ void PrintPolylines(const char* name, const PolylineImportSummary& summary)
     std::printf("\n");
 }
 
-int RunImportMaps(const CommandArguments& arguments)
+struct ImportRequest {
+    std::string from = kDefaultMapsDirectory;
+    DataOption data;
+};
+
+void RunImportMaps(const ImportRequest& request)
 {
-    OptionReader options(arguments);
-    const std::string dataDirectory = TakeConversionDirectory(options);
-    std::string fromDirectory = kDefaultMapsDirectory;
-    options.Take("--from", fromDirectory);
-    if (!options.Positionals().empty()) {
-        throw UsageError{"no argument expected"};
-    }
+    const std::string dataDirectory = request.data.WriteDirectory();
+    const std::string& fromDirectory = request.from;
     const MapImportSummary summary = ImportMaps(fromDirectory, dataDirectory);
     std::printf("gshhs_i.b     %d polygons, %lld points\n", summary.shorelines.polygons,
                 static_cast<long long>(summary.shorelines.points));
     PrintPolylines("frontier.txt", summary.borders);
     PrintPolylines("fleuves.txt", summary.rivers);
     std::printf("Written to %s; run \"umbrant-cli convert maps\" to build the map files\n", dataDirectory.c_str());
-    return 0;
 }
 
-const CommandRegistration kImportMaps(
-    "import-maps", "import-maps [--from DIR] [--data DIR]   write gshhs_i.b, frontier.txt and fleuves.txt from xygrib-maps",
-    RunImportMaps);
+void DefineImportMaps(CLI::App& command)
+{
+    auto request = std::make_shared<ImportRequest>();
+    command.add_option("--from", request->from, "the directory of the xygrib-maps files")
+        ->type_name("DIR")
+        ->default_str(kDefaultMapsDirectory);
+    AddDataOption(command, request->data);
+    command.callback([request] { RunImportMaps(*request); });
+}
+
+const CommandRegistration kImportMaps("import-maps", "write gshhs_i.b, frontier.txt and fleuves.txt from xygrib-maps",
+                                      DefineImportMaps);
 
 } // namespace

@@ -1,10 +1,14 @@
 #include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
-#include "cli/EpochOption.h"
+#include "cli/Options.h"
+#include "ephemeris/EpochArithmetic.h"
+#include "ephemeris/TimeModel.h"
+#include "cli/FieldRanges.h"
 #include "ephemeris/TimeScales.h"
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -45,6 +49,9 @@ void PrintObservation(const CObservation& observation)
     if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
         std::printf("Out of range       %s\n", outside->c_str());
     }
+    for (const std::string& note : FieldRangeNotes(observation)) {
+        std::printf("Out of range       %s\n", note.c_str());
+    }
 }
 
 void PrintTimeTerms(const CTimeTerms& terms)
@@ -56,16 +63,21 @@ void PrintTimeTerms(const CTimeTerms& terms)
     std::printf("Sidereal time      %s h\n", Figure(terms.m_siderealTime / 0.2617993877991494, "%.9f").c_str());
 }
 
-int RunInfo(const CommandArguments& arguments)
+// The document's quantities above are its own (the classic model's); the
+// modern model's Delta T for the same Universal Time shows how far they
+// stand from the observed rotation of the Earth.
+void PrintModernDeltaT(const CObservation& observation)
 {
-    const std::vector<std::string> files = OptionReader(arguments).Positionals();
-    if (files.size() > 1) {
-        throw UsageError{"at most one document"};
-    }
+    const double julianDateUT = UniversalOfEpoch(observation).JulianDate();
+    std::printf("Delta T modern     %s s\n", Figure(ModernModel().DeltaT().SecondsAt(julianDateUT), "%.3f").c_str());
+}
+
+void RunInfo(const std::string& file)
+{
     CEclipseMap map;
-    if (!files.empty()) {
-        LoadDocument(files.front(), map);
-        std::printf("Document           %s\n", files.front().c_str());
+    if (!file.empty()) {
+        LoadDocument(file, map);
+        std::printf("Document           %s\n", file.c_str());
     } else {
         std::printf("Document           (defaults of a new document)\n");
     }
@@ -73,11 +85,19 @@ int RunInfo(const CommandArguments& arguments)
     PrintViewport("Viewport", map.m_viewport);
     PrintViewport("Second viewport", map.m_viewport2);
     PrintViewport("Previous viewport", map.m_previousViewport);
-    ComputeTimeTerms(map.m_observation, map.m_terms);
-    PrintTimeTerms(map.m_terms);
-    return 0;
+    CTimeTerms terms;
+    ComputeTimeTerms(map.m_observation, terms);
+    PrintTimeTerms(terms);
+    PrintModernDeltaT(map.m_observation);
 }
 
-const CommandRegistration kInfo("info", "info [FILE.umb]   print a document and its time quantities", RunInfo);
+void DefineInfo(CLI::App& command)
+{
+    auto file = std::make_shared<std::string>();
+    command.add_option("document", *file, "the document (default: a new one)")->type_name("FILE.umb");
+    command.callback([file] { RunInfo(*file); });
+}
+
+const CommandRegistration kInfo("info", "print a document and its time quantities", DefineInfo);
 
 } // namespace

@@ -1,46 +1,46 @@
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
 #include "cli/EclipseOfDate.h"
-#include "cli/LocalOutput.h"
+#include "cli/Options.h"
 #include "eclipse/local/LocalCircumstances.h"
+#include "formats/LocalOutput.h"
 
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace {
 
-int RunLocal(const CommandArguments& arguments)
-{
-    OptionReader options(arguments);
-    const UniversalCalendarDate date = TakeEclipseDate(options);
-    const EphemerisModel model = TakeEphemerisModel(options);
-    const std::string dataDirectory = TakeDataDirectory(options);
-    std::string placeText;
-    std::string format = "text";
-    if (!options.Take("--place", placeText)) {
-        throw UsageError{"--place is required"};
-    }
-    options.Take("--format", format);
-    if (!options.Positionals().empty()) {
-        throw UsageError{"unexpected argument " + options.Positionals().front()};
-    }
-    if (format != "text" && format != "json" && format != "csv") {
-        throw UsageError{"unknown format " + format};
-    }
-    const GeographicPlace place = ParsePlace(placeText);
+struct LocalRequest {
+    CivilDate date;
+    GeographicPlace place;
+    TimeModelOptions model;
+    std::string format;
+    DataOption data;
+};
 
-    const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, model);
-    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, date);
-    const LocalCircumstances seen = LocalCircumstancesAt(eclipse.elements, place);
-    std::cout << (format == "json"  ? LocalJson(seen)
-                  : format == "csv" ? LocalCsv(seen)
-                                    : LocalText(seen, place, date));
-    return 0;
+void RunLocal(const LocalRequest& request)
+{
+    const TimeModel model = request.model.Model();
+    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
+    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
+    const LocalCircumstances seen = LocalCircumstancesAt(eclipse.fit.elements, request.place);
+    std::cout << (request.format == "json"  ? LocalJson(seen, model)
+                  : request.format == "csv" ? LocalCsv(seen)
+                                            : LocalText(seen, request.place, request.date, model));
 }
 
-const CommandRegistration kLocal("local",
-                                 "local --date YYYY-MM-DD --place LON,LAT[,HEIGHT_M] [--delta-t SECONDS|auto] [--model classic|modern] "
-                                 "[--format text|json|csv] [--data DIR]   the eclipse seen from one place",
-                                 RunLocal);
+void DefineLocal(CLI::App& command)
+{
+    auto request = std::make_shared<LocalRequest>();
+    AddEclipseDate(command, request->date);
+    AddPlace(command, request->place);
+    AddTimeModelOptions(command, request->model);
+    AddFormat(command, request->format, {"text", "json", "csv"});
+    AddDataOption(command, request->data);
+    command.callback([request] { RunLocal(*request); });
+}
+
+const CommandRegistration kLocal("local", "the eclipse seen from one place: type, contacts, magnitude, duration",
+                                 DefineLocal);
 
 } // namespace

@@ -1,33 +1,26 @@
-#include "model/EclipseMap.h"
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
-#include "cli/EpochOption.h"
-#include "cli/ModelOption.h"
-#include "cli/OutputCheck.h"
-#include "datafiles/FileIo.h"
-#include "map/Trace.h"
+#include "cli/DrawingModule.h"
+#include "cli/FieldRanges.h"
+#include "cli/MapEclipse.h"
+#include "cli/MapOptions.h"
+#include "cli/Options.h"
+#include "core/CalendarText.h"
+#include "map/PathCentre.h"
 #include "map/ViewportOperations.h"
-#include "map/qt/FontWarmUp.h"
-#include "map/qt/MapImage.h"
-#include "map/qt/VectorMap.h"
-#include "eclipse/EpochShadow.h"
-#include "ephemeris/EphemerisSeries.h"
-
-#include <QGuiApplication>
+#include "map/layers/PolylineLayer.h"
+#include "model/EclipseMap.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -37,15 +30,28 @@ constexpr int kDefaultHeight = 1000;
 constexpr int kLargestSide = 32767;
 constexpr const char* kStandardOutput = "-";
 
-// Numbers separated by one character, all of them, nothing else.
-template <typename Number>
-bool ParseList(const std::string& text, char separator, std::vector<Number>& numbers, std::size_t expected)
+struct RenderRequest {
+    std::string document;
+    std::string output;
+    int width = kDefaultWidth;
+    int height = kDefaultHeight;
+    bool timed = false;
+    MapDateOption date;
+    TimeModelOptions model;
+    CentreOption centre;
+    std::optional<MapLayerChoice> layers;
+    std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle;
+    DataOption data;
+};
+
+// Numbers separated by commas, all of them, nothing else.
+bool ParseIntegers(const std::string& text, std::vector<int>& numbers, std::size_t expected)
 {
     numbers.clear();
     const char* position = text.data();
     const char* const end = text.data() + text.size();
     while (numbers.size() < expected) {
-        Number value{};
+        int value = 0;
         const auto [next, error] = std::from_chars(position, end, value);
         if (error != std::errc()) {
             return false;
@@ -53,7 +59,7 @@ bool ParseList(const std::string& text, char separator, std::vector<Number>& num
         numbers.push_back(value);
         position = next;
         if (numbers.size() < expected) {
-            if (position == end || *position != separator) {
+            if (position == end || *position != ',') {
                 return false;
             }
             ++position;
@@ -62,179 +68,20 @@ bool ParseList(const std::string& text, char separator, std::vector<Number>& num
     return position == end;
 }
 
-void TakeSize(OptionReader& options, int& width, int& height)
+std::pair<DevicePoint, DevicePoint> ParseZoomRectangle(const std::string& text)
 {
-    std::string text;
-    if (!options.Take("--size", text)) {
-        return;
-    }
-    std::vector<int> size;
-    if (!ParseList(text, 'x', size, 2) || size[0] < 1 || size[1] < 1 || size[0] > kLargestSide || size[1] > kLargestSide) {
-        throw UsageError{"--size wants WIDTHxHEIGHT in pixels, 1 to 32767 each, not " + text};
-    }
-    width = size[0];
-    height = size[1];
-}
-
-std::optional<CGeoPosition> TakeCentre(OptionReader& options)
-{
-    std::string text;
-    if (!options.Take("--centre", text)) {
-        return std::nullopt;
-    }
-    std::vector<double> position;
-    if (!ParseList(text, ',', position, 2) || !std::isfinite(position[0]) || !std::isfinite(position[1])) {
-        throw UsageError{"--centre wants LONGITUDE,LATITUDE in degrees, not " + text};
-    }
-    return CGeoPosition(position[0], position[1]);
-}
-
-std::optional<std::pair<DevicePoint, DevicePoint>> TakeZoomRectangle(OptionReader& options)
-{
-    std::string text;
-    if (!options.Take("--zoom-in", text)) {
-        return std::nullopt;
-    }
     std::vector<int> corners;
-    if (!ParseList(text, ',', corners, 4)) {
-        throw UsageError{"--zoom-in wants X1,Y1,X2,Y2 in pixels, not " + text};
+    if (!ParseIntegers(text, corners, 4)) {
+        throw CLI::ValidationError("--zoom-in wants X1,Y1,X2,Y2 in pixels, not " + text);
     }
     return std::pair(DevicePoint{corners[0], corners[1]}, DevicePoint{corners[2], corners[3]});
-}
-
-// --date and --delta-t, set aside until the document is read.
-OptionReader TakeEpochOptions(OptionReader& options)
-{
-    CommandArguments epochArguments;
-    for (const char* name : {"--date", "--delta-t"}) {
-        std::string value;
-        if (options.Take(name, value)) {
-            epochArguments.insert(epochArguments.end(), {name, value});
-        }
-    }
-    return OptionReader(epochArguments);
 }
 
 void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
 {
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
-        throw std::runtime_error("Fonction Zoom+ impossible: Les points origine et extrémité ont la même abscisse ou ordonnée");
+        throw std::runtime_error("Zoom+ not possible: the start and end points have the same abscissa or ordinate");
     }
-}
-
-// Qt's notes about its platform (no runtime directory, and the like) are no
-// concern of the map; only its errors are shown.
-void ShowOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "umbrant-cli: %s\n", qPrintable(message));
-    }
-}
-
-// Text needs the application object; without a display it draws off screen.
-std::unique_ptr<QGuiApplication> StartGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    qInstallMessageHandler(ShowOnlyQtErrors);
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "umbrant-cli";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    // The platform plugin is loaded by now. The PNG writer is Qt's own; the
-    // image plugins it would otherwise open first (GIF, ICO, JPEG, SVG and
-    // their libraries) take longer than encoding the map.
-    QCoreApplication::setLibraryPaths({});
-    return application;
-}
-
-// The frame of the document's map with the shadow of the model, and the
-// shadow it points to.
-struct ModelScene {
-    std::optional<EpochShadow> classic;
-    std::optional<ModelShadow> modern;
-    MapFrame frame;
-};
-
-void ComposeScene(ModelScene& scene, CEclipseMap& map, const std::string& dataDirectory, int width, int height,
-                  ModelChoice model)
-{
-    const ShadowOutlines* outlines = nullptr;
-    if (model == ModelChoice::Classic) {
-        scene.classic = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
-        map.m_terms = scene.classic->terms;
-        outlines = &scene.classic->outlines;
-    } else {
-        const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, map.m_observation));
-        scene.modern = ShadowOfObservation(ephemeris, map.m_observation);
-        outlines = &scene.modern->outlines;
-    }
-    scene.frame = FrameOf(map, width, height, outlines);
-}
-
-// The map with the shadow that the model computes (the classic model keeps
-// the document's own trace).
-QImage RenderWithModel(CEclipseMap& map, const std::string& dataDirectory, int width, int height, ModelChoice model)
-{
-    if (model == ModelChoice::Classic) {
-        return RenderMapImage(map, dataDirectory, width, height);
-    }
-    const CMapTrace trace(dataDirectory);
-    ModelScene scene;
-    ComposeScene(scene, map, dataDirectory, width, height, model);
-    return DrawMapImage(trace, scene.frame);
-}
-
-// The whole map as a vector file: the trace's layers with the shadow of
-// the model.
-QByteArray DrawVectorMap(CEclipseMap& map, const std::string& dataDirectory, int width, int height, ModelChoice model,
-                         MapFileFormat format)
-{
-    const CMapTrace trace(dataDirectory);
-    ModelScene scene;
-    ComposeScene(scene, map, dataDirectory, width, height, model);
-    const QString title = QStringLiteral("Umbrant");
-    const QByteArray bytes =
-        format == MapFileFormat::Svg ? DrawSvgMap(trace, scene.frame, title) : DrawPdfMap(trace, scene.frame, title);
-    if (bytes.isEmpty()) {
-        throw std::runtime_error(format == MapFileFormat::Svg ? "cannot draw the map as SVG" : "cannot draw the map as PDF");
-    }
-    return bytes;
-}
-
-void SaveBytes(const QByteArray& bytes, const std::string& path)
-{
-    const std::span data(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
-    if (path == kStandardOutput) {
-        std::fwrite(data.data(), 1, data.size(), stdout);
-        FinishOutput(stdout);
-    } else {
-        WriteFileAtomically(path, data);
-    }
-}
-
-// "-" is the standard output, as for most tools.
-void SavePng(const QImage& image, const std::string& path)
-{
-    const QByteArray png = EncodePng(image);
-    if (png.isEmpty()) {
-        throw std::runtime_error("cannot encode the map as PNG");
-    }
-    SaveBytes(png, path);
-}
-
-// Whether writing path writes the standard output ("-", /dev/stdout, or the
-// file the output is redirected to), which then holds the picture alone.
-bool IsStandardOutput(const std::string& path)
-{
-    struct stat output {};
-    struct stat target {};
-    return path == kStandardOutput || (::fstat(STDOUT_FILENO, &output) == 0 && ::stat(path.c_str(), &target) == 0 &&
-                                       output.st_dev == target.st_dev && output.st_ino == target.st_ino);
 }
 
 // A document may hold an epoch where the theories say nothing sound; the map
@@ -244,81 +91,169 @@ void WarnOfEpochOutOfRange(const CObservation& observation)
     if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
         std::fprintf(stderr, "umbrant-cli: warning: %s; the shadow drawn means nothing\n", outside->c_str());
     }
+    for (const std::string& note : FieldRangeNotes(observation)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s; the map is drawn as the document says\n", note.c_str());
+    }
 }
 
-int RunRender(const CommandArguments& arguments)
+// The borders and rivers are optional layers: a map drawn without them says
+// so once it is written.
+void WarnOfMissingLayers(const std::string& dataDirectory)
 {
-    OptionReader options(arguments);
-    const std::string dataDirectory = TakeDataDirectory(options);
-    std::string output;
-    if (!options.Take("-o", output) || output.empty()) {
-        throw UsageError{"-o OUT.png|OUT.svg|OUT.pdf is required (- for a PNG on the standard output)"};
+    for (const std::string& path : MissingLineImages(dataDirectory)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s is missing; the map is drawn without it\n", path.c_str());
     }
-    int width = kDefaultWidth;
-    int height = kDefaultHeight;
-    TakeSize(options, width, height);
-    const bool timed = options.TakeFlag("--time");
-    const ModelChoice model = TakeModel(options);
-    const std::optional<CGeoPosition> centre = TakeCentre(options);
-    const std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle = TakeZoomRectangle(options);
-    OptionReader epochOptions = TakeEpochOptions(options);
-    const std::vector<std::string> files = options.Positionals();
-    if (files.size() > 1) {
-        throw UsageError{"at most one document"};
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Writing the picture over the document it is drawn from would lose the
+// document, under its own name or any other that leads to it.
+void RefuseOutputOntoDocument(const RenderRequest& request)
+{
+    if (!request.document.empty() && request.output != kStandardOutput && IsSameFile(request.output, request.document)) {
+        throw std::runtime_error("-o " + request.output + " is the document " + request.document +
+                                 " itself; write the map to another file");
     }
+}
+
+// The epoch of greatest eclipse, to the millisecond of Universal Time.
+CivilDateTime GreatestEclipseTime(const MapEclipse& eclipse)
+{
+    return RoundedCivilTime(eclipse.greatest.PlusSeconds(-eclipse.overlay.path.deltaT), 3);
+}
+
+// The eclipse the map needs (the date's, or the one around the epoch for
+// its path or its centre), and the epoch and centre it sets.
+std::optional<MapEclipse> FindMapEclipse(const RenderRequest& request, CEclipseMap& map, const std::string& data)
+{
+    const bool drawsPath = request.layers && DrawsPath(*request.layers);
+    if (!request.date.eclipseDay && !request.centre.automatic && !drawsPath) {
+        return std::nullopt;
+    }
+    const Ephemeris ephemeris = Ephemeris::Load(data, request.model.Model());
+    std::optional<MapEclipse> eclipse;
+    if (request.date.eclipseDay) {
+        eclipse = EclipseOfDay(ephemeris, *request.date.eclipseDay);
+        ApplyEpoch(GreatestEclipseTime(*eclipse), request.model, map.m_observation);
+    } else {
+        eclipse = EclipseAround(ephemeris, InstantOfObservation(ephemeris, map.m_observation));
+    }
+    if (!eclipse && request.centre.automatic) {
+        throw std::runtime_error("--centre auto: no eclipse within a fortnight of the epoch to centre the map on");
+    }
+    if (!eclipse) {
+        std::fprintf(stderr, "umbrant-cli: warning: no eclipse within a fortnight of the epoch; no path is drawn\n");
+    }
+    return eclipse;
+}
+
+// The document's map as the options set it: the epoch, then the viewport
+// as the view does when it gets its size, then the centre and the zoom.
+CEclipseMap MapOf(const RenderRequest& request, std::optional<MapEclipse>& eclipse, const std::string& data)
+{
     CEclipseMap map;
-    if (!files.empty()) {
-        LoadDocument(files.front(), map);
+    if (!request.document.empty()) {
+        LoadDocument(request.document, map);
     }
     // After the document, so that the options override its epoch.
-    TakeEpoch(epochOptions, map.m_observation);
+    ApplyEpoch(request.date.epoch, request.model, map.m_observation);
+    eclipse = FindMapEclipse(request, map, data);
     WarnOfEpochOutOfRange(map.m_observation);
-    // As the view does when it gets its size, then the options.
-    SetGlobalViewport(map.m_viewport, width, height);
-    if (centre) {
-        map.m_observation.m_centre.m_longitude = centre->m_longitude;
-        map.m_observation.m_centre.m_latitude = centre->m_latitude;
+    SetGlobalViewport(map.m_viewport, request.width, request.height);
+    if (request.centre.given) {
+        map.m_observation.m_centre = *request.centre.given;
+    } else if (request.centre.automatic) {
+        map.m_observation.m_centre = CentreShowingPath(eclipse->overlay.path);
     }
-    if (zoomRectangle) {
-        ApplyZoomIn(map, *zoomRectangle);
+    if (request.zoomRectangle) {
+        ApplyZoomIn(map, *request.zoomRectangle);
     }
-
-    const std::unique_ptr<QGuiApplication> application = StartGuiApplication();
-    const CFontWarmUp fonts;
-    // Any other name than .svg or .pdf gets a PNG, as it always did (devices, pipes).
-    const MapFileFormat format = MapFileFormatOf(output).value_or(MapFileFormat::Png);
-    const auto start = std::chrono::steady_clock::now();
-    QImage image;
-    QByteArray vector;
-    if (format == MapFileFormat::Png) {
-        image = RenderWithModel(map, dataDirectory, width, height, model);
-    } else {
-        vector = DrawVectorMap(map, dataDirectory, width, height, model, format);
-    }
-    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    // Beside a picture on the standard output, the notes go to standard error.
-    const bool toStandardOutput = IsStandardOutput(output);
-    if (format == MapFileFormat::Png) {
-        SavePng(image, output);
-    } else {
-        SaveBytes(vector, output);
-    }
-    std::FILE* notes = toStandardOutput ? stderr : stdout;
-    if (timed) {
-        std::fprintf(notes, "Trace: %.1f ms\n", elapsed.count());
-    }
-    if (!toStandardOutput) {
-        std::printf("Map %dx%d written to %s\n", width, height, output.c_str());
-    }
-    return 0;
+    return map;
 }
 
-const CommandRegistration kRender(
-    "render",
-    "render [FILE.umb] -o OUT.png|OUT.svg|OUT.pdf|- [--size WxH] [--date YYYY-MM-DDTHH:MM:SS.ss] [--delta-t SECONDS|auto] "
-    "[--model classic|modern] "
-    "[--centre LON,LAT] [--zoom-in X1,Y1,X2,Y2] [--data DIR] [--time]   "
-    "draw the map into a PNG image, or an SVG or PDF vector file by the name's extension",
-    RunRender);
+// Without --layers, the document's map and its shadow, without an observer
+// or a path, as render always drew it.
+MapLayerChoice DefaultLayers()
+{
+    MapLayerChoice layers;
+    layers.observer = false;
+    return layers;
+}
+
+void RunRender(const RenderRequest& request)
+{
+    RefuseOutputOntoDocument(request);
+    MapDrawingRequest drawing;
+    drawing.dataDirectory = request.data.ReadDirectory();
+    std::optional<MapEclipse> eclipse;
+    drawing.map = MapOf(request, eclipse, drawing.dataDirectory);
+    drawing.model = request.model.Model();
+    drawing.scene.width = request.width;
+    drawing.scene.height = request.height;
+    drawing.scene.layers = request.layers.value_or(DefaultLayers());
+    drawing.scene.eclipse = eclipse && request.layers ? &eclipse->overlay : nullptr;
+    drawing.output = request.output;
+    drawing.timed = request.timed;
+    DrawThroughModule(drawing);
+    WarnOfMissingLayers(drawing.dataDirectory);
+}
+
+void DefineRender(CLI::App& command)
+{
+    auto request = std::make_shared<RenderRequest>();
+    command.add_option("document", request->document, "the document (default: a new one)")->type_name("FILE.umb");
+    command
+        .add_option_function<std::string>(
+            "-o",
+            [request](const std::string& output) {
+                if (output.empty()) {
+                    throw CLI::ValidationError("-o wants a file name, or - for a PNG on the standard output");
+                }
+                request->output = output;
+            },
+            "the picture: PNG, or SVG or PDF by the name's extension; - for a PNG on the standard output")
+        ->type_name("OUT.png|OUT.svg|OUT.pdf|-")
+        ->required();
+    command
+        .add_option_function<std::string>(
+            "--size",
+            [request](const std::string& text) {
+                std::tie(request->width, request->height) = ParseMapSize(text, kLargestSide);
+            },
+            "the picture's size in pixels (default: 1600x1000)")
+        ->type_name("WxH");
+    command
+        .add_option_function<std::string>(
+            "--date", [request](const std::string& text) { request->date = ParseMapDate("--date", text, false); },
+            "the epoch, Universal Time (default: the document's, or 2006-03-29T08:36 for a new one); a date alone "
+            "is the instant of greatest eclipse of that day's eclipse")
+        ->type_name("YYYY-MM-DD[THH:MM:SS.ss]");
+    AddTimeModelOptions(command, request->model);
+    command
+        .add_option_function<std::string>(
+            "--centre", [request](const std::string& text) { request->centre = ParseCentre(text); },
+            "the point the globe is projected about, degrees east and north, or auto for the one that keeps the "
+            "eclipse's whole path in view (default: the document's)")
+        ->type_name("LON,LAT|auto");
+    command
+        .add_option_function<std::string>(
+            "--zoom-in", [request](const std::string& text) { request->zoomRectangle = ParseZoomRectangle(text); },
+            "zoom in on a rectangle of the picture, in pixels")
+        ->type_name("X1,Y1,X2,Y2");
+    AddLayersOption(command, request->layers, "the shadow alone");
+    AddDataOption(command, request->data);
+    command.add_flag("--time", request->timed, "print the time the drawing took");
+    command.callback([request] { RunRender(*request); });
+}
+
+const CommandRegistration kRender("render",
+                                  "draw the map into a PNG image, or an SVG or PDF vector file by the name's extension",
+                                  DefineRender);
 
 } // namespace

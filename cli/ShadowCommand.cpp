@@ -1,16 +1,15 @@
 #include "cli/CommandRegistry.h"
-#include "cli/DataOption.h"
-#include "cli/EpochOption.h"
-#include "cli/ModelOption.h"
+#include "cli/Options.h"
 #include "cli/OutputCheck.h"
 #include "core/ModernDeltaT.h"
 #include "core/Units.h"
-#include "eclipse/EpochShadow.h"
+#include "eclipse/EpochSky.h"
 #include "eclipse/ShadowPlacement.h"
-#include "ephemeris/EphemerisSeries.h"
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -18,7 +17,7 @@ namespace {
 // Everything the command prints, computed once for all three formats.
 struct ShadowReport {
     CObservation observation;
-    ModelChoice model = ModelChoice::Classic;
+    TimeModel model;
     float deltaTUsed = 0.0f;        // seconds
     float rotationSeconds = 0.0f;   // the outlines' turning back (ShadowPlacement.h)
     bool axisHit = false;
@@ -55,52 +54,23 @@ void RequireFiniteReport(const ShadowReport& report)
     RequireFiniteOutline(report.penumbra, "penumbra outline");
 }
 
-ShadowReport ComputeClassicReport(const CObservation& observation, const std::string& dataDirectory)
+ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory, const TimeModel& model)
 {
-    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), observation);
+    const EpochSky sky = SkyAtEpoch(Ephemeris::Load(dataDirectory, model), observation);
     ShadowReport report;
     report.observation = observation;
-    report.deltaTUsed = shadow.terms.m_deltaTUsed;
-    report.rotationSeconds = shadow.terms.m_deltaTUsed;
-    report.axisHit = shadow.outlines.axisHit;
-    report.axisPoint = shadow.outlines.axisPoint;
-    report.umbra = shadow.outlines.umbra;
-    report.penumbra = shadow.outlines.penumbra;
-    report.axisDeclination = shadow.axisDeclination * kRadiansToDegrees;
-    report.axisHourAngle = ReducedDegrees(shadow.axisHourAngle);
-    report.moonX = shadow.moonX;
-    report.moonY = shadow.moonY;
-    report.moonZ = shadow.moonZ;
-    return report;
-}
-
-// Through the Besselian elements of the instant: mu is the hour angle of the
-// Universal Time, so the outlines are not turned back.
-ShadowReport ComputeModelReport(const CObservation& observation, const std::string& dataDirectory, ModelChoice model)
-{
-    const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, EphemerisModelFor(model, observation));
-    const ModelShadow shadow = ShadowOfObservation(ephemeris, observation);
-    ShadowReport report;
-    report.observation = observation;
-    report.model = model;
-    report.deltaTUsed = static_cast<float>(shadow.elements.deltaT);
-    report.rotationSeconds = shadow.outlines.rotationSeconds;
-    report.axisHit = shadow.outlines.axisHit;
-    report.axisPoint = shadow.outlines.axisPoint;
-    report.umbra = shadow.outlines.umbra;
-    report.penumbra = shadow.outlines.penumbra;
-    report.axisDeclination = shadow.elements.d * kRadiansToDegrees;
-    report.axisHourAngle = ReducedDegrees(shadow.elements.mu);
-    report.moonX = shadow.elements.x;
-    report.moonY = shadow.elements.y;
-    report.moonZ = shadow.elements.z;
-    return report;
-}
-
-ShadowReport ComputeReport(const CObservation& observation, const std::string& dataDirectory, ModelChoice model)
-{
-    ShadowReport report = model == ModelChoice::Classic ? ComputeClassicReport(observation, dataDirectory)
-                                                        : ComputeModelReport(observation, dataDirectory, model);
+    report.model = sky.model;
+    report.deltaTUsed = static_cast<float>(sky.deltaT);
+    report.rotationSeconds = sky.outlines.rotationSeconds;
+    report.axisHit = sky.outlines.axisHit;
+    report.axisPoint = sky.outlines.axisPoint;
+    report.umbra = sky.outlines.umbra;
+    report.penumbra = sky.outlines.penumbra;
+    report.axisDeclination = sky.axisDeclination * kRadiansToDegrees;
+    report.axisHourAngle = ReducedDegrees(sky.axisHourAngle);
+    report.moonX = sky.moonOnPlane.x;
+    report.moonY = sky.moonOnPlane.y;
+    report.moonZ = sky.moonOnPlane.z;
     RequireFiniteReport(report);
     return report;
 }
@@ -137,10 +107,7 @@ void PrintInstant(const ShadowReport& report)
                 shown.minute, shown.second);
     std::printf("Delta T used       %.3f s (%s)\n", static_cast<double>(report.deltaTUsed),
                 report.observation.m_deltaTAuto ? "automatic" : "given");
-    if (report.model == ModelChoice::Modern) {
-        std::printf("Model              modern (observed Delta T, Moon at %.1f\"/cy^2, apparent sidereal time)\n",
-                    kModernLunarAcceleration);
-    }
+    std::printf("Model              %s\n", ModelDescription(report.model).c_str());
 }
 
 void PrintOutline(const char* name, const CGeoPointArray& outline, const ShadowReport& report)
@@ -206,10 +173,10 @@ void PrintGeoJson(const ShadowReport& report)
     std::printf("{\"type\":\"FeatureCollection\",\"features\":[\n");
     // The axis feature carries the instant; its geometry is null when the axis misses the Earth.
     std::printf("{\"type\":\"Feature\",\"properties\":{\"kind\":\"axis\",\"instant\":\"%04d-%02d-%02dT%02d:%02d:%05.2fZ\","
-                "\"deltaT\":%s,\"axisDeclination\":%s,\"axisHourAngle\":%s,\"moonX\":%s,\"moonY\":%s,\"moonZ\":%s},"
+                "\"deltaT\":%s,\"model\":\"%s\",\"axisDeclination\":%s,\"axisHourAngle\":%s,\"moonX\":%s,\"moonY\":%s,\"moonZ\":%s},"
                 "\"geometry\":",
                 o.year, o.month, o.day, o.hour, o.minute, o.second,
-                JsonNumber(report.deltaTUsed).c_str(), JsonNumber(report.axisDeclination).c_str(),
+                JsonNumber(report.deltaTUsed).c_str(), report.model.Name(), JsonNumber(report.axisDeclination).c_str(),
                 JsonNumber(report.axisHourAngle).c_str(), JsonNumber(report.moonX).c_str(),
                 JsonNumber(report.moonY).c_str(), JsonNumber(report.moonZ).c_str());
     if (report.axisHit && IsFinite(report.axisPoint, report)) {
@@ -223,35 +190,38 @@ void PrintGeoJson(const ShadowReport& report)
     std::printf("\n]}\n");
 }
 
-int RunShadow(const CommandArguments& arguments)
+struct ShadowRequest {
+    std::optional<CivilDateTime> date;
+    TimeModelOptions model;
+    std::string format;
+    DataOption data;
+};
+
+void RunShadow(const ShadowRequest& request)
 {
-    OptionReader options(arguments);
-    const CObservation observation = TakeEpoch(options);
-    const std::string dataDirectory = TakeDataDirectory(options);
-    const ModelChoice model = TakeModel(options);
-    std::string format = "text";
-    options.Take("--format", format);
-    if (!options.Positionals().empty()) {
-        throw UsageError{"unexpected argument " + options.Positionals().front()};
-    }
-    if (format != "text" && format != "csv" && format != "geojson") {
-        throw UsageError{"unknown format " + format};
-    }
-    const ShadowReport report = ComputeReport(observation, dataDirectory, model);
-    if (format == "csv") {
+    CObservation observation;
+    ApplyEpoch(request.date, request.model, observation);
+    const ShadowReport report = ComputeReport(observation, request.data.ReadDirectory(), request.model.Model());
+    if (request.format == "csv") {
         PrintCsv(report);
-    } else if (format == "geojson") {
+    } else if (request.format == "geojson") {
         PrintGeoJson(report);
     } else {
         PrintText(report);
     }
-    return 0;
 }
 
-const CommandRegistration kShadow("shadow",
-                                  "shadow --date YYYY-MM-DDTHH:MM:SS.ss [--delta-t SECONDS|auto] [--model classic|modern] "
-                                  "[--format text|csv|geojson] "
-                                  "[--data DIR]   the shadow axis and outlines on the Earth",
-                                  RunShadow);
+void DefineShadow(CLI::App& command)
+{
+    auto request = std::make_shared<ShadowRequest>();
+    AddEpochDate(command, request->date);
+    AddTimeModelOptions(command, request->model);
+    AddFormat(command, request->format, {"text", "csv", "geojson"});
+    AddDataOption(command, request->data);
+    command.callback([request] { RunShadow(*request); });
+}
+
+const CommandRegistration kShadow("shadow", "the shadow axis and the umbra and penumbra outlines on the Earth",
+                                  DefineShadow);
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "eclipse/BesselianElements.h"
 
 #include "core/Units.h"
-#include "eclipse/FundamentalPlane.h"
+#include "eclipse/plane/FundamentalPlane.h"
 #include "ephemeris/Ephemeris.h"
 #include "ephemeris/PositionOptions.h"
 

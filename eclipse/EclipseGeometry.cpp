@@ -1,7 +1,7 @@
 #include "eclipse/EclipseGeometry.h"
 
-#include "eclipse/FundamentalPlane.h"
 #include "eclipse/ShadowOutlines.h"
+#include "eclipse/plane/FundamentalPlane.h"
 #include "ephemeris/EpochPositions.h"
 #include "ephemeris/LunarTheory.h"
 #include "ephemeris/PositionOptions.h"
@@ -12,10 +12,19 @@
 
 namespace {
 
-ShadowAxis AxisOf(const CEclipseGeometry& geometry)
+// The plane as the document's geometry holds it: the declination's sine
+// straight from the axis, its cosine from that sine.
+PlaneInstant PlaneOfGeometry(const CEclipseGeometry& geometry)
 {
-    return {geometry.m_moonX, geometry.m_moonY, geometry.m_moonZ, geometry.m_sinAxisDeclination,
-            geometry.m_cosAxisDeclination, geometry.m_axisHourAngle};
+    PlaneInstant plane;
+    plane.elements.x = geometry.m_moonX;
+    plane.elements.y = geometry.m_moonY;
+    plane.elements.z = geometry.m_moonZ;
+    plane.elements.d = std::asin(geometry.m_sinAxisDeclination);
+    plane.elements.mu = geometry.m_axisHourAngle;
+    plane.sinD = geometry.m_sinAxisDeclination;
+    plane.cosD = geometry.m_cosAxisDeclination;
+    return plane;
 }
 
 } // namespace
@@ -74,7 +83,7 @@ void CEclipseGeometry::ComputeGeometry(const CTimeTerms& terms)
 void CEclipseGeometry::ShadowPointOnEarth(double vertexDepth, double sinHalfAngle, double positionAngle, ShadowPoint& point,
                                           bool& hit) const
 {
-    ::ShadowPointOnEarth(AxisOf(*this), ShadowCone{vertexDepth, sinHalfAngle}, positionAngle, point, hit);
+    ::ShadowPointOnEarth(PlaneOfGeometry(*this), ConeShape{vertexDepth, sinHalfAngle}, positionAngle, point, hit);
 }
 
 ShadowOutlines CEclipseGeometry::Outlines() const
@@ -82,11 +91,11 @@ ShadowOutlines CEclipseGeometry::Outlines() const
     // The difference of the geocentric distances stands for the Moon-Sun distance.
     const double moonSunDistance = Length(m_sunPosition) - Length(m_moonPosition);
     const double heightDifference = m_sunZ - m_moonZ;
-    const ShadowCone umbra{heightDifference * kMoonRadiusMetres / (kSunRadiusMetres - kMoonRadiusMetres),
-                           std::sin(std::atan((kMoonRadiusMetres - kSunRadiusMetres) / moonSunDistance))};
-    const ShadowCone penumbra{-heightDifference * kMoonRadiusMetres / (kMoonRadiusMetres + kSunRadiusMetres),
-                              std::sin(std::atan((kMoonRadiusMetres + kSunRadiusMetres) / moonSunDistance))};
-    ShadowOutlines outlines = TraceShadowOutlines(AxisOf(*this), umbra, penumbra);
+    const ConeShape umbra{heightDifference * kMoonRadiusMetres / (kSunRadiusMetres - kMoonRadiusMetres),
+                          std::sin(std::atan((kMoonRadiusMetres - kSunRadiusMetres) / moonSunDistance))};
+    const ConeShape penumbra{-heightDifference * kMoonRadiusMetres / (kMoonRadiusMetres + kSunRadiusMetres),
+                             std::sin(std::atan((kMoonRadiusMetres + kSunRadiusMetres) / moonSunDistance))};
+    ShadowOutlines outlines = TraceShadowOutlines(PlaneOfGeometry(*this), umbra, penumbra);
     outlines.rotationSeconds = m_deltaTOfComputation;
     return outlines;
 }

@@ -24,12 +24,19 @@ double Polynomial::DerivativeAt(double t) const
 
 BesselianElements FittedElements::At(double hours) const
 {
+    BesselianElements elements = UnwrappedAt(hours);
+    const double reduced = std::fmod(elements.mu, kTwoPi);
+    elements.mu = reduced < 0.0 ? reduced + kTwoPi : reduced;
+    return elements;
+}
+
+BesselianElements FittedElements::UnwrappedAt(double hours) const
+{
     BesselianElements elements;
     elements.x = x.At(hours);
     elements.y = y.At(hours);
     elements.d = d.At(hours);
-    const double reduced = std::fmod(mu.At(hours), kTwoPi);
-    elements.mu = reduced < 0.0 ? reduced + kTwoPi : reduced;
+    elements.mu = mu.At(hours);
     elements.l1 = l1.At(hours);
     elements.l2 = l2.At(hours);
     elements.tanF1 = tanF1;

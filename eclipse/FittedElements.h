@@ -38,6 +38,8 @@ struct FittedElements {
 
     // The elements at hours from T0 (mu reduced to [0, 2 pi)).
     BesselianElements At(double hours) const;
+    // The same with mu unwrapped, as its polynomial gives it.
+    BesselianElements UnwrappedAt(double hours) const;
     // Their rates, per hour (tanF1 and tanF2 held constant: 0).
     BesselianElements RatesAt(double hours) const;
     // Hours from T0 of an instant, and the instant of hours from T0.

@@ -18,14 +18,14 @@ double ClampedAsin(double sine)
     return std::asin(std::clamp(sine, -1.0, 1.0));
 }
 
-CGeoPointArray TraceOutline(const ShadowAxis& axis, const ShadowCone& cone, int generators, double stepDegrees)
+CGeoPointArray TraceOutline(const PlaneInstant& plane, const ConeShape& cone, int generators, double stepDegrees)
 {
     CGeoPointArray outline;
     outline.reserve(static_cast<std::size_t>(generators));
     for (int i = 0; i < generators; ++i) {
         ShadowPoint point;
         bool hit = false;
-        ShadowPointOnEarth(axis, cone, i * stepDegrees * kDegreesToRadians, point, hit);
+        ShadowPointOnEarth(plane, cone, i * stepDegrees * kDegreesToRadians, point, hit);
         if (hit) {
             outline.push_back(point);
         }
@@ -35,16 +35,16 @@ CGeoPointArray TraceOutline(const ShadowAxis& axis, const ShadowCone& cone, int 
 
 } // namespace
 
-void ShadowPointOnEarth(const ShadowAxis& axis, const ShadowCone& cone, double positionAngle, ShadowPoint& point, bool& hit)
+void ShadowPointOnEarth(const PlaneInstant& plane, const ConeShape& cone, double positionAngle, ShadowPoint& point, bool& hit)
 {
     const double k = kEarthPolarRatio;
-    const double sinD = axis.sinDeclination;
-    const double cosD = axis.cosDeclination;
+    const double sinD = plane.sinD;
+    const double cosD = plane.cosD;
     const double p = -cone.sinHalfAngle * std::cos(positionAngle);
     const double q = -cone.sinHalfAngle * std::sin(positionAngle);
-    const double x = axis.x;
-    const double y = axis.y;
-    const double zetaVertex = axis.z - cone.vertexDepth;
+    const double x = plane.elements.x;
+    const double y = plane.elements.y;
+    const double zetaVertex = plane.elements.z - cone.vertexDepth;
 
     const double m0 = -y * sinD + zetaVertex * cosD;
     const double m1 = cosD - q * sinD;
@@ -72,27 +72,27 @@ void ShadowPointOnEarth(const ShadowAxis& axis, const ShadowCone& cone, double p
     const double towardAxisMeridian = -eta * sinD + zeta * cosD;
     const double parametricLatitude = ClampedAsin(alongEarthAxis / k);
     const double hourAngle = ClampedAsin(xi / std::cos(parametricLatitude));
-    const double longitude = towardAxisMeridian < 0.0 ? hourAngle + axis.hourAngle - kPi : axis.hourAngle - hourAngle;
+    const double axisHourAngle = plane.elements.mu;
+    const double longitude = towardAxisMeridian < 0.0 ? hourAngle + axisHourAngle - kPi : axisHourAngle - hourAngle;
     const double latitude = std::atan(std::tan(parametricLatitude) * kEarthInversePolarRatio);
     point.m_latitude = static_cast<float>(latitude);
     point.m_longitude = static_cast<float>(longitude);
 }
 
-ShadowOutlines TraceShadowOutlines(const ShadowAxis& axis, const ShadowCone& umbra, const ShadowCone& penumbra)
+ShadowOutlines TraceShadowOutlines(const PlaneInstant& plane, const ConeShape& umbra, const ConeShape& penumbra)
 {
     ShadowOutlines outlines;
-    ShadowPointOnEarth(axis, ShadowCone{}, 0.0, outlines.axisPoint, outlines.axisHit);
-    outlines.umbra = TraceOutline(axis, umbra, kUmbraGenerators, kUmbraStepDegrees);
-    outlines.penumbra = TraceOutline(axis, penumbra, kPenumbraGenerators, kPenumbraStepDegrees);
+    ShadowPointOnEarth(plane, ConeShape{}, 0.0, outlines.axisPoint, outlines.axisHit);
+    outlines.umbra = TraceOutline(plane, umbra, kUmbraGenerators, kUmbraStepDegrees);
+    outlines.penumbra = TraceOutline(plane, penumbra, kPenumbraGenerators, kPenumbraStepDegrees);
     return outlines;
 }
 
 ShadowOutlines OutlinesFromElements(const BesselianElements& elements)
 {
-    const ShadowAxis axis{elements.x, elements.y, elements.z, std::sin(elements.d), std::cos(elements.d), elements.mu};
     const double sinF1 = elements.tanF1 / std::sqrt(1.0 + elements.tanF1 * elements.tanF1);
     const double sinF2 = elements.tanF2 / std::sqrt(1.0 + elements.tanF2 * elements.tanF2);
-    const ShadowCone umbra{kMoonRadiusUmbral / sinF2, -sinF2};
-    const ShadowCone penumbra{-kMoonRadiusPenumbral / sinF1, sinF1};
-    return TraceShadowOutlines(axis, umbra, penumbra);
+    const ConeShape umbra{kMoonRadiusUmbral / sinF2, -sinF2};
+    const ConeShape penumbra{-kMoonRadiusPenumbral / sinF1, sinF1};
+    return TraceShadowOutlines(PlaneOf(elements), umbra, penumbra);
 }

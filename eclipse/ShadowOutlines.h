@@ -2,22 +2,13 @@
 
 #include "eclipse/BesselianElements.h"
 #include "eclipse/GeoPointArray.h"
+#include "eclipse/plane/PlaneInstant.h"
 
-// The shadow axis as the outlines need it: the Moon on the fundamental plane
-// (Earth radii), the axis's declination and its Greenwich hour angle.
-struct ShadowAxis {
-    double x = 0.0;
-    double y = 0.0;
-    double z = 0.0;
-    double sinDeclination = 0.0;
-    double cosDeclination = 1.0;
-    double hourAngle = 0.0;  // radians
-};
-
-// One shadow cone: its vertex's depth below the Moon's centre along the axis
-// (Earth radii; negative when the vertex lies toward the Sun) and the sine
-// of its half-angle (negative for a cone that narrows toward the Earth).
-struct ShadowCone {
+// The shape of one shadow cone: its vertex's depth below the Moon's centre
+// along the axis (Earth radii; negative when the vertex lies toward the Sun)
+// and the sine of its half-angle (negative for a cone that narrows toward
+// the Earth).
+struct ConeShape {
     double vertexDepth = 0.0;
     double sinHalfAngle = 0.0;
 };
@@ -35,18 +26,21 @@ struct ShadowOutlines {
 
 // Where one generator of a shadow cone meets the Earth (an ellipsoid of
 // equatorial radius 1 and polar radius kEarthPolarRatio).
-// Given:    axis, cone       as above
+// Given:    plane            the Moon on the fundamental plane (x, y, z), the
+//                            axis' declination (sin d, cos d) and its
+//                            Greenwich hour angle mu (rates not used)
+//           cone             as above
 //           positionAngle    of the generator, radians
 // Returned: hit              whether the line meets the Earth
 //           point            geodetic latitude and west-positive longitude,
 //                            radians; untouched when the line misses
 // Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.34
 //            (the point on the Earth of a shadow line).
-void ShadowPointOnEarth(const ShadowAxis& axis, const ShadowCone& cone, double positionAngle, ShadowPoint& point,
+void ShadowPointOnEarth(const PlaneInstant& plane, const ConeShape& cone, double positionAngle, ShadowPoint& point,
                         bool& hit);
 
 // The axis point, then the umbra and penumbra outlines.
-ShadowOutlines TraceShadowOutlines(const ShadowAxis& axis, const ShadowCone& umbra, const ShadowCone& penumbra);
+ShadowOutlines TraceShadowOutlines(const PlaneInstant& plane, const ConeShape& umbra, const ConeShape& penumbra);
 
 // The outlines of an instant from its Besselian elements (k2 for the umbra,
 // k1 for the penumbra); mu is already the hour angle of the Universal Time,

@@ -52,3 +52,14 @@ HeliocentricPlace HeliocentricEarthAt(const Ephemeris& ephemeris, const Instant&
     place.latitude = std::asin(earth.z / place.radius);
     return place;
 }
+
+CGeoPosition SubsolarPoint(const Ephemeris& ephemeris, const Instant& instant)
+{
+    const ApparentPlace sun = ApparentSun(ephemeris, instant);
+    const double siderealTime = GreenwichSiderealTime(ephemeris, instant, DeltaTAt(instant, ephemeris.DeltaT()));
+    double longitude = std::remainder(sun.rightAscension - siderealTime, kTwoPi) * kRadiansToDegrees;
+    if (longitude >= 180.0) {
+        longitude -= 360.0;
+    }
+    return CGeoPosition(longitude, sun.declination * kRadiansToDegrees);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Instant.h"
+#include "model/Observation.h"
 
 class Ephemeris;
 
@@ -37,3 +38,8 @@ ApparentPlace ApparentMoon(const Ephemeris& ephemeris, const Instant& instant);
 // Reference: Bretagnon & Francou, A&A 202, 309 (1988), VSOP87 version C;
 //            Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 32.
 HeliocentricPlace HeliocentricEarthAt(const Ephemeris& ephemeris, const Instant& instant);
+
+// The place under the Sun at an instant (TT), degrees, longitude in
+// [-180, 180): the Sun's apparent right ascension less the model's
+// Greenwich sidereal time, and its declination.
+CGeoPosition SubsolarPoint(const Ephemeris& ephemeris, const Instant& instant);

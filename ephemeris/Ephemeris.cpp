@@ -1,6 +1,5 @@
 #include "ephemeris/Ephemeris.h"
 
-#include "core/ModernDeltaT.h"
 #include "core/Units.h"
 #include "ephemeris/LunarSeries.h"
 #include "ephemeris/PlaceOfDate.h"
@@ -13,15 +12,6 @@
 
 namespace {
 
-std::shared_ptr<const IDeltaTModel> DeltaTModel(std::optional<double> givenDeltaT, std::shared_ptr<const IDeltaTModel> automatic,
-                                                double lunarAcceleration)
-{
-    if (givenDeltaT) {
-        return std::make_shared<GivenDeltaT>(*givenDeltaT, lunarAcceleration);
-    }
-    return automatic;
-}
-
 double ReducedAngle(double angle)
 {
     const double reduced = std::fmod(angle, kTwoPi);
@@ -30,26 +20,12 @@ double ReducedAngle(double angle)
 
 } // namespace
 
-EphemerisModel ClassicModel(std::optional<double> givenDeltaT)
-{
-    return {DeltaTModel(givenDeltaT, std::make_shared<ClassicDeltaT>(), kElpLunarAcceleration), false,
-            SiderealTimeModel::NewcombMean};
-}
-
-EphemerisModel ModernModel(std::optional<double> givenDeltaT)
-{
-    // A given Delta T keeps the modern acceleration: the seconds come from
-    // the same observations as the table.
-    return {DeltaTModel(givenDeltaT, std::make_shared<ModernDeltaT>(), kModernLunarAcceleration), true,
-            SiderealTimeModel::Apparent};
-}
-
-Ephemeris::Ephemeris(std::shared_ptr<const EphemerisSeries> series, EphemerisModel model)
+Ephemeris::Ephemeris(std::shared_ptr<const EphemerisSeries> series, TimeModel model)
     : m_series(std::move(series)), m_model(std::move(model))
 {
 }
 
-Ephemeris Ephemeris::Load(const std::string& dataDirectory, EphemerisModel model)
+Ephemeris Ephemeris::Load(const std::string& dataDirectory, TimeModel model)
 {
     return Ephemeris(LoadEphemerisSeries(dataDirectory), std::move(model));
 }
@@ -81,7 +57,7 @@ Vector3 MoonAt(const Ephemeris& ephemeris, const Instant& instant, int options)
         emitted = instant.PlusSeconds(-distance * kSecondsPerKilometreOfLight);
     }
     LunarSpherical moon = SumLunarSeries(elp, ComputeLunarArguments(emitted.CenturiesSinceJ2000()));
-    if (ephemeris.Model().correctsLunarAcceleration) {
+    if (ephemeris.Model().CorrectsLunarAcceleration()) {
         moon.longitude += LunarAccelerationCorrection(emitted.CenturiesSinceJ2000(), ephemeris.DeltaT().LunarAcceleration()) *
                           kArcsecondsToRadians;
     }
@@ -104,7 +80,7 @@ double EquationOfTheEquinoxes(const Ephemeris& ephemeris, const Instant& instant
 double GreenwichSiderealTime(const Ephemeris& ephemeris, const Instant& instant, double deltaTSeconds)
 {
     const Instant universal = instant.PlusSeconds(-deltaTSeconds);
-    if (ephemeris.Model().siderealTime == SiderealTimeModel::Apparent) {
+    if (ephemeris.Model().SiderealTime() == SiderealTimeModel::Apparent) {
         return ReducedAngle(MeanSiderealTime1982(universal.WholeDays(), universal.DayFraction()) +
                             EquationOfTheEquinoxes(ephemeris, instant));
     }
@@ -118,7 +94,7 @@ Instant InstantOfObservation(const Ephemeris& ephemeris, const CObservation& obs
 {
     const double seconds = observation.m_hour * kSecondsPerHour + observation.m_minute * kSecondsPerMinute +
                            static_cast<double>(observation.m_second);
-    const UniversalDate universal{JulianDayAtMidnight(observation.m_day, observation.m_month, observation.m_year),
+    const UniversalDate universal{JulianDateAtMidnight(observation.m_year, observation.m_month, observation.m_day),
                                   seconds / kSecondsPerDay};
     return InstantFromUniversal(universal, ephemeris.DeltaT());
 }

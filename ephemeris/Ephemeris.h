@@ -5,56 +5,31 @@
 #include "core/Vector3.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "ephemeris/Nutation.h"
+#include "ephemeris/TimeModel.h"
 #include "model/Observation.h"
 
 #include <memory>
 #include <optional>
 #include <string>
 
-// The sidereal time that turns the true equator of date into the Earth's frame.
-enum class SiderealTimeModel {
-    // Newcomb's mean sidereal time, as the document's maps were drawn.
-    NewcombMean,
-    // The IAU 1982 mean sidereal time plus the equation of the equinoxes.
-    Apparent,
-};
-
-// How the time scales, the Moon's tidal acceleration and the Earth's
-// rotation are modelled.
-struct EphemerisModel {
-    // Delta T: automatic, or the seconds the user gave.
-    std::shared_ptr<const IDeltaTModel> deltaT = std::make_shared<ClassicDeltaT>();
-    // Whether the Moon's mean longitude is brought from ELP 2000-82B's tidal
-    // acceleration to the one deltaT's values assume.
-    bool correctsLunarAcceleration = false;
-    SiderealTimeModel siderealTime = SiderealTimeModel::NewcombMean;
-};
-
-// The document's formulas: its automatic Delta T (or the seconds given), ELP
-// as it stands, Newcomb's mean sidereal time.
-EphemerisModel ClassicModel(std::optional<double> givenDeltaT = std::nullopt);
-
-// Observed Delta T (ModernDeltaT, or the seconds given), the Moon brought to
-// the modern tidal acceleration, apparent sidereal time.
-EphemerisModel ModernModel(std::optional<double> givenDeltaT = std::nullopt);
-
 // The series of one data directory and the model they are evaluated with.
 // Cheap to copy; every evaluation is const and may run on any thread.
 class Ephemeris {
 public:
-    Ephemeris(std::shared_ptr<const EphemerisSeries> series, EphemerisModel model);
+    Ephemeris(std::shared_ptr<const EphemerisSeries> series, TimeModel model);
 
     // The series of dataDirectory (ending with a separator), loaded once and
     // shared. Raises CFileException for a missing or short series file.
-    static Ephemeris Load(const std::string& dataDirectory, EphemerisModel model = {});
+    static Ephemeris Load(const std::string& dataDirectory, TimeModel model = {});
 
     const EphemerisSeries& Series() const { return *m_series; }
-    const EphemerisModel& Model() const { return m_model; }
-    const IDeltaTModel& DeltaT() const { return *m_model.deltaT; }
+    std::shared_ptr<const EphemerisSeries> SharedSeries() const { return m_series; }
+    const TimeModel& Model() const { return m_model; }
+    const IDeltaTModel& DeltaT() const { return m_model.DeltaT(); }
 
 private:
     std::shared_ptr<const EphemerisSeries> m_series;
-    EphemerisModel m_model;
+    TimeModel m_model;
 };
 
 // Geocentric position of the Sun.

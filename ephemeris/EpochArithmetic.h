@@ -5,8 +5,8 @@
 
 // Moving a document's epoch in time. The epoch keeps its fields as the file
 // stores them (whole day, month, year, hour and minute, float seconds) and
-// its calendar: Julian dates up to the year 1582, Gregorian from 1583
-// (JulianDayAtMidnight).
+// the calendar of core/Calendar.h: Julian dates up to 1582 October 4,
+// Gregorian from October 15.
 // Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7.
 
 // The epoch's Universal Time as a two-part Julian date: the Julian Day at
@@ -25,6 +25,6 @@ void AddMinutesToEpoch(CObservation& observation, int minutes);
 void SetEpochToUniversal(CObservation& observation, const UniversalDate& universal);
 
 // Whether the date exists in the epoch's calendar (no 31 February, no
-// 29 February 1900, 29 February 1500 as a Julian leap day): the Julian Day
-// of the date gives the same date back.
+// 29 February 1900, 29 February 1500 as a Julian leap day, none of the days
+// the reform of 1582 left out).
 bool EpochDateExists(int year, int month, int day);

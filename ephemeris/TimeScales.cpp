@@ -1,5 +1,6 @@
 #include "ephemeris/TimeScales.h"
 
+#include "core/Calendar.h"
 #include "core/DeltaT.h"
 #include "core/Units.h"
 
@@ -16,23 +17,6 @@ double NewcombSiderealHours(double centuries1900, double hours)
     return theta;
 }
 
-double JulianDayAtMidnight(int day, int month, int year)
-{
-    // Done in double so that hostile years and months cannot overflow.
-    double y = year;
-    double m = month;
-    if (month < 3) {
-        y -= 1.0;
-        m += 12.0;
-    }
-    double julianDay = std::floor(365.25 * y) + std::floor(30.6001 * (m + 1.0)) + day + 1720994.5;
-    if (year > 1582) {
-        const double a = std::trunc(y / 100.0);
-        julianDay += 2.0 - a + std::trunc(a / 4.0);
-    }
-    return julianDay;
-}
-
 double AutomaticDeltaT(double julianDay0)
 {
     return ClassicDeltaTSeconds(julianDay0);
@@ -40,7 +24,7 @@ double AutomaticDeltaT(double julianDay0)
 
 void ComputeTimeTerms(const CObservation& observation, CTimeTerms& terms)
 {
-    terms.m_julianDay0 = JulianDayAtMidnight(observation.m_day, observation.m_month, observation.m_year);
+    terms.m_julianDay0 = JulianDateAtMidnight(observation.m_year, observation.m_month, observation.m_day);
     terms.m_deltaTUsed = observation.m_deltaTAuto ? static_cast<float>(AutomaticDeltaT(terms.m_julianDay0)) : observation.m_deltaT;
     terms.m_centuries1900 = (terms.m_julianDay0 - kJulianDate1900) / kDaysPerJulianCentury;
     const double millennia0 = (terms.m_julianDay0 - kJulianDateJ2000) / kDaysPerJulianMillennium;

@@ -8,15 +8,11 @@
 // Returned: terms        JD at 0 h, centuries from 1900 (UT date), millennia from
 //                        J2000 in dynamical time, Delta T used (s), Greenwich
 //                        sidereal time (radians, [0, 2 pi)) at UT + Delta T
-// Notes:    dates of 1582 and earlier are Julian-calendar dates; impossible
-//           dates run on; nothing is rejected.
+// Notes:    dates up to 1582 October 4 are Julian-calendar dates, from
+//           October 15 Gregorian (core/Calendar.h); impossible dates run on;
+//           nothing is rejected.
 // Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapters 7 and 12.
 void ComputeTimeTerms(const CObservation& observation, CTimeTerms& terms);
-
-// Julian Day at 0 h of a civil date (Julian calendar up to year 1582, the
-// Gregorian calendar from 1583 on).
-// Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 7.
-double JulianDayAtMidnight(int day, int month, int year);
 
 // Automatic Delta T, seconds: 27.26 t^2 - 44.3, t in centuries from JD 2378496.5.
 // Reference: none published: the program's own parabola. It gives 64.7 s for

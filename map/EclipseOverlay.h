@@ -4,6 +4,7 @@
 #include "eclipse/path/PathTypes.h"
 #include "eclipse/search/EclipseSearch.h"
 
+#include <stop_token>
 #include <vector>
 
 // The current eclipse as the map draws it: its type, its whole path and its
@@ -13,3 +14,13 @@ struct EclipseOverlay {
     EclipsePath path;
     std::vector<MagnitudeCurve> magnitudeCurves;
 };
+
+// The curves of equal maximum magnitude a map draws: 0.2 to 0.8, from a grid
+// of half a degree.
+// A stop request ends the grid early; the curves are then incomplete.
+std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop = {});
+
+// The whole overlay of an eclipse of the type from its fitted elements: its
+// path with a vertex a minute and its curves, as the desktop and the command
+// line draw it.
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type);

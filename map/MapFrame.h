@@ -5,6 +5,7 @@
 #include "model/Viewport.h"
 
 #include <optional>
+#include <string>
 
 struct ShadowOutlines;
 struct EclipseOverlay;
@@ -40,4 +41,10 @@ struct MapFrame {
     // multiplied by it, so that a larger copy of the map (a page, a dense
     // screen) keeps their proportions.
     double pixelSize = 1.0;
+    // What the credit line says of the time model and Delta T of the shadow
+    // ("ΔT 69.2 s (modern)"); nothing outside a computation.
+    std::string timeNote;
+    // The instant written in the top-left corner ("2024-04-08 18:17:00 UT"),
+    // for the pictures of an animation; nothing on other maps.
+    std::string instantLabel;
 };

@@ -1,11 +1,8 @@
 #include "map/Trace.h"
 
-#include "core/ThreadPriority.h"
 #include "datafiles/ImageCache.h"
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/ShorelineImage.h"
-#include "eclipse/EpochShadow.h"
-#include "ephemeris/EphemerisSeries.h"
 #include "map/MapColours.h"
 #include "map/layers/AnnotationLayers.h"
 #include "map/layers/BackgroundLayer.h"
@@ -16,8 +13,6 @@
 #include "map/layers/PolylineLayer.h"
 #include "map/layers/ShadowLayer.h"
 #include "map/layers/ShorelineLayer.h"
-
-#include <future>
 
 CMapTrace::CMapTrace(const std::string& dataDirectory)
 {
@@ -40,6 +35,7 @@ CMapTrace::CMapTrace(const std::string& dataDirectory)
     m_dynamicLayers.push_back(std::make_unique<CShadowLayer>());
     m_dynamicLayers.push_back(std::make_unique<CObserverLayer>());
     m_dynamicLayers.push_back(std::make_unique<CLegendLayer>());
+    m_dynamicLayers.push_back(std::make_unique<CInstantLayer>());
     m_dynamicLayers.push_back(std::make_unique<CCreditLayer>());
 }
 
@@ -61,32 +57,4 @@ void CMapTrace::Draw(IDrawingSurface& surface, const MapFrame& frame) const
 {
     DrawStatic(surface, frame);
     DrawDynamic(surface, frame);
-}
-
-MapFrame FrameOf(const CEclipseMap& map, int width, int height, const ShadowOutlines* shadow)
-{
-    MapFrame frame;
-    frame.viewport = map.m_viewport;
-    frame.centre = map.m_observation.m_centre;
-    frame.width = width;
-    frame.height = height;
-    frame.shadow = shadow;
-    return frame;
-}
-
-void Trace(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory)
-{
-    // The shadow is computed while the static layers are drawn: in a new
-    // process, reading the series then overlaps reading the map files.
-    std::future<EpochShadow> shadow = std::async(std::launch::async, [&series = dataDirectory, &observation = map.m_observation] {
-        LowerThisThreadsPriority(kAheadNiceness);
-        return ComputeEpochShadow(*LoadEphemerisSeries(series), observation);
-    });
-    const CMapTrace trace(dataDirectory);
-    MapFrame frame = FrameOf(map, surface.ClientWidth(), surface.ClientHeight(), nullptr);
-    trace.DrawStatic(surface, frame);
-    const EpochShadow computed = shadow.get();
-    map.m_terms = computed.terms;
-    frame.shadow = &computed.outlines;
-    trace.DrawDynamic(surface, frame);
 }

@@ -3,13 +3,10 @@
 #include "map/DrawingSurface.h"
 #include "map/MapFrame.h"
 #include "map/MapLayer.h"
-#include "model/EclipseMap.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-struct ShadowOutlines;
 
 // The map's layers in the order they are drawn: first the static ones (sky,
 // globe disk and limb, shorelines, borders, rivers, then the graticule and
@@ -35,14 +32,3 @@ private:
     std::vector<std::unique_ptr<const IMapLayer>> m_dynamicLayers;
     std::vector<const void*> m_staticData;
 };
-
-// The frame of the document's map for a client of width x height.
-MapFrame FrameOf(const CEclipseMap& map, int width, int height, const ShadowOutlines* shadow);
-
-// Draws the whole map of the document on the surface, layer by layer, with
-// the shadow at the document's epoch. Refreshes map.m_terms and changes
-// nothing else in the document. dataDirectory ends with a separator. A
-// missing or bad "gshhs_i.dat" or ephemeris file raises CFileException
-// before anything is drawn; a missing border or river file only leaves that
-// layer out.
-void Trace(IDrawingSurface& surface, CEclipseMap& map, const std::string& dataDirectory);

@@ -20,13 +20,19 @@ struct LayerKey {
     const char* key;
     bool MapLayerChoice::*flag;
 };
+// Named as the command line's --layers names them.
 constexpr LayerKey kLayerKeys[] = {
+    {"layer_shadow", &MapLayerChoice::shadow},
     {"layer_path", &MapLayerChoice::path},
-    {"layer_limits", &MapLayerChoice::limits},
+    {"layer_limits", &MapLayerChoice::umbraLimits},
+    {"layer_penumbra_limits", &MapLayerChoice::penumbraLimits},
+    {"layer_rise_set", &MapLayerChoice::riseSet},
     {"layer_magnitude_curves", &MapLayerChoice::magnitudeCurves},
     {"layer_graticule", &MapLayerChoice::graticule},
     {"layer_terminator", &MapLayerChoice::terminator},
     {"layer_observer", &MapLayerChoice::observer},
+    {"layer_greatest", &MapLayerChoice::greatest},
+    {"layer_labels", &MapLayerChoice::labels},
     {"layer_legend", &MapLayerChoice::legend},
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Observation.h"
-#include "model/TimeTerms.h"
 #include "model/Viewport.h"
 
 #include <cstddef>
@@ -22,7 +21,6 @@ public:
     virtual void Serialize(CArchive& archive);
 
     CObservation m_observation;
-    CTimeTerms m_terms;               // refreshed at each trace, not saved
     CViewport m_viewport;             // the current map window
     CViewport m_viewport2;            // carried through files, otherwise unused
     CViewport m_previousViewport;     // copy of m_viewport before each zoom or translation
@@ -32,9 +30,10 @@ public:
 // Size of a ".umb" document file.
 inline constexpr std::size_t kDocumentFileSize = 193;
 
-// Reads a ".umb" file into map. A missing file or one shorter than 193 bytes
-// raises CFileException naming it and leaves map exactly as it was; bytes
-// after the 193rd are ignored.
+// Reads a ".umb" file into map. A missing file, anything but a regular file
+// (a FIFO is never waited on), or one shorter than 193 bytes ("100 bytes,
+// expected 193") raises CFileException naming it and leaves map exactly as
+// it was; bytes after the 193rd are ignored.
 void LoadDocument(const std::string& path, CEclipseMap& map);
 
 // The same from a document's bytes already in memory; fileName names them in

@@ -1,10 +1,9 @@
 #include "eclipse/local/LocalCircumstances.h"
 
 #include "core/Units.h"
-#include "eclipse/local/ClosestApproach.h"
 #include "eclipse/local/Obscuration.h"
-#include "eclipse/local/PlaneGeometry.h"
-#include "eclipse/local/ShadowInstant.h"
+#include "eclipse/plane/ClosestApproach.h"
+#include "eclipse/plane/ObserverOnPlane.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,18 +18,16 @@ constexpr double kConvergedHours = 1e-9;
 constexpr double kHorizonSearchStepHours = 5.0 / 60.0;
 constexpr double kHorizonToleranceHours = 1e-7;
 
-enum class ContactRadius { Penumbra, Umbra };
-
 // The instant, before (side -1) or after (side +1) the given one, where the
 // place's distance from the axis equals the radius: each step solves the
 // motion at that instant as a straight line.
 std::optional<double> ContactHours(const FittedElements& elements, const GeocentricPlace& place, double fromHours,
-                                   ContactRadius radiusKind, double side)
+                                   ShadowCone cone, double side)
 {
     double hours = fromHours;
     for (int iteration = 0; iteration < kContactIterations; ++iteration) {
         const PlaceApproach approach = ApproachAt(elements, place, hours);
-        const double radius = radiusKind == ContactRadius::Penumbra ? approach.penumbra : std::abs(approach.umbra);
+        const double radius = approach.ConeRadius(cone);
         const double speed = std::sqrt(approach.SquaredSpeed());
         const double across = (approach.a * approach.v - approach.u * approach.b) / (speed * radius);
         const double along = std::sqrt(std::max(0.0, 1.0 - across * across));
@@ -56,7 +53,7 @@ double ReducedDegrees(double radians)
 LocalContact ContactAt(const FittedElements& elements, const GeocentricPlace& place, double hours, bool farSideOfLimb)
 {
     const PlaceApproach approach = ApproachAt(elements, place, hours);
-    const HorizontalDirection sun = SunSeenFrom(place, approach.shadow);
+    const HorizontalDirection sun = SunSeenFrom(place, approach.plane);
     LocalContact contact;
     contact.time = elements.InstantOf(hours);
     contact.sunAltitude = sun.altitude * kRadiansToDegrees;
@@ -70,7 +67,8 @@ LocalContact ContactAt(const FittedElements& elements, const GeocentricPlace& pl
 
 double SunAltitudeAt(const FittedElements& elements, const GeocentricPlace& place, double hours)
 {
-    return SunSeenFrom(place, ShadowAt(elements, hours)).altitude;
+    // The Sun's direction takes no rates.
+    return SunSeenFrom(place, PlaneOf(elements.UnwrappedAt(hours))).altitude;
 }
 
 double HorizonCrossing(const FittedElements& elements, const GeocentricPlace& place, double below, double above)
@@ -126,13 +124,13 @@ LocalCircumstances LocalCircumstancesAt(const FittedElements& elements, const Ge
         return circumstances;
     }
     const PlaceApproach& atMaximum = *closest;
-    const double maximumHours = atMaximum.shadow.hours;
+    const double maximumHours = atMaximum.plane.hours;
     const double distance = atMaximum.Distance();
     if (!(distance < atMaximum.penumbra)) {
         return circumstances;
     }
-    const std::optional<double> first = ContactHours(elements, geocentric, maximumHours, ContactRadius::Penumbra, -1.0);
-    const std::optional<double> last = ContactHours(elements, geocentric, maximumHours, ContactRadius::Penumbra, +1.0);
+    const std::optional<double> first = ContactHours(elements, geocentric, maximumHours, ShadowCone::Penumbra, -1.0);
+    const std::optional<double> last = ContactHours(elements, geocentric, maximumHours, ShadowCone::Penumbra, +1.0);
     if (!first || !last) {
         return circumstances;
     }
@@ -140,14 +138,15 @@ LocalCircumstances LocalCircumstancesAt(const FittedElements& elements, const Ge
     const bool central = distance < std::abs(atMaximum.umbra);
     circumstances.type = !central ? LocalEclipseType::Partial : total ? LocalEclipseType::Total : LocalEclipseType::Annular;
     circumstances.magnitude = atMaximum.Magnitude();
+    circumstances.moonSunRatio = atMaximum.MoonSunRatio();
     circumstances.obscuration = Obscuration(0.5 * (atMaximum.penumbra + atMaximum.umbra),
                                             0.5 * (atMaximum.penumbra - atMaximum.umbra), distance);
     circumstances.c1 = ContactAt(elements, geocentric, *first, false);
     circumstances.maximum = ContactAt(elements, geocentric, maximumHours, false);
     circumstances.c4 = ContactAt(elements, geocentric, *last, false);
     if (central) {
-        const std::optional<double> second = ContactHours(elements, geocentric, maximumHours, ContactRadius::Umbra, -1.0);
-        const std::optional<double> third = ContactHours(elements, geocentric, maximumHours, ContactRadius::Umbra, +1.0);
+        const std::optional<double> second = ContactHours(elements, geocentric, maximumHours, ShadowCone::Umbra, -1.0);
+        const std::optional<double> third = ContactHours(elements, geocentric, maximumHours, ShadowCone::Umbra, +1.0);
         if (second && third) {
             circumstances.c2 = ContactAt(elements, geocentric, *second, total);
             circumstances.c3 = ContactAt(elements, geocentric, *third, total);

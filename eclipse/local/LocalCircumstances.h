@@ -2,7 +2,7 @@
 
 #include "core/Instant.h"
 #include "eclipse/FittedElements.h"
-#include "eclipse/local/GeographicPlace.h"
+#include "eclipse/plane/GeographicPlace.h"
 
 #include <optional>
 
@@ -28,6 +28,7 @@ struct HorizonEvent {
 struct LocalCircumstances {
     LocalEclipseType type = LocalEclipseType::None;
     double magnitude = 0.0;        // fraction of the Sun's diameter covered at maximum
+    double moonSunRatio = 0.0;     // the Moon's apparent diameter over the Sun's at maximum
     double obscuration = 0.0;      // fraction of the Sun's disk covered at maximum
     double durationSeconds = 0.0;  // of totality or annularity, 0 for a partial eclipse
     std::optional<LocalContact> c1;

@@ -1,12 +1,12 @@
 #include "eclipse/path/CentralLine.h"
 
 #include "core/Units.h"
-#include "eclipse/local/PlaneGeometry.h"
-#include "eclipse/path/EarthOnPlane.h"
 #include "eclipse/path/ShadowEdges.h"
+#include "eclipse/plane/EarthOnPlane.h"
+#include "eclipse/plane/ObserverOnPlane.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,16 +18,15 @@ std::optional<PathVertex> LimitVertex(const FittedElements& elements, const Eart
     }
     const EarthOnPlane::Geographic place = earth.GeographicOf(*point);
     return PathVertex{place.latitude * kRadiansToDegrees, place.longitude * kRadiansToDegrees,
-                      elements.InstantOf(earth.Shadow().hours)};
+                      elements.InstantOf(earth.Plane().hours)};
 }
 
 } // namespace
 
 std::optional<CentralVertex> CentralVertexAt(const FittedElements& elements, double hours)
 {
-    const EarthOnPlane earth(ShadowAt(elements, hours));
-    const ShadowInstant& shadow = earth.Shadow();
-    const std::optional<PlanePoint> point = CentralPoint(earth);
+    const EarthOnPlane earth(PlaneAt(elements, hours));
+    const std::optional<PlanePoint> point = earth.AxisPoint();
     if (!point) {
         return std::nullopt;
     }
@@ -35,19 +34,14 @@ std::optional<CentralVertex> CentralVertexAt(const FittedElements& elements, dou
     CentralVertex vertex;
     vertex.place = {place.latitude * kRadiansToDegrees, place.longitude * kRadiansToDegrees, elements.InstantOf(hours)};
 
-    const PlaneVelocity relative = RelativeVelocity(*point, shadow);
+    const PlaneVelocity relative = RelativeVelocity(*point, earth.Plane());
     const double speed = std::hypot(relative.xi, relative.eta);
-    const double umbra = ConeRadius(shadow, ShadowCone::Umbra, point->zeta);
+    const double umbra = ConeRadius(earth.Plane(), ShadowCone::Umbra, point->zeta);
     vertex.durationSeconds = 2.0 * umbra / speed * kSecondsPerHour;
-    // The ground tilts away from the plane along the Sun's azimuth: a band
-    // 2 |L2| wide across the motion on the plane is wider on the ground by
-    // 1 / sqrt(1 - (across . normal)^2).
-    const PlanePoint normal = earth.NormalAt(*point);
-    const double across = (-relative.eta * normal.xi + relative.xi * normal.eta) / speed;
-    vertex.widthKm = 2.0 * umbra / std::sqrt(std::max(0.0, 1.0 - across * across)) * kEarthEquatorialRadiusKilometres;
+    vertex.widthKm = SweptWidthKm(earth, *point, umbra).value_or(std::numeric_limits<double>::infinity());
 
     const HorizontalDirection sun =
-        SunSeenFrom(GeocentricOf({vertex.place.longitude, vertex.place.latitude, 0.0}), shadow);
+        SunSeenFrom(GeocentricOf({vertex.place.longitude, vertex.place.latitude, 0.0}), earth.Plane());
     vertex.sunAltitude = sun.altitude * kRadiansToDegrees;
     vertex.sunAzimuth = sun.azimuth * kRadiansToDegrees;
     vertex.northLimit = LimitVertex(elements, earth, PathSide::North);

@@ -3,13 +3,14 @@
 #include "core/Units.h"
 #include "eclipse/path/CentralLine.h"
 #include "eclipse/path/CurveTracing.h"
-#include "eclipse/path/EarthOnPlane.h"
 #include "eclipse/path/GlobalCircumstances.h"
 #include "eclipse/path/HorizonCurves.h"
 #include "eclipse/path/LimitLines.h"
-#include "eclipse/path/ShadowEdges.h"
+#include "eclipse/plane/EarthOnPlane.h"
 
 #include <cmath>
+#include <cstdio>
+#include <stdexcept>
 #include <functional>
 
 namespace {
@@ -23,7 +24,7 @@ using PlaneCurve = std::function<std::optional<PlanePoint>(const EarthOnPlane&)>
 CurveBranch BranchOf(const FittedElements& elements, PlaneCurve curve)
 {
     return [&elements, curve = std::move(curve)](double hours) -> std::optional<TracedPoint> {
-        const EarthOnPlane earth(ShadowAt(elements, hours));
+        const EarthOnPlane earth(PlaneAt(elements, hours));
         const std::optional<PlanePoint> point = curve(earth);
         if (!point) {
             return std::nullopt;
@@ -69,7 +70,7 @@ std::vector<PathLine> TraceOnLimb(const FittedElements& elements, const TraceSch
 
 std::vector<std::vector<CentralVertex>> TraceCentralLine(const FittedElements& elements, const TraceSchedule& schedule)
 {
-    const CurveBranch branch = BranchOf(elements, CentralPoint);
+    const CurveBranch branch = BranchOf(elements, [](const EarthOnPlane& earth) { return earth.AxisPoint(); });
     std::vector<std::vector<CentralVertex>> runs;
     for (const TracedCurve& curve : TraceBranch(branch, schedule)) {
         std::vector<CentralVertex> run;
@@ -89,6 +90,13 @@ std::vector<std::vector<CentralVertex>> TraceCentralLine(const FittedElements& e
 // Delta T, and T0 is a whole hour of TT.
 TraceSchedule ScheduleOf(const FittedElements& elements, double stepSeconds)
 {
+    const double regularVertices = (elements.validTo - elements.validFrom) * kSecondsPerHour / stepSeconds;
+    if (!(stepSeconds > 0.0) || !(regularVertices <= static_cast<double>(kMostRegularPathVertices))) {
+        char message[160];
+        std::snprintf(message, sizeof message, "a path step of %g s gives more than %d vertices to a curve", stepSeconds,
+                      kMostRegularPathVertices);
+        throw std::invalid_argument(message);
+    }
     TraceSchedule schedule;
     schedule.begin = elements.validFrom;
     schedule.end = elements.validTo;

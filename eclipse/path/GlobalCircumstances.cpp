@@ -1,11 +1,10 @@
 #include "eclipse/path/GlobalCircumstances.h"
 
 #include "core/Units.h"
-#include "eclipse/local/PlaneGeometry.h"
 #include "eclipse/path/CentralLine.h"
-#include "eclipse/path/EarthOnPlane.h"
 #include "eclipse/path/RootFinding.h"
-#include "eclipse/path/ShadowEdges.h"
+#include "eclipse/plane/EarthOnPlane.h"
+#include "eclipse/plane/ObserverOnPlane.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,17 +31,17 @@ enum class Tangency { External, Internal };
 // while the circle crosses the limb (Internal).
 double ContactGap(const FittedElements& elements, double hours, ShadowCone cone, Tangency tangency)
 {
-    const EarthOnPlane earth(ShadowAt(elements, hours));
-    const EarthOnPlane::LimbDistance nearest = earth.NearestLimbPoint(earth.Shadow().x, earth.Shadow().y);
-    const double radius = ConeRadius(earth.Shadow(), cone, earth.LimbPoint(nearest.theta).zeta);
+    const EarthOnPlane earth(PlaneAt(elements, hours));
+    const BesselianElements& shadow = earth.Plane().elements;
+    const EarthOnPlane::LimbDistance nearest = earth.NearestLimbPoint(shadow.x, shadow.y);
+    const double radius = ConeRadius(earth.Plane(), cone, earth.LimbPoint(nearest.theta).zeta);
     return tangency == Tangency::External ? nearest.distance - radius : nearest.distance + radius;
 }
 
 GlobalContact ContactAt(const FittedElements& elements, double hours)
 {
-    const EarthOnPlane earth(ShadowAt(elements, hours));
-    const double theta = earth.NearestLimbPoint(earth.Shadow().x, earth.Shadow().y).theta;
-    const EarthOnPlane::Geographic place = earth.GeographicOf(earth.LimbPoint(theta));
+    const EarthOnPlane earth(PlaneAt(elements, hours));
+    const EarthOnPlane::Geographic place = earth.GeographicOf(earth.LimbPointNearestAxis());
     return {elements.InstantOf(hours), place.latitude * kRadiansToDegrees, place.longitude * kRadiansToDegrees};
 }
 
@@ -88,18 +87,18 @@ GreatestEclipse FindGreatestEclipse(const FittedElements& elements)
             break;
         }
     }
-    const EarthOnPlane earth(ShadowAt(elements, hours));
-    const ShadowInstant& shadow = earth.Shadow();
+    const EarthOnPlane earth(PlaneAt(elements, hours));
+    const BesselianElements& shadow = earth.Plane().elements;
     GreatestEclipse greatest;
     greatest.time = elements.InstantOf(hours);
     greatest.gamma = std::copysign(std::hypot(shadow.x, shadow.y), shadow.y);
-    const std::optional<PlanePoint> central = CentralPoint(earth);
-    const PlanePoint point =
-        central ? *central : earth.LimbPoint(earth.NearestLimbPoint(shadow.x, shadow.y).theta);
+    const std::optional<PlanePoint> central = earth.AxisPoint();
+    const PlanePoint point = central ? *central : earth.LimbPointNearestAxis();
     const EarthOnPlane::Geographic place = earth.GeographicOf(point);
     greatest.latitude = place.latitude * kRadiansToDegrees;
     greatest.longitude = place.longitude * kRadiansToDegrees;
-    const HorizontalDirection sun = SunSeenFrom(GeocentricOf({greatest.longitude, greatest.latitude, 0.0}), shadow);
+    const HorizontalDirection sun =
+        SunSeenFrom(GeocentricOf({greatest.longitude, greatest.latitude, 0.0}), earth.Plane());
     greatest.sunAltitude = sun.altitude * kRadiansToDegrees;
     if (const std::optional<CentralVertex> vertex = CentralVertexAt(elements, hours)) {
         greatest.durationSeconds = vertex->durationSeconds;

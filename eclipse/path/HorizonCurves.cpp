@@ -16,7 +16,7 @@ constexpr double kAngleTolerance = 1e-12;  // radians along the limb
 // radius there, L1 = l1 - zeta tan f1: negative inside the penumbra.
 LimbFunction OutsidePenumbra(const EarthOnPlane& earth)
 {
-    const ShadowInstant& shadow = earth.Shadow();
+    const BesselianElements& shadow = earth.Plane().elements;
     const double rho = earth.LimbNorthRadius();
     const double narrowing = -earth.LimbZetaPerEta() * rho * shadow.tanF1;  // L1 = l1 + narrowing cos theta
     LimbFunction function;
@@ -33,16 +33,18 @@ LimbFunction OutsidePenumbra(const EarthOnPlane& earth)
 // the point is (p cos theta, q sin theta + r cos theta).
 LimbFunction Receding(const EarthOnPlane& earth)
 {
-    const ShadowInstant& shadow = earth.Shadow();
+    const PlaneInstant& plane = earth.Plane();
+    const BesselianElements& shadow = plane.elements;
+    const BesselianElements& rates = plane.rates;
     const double rho = earth.LimbNorthRadius();
     const double zetaPerEta = earth.LimbZetaPerEta();
-    const double p = shadow.muRate * rho * (zetaPerEta * shadow.cosD - shadow.sinD);
-    const double q = shadow.muRate * shadow.sinD;
-    const double r = -zetaPerEta * rho * shadow.dRate;
+    const double p = rates.mu * rho * (zetaPerEta * plane.cosD - plane.sinD);
+    const double q = rates.mu * plane.sinD;
+    const double r = -zetaPerEta * rho * rates.d;
     LimbFunction function;
-    function.a0 = shadow.x * shadow.xRate + shadow.y * shadow.yRate + 0.5 * rho * r;
-    function.a1 = -shadow.x * p - shadow.y * r - rho * shadow.yRate;
-    function.b1 = -shadow.xRate - shadow.y * q;
+    function.a0 = shadow.x * rates.x + shadow.y * rates.y + 0.5 * rho * r;
+    function.a1 = -shadow.x * p - shadow.y * r - rho * rates.y;
+    function.b1 = -rates.x - shadow.y * q;
     function.a2 = 0.5 * rho * r;
     function.b2 = 0.5 * (p + rho * q);
     return function;
@@ -74,7 +76,7 @@ std::optional<double> RootOnArc(const LimbFunction& f, double startOfMinimum, Li
 
 std::optional<PlanePoint> ContactOnLimb(const EarthOnPlane& earth, LimbBranch branch)
 {
-    const ShadowInstant& shadow = earth.Shadow();
+    const BesselianElements& shadow = earth.Plane().elements;
     const double nearest = std::atan2(shadow.x, shadow.y / earth.LimbNorthRadius());
     const std::optional<double> theta = RootOnArc(OutsidePenumbra(earth), nearest, branch);
     if (!theta) {
@@ -85,9 +87,9 @@ std::optional<PlanePoint> ContactOnLimb(const EarthOnPlane& earth, LimbBranch br
 
 std::optional<PlanePoint> MaximumOnLimb(const EarthOnPlane& earth, LimbBranch branch)
 {
-    const ShadowInstant& shadow = earth.Shadow();
+    const BesselianElements& rates = earth.Plane().rates;
     // The axis comes nearest soonest to the places it heads for.
-    const double ahead = std::atan2(shadow.xRate, earth.LimbNorthRadius() * shadow.yRate);
+    const double ahead = std::atan2(rates.x, earth.LimbNorthRadius() * rates.y);
     const std::optional<double> theta = RootOnArc(Receding(earth), ahead, branch);
     if (!theta || !(OutsidePenumbra(earth).At(*theta) <= 0.0)) {
         return std::nullopt;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "eclipse/local/PlaneGeometry.h"
-#include "eclipse/path/EarthOnPlane.h"
+#include "eclipse/plane/EarthOnPlane.h"
 
 #include <optional>
 

@@ -2,9 +2,9 @@
 
 #include "core/Units.h"
 #include "core/Vector3.h"
-#include "eclipse/local/ClosestApproach.h"
-#include "eclipse/path/EarthOnPlane.h"
 #include "eclipse/path/RootFinding.h"
+#include "eclipse/plane/ClosestApproach.h"
+#include "eclipse/plane/EarthOnPlane.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,12 +102,12 @@ private:
     {
         const GeocentricPlace place = GeocentricOf({point.longitude * kRadiansToDegrees, point.latitude * kRadiansToDegrees, 0.0});
         const std::optional<PlaceApproach> approach = ClosestApproachAt(m_elements, place, startHours, kMaximumToleranceHours);
-        if (!approach || approach->shadow.hours < m_elements.validFrom - kWindowMargin ||
-            approach->shadow.hours > m_elements.validTo + kWindowMargin) {
+        if (!approach || approach->plane.hours < m_elements.validFrom - kWindowMargin ||
+            approach->plane.hours > m_elements.validTo + kWindowMargin) {
             return std::nullopt;
         }
-        const double radius = m_cone == ShadowCone::Penumbra ? approach->penumbra : std::abs(approach->umbra);
-        return GrazingValue{approach->Distance() - radius, approach->shadow.hours, SunSeenFrom(place, approach->shadow).altitude};
+        const double radius = approach->ConeRadius(m_cone);
+        return GrazingValue{approach->Distance() - radius, approach->plane.hours, SunSeenFrom(place, approach->plane).altitude};
     }
 
     // The gradient's azimuth and length (Earth radii per radian), at a place.
@@ -242,7 +242,7 @@ std::vector<std::pair<SurfacePoint, double>> Seeds(const FittedElements& element
     const int steps = std::max(1, static_cast<int>(std::ceil((elements.validTo - elements.validFrom) / kSeedStepHours)));
     for (int step = 0; step <= steps; ++step) {
         const double hours = elements.validFrom + (elements.validTo - elements.validFrom) * step / steps;
-        const EarthOnPlane earth(ShadowAt(elements, hours));
+        const EarthOnPlane earth(PlaneAt(elements, hours));
         const std::optional<PlanePoint> point = LimitPoint(earth, cone, side);
         if (!point) {
             inStretch = false;

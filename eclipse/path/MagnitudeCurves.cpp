@@ -1,7 +1,8 @@
 #include "eclipse/path/MagnitudeCurves.h"
 
+#include "core/Cancellation.h"
 #include "core/Units.h"
-#include "eclipse/local/ClosestApproach.h"
+#include "eclipse/plane/ClosestApproach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +21,7 @@ GeoPoint MagnitudeGrid::PlaceOf(const GridPoint& point) const
     return {-90.0 + point.row * spacing, -180.0 + point.column * spacing};
 }
 
-MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacingDegrees)
+MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacingDegrees, const std::stop_token& stop)
 {
     MagnitudeGrid grid;
     grid.spacing = spacingDegrees;
@@ -30,19 +31,20 @@ MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacin
     // Each maximum starts from its western neighbour's, which lies within minutes of it.
     double rowStart = 0.0;
     for (std::size_t row = 0; row < grid.values.rows; ++row) {
+        ThrowIfStopRequested(stop);
         GeocentricPlace place = GeocentricOf({0.0, std::min(90.0, -90.0 + static_cast<double>(row) * spacingDegrees), 0.0});
         double start = rowStart;
         for (std::size_t column = 0; column < grid.values.columns; ++column) {
             place.longitude = (-180.0 + static_cast<double>(column) * spacingDegrees) * kDegreesToRadians;
             const std::optional<PlaceApproach> closest = ClosestApproachAt(elements, place, start, kMaximumToleranceHours);
-            if (!closest || closest->shadow.hours < elements.validFrom || closest->shadow.hours > elements.validTo) {
+            if (!closest || closest->plane.hours < elements.validFrom || closest->plane.hours > elements.validTo) {
                 continue;
             }
-            start = closest->shadow.hours;
+            start = closest->plane.hours;
             if (column == 0) {
                 rowStart = start;
             }
-            if (SunSeenFrom(place, closest->shadow).altitude >= 0.0) {
+            if (SunSeenFrom(place, closest->plane).altitude >= 0.0) {
                 grid.values.values[row * grid.values.columns + column] = closest->Magnitude();
             }
         }

@@ -1,7 +1,8 @@
 #include "eclipse/search/EclipseCircumstances.h"
 
 #include "core/Units.h"
-#include "eclipse/search/EarthOnPlane.h"
+#include "eclipse/plane/EarthOnPlane.h"
+#include "eclipse/plane/ObserverOnPlane.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,14 +45,9 @@ double EdgeFrom(double start, double direction, double step, double limit, Predi
     return in;
 }
 
-double UmbralRadiusAt(const BesselianElements& e, double zeta)
+EarthOnPlane EarthAt(const FittedElements& f, double t)
 {
-    return e.l2 - zeta * e.tanF2;
-}
-
-double PenumbralRadiusAt(const BesselianElements& e, double zeta)
-{
-    return e.l1 - zeta * e.tanF1;
+    return EarthOnPlane(PlaneAt(f, t));
 }
 
 struct CentralLine {
@@ -62,7 +58,7 @@ struct CentralLine {
 // Total, annular or hybrid, by the sign of L2 along the central line.
 CentralLine CentralTypeOf(const FittedElements& f, double greatest)
 {
-    const auto onEarth = [&](double t) { return AxisOnEarth(f.At(t)).has_value(); };
+    const auto onEarth = [&](double t) { return EarthAt(f, t).AxisPoint().has_value(); };
     const double first = EdgeFrom(greatest, -1.0, kCentralLineStepHours, kLongestCentralHalfHours, onEarth);
     const double last = EdgeFrom(greatest, +1.0, kCentralLineStepHours, kLongestCentralHalfHours, onEarth);
     double smallest = 0.0;
@@ -71,9 +67,9 @@ CentralLine CentralTypeOf(const FittedElements& f, double greatest)
     for (int i = 0; i <= kCentralLineSamples + 1; ++i) {
         // The ends of the line (zeta 0), the samples between and greatest eclipse itself.
         const double t = i <= kCentralLineSamples ? first + (last - first) * i / kCentralLineSamples : greatest;
-        const BesselianElements e = f.At(t);
-        const std::optional<PlaceOnEarth> axis = AxisOnEarth(e);
-        const double radius = UmbralRadiusAt(e, axis ? std::max(axis->onPlane.z, 0.0) : 0.0);
+        const EarthOnPlane earth = EarthAt(f, t);
+        const std::optional<PlanePoint> axis = earth.AxisPoint();
+        const double radius = UmbraRadius(earth.Plane(), axis ? std::max(axis->zeta, 0.0) : 0.0);
         smallest = any ? std::min(smallest, radius) : radius;
         largest = any ? std::max(largest, radius) : radius;
         any = true;
@@ -90,14 +86,14 @@ CentralLine CentralTypeOf(const FittedElements& f, double greatest)
 
 // The shadow's distance from a fixed place minus the umbral radius there:
 // negative inside the umbra or antumbra.
-double UmbralGap(const FittedElements& f, const PlaceOnEarth& place, double t)
+double UmbralGap(const FittedElements& f, const GeocentricPlace& place, double t)
 {
-    const BesselianElements e = f.At(t);
-    const Vector3 p = PlaneCoordinates(place.latitude, place.longitude, e);
-    return std::hypot(e.x - p.x, e.y - p.y) - std::abs(UmbralRadiusAt(e, p.z));
+    const PlaneInstant plane = PlaneAt(f, t);
+    const PlanePoint p = PlaceOnPlane(place, plane);
+    return std::hypot(plane.elements.x - p.xi, plane.elements.y - p.eta) - std::abs(UmbraRadius(plane, p.zeta));
 }
 
-std::optional<double> CentralDurationSeconds(const FittedElements& f, const PlaceOnEarth& place, double greatest)
+std::optional<double> CentralDurationSeconds(const FittedElements& f, const GeocentricPlace& place, double greatest)
 {
     const auto inside = [&](double t) { return UmbralGap(f, place, t) < 0.0; };
     if (!inside(greatest)) {
@@ -108,75 +104,55 @@ std::optional<double> CentralDurationSeconds(const FittedElements& f, const Plac
     return (end - start) * kSecondsPerHour;
 }
 
-// The band the umbra sweeps is 2 |L2| wide on the plane across the shadow's
-// motion relative to the place; on the ground it widens as the surface
-// tilts across the band: 2 |L2| / sqrt(1 - (n . p)^2), n the zenith and p the
-// unit vector on the plane across the motion.
-std::optional<double> PathWidthKm(const FittedElements& f, const PlaceOnEarth& place, double greatest, double umbralRadius)
-{
-    const BesselianElements e = f.At(greatest);
-    const BesselianElements rates = f.RatesAt(greatest);
-    const Vector3 placeVelocity = PlaneVelocity(place, e, rates.mu, rates.d);
-    const double a = rates.x - placeVelocity.x;
-    const double b = rates.y - placeVelocity.y;
-    const double speed = std::hypot(a, b);
-    const Vector3 zenith = ZenithOnPlane(place, e);
-    const double across = (-b * zenith.x + a * zenith.y) / speed;
-    const double tilt = 1.0 - across * across;
-    if (!(speed > 0.0) || !(tilt > 0.0)) {
-        return std::nullopt;
-    }
-    return 2.0 * std::abs(umbralRadius) / std::sqrt(tilt) * kEarthEquatorialRadiusKilometres;
-}
-
 double Degrees(double radians)
 {
     return radians * kRadiansToDegrees;
 }
 
-void SetPlace(EclipseSummary& summary, const PlaceOnEarth& place, const BesselianElements& e)
+void SetPlace(EclipseSummary& summary, const EarthOnPlane& earth, const PlanePoint& point)
 {
+    const EarthOnPlane::Geographic place = earth.GeographicOf(point);
     summary.latitude = Degrees(place.latitude);
     summary.longitude = Degrees(place.longitude);
-    summary.sunAltitude = std::max(0.0, Degrees(AxisAltitude(place, e)));
+    summary.sunAltitude = std::max(0.0, Degrees(earth.SunAltitudeAt(point)));
 }
 
 } // namespace
 
 std::optional<EclipseAtGreatest> CircumstancesAtGreatestEclipse(const FittedElements& f, double greatest)
 {
-    const BesselianElements e = f.At(greatest);
+    const EarthOnPlane earth = EarthAt(f, greatest);
+    const BesselianElements& e = earth.Plane().elements;
     EclipseAtGreatest result;
     EclipseSummary& summary = result.summary;
     summary.greatest = f.InstantOf(greatest);
     summary.deltaT = f.deltaT;
     summary.gamma = std::copysign(std::hypot(e.x, e.y), e.y);
 
-    if (const std::optional<PlaceOnEarth> axis = AxisOnEarth(e)) {
-        const double zeta = axis->onPlane.z;
-        const double penumbra = PenumbralRadiusAt(e, zeta);
-        const double umbra = UmbralRadiusAt(e, zeta);
+    if (const std::optional<PlanePoint> axis = earth.AxisPoint()) {
+        const double penumbra = PenumbraRadius(earth.Plane(), axis->zeta);
+        const double umbra = UmbraRadius(earth.Plane(), axis->zeta);
         const CentralLine line = CentralTypeOf(f, greatest);
-        summary.magnitude = (penumbra - umbra) / (penumbra + umbra);
+        summary.magnitude = MoonSunRatio(penumbra, umbra);
         summary.type = line.type;
-        SetPlace(summary, *axis, e);
-        summary.durationSeconds = CentralDurationSeconds(f, *axis, greatest);
-        summary.widthKm = PathWidthKm(f, *axis, greatest, umbra);
+        SetPlace(summary, earth, *axis);
+        summary.durationSeconds = CentralDurationSeconds(f, GeocentricOf({summary.longitude, summary.latitude, 0.0}), greatest);
+        summary.widthKm = SweptWidthKm(earth, *axis, umbra);
         result.typeMargin = line.margin;
         return result;
     }
 
-    const PlaceOnEarth limb = OutlinePointNearestAxis(e);
-    const double distance = std::hypot(e.x - limb.onPlane.x, e.y - limb.onPlane.y);
-    const double penumbra = PenumbralRadiusAt(e, limb.onPlane.z);
-    const double umbra = UmbralRadiusAt(e, limb.onPlane.z);
+    const PlanePoint limb = earth.LimbPointNearestAxis();
+    const double distance = std::hypot(e.x - limb.xi, e.y - limb.eta);
+    const double penumbra = PenumbraRadius(earth.Plane(), limb.zeta);
+    const double umbra = UmbraRadius(earth.Plane(), limb.zeta);
     if (!(distance < penumbra)) {
         return std::nullopt;
     }
-    summary.magnitude = (penumbra - distance) / (penumbra + umbra);
+    summary.magnitude = MagnitudeAt(penumbra, umbra, distance);
     const bool umbral = distance < std::abs(umbra);
     summary.type = umbral ? (umbra < 0.0 ? EclipseType::Total : EclipseType::Annular) : EclipseType::Partial;
-    SetPlace(summary, limb, e);
+    SetPlace(summary, earth, limb);
     result.typeMargin = std::min({std::abs(distance - std::abs(umbra)), penumbra - distance, std::abs(umbra)});
     return result;
 }

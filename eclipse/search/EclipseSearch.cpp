@@ -1,6 +1,7 @@
 #include "eclipse/search/EclipseSearch.h"
 
 #include "core/Calendar.h"
+#include "core/Cancellation.h"
 #include "core/DeltaT.h"
 #include "core/Units.h"
 #include "eclipse/BesselianElements.h"
@@ -11,11 +12,8 @@
 #include "ephemeris/Ephemeris.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -32,7 +30,7 @@ constexpr double kLinearTypeMargin = 5e-4;  // Earth radii
 // A prediction farther than this from greatest eclipse is sampled again
 // about greatest eclipse.
 constexpr double kRecentreHours = 0.25;
-// Below this many candidates a second thread costs more than it saves.
+// Below this many candidates a thread more costs more than it saves.
 constexpr std::size_t kCandidatesPerThread = 8;
 
 // The search covers the years -1999 to +3000 of the canons, with a year's
@@ -154,48 +152,29 @@ std::vector<PredictedNewMoon> Candidates(const Instant& from, const Instant& to)
     return candidates;
 }
 
-// Every candidate refined, on as many threads as the machine has cores.
-std::vector<std::optional<EclipseSummary>> Refine(const Ephemeris& ephemeris, const std::vector<PredictedNewMoon>& candidates)
+// Every candidate refined, spread over the pool.
+std::vector<std::optional<EclipseSummary>> Refine(const Ephemeris& ephemeris, const std::vector<PredictedNewMoon>& candidates,
+                                                  const std::stop_token& stop, WorkerPool& pool)
 {
     std::vector<std::optional<EclipseSummary>> results(candidates.size());
-    std::atomic<std::size_t> next{0};
-    std::vector<std::exception_ptr> failures;
-    const std::size_t threadCount = std::clamp<std::size_t>(
-        std::min<std::size_t>(std::thread::hardware_concurrency(), candidates.size() / kCandidatesPerThread), 1, 64);
-    failures.resize(threadCount);
-    const auto work = [&](std::size_t thread) {
-        try {
-            for (std::size_t i = next++; i < candidates.size(); i = next++) {
-                results[i] = EclipseOfLunation(ephemeris, candidates[i]);
-            }
-        } catch (...) {
-            failures[thread] = std::current_exception();
-            next = candidates.size();
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (std::size_t thread = 1; thread < threadCount; ++thread) {
-        helpers.emplace_back(work, thread);
-    }
-    work(0);
-    for (std::thread& helper : helpers) {
-        helper.join();
-    }
-    for (const std::exception_ptr& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-    }
+    pool.ForEachIndex(
+        candidates.size(),
+        [&](std::size_t i) {
+            ThrowIfStopRequested(stop);
+            results[i] = EclipseOfLunation(ephemeris, candidates[i]);
+        },
+        kCandidatesPerThread);
     return results;
 }
 
 } // namespace
 
-std::vector<EclipseSummary> FindEclipses(const Ephemeris& ephemeris, const Instant& from, const Instant& to)
+std::vector<EclipseSummary> FindEclipses(const Ephemeris& ephemeris, const Instant& from, const Instant& to,
+                                         const std::stop_token& stop, WorkerPool& pool)
 {
     CheckRange(from, to);
     std::vector<EclipseSummary> eclipses;
-    for (const std::optional<EclipseSummary>& eclipse : Refine(ephemeris, Candidates(from, to))) {
+    for (const std::optional<EclipseSummary>& eclipse : Refine(ephemeris, Candidates(from, to), stop, pool)) {
         if (eclipse && !(eclipse->greatest < from) && eclipse->greatest < to) {
             eclipses.push_back(*eclipse);
         }

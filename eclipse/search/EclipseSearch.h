@@ -2,8 +2,10 @@
 
 #include "core/Calendar.h"
 #include "core/Instant.h"
+#include "core/WorkerPool.h"
 
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 class Ephemeris;
@@ -35,11 +37,14 @@ inline constexpr int kLastSearchYear = kLastComputedYear;
 // ephemeris about each (ElementsAt) and the circumstances from them
 // (EclipseCircumstances.h). Raises std::out_of_range for instants outside the
 // years -1999 to 3000 (with a year's margin for Delta T) and
-// std::invalid_argument when to comes before from. Runs on every core.
+// std::invalid_argument when to comes before from. The candidates are
+// refined on the pool's threads; once stop is requested, the search ends at
+// the next candidate with OperationCancelled (core/Cancellation.h).
 // Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), ch. 49 and 54;
 //            Espenak & Meeus, Five Millennium Canon of Solar Eclipses (NASA
 //            TP-2006-214141).
-std::vector<EclipseSummary> FindEclipses(const Ephemeris& ephemeris, const Instant& from, const Instant& to);
+std::vector<EclipseSummary> FindEclipses(const Ephemeris& ephemeris, const Instant& from, const Instant& to,
+                                         const std::stop_token& stop = {}, WorkerPool& pool = WorkerPool::Shared());
 
 // The eclipse whose greatest eclipse falls on the given civil date of
 // Universal Time (the ephemeris model's Delta T), if there is one. The same

@@ -9,8 +9,9 @@ constexpr int kCreditBottomMargin = 3;
 
 } // namespace
 
-void DrawCredit(IDrawingSurface& surface)
+void DrawCredit(IDrawingSurface& surface, const std::string& timeNote)
 {
-    surface.DrawTextBottomRight(kCreditText, surface.ClientWidth() - kCreditRightMargin,
+    const std::string text = timeNote.empty() ? std::string(kCreditText) : std::string(kCreditText) + " - " + timeNote;
+    surface.DrawTextBottomRight(text, surface.ClientWidth() - kCreditRightMargin,
                                 surface.ClientHeight() - kCreditBottomMargin, kCreditColour);
 }

@@ -140,16 +140,17 @@ std::string ClockText(double minutes)
 
 // A tick across the line at every whole 10 minutes of the map's time (UT
 // plus its offset, the local time of the tables), with the time beside
-// every third one.
+// every third one when the labels are shown.
 void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<CentralVertex>& line,
-                   double deltaT, double offsetHours, double pixelSize)
+                   double deltaT, const MapFrame& frame)
 {
+    const double pixelSize = frame.pixelSize;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const CentralVertex& vertex = line[i];
         if (!vertex.onStep) {
             continue;
         }
-        const double minutes = UniversalMinutes(vertex.place.time, deltaT) + offsetHours * 60.0;
+        const double minutes = UniversalMinutes(vertex.place.time, deltaT) + frame.timeOffsetHours * 60.0;
         const double nearest = std::round(minutes / kTickMinutes) * kTickMinutes;
         if (std::abs(minutes - nearest) > 1.0 / 120.0) {
             continue;
@@ -170,7 +171,7 @@ void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, cons
         const double ny = dx / length * kTickHalfLength * pixelSize;
         const MapPoint tick[] = {{at->x - nx, at->y - ny}, {at->x + nx, at->y + ny}};
         surface.StrokePolyline(tick, Sized({kCentralColour, 1.5}, pixelSize));
-        if (std::fmod(nearest, 3.0 * kTickMinutes) == 0.0) {
+        if (frame.layers.labels && std::fmod(nearest, 3.0 * kTickMinutes) == 0.0) {
             surface.DrawLabel(ClockText(nearest), {at->x + nx + 2.0 * pixelSize, at->y + ny + 3.0 * pixelSize}, kLabelPointSize, kCentralColour);
         }
     }
@@ -185,19 +186,21 @@ void DrawGreatest(IDrawingSurface& surface, const GeoProjector& projector, const
 }
 
 void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector, const EclipseOverlay& eclipse,
-                         double pixelSize)
+                         const MapFrame& frame)
 {
+    const double pixelSize = frame.pixelSize;
+    const bool labelled = frame.layers.labels;
     for (const MagnitudeCurve& curve : eclipse.magnitudeCurves) {
         char label[8];
         std::snprintf(label, sizeof label, "%.1f", curve.magnitude);
         for (const std::vector<GeoPoint>& line : curve.lines) {
-            bool labelled = false;
+            bool labelDrawn = !labelled;
             projector.ForEachVisibleRun(std::span<const GeoPoint>(line), [&](std::span<const MapPoint> run) {
                 surface.StrokePolyline(run, Sized({kMagnitudeColour, 1.0, 0.8, true}, pixelSize));
-                if (!labelled && run.size() > 8) {
+                if (!labelDrawn && run.size() > 8) {
                     const MapPoint at = run[run.size() / 2];
                     surface.DrawLabel(label, {at.x + 3.0 * pixelSize, at.y - 3.0 * pixelSize}, kLabelPointSize, kMagnitudeColour);
-                    labelled = true;
+                    labelDrawn = true;
                 }
             });
         }
@@ -227,21 +230,28 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
     }
     const EclipseOverlay& eclipse = *frame.eclipse;
     const EclipsePath& path = eclipse.path;
+    const MapLayerChoice& layers = frame.layers;
     const GeoProjector projector(frame);
     const double px = frame.pixelSize;
-    if (frame.layers.magnitudeCurves) {
-        DrawMagnitudeCurves(surface, projector, eclipse, px);
+    if (layers.magnitudeCurves) {
+        DrawMagnitudeCurves(surface, projector, eclipse, frame);
     }
-    if (frame.layers.limits) {
+    if (layers.penumbraLimits) {
         StrokeLines(surface, projector, path.penumbraNorth, Sized({kPenumbralLimitColour, 1.6, 1.0, true}, px));
         StrokeLines(surface, projector, path.penumbraSouth, Sized({kPenumbralLimitColour, 1.6, 1.0, true}, px));
+    }
+    if (layers.riseSet) {
         StrokeLines(surface, projector, path.riseSetContacts, Sized({kHorizonColour, 1.4}, px));
         StrokeLines(surface, projector, path.riseSetMaximum, Sized({kHorizonColour, 1.2, 1.0, true}, px));
     }
-    if (frame.layers.path) {
+    if (layers.path) {
         FillBand(surface, projector, path);
+    }
+    if (layers.umbraLimits) {
         StrokeLines(surface, projector, path.umbraNorth, Sized({kBandColour, 1.4}, px));
         StrokeLines(surface, projector, path.umbraSouth, Sized({kBandColour, 1.4}, px));
+    }
+    if (layers.path) {
         for (const std::vector<CentralVertex>& line : path.centralLine) {
             PathLine places;
             places.reserve(line.size());
@@ -249,8 +259,10 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
                 places.push_back(vertex.place);
             }
             StrokeLine(surface, projector, places, Sized({kCentralColour, 2.0}, px));
-            DrawTimeTicks(surface, projector, line, path.deltaT, frame.timeOffsetHours, px);
+            DrawTimeTicks(surface, projector, line, path.deltaT, frame);
         }
+    }
+    if (layers.greatest) {
         DrawGreatest(surface, projector, path.circumstances.greatest, px);
     }
 }

@@ -1,7 +1,7 @@
 #include "map/layers/ShorelineLayer.h"
 
-#include "core/ThreadPriority.h"
 #include "core/Units.h"
+#include "core/WorkerPool.h"
 #include "map/MapColours.h"
 #include "map/PixelClipping.h"
 #include "map/Projection.h"
@@ -13,12 +13,11 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <numbers>
 #include <memory>
-#include <future>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -96,54 +95,42 @@ struct KeptIndex {
     explicit KeptIndex(DataImage bytes) : image(std::move(bytes)), view(*image), index(view) {}
 };
 
-using IndexFuture = std::shared_future<std::shared_ptr<const KeptIndex>>;
+using IndexBuild = PoolTask<std::shared_ptr<const KeptIndex>>;
 
-// On a thread of its own: the index, handed over as soon as its boxes are
-// known, then every latitude's sine while the drawing begins.
-IndexFuture BuildAhead(const DataImage& image, std::future<void>& filling)
-{
-    auto ready = std::make_shared<std::promise<std::shared_ptr<const KeptIndex>>>();
-    IndexFuture build = ready->get_future().share();
-    filling = std::async(std::launch::async, [image, ready] {
-        std::shared_ptr<const KeptIndex> kept;
-        try {
-            kept = std::make_shared<const KeptIndex>(image);
-        } catch (...) {
-            ready->set_exception(std::current_exception());
-            return;
+// The index of the last image drawn, built on the pool for the first layer
+// or drawing that asks for it. Once its boxes are known, every latitude's
+// sine is filled ahead of the drawing, from the last polygon back.
+class IndexCache {
+public:
+    IndexBuild For(const DataImage& image)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_build.Valid() || m_image != image) {
+            m_image = image;
+            m_build = WorkerPool::Shared().Submit(TaskUrgency::Now, [image] {
+                auto kept = std::make_shared<const KeptIndex>(image);
+                WorkerPool::Shared().Submit(TaskUrgency::Ahead, [kept] { kept->index.FillAllLatitudes(); });
+                return std::shared_ptr<const KeptIndex>(std::move(kept));
+            });
         }
-        ready->set_value(kept);
-        LowerThisThreadsPriority(kAheadNiceness);
-        kept->index.FillAllLatitudes();
-    });
-    return build;
-}
-
-// The index of the last image, built ahead when a layer asks for it before
-// drawing, or else by the first drawing that needs it.
-IndexFuture IndexBuild(const DataImage& image, std::launch policy)
-{
-    static std::mutex mutex;
-    static DataImage builtImage;
-    static IndexFuture build;
-    static std::future<void> filling;  // joined when replaced, and at exit
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (!build.valid() || builtImage != image) {
-        builtImage = image;
-        if (policy == std::launch::async) {
-            build = BuildAhead(image, filling);
-        } else {
-            build = std::async(std::launch::deferred, [image] {
-                        return std::shared_ptr<const KeptIndex>(std::make_shared<const KeptIndex>(image));
-                    }).share();
-        }
+        return m_build;
     }
-    return build;
+
+private:
+    std::mutex m_mutex;
+    DataImage m_image;
+    IndexBuild m_build;
+};
+
+IndexCache& TheIndexCache()
+{
+    static IndexCache cache;
+    return cache;
 }
 
 std::shared_ptr<const ShorelineIndex> CachedIndex(const DataImage& image)
 {
-    const std::shared_ptr<const KeptIndex> kept = IndexBuild(image, std::launch::deferred).get();
+    const std::shared_ptr<const KeptIndex> kept = TheIndexCache().For(image).Get();
     return std::shared_ptr<const ShorelineIndex>(kept, &kept->index);
 }
 
@@ -216,7 +203,7 @@ void DrawShorelines(IDrawingSurface& surface, const ShorelineImage& image, const
 
 void PrepareShorelines(const DataImage& image)
 {
-    IndexBuild(image, std::launch::async);
+    TheIndexCache().For(image);
 }
 
 void DrawShorelines(IDrawingSurface& surface, const DataImage& image, const CViewport& viewport, const CGeoPosition& centre)
@@ -232,6 +219,10 @@ struct OutlineRun {
     std::vector<std::size_t> ends;  // of each outline in points
     std::vector<std::int32_t> levels;
 };
+
+// Where the outlines go as they are projected; false once they are no
+// longer wanted, which ends the projection.
+using OutlineSink = std::function<bool(OutlineRun&&)>;
 
 // Runs of outlines handed from the thread that projects them to the one
 // that fills them, a few at a time.
@@ -300,7 +291,7 @@ constexpr std::size_t kRunPoints = 8192;
 // The device outlines of the polygons that may be seen, in the image's order.
 // Reads the surface's size only.
 void ProjectOutlines(const IDrawingSurface& surface, const ShorelineImage& image, const ShorelineIndex& index,
-                     const CViewport& viewport, const CGeoPosition& centre, OutlineQueue& queue)
+                     const CViewport& viewport, const CGeoPosition& centre, const OutlineSink& deliver)
 {
     const double centreLatitude = static_cast<float>(centre.m_latitude) * kDegreesToRadians;
     const double sinCentre = std::sin(static_cast<float>(centreLatitude));
@@ -336,42 +327,68 @@ void ProjectOutlines(const IDrawingSurface& surface, const ShorelineImage& image
         run.points.insert(run.points.end(), points.begin(), points.end() - 1);
         run.ends.push_back(run.points.size());
         run.levels.push_back(polygon.level);
-        if ((run.ends.size() >= kRunOutlines || run.points.size() >= kRunPoints) && !queue.Push(std::exchange(run, {}))) {
+        if ((run.ends.size() >= kRunOutlines || run.points.size() >= kRunPoints) && !deliver(std::exchange(run, {}))) {
             return;
         }
     }
-    queue.Push(std::move(run));
+    deliver(std::move(run));
 }
 
-// The outlines are projected on a thread of their own while this one fills
-// them, in the same order: projecting takes about a third of the time.
+void FillRun(IDrawingSurface& surface, const OutlineRun& run)
+{
+    const std::span<const DevicePoint> points(run.points);
+    std::size_t start = 0;
+    for (std::size_t outline = 0; outline < run.ends.size(); ++outline) {
+        ClipAndFillPolygon(surface, points.subspan(start, run.ends[outline] - start), run.levels[outline]);
+        start = run.ends[outline];
+    }
+}
+
+// Fills the runs as the projection hands them over, until it ends; stops
+// the projection when filling fails.
+void FillFromQueue(IDrawingSurface& surface, OutlineQueue& queue)
+{
+    try {
+        while (const std::optional<OutlineRun> run = queue.Pop()) {
+            FillRun(surface, *run);
+        }
+    } catch (...) {
+        queue.Stop();
+        throw;
+    }
+}
+
+// The outlines are projected on a pool thread while this one fills them, in
+// the same order: projecting takes about a third of the time. When no pool
+// thread is free (the pool busy, or this thread its only one), each run is
+// filled here as soon as it is projected.
 void DrawShorelinePolygons(IDrawingSurface& surface, const ShorelineImage& image, const ShorelineIndex& index,
                            const CViewport& viewport, const CGeoPosition& centre)
 {
     OutlineQueue queue;
-    std::thread projector([&] {
+    const PoolTask<void> projection = WorkerPool::Shared().StartOnIdleThread([&] {
         try {
-            ProjectOutlines(surface, image, index, viewport, centre, queue);
+            ProjectOutlines(surface, image, index, viewport, centre,
+                            [&queue](OutlineRun&& run) { return queue.Push(std::move(run)); });
             queue.Finish(nullptr);
         } catch (...) {
             queue.Finish(std::current_exception());
         }
     });
+    if (!projection.Valid()) {
+        ProjectOutlines(surface, image, index, viewport, centre, [&surface](OutlineRun&& run) {
+            FillRun(surface, run);
+            return true;
+        });
+        return;
+    }
     try {
-        while (const std::optional<OutlineRun> run = queue.Pop()) {
-            const std::span<const DevicePoint> points(run->points);
-            std::size_t start = 0;
-            for (std::size_t outline = 0; outline < run->ends.size(); ++outline) {
-                ClipAndFillPolygon(surface, points.subspan(start, run->ends[outline] - start), run->levels[outline]);
-                start = run->ends[outline];
-            }
-        }
+        FillFromQueue(surface, queue);
     } catch (...) {
-        queue.Stop();
-        projector.join();
+        projection.Get();
         throw;
     }
-    projector.join();
+    projection.Get();
 }
 
 } // namespace

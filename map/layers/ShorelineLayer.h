@@ -21,8 +21,8 @@ void DrawShorelines(IDrawingSurface& surface, const ShorelineImage& image, const
 // The same for the content of "gshhs_i.dat" as the image cache keeps it; what
 // does not depend on the map centre is computed once per content.
 void DrawShorelines(IDrawingSurface& surface, const DataImage& image, const CViewport& viewport, const CGeoPosition& centre);
-// Starts building, on a thread of its own, what DrawShorelines derives from
-// an image the first time it draws it (a dozen milliseconds for the world's
+// Starts building, on the worker pool, what DrawShorelines derives from an
+// image the first time it draws it (a dozen milliseconds for the world's
 // shorelines), so that the drawing finds it ready. Nothing when it is built.
 void PrepareShorelines(const DataImage& image);
 

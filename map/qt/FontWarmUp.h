@@ -6,7 +6,9 @@
 // the GUI application exists: the first text drawn in a process waits about
 // 10 ms for the font database and the font files, while the first map spends
 // longer than that reading its data and drawing its shorelines. Joined when
-// destroyed, which must come before the application's end.
+// destroyed, which must come before the application's end. Not on the worker
+// pool: Qt keeps a cache of fonts per thread that draws text, and a pool
+// thread would keep it past the application's end.
 class CFontWarmUp {
 public:
     CFontWarmUp();

@@ -1,6 +1,8 @@
 #include "map/qt/MapImage.h"
 
 #include "core/LargePages.h"
+#include "core/WorkerPool.h"
+#include "ephemeris/Ephemeris.h"
 #include "map/Trace.h"
 #include "map/qt/PainterSurface.h"
 
@@ -81,6 +83,26 @@ std::optional<QImage> WithExactPalette(const QImage& image)
     return indexed;
 }
 
+// The scene's work refers to the caller's arguments: it is waited for on
+// every way out, a failed drawing included.
+class SceneWaiter {
+public:
+    explicit SceneWaiter(const PoolTask<MapScene>& task) : m_task(task) {}
+    SceneWaiter(const SceneWaiter&) = delete;
+    SceneWaiter& operator=(const SceneWaiter&) = delete;
+    ~SceneWaiter()
+    {
+        try {
+            m_task.Get();
+        } catch (...) {
+            // Raised again by the drawing's own Get, or lost with the failure that ended it.
+        }
+    }
+
+private:
+    const PoolTask<MapScene>& m_task;
+};
+
 } // namespace
 
 QImage NewMapImage(int width, int height)
@@ -88,12 +110,19 @@ QImage NewMapImage(int width, int height)
     return ImageOnLargePages(width, height, static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
 }
 
-QImage RenderMapImage(CEclipseMap& map, const std::string& dataDirectory, int width, int height)
+QImage RenderMapImage(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model,
+                      const SceneRequest& request)
 {
-    QImage image = NewMapImage(width, height);
+    // The shadow is computed while the static layers are drawn.
+    const PoolTask<MapScene> scene = WorkerPool::Shared().Submit(
+        TaskUrgency::Ahead, [&] { return ComposeScene(Ephemeris::Load(dataDirectory, model), map, request); });
+    const SceneWaiter waiter(scene);
+    const CMapTrace trace(dataDirectory);
+    QImage image = NewMapImage(request.width, request.height);
     QPainter painter(&image);
-    CPainterSurface surface(painter, width, height);
-    Trace(surface, map, dataDirectory);
+    CPainterSurface surface(painter, request.width, request.height);
+    trace.DrawStatic(surface, BaseFrame(map, request));
+    trace.DrawDynamic(surface, scene.Get().frame);
     return image;
 }
 

@@ -1,7 +1,5 @@
 #include "map/qt/MapRenderer.h"
 
-#include "eclipse/EpochShadow.h"
-#include "ephemeris/EphemerisSeries.h"
 #include "map/Trace.h"
 #include "map/qt/MapImage.h"
 #include "map/qt/PainterSurface.h"
@@ -98,10 +96,9 @@ void CMapRenderer::Render(QImage& image, const CMapTrace& trace, const MapFrame&
     image.setDevicePixelRatio(m_pixelRatio);
 }
 
-void CMapRenderer::Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height)
+void CMapRenderer::Render(QImage& image, const Ephemeris& ephemeris, const CEclipseMap& map,
+                          const std::string& dataDirectory, const SceneRequest& request)
 {
     const CMapTrace trace(dataDirectory);
-    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(dataDirectory), map.m_observation);
-    map.m_terms = shadow.terms;
-    Render(image, trace, FrameOf(map, width, height, &shadow.outlines));
+    Render(image, trace, ComposeScene(ephemeris, map, request).frame);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/MapFrame.h"
+#include "map/MapScene.h"
 #include "model/EclipseMap.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <vector>
 
 class CMapTrace;
+class Ephemeris;
 
 // Draws maps into an image, keeping the static layers' picture (base map,
 // graticule, eclipse path) for the viewport, centre, client size, choice of
@@ -21,11 +23,12 @@ public:
     // frame's client size when it differs).
     void Render(QImage& image, const CMapTrace& trace, const MapFrame& frame);
 
-    // The whole map of the document with the shadow at its epoch (the
-    // document's own arithmetic), into image (resized to width x height).
-    // Refreshes map.m_terms. Raises CFileException as Trace does, before
+    // The whole map of the document with the shadow at its epoch under the
+    // ephemeris's model (ComposeScene), into image (resized to the request's
+    // size). Raises CFileException for a missing or bad data file, before
     // anything is drawn.
-    void Render(QImage& image, CEclipseMap& map, const std::string& dataDirectory, int width, int height);
+    void Render(QImage& image, const Ephemeris& ephemeris, const CEclipseMap& map, const std::string& dataDirectory,
+                const SceneRequest& request);
 
     // Device pixels per unit of the frame, for a screen of high density: the
     // map is drawn at that many pixels per client unit, its text keeps its

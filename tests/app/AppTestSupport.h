@@ -49,7 +49,7 @@ inline constexpr RgbColour kTestGlobe{140, 198, 255};
 // that the picture follows the viewport without any data file.
 class CFakeTrace {
 public:
-    void operator()(IDrawingSurface& surface, CEclipseMap& map, const std::string&)
+    void operator()(IDrawingSurface& surface, const CEclipseMap& map, const std::string&)
     {
         ++m_calls;
         if (m_failure) {

@@ -17,6 +17,7 @@
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "ephemeris/Ephemeris.h"
 #include "ephemeris/EpochArithmetic.h"
 #include "map/EclipseOverlay.h"
 
@@ -73,6 +74,7 @@ private slots:
     void theLayersAreTheDocumentsAndTheModelTheSettingsAndBothRedrawTheMap();
     void theBesselianElementsAreTheCommandLineTable();
     void theEphemeridesTabulateTheEclipseAsTheCommandLineDoes();
+    void choosingAnotherEclipseWhileTheFirstIsComputedShowsOnlyTheSecond();
 
 private:
     void ShowFrame();
@@ -374,10 +376,10 @@ void AtlasTest::theLayersAreTheDocumentsAndTheModelTheSettingsAndBothRedrawTheMa
     WhenDialogShown<CDisplaysDialog>([](CDisplaysDialog& dialog) {
         QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("pathBox"))->isChecked());
         QVERIFY(!dialog.findChild<QCheckBox*>(QStringLiteral("graticuleBox"))->isChecked());
-        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("classicModelButton"))->isChecked());
+        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("modernModelButton"))->isChecked());
         ClickIndicator(*dialog.findChild<QCheckBox*>(QStringLiteral("graticuleBox")));
         ClickIndicator(*dialog.findChild<QCheckBox*>(QStringLiteral("magnitudeCurvesBox")));
-        ClickIndicator(*dialog.findChild<QRadioButton*>(QStringLiteral("modernModelButton")));
+        ClickIndicator(*dialog.findChild<QRadioButton*>(QStringLiteral("classicModelButton")));
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     });
     m_frame->Action(ID_PARAMETRES_AFFICHAGES)->trigger();
@@ -386,10 +388,10 @@ void AtlasTest::theLayersAreTheDocumentsAndTheModelTheSettingsAndBothRedrawTheMa
     QVERIFY(layers.graticule);
     QVERIFY(!layers.magnitudeCurves);
     QVERIFY(layers.path);
-    QCOMPARE(CDesktopSettings::TimeModel(), CDesktopSettings::Model::Modern);
-    // The modern model gives other elements: the eclipse is computed again.
+    QVERIFY(CDesktopSettings::Model().IsClassic());
+    // The classic model gives other elements: the eclipse is computed again.
     WaitForTheEclipseOnTheMap();
-    QVERIFY(m_frame->CurrentEclipse().Elements()->deltaT < 66.0);  // observed Delta T of 2006: 64.9 s
+    QVERIFY(m_frame->CurrentEclipse().Elements()->deltaT > 70.0);  // the classic formula for 2006: 71.6 s
     QTRY_VERIFY(m_frame->View().StaticDrawCount() > staticDraws);
 }
 
@@ -421,7 +423,6 @@ void AtlasTest::theBesselianElementsAreTheCommandLineTable()
 // The Sun of the table against "umbrant-cli ephemeris" with the same model.
 void AtlasTest::theEphemeridesTabulateTheEclipseAsTheCommandLineDoes()
 {
-    CDesktopSettings::SetTimeModel(CDesktopSettings::Model::Modern);
     m_document->m_map.m_observation.m_deltaTAuto = false;
     m_document->m_map.m_observation.m_deltaT = 69.1f;
     ShowFrame();
@@ -469,6 +470,32 @@ void AtlasTest::theEphemeridesTabulateTheEclipseAsTheCommandLineDoes()
     QCOMPARE(lines.size(), 1 + 32);
     QCOMPARE(lines[0].split(QLatin1Char('\t')).size(), 12);
     QVERIFY(lines[1].startsWith(QStringLiteral("08/04/2024 18:17:00 (époque)\t")));
+}
+
+// The eclipse of 2017 is abandoned while its curves are computed: the
+// eclipse of 2024 alone is shown, with its own curves, and once.
+void AtlasTest::choosingAnotherEclipseWhileTheFirstIsComputedShowsOnlyTheSecond()
+{
+    const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ClassicModel(69.1));
+    const std::optional<EclipseSummary> first = FindEclipseOnUniversalDate(ephemeris, 2017, 8, 21);
+    const std::optional<EclipseSummary> second = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
+    QVERIFY(first && second);
+    CCurrentEclipse current;
+    current.Choose(*first, ephemeris);
+    QTRY_VERIFY_WITH_TIMEOUT(current.Summary() != nullptr, kEclipseTimeout);
+    QVERIFY(current.IsBusy());  // the curves of 2017 are on their way
+
+    std::vector<Instant> curvesShown;
+    connect(&current, &CCurrentEclipse::CurvesReady, this,
+            [&] { curvesShown.push_back(current.Summary()->greatest); });
+    current.Choose(*second, ephemeris);
+    QTRY_VERIFY_WITH_TIMEOUT(!current.IsBusy(), kEclipseTimeout);
+    QTest::qWait(50);  // anything of 2017 still on its way
+    QVERIFY(current.Summary() != nullptr && current.Summary()->greatest == second->greatest);
+    QCOMPARE(curvesShown.size(), std::size_t{1});
+    QVERIFY(curvesShown.front() == second->greatest);
+    QVERIFY(current.Overlay() && !current.Overlay()->magnitudeCurves.empty());
+    QVERIFY(std::abs(current.Overlay()->path.circumstances.greatest.time.SecondsSince(second->greatest)) < 60.0);
 }
 
 QTEST_MAIN(AtlasTest)

@@ -56,7 +56,7 @@ void DocumentOptionsTest::SaveDallas(const QString& path)
     document.m_options.m_timeOffsetHours = -5.0;
     MapLayerChoice layers;
     layers.graticule = true;
-    layers.limits = false;
+    layers.penumbraLimits = false;
     document.SetLayers(layers);
     QVERIFY(m_fixture->Frame().SaveDocumentAs(path));
 }
@@ -103,7 +103,7 @@ void DocumentOptionsTest::theHeightOffsetAndLayersComeBackWithTheDocument()
     QCOMPARE(document.m_options.m_observerHeight, 130.0);
     QCOMPARE(document.m_options.m_timeOffsetHours, -5.0);
     QVERIFY(document.m_options.m_layers.graticule);
-    QVERIFY(!document.m_options.m_layers.limits);
+    QVERIFY(!document.m_options.m_layers.penumbraLimits);
     QVERIFY(!document.IsModified());
     auto* place = m_fixture->Frame().LocalPanel().findChild<QLabel*>(QStringLiteral("localPlaceLabel"));
     QVERIFY2(place->text().endsWith(QStringLiteral(", 130 m")), qPrintable(place->text()));

@@ -5,17 +5,25 @@
 
 #include "AppTestSupport.h"
 
+#include "app/AnimationExportDialog.h"
 #include "app/CurrentEclipse.h"
+#include "app/DesktopSettings.h"
+#include "app/MapPrinting.h"
 #include "app/MainFrame.h"
 #include "app/RecentFileList.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "map/EclipseOverlay.h"
+#include "map/Trace.h"
+#include "video/VideoProbe.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QDir>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,8 +56,11 @@ private slots:
     void cleanupTestCase();
 
     void theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth();
+    void theViewPrintingAndExportDrawOneShadowUnderEitherModel();
     void thePathIsTheFileOfTheCommandLine();
     void theCircumstancesAreTheFileOfTheCommandLineNamingTheObserver();
+    void theAnimationHasThePicturesOfTheCommandLine();
+    void aCancelledAnimationLeavesNothing();
     void withoutAnEclipseNothingIsWrittenAndTheUserIsTold();
 
 private:
@@ -114,6 +125,54 @@ void ExportTest::theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth()
     QVERIFY(m_messages.Messages().empty());
 }
 
+namespace {
+
+// The umbra's and penumbra's points as the frame holds them.
+std::vector<ShadowPoint> ShadowOf(const MapFrame& frame)
+{
+    std::vector<ShadowPoint> points(frame.shadow->umbra.begin(), frame.shadow->umbra.end());
+    points.insert(points.end(), frame.shadow->penumbra.begin(), frame.shadow->penumbra.end());
+    return points;
+}
+
+bool SamePoints(const std::vector<ShadowPoint>& a, const std::vector<ShadowPoint>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ShadowPoint& p, const ShadowPoint& q) {
+        return p.m_latitude == q.m_latitude && p.m_longitude == q.m_longitude;
+    });
+}
+
+} // namespace
+
+// The window, its exports, its print preview and the print switches compose
+// the map through one function: under each model they draw one shadow, and
+// the two models' shadows differ (by the 7 s of Delta T between them in 2006).
+void ExportTest::theViewPrintingAndExportDrawOneShadowUnderEitherModel()
+{
+    CUmbrantView& view = m_frame->View();
+    std::vector<std::vector<ShadowPoint>> shadows;
+    for (const TimeModel& model : {ClassicModel(), ModernModel()}) {
+        CDesktopSettings::SetModel(model);
+        view.SetTimeModel(model);
+        view.OnViewTrace();
+        std::vector<ShadowPoint> shown;
+        QVERIFY(view.DrawShownMap([&shown](const CMapTrace&, const MapFrame& frame) { shown = ShadowOf(frame); }));
+        QVERIFY(!shown.empty());
+
+        const QString png = m_files.filePath(QStringLiteral("same-%1.png").arg(QString::fromLatin1(model.Name())));
+        QVERIFY(m_frame->ExportMap(png, view.width()));
+        QImage exported(png);
+        QCOMPARE(exported.convertToFormat(QImage::Format_RGB32), view.Picture().convertToFormat(QImage::Format_RGB32));
+
+        const MapScene printed = PrintedScene(m_document, kDataDirectory.toStdString(), CDesktopSettings::Model(),
+                                              view.width(), view.height());
+        QVERIFY(SamePoints(ShadowOf(printed.frame), shown));
+        shadows.push_back(shown);
+    }
+    QVERIFY(!SamePoints(shadows[0], shadows[1]));
+    QVERIFY(m_messages.Messages().empty());
+}
+
 void ExportTest::thePathIsTheFileOfTheCommandLine()
 {
     const QStringList date{QStringLiteral("path"), QStringLiteral("--date"), QStringLiteral("2006-03-29")};
@@ -153,6 +212,71 @@ void ExportTest::theCircumstancesAreTheFileOfTheCommandLineNamingTheObserver()
         QCOMPARE(rows[row], cliRows[row] + ",-2.20000,49.50000,180");
     }
     m_document.m_options.m_observerHeight = 0.0;
+    QVERIFY(m_messages.Messages().empty());
+}
+
+namespace {
+
+// Three pictures of the eclipse's middle, small and few a second.
+AnimationExportSettings ShortAnimation()
+{
+    AnimationExportSettings settings;
+    settings.from = {2006, 3, 29, 10, 0, 0.0};
+    settings.to = {2006, 3, 29, 10, 6, 0.0};
+    settings.stepSeconds = 180.0;
+    settings.width = 320;
+    settings.height = 180;
+    settings.framesPerSecond = 10;
+    return settings;
+}
+
+} // namespace
+
+// The same settings give the same pictures from the window and from
+// "umbrant-cli animate": the document's centre, the document's layers
+// (its defaults), the current eclipse's path.
+void ExportTest::theAnimationHasThePicturesOfTheCommandLine()
+{
+    const QString desktop = m_files.filePath(QStringLiteral("fenetre.mp4"));
+    QVERIFY(m_frame->ExportAnimation(desktop, ShortAnimation()));
+    const QString cli = m_files.filePath(QStringLiteral("outil.mp4"));
+    RunCli({QStringLiteral("animate"), QStringLiteral("--from"), QStringLiteral("2006-03-29T10:00"), QStringLiteral("--to"),
+            QStringLiteral("2006-03-29T10:06"), QStringLiteral("--step"), QStringLiteral("180"), QStringLiteral("--size"),
+            QStringLiteral("320x180"), QStringLiteral("--fps"), QStringLiteral("10"), QStringLiteral("--centre"),
+            QStringLiteral("-2.2,49.5"), QStringLiteral("--layers"),
+            QStringLiteral("shadow,path,limits,penumbra-limits,rise-set,magnitude-curves,observer,greatest,labels"),
+            QStringLiteral("-o"), cli});
+    for (const int frame : {0, 2}) {
+        const VideoProbe fromWindow = ProbeVideo(desktop.toStdString(), frame);
+        const VideoProbe fromTool = ProbeVideo(cli.toStdString(), frame);
+        QCOMPARE(fromWindow.frameCount, 3);
+        QCOMPARE(fromTool.frameCount, 3);
+        QVERIFY(!fromWindow.frameRgb.empty());
+        QVERIFY2(fromWindow.frameRgb == fromTool.frameRgb, qPrintable(QString::number(frame)));
+    }
+    QVERIFY(m_messages.Messages().empty());
+}
+
+// "Annuler" stops the export: no file, no temporary, no message.
+void ExportTest::aCancelledAnimationLeavesNothing()
+{
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("longue.webm"));
+    AnimationExportSettings settings = ShortAnimation();
+    settings.from = {2006, 3, 29, 8, 0, 0.0};
+    settings.to = {2006, 3, 29, 12, 0, 0.0};
+    settings.stepSeconds = 10.0;
+    QTimer cancel;
+    connect(&cancel, &QTimer::timeout, this, [this] {
+        auto* progress = m_frame->findChild<QProgressDialog*>(QStringLiteral("animationProgress"));
+        if (progress != nullptr && progress->value() >= 3) {
+            progress->cancel();
+        }
+    });
+    cancel.start(10);
+    QVERIFY(!m_frame->ExportAnimation(path, settings));
+    cancel.stop();
+    QVERIFY(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     QVERIFY(m_messages.Messages().empty());
 }
 

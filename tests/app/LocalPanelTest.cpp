@@ -108,7 +108,7 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
         }
     }
     CTemporarySettings settings;
-    const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ClassicModel(kDeltaT));
+    const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ModernModel(kDeltaT));
     const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
     QVERIFY(eclipse);
     const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
@@ -127,6 +127,7 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
     QCOMPARE(ValueOf(cli, QStringLiteral("Type")), QStringLiteral("total"));
     QCOMPARE(Text(panel, "localTypeValue"), QStringLiteral("totale"));
     QCOMPARE(Text(panel, "localMagnitudeValue"), ValueOf(cli, QStringLiteral("Magnitude")));
+    QCOMPARE(Text(panel, "localMoonSunRatioValue"), ValueOf(cli, QStringLiteral("Moon/Sun ratio")));
     QCOMPARE(Text(panel, "localObscurationValue"), ValueOf(cli, QStringLiteral("Obscuration")));
     QCOMPARE(Text(panel, "localDurationValue"), ValueOf(cli, QStringLiteral("Duration")));
     QVERIFY(Text(panel, "localPlaceLabel").contains(QStringLiteral("32°46'37\" N, 96°47'49\" O")));

@@ -8,7 +8,7 @@
 #include "app/MapPointPicker.h"
 #include "app/PositionDialog.h"
 #include "map/GeoProjection.h"
-#include "map/Trace.h"
+#include "map/MapScene.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -45,7 +45,7 @@ std::uint32_t WordAt(const QByteArray& bytes, int offset)
 QPointF PointOf(const CEclipseMap& map, int width, int height, double longitude, double latitude)
 {
     const std::optional<MapPoint> point =
-        GeoProjector(FrameOf(map, width, height, nullptr)).Project(latitude, longitude);
+        GeoProjector(BaseFrame(map, SceneRequest{width, height, {}, nullptr})).Project(latitude, longitude);
     return point ? QPointF(point->x, point->y) : QPointF(-1.0, -1.0);
 }
 

@@ -151,7 +151,7 @@ void PrintingTest::thePrintSwitchesPageIsWhiteAroundTheGlobeAndCarriesThePath()
     page.setDotsPerMeterX(3937);
     page.setDotsPerMeterY(3937);
     page.fill(Qt::gray);
-    QVERIFY(PrintMap(page, *m_document, kDataDirectory.toStdString()));
+    QVERIFY(PrintMap(page, *m_document, kDataDirectory.toStdString(), CDesktopSettings::Model()));
     // Above and below the globe, right of the title and the key, the sky is
     // the paper's white.
     for (const int y : {20, 120, 1040, 1120}) {

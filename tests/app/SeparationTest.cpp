@@ -6,7 +6,7 @@
 #include "app/GeodesicSeparation.h"
 #include "app/MapPointPicker.h"
 #include "map/GeoProjection.h"
-#include "map/Trace.h"
+#include "map/MapScene.h"
 
 #include <QStatusBar>
 #include <QtTest>
@@ -66,7 +66,7 @@ void SeparationTest::twoClicksOnTheMapGiveTheDistanceAndAzimuth()
     CObservation& observation = fixture.Map().m_observation;
     observation.m_centre = CGeoPosition(-35.0, 45.0);  // both towns in view
     CUmbrantView& view = fixture.View();
-    const GeoProjector projector(FrameOf(fixture.Map(), view.width(), view.height(), nullptr));
+    const GeoProjector projector(BaseFrame(fixture.Map(), SceneRequest{view.width(), view.height(), {}, nullptr}));
     const std::optional<MapPoint> paris = projector.Project(kParis.m_latitude, kParis.m_longitude);
     const std::optional<MapPoint> newYork = projector.Project(kNewYork.m_latitude, kNewYork.m_longitude);
     QVERIFY(paris && newYork);

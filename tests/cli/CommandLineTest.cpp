@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -104,4 +105,73 @@ TEST(ShadowCommand, ReportsMissingDataWithStatusOne)
 TEST(ShadowCommand, RejectsAnUnknownFormat)
 {
     EXPECT_EQ(RunCli("shadow --format xml").status, 1);
+}
+
+// Every command's help, through the three ways of asking for it.
+TEST(CommandLine, PrintsEachCommandsOptionsAndEndsWithStatusZero)
+{
+    const CliRun list = RunCli("--help");
+    EXPECT_EQ(list.status, 0);
+    for (const char* command : {"besselian", "convert", "eclipses", "ephemeris", "import-maps", "info", "local", "path",
+                                "render", "shadow", "verify-series", "write-nutation-table"}) {
+        EXPECT_NE(list.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+        for (const std::string& asked : {std::string(command) + " --help", "help " + std::string(command)}) {
+            const CliRun help = RunCli(asked);
+            EXPECT_EQ(help.status, 0) << asked;
+            EXPECT_NE(help.out.find(std::string("umbrant-cli ") + command), std::string::npos) << asked << help.out;
+            EXPECT_EQ(help.err, "") << asked;
+        }
+    }
+    const CliRun local = RunCli("local --help");
+    EXPECT_NE(local.out.find("--place LON,LAT[,HEIGHT_M]"), std::string::npos) << local.out;
+    EXPECT_NE(local.out.find("--model classic|modern"), std::string::npos) << local.out;
+}
+
+// A wrong command line is one line naming what is wrong, and status 1: the
+// unknown word before anything it may have hidden, a slip with the name
+// meant, a value that a terminal would take for orders written harmlessly.
+TEST(CommandLine, RefusesAWrongCommandLineInOneLineNamingIt)
+{
+    struct Case {
+        std::string arguments;
+        std::string said;
+    };
+    const std::string escape = "\"$(printf '\\033[31mred\\033]0;title\\007')\"";
+    const Case cases[] = {
+        {"frobnicate", "unknown command frobnicate"},
+        {"locl --date 2024-04-08", "unknown command locl (did you mean local?)"},
+        {"local --plase 1,2", "unknown option --plase of local (did you mean --place?)"},
+        {"local --date 2024-04-08", "--place is required"},
+        {"local --date 2024-04-08 --place 1,2 --date 2024-04-09", "--date given twice"},
+        {"eclipses --from=2024-01-01 --to=2023-01-01", "the range ends (2023-01-01) before it begins (2024-01-01)"},
+        {"local --date 1582-10-10 --place 1,2", "1582-10-05 to 1582-10-14 were left out"},
+        {"shadow --date 1582-10-05T12:00", "1582-10-05 to 1582-10-14 were left out"},
+        {"path --date 2024-02-30", "--date 2024-02-30 is no day of the calendar"},
+        {"besselian --date -2000-06-01", "year -2000 outside -1999..3000"},
+        {"render -o x.png --date 3001-01-01T00:00", "year 3001 outside -1999..3000"},
+        {"ephemeris --delta-t nan", "malformed Delta T \"nan\""},
+        {"eclipses --from 2024-01-01 --to 2024-12-31 --delta-t 86401", "-86400 to 86400 seconds"},
+        {"local --date 2024-04-08 --place " + escape, "malformed place \"\\x1B[31mred\\x1B]0;title\\x07\""},
+        {"local --date 2024-04-08 --place $(head -c 100000 /dev/zero | tr '\\0' 1)", "..."},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments;
+        EXPECT_EQ(LineCount(run.err), 1) << c.arguments << ": " << run.err;
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << c.arguments << ": " << run.err.substr(0, 300);
+        EXPECT_LT(run.err.size(), 500u) << c.arguments;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << c.arguments;
+        EXPECT_EQ(run.out, "") << c.arguments;
+    }
+}
+
+// The form "eclipses" prints an instant in is the form the instant options take.
+TEST(CommandLine, TakesTheInstantsItPrints)
+{
+    if (!HaveEphemerisData()) {
+        GTEST_SKIP() << "no converted ephemeris beside umbrant-cli";
+    }
+    const CliRun printed = RunCli("shadow --date 2024-04-08T18:17:20Z --format csv");
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(printed.out, RunCli("shadow --date 2024-04-08T18:17:20 --format csv").out);
 }

@@ -117,6 +117,18 @@ TEST_F(PathCommands, LocalAgreesWithThePublishedCircumstances)
     }
 }
 
+// Under the point of greatest eclipse the ratio of the apparent diameters is
+// the eclipse's published magnitude, 1.0566 (Espenak, EclipseWise); on the
+// axis the fraction of the Sun's diameter covered is (1 + ratio) / 2.
+TEST_F(PathCommands, LocalGivesTheMoonSunRatioBesideTheMagnitude)
+{
+    const Json greatest = Local("2024-04-08", "-104.147,25.289", "69.1");
+    EXPECT_EQ(greatest["type"], "total");
+    const double ratio = greatest["moon_sun_ratio"].get<double>();
+    EXPECT_NEAR(ratio, 1.0566, 0.0002);
+    EXPECT_NEAR(greatest["magnitude"].get<double>(), 0.5 * (1.0 + ratio), 0.0002);
+}
+
 TEST_F(PathCommands, LocalFindsNoEclipseOutsideThePenumbra)
 {
     const Json seen = Local("2006-03-29", "-150,-40,100", "64.9");
@@ -275,6 +287,11 @@ TEST(EclipseCommandRefusals, AreOneLineWithStatusOne)
         {"path --date 2006-03-29 --step 0", "step"},
         {"path --date 2006-03-29 --step -60", "step"},
         {"path --date 2006-03-29 --step 3601", "step"},
+        // Finer than a second: refused at once, before any work (the
+        // smallest step the double holds included).
+        {"path --date 2024-04-08 --step 1e-9", "step \"1e-9\" out of range (1 to 3600 seconds)"},
+        {"path --date 2024-04-08 --step 5e-324", "1 to 3600 seconds"},
+        {"path --date 2024-04-08 --step 0.999", "1 to 3600 seconds"},
         {"path --date 2006-03-29 --step soon", "soon"},
         {"path --date 2006-02-30", "2006-02-30"},
         {"path --date 29/03/2006", "29/03/2006"},

@@ -2,8 +2,10 @@
 // recent eclipses, the counts of two centuries type by type, the Saros
 // series, and the mean-element predictor against the full ephemeris.
 #include "core/Calendar.h"
+#include "core/Cancellation.h"
 #include "core/DeltaT.h"
 #include "core/Units.h"
+#include "core/WorkerPool.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "eclipse/search/NewMoonPredictor.h"
 #include "eclipse/search/Saros.h"
@@ -15,7 +17,9 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <stop_token>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -175,6 +179,44 @@ TEST_F(EclipseSearchTest, RefusesInstantsOutsideTheRangeAndReversedRanges)
     EXPECT_THROW(FindEclipses(ephemeris, Midnight(3000, 1, 1), Midnight(3100, 1, 1)), std::out_of_range);
     EXPECT_THROW(FindEclipses(ephemeris, Midnight(2025, 1, 1), Midnight(2024, 1, 1)), std::invalid_argument);
     EXPECT_THROW(FindEclipseOnUniversalDate(EclipseEphemeris(1e12), 2024, 4, 8), std::out_of_range);
+}
+
+auto FieldsOf(const EclipseSummary& e)
+{
+    return std::tuple(e.greatest, e.deltaT, e.type, e.gamma, e.magnitude, e.latitude, e.longitude, e.sunAltitude,
+                      e.durationSeconds, e.widthKm, e.saros);
+}
+
+// The candidates are refined each on its own, whichever thread takes it:
+// one thread and four find the canon's 224 eclipses of the 21st century,
+// the same to the last bit.
+TEST_F(EclipseSearchTest, FindsTheSameEclipsesOnOneThreadAsOnFour)
+{
+    const Ephemeris ephemeris = EclipseEphemeris(std::nullopt);
+    WorkerPool one(1);
+    WorkerPool four(4);
+    const std::vector<EclipseSummary> alone = FindEclipses(ephemeris, Midnight(2001, 1, 1), Midnight(2101, 1, 1), {}, one);
+    const std::vector<EclipseSummary> shared = FindEclipses(ephemeris, Midnight(2001, 1, 1), Midnight(2101, 1, 1), {}, four);
+    ASSERT_EQ(alone.size(), 224u);
+    ASSERT_EQ(shared.size(), alone.size());
+    for (std::size_t i = 0; i < alone.size(); ++i) {
+        EXPECT_TRUE(FieldsOf(shared[i]) == FieldsOf(alone[i])) << i;
+    }
+}
+
+// A search abandoned by its caller raises OperationCancelled, whatever the
+// pool.
+TEST_F(EclipseSearchTest, AnAbandonedSearchEndsWithoutAResult)
+{
+    const Ephemeris ephemeris = EclipseEphemeris(std::nullopt);
+    std::stop_source abandoned;
+    abandoned.request_stop();
+    for (const std::size_t threads : {std::size_t{1}, std::size_t{2}}) {
+        WorkerPool pool(threads);
+        EXPECT_THROW(FindEclipses(ephemeris, Midnight(1900, 1, 1), Midnight(2100, 1, 1), abandoned.get_token(), pool),
+                     OperationCancelled)
+            << threads;
+    }
 }
 
 TEST_F(EclipseSearchTest, PredictorPlacesEveryEclipseWithinMinutes)

@@ -29,11 +29,7 @@ inline bool HaveEclipseData()
 
 inline Ephemeris EclipseEphemeris(std::optional<double> deltaT)
 {
-    EphemerisModel model;
-    if (deltaT) {
-        model.deltaT = std::make_shared<GivenDeltaT>(*deltaT);
-    }
-    return Ephemeris::Load(EclipseDataDirectory(), model);
+    return Ephemeris::Load(EclipseDataDirectory(), ClassicModel(deltaT));
 }
 
 class EclipseDataTest : public testing::Test {

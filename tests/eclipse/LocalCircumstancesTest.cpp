@@ -2,8 +2,14 @@
 // (Earth-fixed coordinates turned into the axis' frame, time scanned second
 // by second) and the order of the contacts everywhere on the Earth.
 #include "core/DeltaT.h"
+#include "core/Units.h"
+#include "eclipse/ElementFitting.h"
 #include "eclipse/local/LocalCircumstances.h"
 #include "eclipse/local/Obscuration.h"
+#include "eclipse/search/EclipseSearch.h"
+#include "ephemeris/Ephemeris.h"
+#include "ephemeris/PositionOptions.h"
+#include "tests/eclipse/EclipseTestData.h"
 #include "tests/eclipse/IndependentGeometry.h"
 #include "tests/eclipse/PublishedElements.h"
 
@@ -196,6 +202,64 @@ TEST(LocalCircumstances, FindNoEclipseWhereThePenumbraNeverPasses)
     const LocalCircumstances seen = LocalCircumstancesAt(published::Eclipse2006(), {-150.0, -40.0, 0.0});
     EXPECT_EQ(seen.type, LocalEclipseType::None);
     EXPECT_FALSE(seen.Visible());
+}
+
+// A place's position in the frame of the ephemeris (true equator and
+// equinox of date), metres, at an instant of Universal Time given by the
+// Greenwich sidereal time.
+Vector3 ObserverPosition(const GeographicPlace& place, double siderealTime)
+{
+    const independent::Vector earthFixed = independent::EarthFixed(place.latitude, place.longitude, place.height);
+    const double c = std::cos(siderealTime);
+    const double s = std::sin(siderealTime);
+    return kEarthEquatorialRadiusMetres *
+           Vector3{earthFixed.x * c - earthFixed.y * s, earthFixed.x * s + earthFixed.y * c, earthFixed.z};
+}
+
+struct RatioPlace {
+    std::string name;
+    int year, month, day;
+    GeographicPlace place;
+    LocalEclipseType type;
+};
+
+class MoonSunRatio : public EclipseDataTest {};
+
+// The Moon's and the Sun's apparent radii from the place at the instant of
+// maximum, from the ephemeris's own positions (topocentric distances, not
+// the fundamental plane), with the Moon's radius k2 of the umbra. The cones
+// of the elements take k1 for the outer contacts: that, and the place's
+// distance from the axis, move the ratio by 3e-5 at most, below the fourth
+// decimal that is printed.
+TEST_F(MoonSunRatio, IsTheRatioOfTheApparentDiametersSeenFromThePlaceAtMaximum)
+{
+    const std::vector<RatioPlace> places = {
+        {"Dallas 2024", 2024, 4, 8, {-96.80, 32.78, 0.0}, LocalEclipseType::Total},
+        {"Exmouth 2023", 2023, 4, 20, {114.13, -21.93, 0.0}, LocalEclipseType::Total},
+        {"Albuquerque 2023, 1600 m up", 2023, 10, 14, {-106.65, 35.08, 1600.0}, LocalEclipseType::Annular},
+        {"Paris 2006", 2006, 3, 29, {2.35, 48.85, 0.0}, LocalEclipseType::Partial},
+    };
+    const Ephemeris ephemeris = EclipseEphemeris(std::nullopt);
+    for (const RatioPlace& at : places) {
+        SCOPED_TRACE(at.name);
+        const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, at.year, at.month, at.day);
+        ASSERT_TRUE(eclipse);
+        const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
+        const LocalCircumstances seen = LocalCircumstancesAt(elements, at.place);
+        EXPECT_EQ(seen.type, at.type);
+        ASSERT_TRUE(seen.maximum);
+
+        const Instant maximum = seen.maximum->time;
+        const Vector3 observer =
+            ObserverPosition(at.place, GreenwichSiderealTime(ephemeris, maximum, elements.deltaT));
+        const double moonDistance =
+            Length(kMetresPerKilometre * MoonAt(ephemeris, maximum, kAllPositionOptions) - observer);
+        const double sunDistance =
+            Length(kAstronomicalUnitMetres * SunAt(ephemeris, maximum, kAllPositionOptions) - observer);
+        const double moon = std::asin(kMoonRadiusUmbral * kEarthEquatorialRadiusMetres / moonDistance);
+        const double sun = std::asin(kSunRadiusMetres / sunDistance);
+        EXPECT_NEAR(seen.moonSunRatio, moon / sun, 5e-5);
+    }
 }
 
 // The covered fraction of the Sun's disk, counted on a fine grid of the disk.

@@ -49,9 +49,10 @@ TEST(EpochSteps, CarryIntoTheHourDayMonthAndYearBothWays)
         {"back onto a Gregorian leap day", {2024, 3, 1, 0, 5}, -10, {2024, 2, 29, 23, 55}},
         {"1900 is no Gregorian leap year", {1900, 3, 1, 0, 0}, -1, {1900, 2, 28, 23, 59}},
         {"1500 is a Julian leap year", {1500, 3, 1, 0, 0}, -1, {1500, 2, 29, 23, 59}},
-        {"the document counts 1582 as Julian", {1582, 10, 4, 23, 59}, 1, {1582, 10, 5, 0, 0}},
-        // Its calendar turns Gregorian at the new year 1583: ten days are skipped there.
-        {"into 1583, Gregorian", {1582, 12, 31, 23, 55}, 10, {1583, 1, 11, 0, 5}},
+        // The calendar turns Gregorian at the reform: ten days are skipped there.
+        {"from the last Julian day to the first Gregorian", {1582, 10, 4, 23, 59}, 1, {1582, 10, 15, 0, 0}},
+        {"back across the reform", {1582, 10, 15, 0, 0}, -1, {1582, 10, 4, 23, 59}},
+        {"into 1583, no skip", {1582, 12, 31, 23, 55}, 10, {1583, 1, 1, 0, 5}},
         {"across the year 0", {-500, 1, 1, 0, 5}, -10, {-501, 12, 31, 23, 55}},
         {"a month of days at once", {2024, 1, 31, 10, 0}, 30 * 1440, {2024, 3, 1, 10, 0}},
         {"a minute beyond 59 carries", {2024, 4, 8, 18, 75}, 1, {2024, 4, 8, 19, 16}},

@@ -30,28 +30,14 @@ TEST(JulianDay, OfTheDefaultEpoch)
     EXPECT_NEAR(terms.m_deltaTUsed, 71.6, 0.05);
 }
 
-TEST(JulianDay, TakesJanuaryAsMonth13OfThePreviousYear)
+// The document's time terms take the one calendar: the day after 1582
+// October 4 (Julian) is October 15 (Gregorian), and 1582 December 1 is the
+// Gregorian date (JD 2299207.5), not the Julian one eleven days later.
+TEST(JulianDay, TheDocumentCountsTheGregorianCalendarFromItsFirstDay)
 {
-    EXPECT_EQ(JulianDayAtMidnight(1, 1, 2000), 2451544.5);
-}
-
-TEST(JulianDay, AppliesTheGregorianCorrectionOnlyAfter1582)
-{
-    // Neither date of 1582 is corrected, so they stay 11 days apart.
-    EXPECT_EQ(JulianDayAtMidnight(4, 10, 1582), 2299159.5);
-    EXPECT_EQ(JulianDayAtMidnight(15, 10, 1582), 2299170.5);
-    EXPECT_EQ(JulianDayAtMidnight(1, 1, 1583), 2299238.5);
-}
-
-TEST(JulianDay, UsesFloorForNegativeYears)
-{
-    // 1 January -500 (Julian calendar): floor(365.25 * -501) = -182991.
-    EXPECT_EQ(JulianDayAtMidnight(1, 1, -500), 1538432.5);
-}
-
-TEST(JulianDay, LetsImpossibleDatesRunOn)
-{
-    EXPECT_EQ(JulianDayAtMidnight(30, 2, 2006), JulianDayAtMidnight(2, 3, 2006));
+    EXPECT_EQ(TermsOf(Epoch(4, 10, 1582, 0)).m_julianDay0, 2299159.5);
+    EXPECT_EQ(TermsOf(Epoch(15, 10, 1582, 0)).m_julianDay0, 2299160.5);
+    EXPECT_EQ(TermsOf(Epoch(1, 12, 1582, 0)).m_julianDay0, 2299207.5);
 }
 
 TEST(TimeTerms, GivenDeltaTIsCopiedAndEntersTheTimeArgument)

@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
 
-    ComputeTimeTerms(map.m_observation, map.m_terms);
+    CTimeTerms terms;
+    ComputeTimeTerms(map.m_observation, terms);
     const DevicePoint start{map.m_viewport.m_height, map.m_viewport.m_width};
     const DevicePoint end{static_cast<std::int32_t>(map.m_observation.m_day), map.m_observation.m_minute};
     ZoomIn(map, start, end);

@@ -4,7 +4,8 @@
 #include "FuzzSupport.h"
 
 #include "eclipse/EclipseGeometry.h"
-#include "eclipse/EpochShadow.h"
+#include "eclipse/EpochSky.h"
+#include "ephemeris/Ephemeris.h"
 #include "eclipse/ShadowPlacement.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "ephemeris/TimeScales.h"
@@ -90,7 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetGlobalViewport(viewport, 64, 48);
     const CGeoPosition& centre = observation.m_centre;
     const double centreLatitude = centre.m_latitude * 0.017453292519943295;
-    const EpochShadow shadow = ComputeEpochShadow(*LoadEphemerisSeries(Data().Path()), observation);
-    DrawShadow(surface, shadow.outlines, viewport, centre, std::sin(centreLatitude), std::cos(centreLatitude));
+    // Both models: the document's own arithmetic and the modern one.
+    for (const TimeModel& model : {ClassicModel(), ModernModel()}) {
+        const EpochSky sky = SkyAtEpoch(Ephemeris(LoadEphemerisSeries(Data().Path()), model), observation);
+        DrawShadow(surface, sky.outlines, viewport, centre, std::sin(centreLatitude), std::cos(centreLatitude));
+    }
     return 0;
 }

@@ -154,6 +154,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     map.m_observation.m_centre = CGeoPosition(TakeDegrees(provider), TakeDegrees(provider));
     map.m_observation.m_minute = provider.ConsumeIntegralInRange<std::int32_t>(0, 75);
     ApplyGestures(provider, map);
-    RenderMapImage(map, Data().directory.Path(), width, height);
+    RenderMapImage(map, Data().directory.Path(), TimeModel(), SceneRequest{width, height, MapLayerChoice(), nullptr});
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "map/ViewportOperations.h"
 #include "map/qt/MapImage.h"
 #include "map/qt/MapRenderer.h"
+#include "ephemeris/Ephemeris.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -27,10 +28,19 @@ protected:
     }
 
     // The picture of the whole trace, drawn without any cache.
-    QImage Traced()
+    QImage Traced() const { return RenderMapImage(m_map, DataDirectory(), TimeModel(), Request(kWidth, kHeight)); }
+
+    void Render(int width, int height)
     {
-        CEclipseMap copy = m_map;
-        return RenderMapImage(copy, DataDirectory(), kWidth, kHeight);
+        m_renderer.Render(m_picture, Ephemeris::Load(DataDirectory()), m_map, DataDirectory(), Request(width, height));
+    }
+
+    static SceneRequest Request(int width, int height)
+    {
+        SceneRequest request;
+        request.width = width;
+        request.height = height;
+        return request;
     }
 
     static constexpr int kWidth = 480;
@@ -46,12 +56,12 @@ protected:
 // result is the picture a whole trace draws, pixel for pixel.
 TEST_F(MapRendererTest, ANewInstantKeepsTheBaseMapAndDrawsWhatATraceDraws)
 {
-    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    Render(kWidth, kHeight);
     EXPECT_EQ(m_picture, Traced());
     for (const int minute : {40, 50, 11}) {
         m_map.m_observation.m_hour = minute == 11 ? 10 : 8;
         m_map.m_observation.m_minute = minute;
-        m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+        Render(kWidth, kHeight);
         EXPECT_EQ(m_picture, Traced()) << "minute " << minute;
     }
     EXPECT_EQ(m_renderer.StaticDrawCount(), 1);
@@ -59,17 +69,17 @@ TEST_F(MapRendererTest, ANewInstantKeepsTheBaseMapAndDrawsWhatATraceDraws)
 
 TEST_F(MapRendererTest, DrawsTheBaseMapAgainForANewCentreViewportOrSize)
 {
-    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    Render(kWidth, kHeight);
     m_map.m_observation.m_centre.m_longitude = 30.0;
-    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    Render(kWidth, kHeight);
     EXPECT_EQ(m_renderer.StaticDrawCount(), 2);
     EXPECT_EQ(m_picture, Traced());
     ZoomIn(m_map, {100, 100}, {200, 160});
-    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    Render(kWidth, kHeight);
     EXPECT_EQ(m_renderer.StaticDrawCount(), 3);
     EXPECT_EQ(m_picture, Traced());
     SetGlobalViewport(m_map.m_viewport, kWidth, kHeight - 20);
-    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight - 20);
+    Render(kWidth, kHeight - 20);
     EXPECT_EQ(m_renderer.StaticDrawCount(), 4);
     EXPECT_EQ(m_picture.height(), kHeight - 20);
 }
@@ -80,19 +90,19 @@ TEST_F(MapRendererTest, DrawsTheBaseMapAgainForANewCentreViewportOrSize)
 TEST_F(MapRendererTest, APictureForADenseScreenIsDrawnAtItsPixels)
 {
     m_renderer.SetPixelRatio(2.0);
-    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    Render(kWidth, kHeight);
     EXPECT_EQ(m_picture.size(), QSize(2 * kWidth, 2 * kHeight));
     EXPECT_EQ(m_picture.devicePixelRatio(), 2.0);
 
     CEclipseMap twice = m_map;
     SetGlobalViewport(twice.m_viewport, 2 * kWidth, 2 * kHeight);
-    const QImage large = RenderMapImage(twice, DataDirectory(), 2 * kWidth, 2 * kHeight);
+    const QImage large = RenderMapImage(twice, DataDirectory(), TimeModel(), Request(2 * kWidth, 2 * kHeight));
     QImage drawn = m_picture.copy(0, 0, 2 * kWidth, kHeight);
     drawn.setDevicePixelRatio(1.0);
     EXPECT_EQ(drawn, large.copy(0, 0, 2 * kWidth, kHeight));
 
     // Drawing again at the same density keeps the base map.
-    m_renderer.Render(m_picture, m_map, DataDirectory(), kWidth, kHeight);
+    Render(kWidth, kHeight);
     EXPECT_EQ(m_renderer.StaticDrawCount(), 1);
     EXPECT_EQ(m_picture.devicePixelRatio(), 2.0);
 }

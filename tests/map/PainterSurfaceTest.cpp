@@ -363,7 +363,7 @@ TEST(MapImageTest, MissingShorelinesRaiseAFileErrorNamingTheFile)
     CEclipseMap map;
     SetGlobalViewport(map.m_viewport, 160, 100);
     try {
-        RenderMapImage(map, "/nonexistent-umbrant-data/", 160, 100);
+        RenderMapImage(map, "/nonexistent-umbrant-data/", TimeModel(), SceneRequest{160, 100, {}, nullptr});
         FAIL() << "no error";
     } catch (const CFileException& error) {
         EXPECT_NE(error.FileName().find("gshhs_i.dat"), std::string::npos);
@@ -380,7 +380,7 @@ TEST(MapImageTest, DefaultDocumentShowsSkyGlobeLandBordersAndCredit)
     }
     CEclipseMap map;
     SetGlobalViewport(map.m_viewport, 1600, 1000);
-    const QImage image = RenderMapImage(map, data, 1600, 1000);
+    const QImage image = RenderMapImage(map, data, TimeModel(), SceneRequest{1600, 1000, {}, nullptr});
     EXPECT_EQ(image.pixel(20, 20), kBlack);                  // sky
     EXPECT_EQ(image.pixel(800 - 505, 500), Rgb(kSeaColour)); // Pacific side of the disk, near its left limb
     EXPECT_EQ(image.pixel(800 + 512, 500), kBlack);          // just outside the right limb (R = 509.3)

@@ -1,5 +1,6 @@
 #include "RecordingSurface.h"
 
+#include "core/WorkerPool.h"
 #include "datafiles/ImageCache.h"
 #include "map/MapColours.h"
 #include "map/layers/ShorelineLayer.h"
@@ -9,7 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <latch>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -225,20 +229,66 @@ TEST(ShorelineLayerTest, IndexBuiltAheadOnAThreadDrawsAsTheOneBuiltWhileDrawing)
     EXPECT_EQ(Drawn(prepared), Drawn(direct));
 }
 
+namespace {
+
+// Every thread of the program's pool taken by work that waits until the
+// end of the scope.
+class BusyPool {
+public:
+    BusyPool() : m_started(static_cast<std::ptrdiff_t>(WorkerPool::Shared().ThreadCount()))
+    {
+        for (std::size_t t = 0; t < WorkerPool::Shared().ThreadCount(); ++t) {
+            m_tasks.push_back(WorkerPool::Shared().Submit(TaskUrgency::Now, [this] {
+                m_started.count_down();
+                m_release.wait();
+            }));
+        }
+        m_started.wait();
+    }
+    ~BusyPool()
+    {
+        m_release.count_down();
+        for (const PoolTask<void>& task : m_tasks) {
+            task.Get();
+        }
+    }
+    BusyPool(const BusyPool&) = delete;
+    BusyPool& operator=(const BusyPool&) = delete;
+
+private:
+    std::latch m_started;
+    std::latch m_release{1};
+    std::vector<PoolTask<void>> m_tasks;
+};
+
+} // namespace
+
 // Over six hundred rectangles, more in view than one run of outlines holds:
-// the outlines are filled in the image's order, each exactly as it is alone.
+// the outlines are filled in the image's order, each exactly as it is alone,
+// whether a pool thread projects them or, with none free, the drawing
+// thread itself.
 TEST(ShorelineLayerTest, ManyPolygonsAreFilledInTheImagesOrderEachAsAlone)
 {
     const std::vector<TestPolygon> rectangles = RectanglesAllOver(10.0f, 6.0f, 3);
     GlobalView view;
     view.centre = {-20.0, 30.0};
-    RecordingSurface together(800, 600);
-    DrawShorelines(together, MakeImage(rectangles), view.viewport, view.centre);
     RecordingSurface oneByOne(800, 600);
     for (const TestPolygon& rectangle : rectangles) {
         DrawShorelines(oneByOne, MakeImage({rectangle}), view.viewport, view.centre);
     }
+    const ShorelineImage image = MakeImage(rectangles);
+    RecordingSurface together(800, 600);
+    DrawShorelines(together, image, view.viewport, view.centre);
+    RecordingSurface poolBusy(800, 600);
+    RecordingSurface poolBusyCached(800, 600);
+    {
+        const BusyPool busy;
+        DrawShorelines(poolBusy, image, view.viewport, view.centre);
+        DrawShorelines(poolBusyCached, AsDataImage(image), view.viewport, view.centre);
+    }
 
     ASSERT_GT(together.shapes.size(), 256u);
     EXPECT_EQ(Drawn(together), Drawn(oneByOne));
+    EXPECT_EQ(Drawn(poolBusy), Drawn(oneByOne));
+    EXPECT_EQ(Drawn(poolBusyCached), Drawn(oneByOne));
 }

@@ -3,7 +3,8 @@
 // (pdftoppm) and the SVG by Qt's own renderer, routes independent of the
 // raster drawing.
 
-#include "eclipse/EpochShadow.h"
+#include "ephemeris/Ephemeris.h"
+#include "map/MapScene.h"
 #include "ephemeris/EphemerisSeries.h"
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
@@ -87,8 +88,8 @@ protected:
         }
         SetGlobalViewport(m_map.m_viewport, kWidth, kHeight);
         m_trace.emplace(kDataDirectory);
-        m_shadow.emplace(ComputeEpochShadow(*LoadEphemerisSeries(kDataDirectory), m_map.m_observation));
-        m_frame = FrameOf(m_map, kWidth, kHeight, &m_shadow->outlines);
+        m_scene = ComposeScene(Ephemeris::Load(kDataDirectory), m_map, SceneRequest{kWidth, kHeight, {}, nullptr});
+        m_frame = m_scene.frame;
         CMapRenderer renderer;
         renderer.Render(m_png, *m_trace, m_frame);
     }
@@ -100,7 +101,7 @@ protected:
 
     CEclipseMap m_map;
     std::optional<CMapTrace> m_trace;
-    std::optional<EpochShadow> m_shadow;
+    MapScene m_scene;
     MapFrame m_frame;
     QImage m_png;
 };

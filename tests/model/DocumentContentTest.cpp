@@ -173,7 +173,8 @@ TEST_F(DocumentContentTest, TheHeightOffsetAndLayersComeBackFromTheCompanion)
     options.m_observerHeight = 130.0;
     options.m_timeOffsetHours = -5.5;
     options.m_layers.graticule = true;
-    options.m_layers.limits = false;
+    options.m_layers.penumbraLimits = false;
+    options.m_layers.labels = false;
     options.m_layers.legend = false;
     const std::string document = Saved("Dallas.umb", CEclipseMap());
     SaveDocumentOptions(document, options);

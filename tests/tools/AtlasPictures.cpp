@@ -14,7 +14,7 @@
 #include "app/RecentFileList.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
-#include "eclipse/local/GeographicPlace.h"
+#include "eclipse/plane/GeographicPlace.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "ephemeris/Ephemeris.h"
 #include "map/EclipseOverlay.h"

@@ -183,7 +183,7 @@ int main(int argc, char* argv[])
         return painter.end();
     });
     saved &= PrintToPdf(output.filePath(QStringLiteral("print-switch.pdf")), [&document, &argv](QPrinter& printer) {
-        return PrintMap(printer, document, argv[1]);
+        return PrintMap(printer, document, argv[1], CDesktopSettings::Model());
     });
     return saved ? 0 : 1;
 }

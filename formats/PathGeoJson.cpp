@@ -1,0 +1,126 @@
+#include "formats/PathOutput.h"
+#include "core/CalendarText.h"
+#include "eclipse/path/Antimeridian.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Six decimals of a degree: a tenth of a metre.
+double Rounded(double degrees)
+{
+    return std::round(degrees * 1e6) / 1e6;
+}
+
+Json Position(double longitude, double latitude)
+{
+    return Json::array({Rounded(longitude), Rounded(latitude)});
+}
+
+// One geometry of one or several pieces, and the matching nesting of times.
+Json Geometry(const Json& pieces)
+{
+    if (pieces.size() == 1) {
+        return Json{{"type", "LineString"}, {"coordinates", pieces.front()}};
+    }
+    return Json{{"type", "MultiLineString"}, {"coordinates", pieces}};
+}
+
+Json LineFeature(const std::string& kind, const std::vector<PathLine>& lines, double deltaT)
+{
+    Json coordinates = Json::array();
+    Json times = Json::array();
+    for (const PathLine& line : lines) {
+        for (const PathLine& piece : SplitAtAntimeridian(line)) {
+            Json pieceCoordinates = Json::array();
+            Json pieceTimes = Json::array();
+            for (const PathVertex& vertex : piece) {
+                pieceCoordinates.push_back(Position(vertex.longitude, vertex.latitude));
+                pieceTimes.push_back(IsoUniversalTime(vertex.time, deltaT));
+            }
+            coordinates.push_back(std::move(pieceCoordinates));
+            times.push_back(std::move(pieceTimes));
+        }
+    }
+    return Json{{"type", "Feature"},
+                {"properties", {{"kind", kind}, {"times", times.size() == 1 ? times.front() : times}}},
+                {"geometry", Geometry(coordinates)}};
+}
+
+Json MagnitudeFeature(const MagnitudeCurve& curve)
+{
+    Json coordinates = Json::array();
+    for (const std::vector<GeoPoint>& line : curve.lines) {
+        Json piece = Json::array();
+        for (const GeoPoint& point : line) {
+            piece.push_back(Position(point.longitude, point.latitude));
+        }
+        coordinates.push_back(std::move(piece));
+    }
+    return Json{{"type", "Feature"},
+                {"properties", {{"kind", MagnitudeKind(curve.magnitude)}, {"magnitude", curve.magnitude}}},
+                {"geometry", Geometry(coordinates)}};
+}
+
+Json OptionalNumber(const std::optional<double>& value, double scale)
+{
+    return value ? Json(std::round(*value * scale) / scale) : Json(nullptr);
+}
+
+Json ContactJson(const std::optional<GlobalContact>& contact, double deltaT)
+{
+    if (!contact) {
+        return nullptr;
+    }
+    return Json{{"ut", IsoUniversalTime(contact->time, deltaT)},
+                {"latitude", Rounded(contact->latitude)},
+                {"longitude", Rounded(contact->longitude)}};
+}
+
+// The shadow's contacts with the Earth, P1 to P4 and U1 to U4, null where
+// there is none.
+Json ContactsJson(const GlobalCircumstances& global, double deltaT)
+{
+    return Json{{"p1", ContactJson(global.p1, deltaT)}, {"p2", ContactJson(global.p2, deltaT)},
+                {"u1", ContactJson(global.u1, deltaT)}, {"u2", ContactJson(global.u2, deltaT)},
+                {"u3", ContactJson(global.u3, deltaT)}, {"u4", ContactJson(global.u4, deltaT)},
+                {"p3", ContactJson(global.p3, deltaT)}, {"p4", ContactJson(global.p4, deltaT)}};
+}
+
+Json GreatestFeature(const GlobalCircumstances& global, double deltaT, const TimeModel& model)
+{
+    const GreatestEclipse& greatest = global.greatest;
+    return Json{{"type", "Feature"},
+                {"properties",
+                 {{"kind", "greatest"},
+                  {"ut", IsoUniversalTime(greatest.time, deltaT)},
+                  {"duration_s", OptionalNumber(greatest.durationSeconds, 10.0)},
+                  {"width_km", OptionalNumber(greatest.widthKm, 10.0)},
+                  {"gamma", std::round(greatest.gamma * 1e4) / 1e4},
+                  {"sun_altitude", std::round(greatest.sunAltitude * 10.0) / 10.0},
+                  {"contacts", ContactsJson(global, deltaT)},
+                  {"delta_t", std::round(deltaT * 10.0) / 10.0},
+                  {"model", model.Name()}}},
+                {"geometry", {{"type", "Point"}, {"coordinates", Position(greatest.longitude, greatest.latitude)}}}};
+}
+
+} // namespace
+
+std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const TimeModel& model)
+{
+    Json features = Json::array();
+    for (const auto& [kind, lines] : NamedLines(path)) {
+        features.push_back(LineFeature(kind, lines, path.deltaT));
+    }
+    for (const MagnitudeCurve& curve : magnitudes) {
+        if (!curve.lines.empty()) {
+            features.push_back(MagnitudeFeature(curve));
+        }
+    }
+    features.push_back(GreatestFeature(path.circumstances, path.deltaT, model));
+    return Json{{"type", "FeatureCollection"}, {"features", features}}.dump() + "\n";
+}
