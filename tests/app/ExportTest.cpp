@@ -100,6 +100,9 @@ void ExportTest::cleanupTestCase()
 
 void ExportTest::theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth()
 {
+    // The classic model, whose automatic Delta T has a formula to check.
+    CDesktopSettings::SetModel(ClassicModel());
+    m_frame->View().SetTimeModel(ClassicModel());
     const CUmbrantView& view = m_frame->View();
     const int height = qRound(1200.0 * view.height() / view.width());
 
