@@ -218,10 +218,10 @@ void AnimationFrame(benchmark::State& state, bool modern)
             epoch.m_longitude = -96.8;
             epoch.m_latitude = 32.8;
             const SceneRequest request{kWidth, kHeight, MapLayerChoice(), &scene.overlay};
-            MapFrame frame = ComposeScene(ephemeris, scene.map, request).frame;
-            frame.legend = &legend;
-            frame.timeOffsetHours = -5.0;
-            renderer.Render(picture, trace, frame);
+            MapScene shown = ComposeScene(ephemeris, scene.map, request);  // the frame points into its sky
+            shown.frame.legend = &legend;
+            shown.frame.timeOffsetHours = -5.0;
+            renderer.Render(picture, trace, shown.frame);
         }
         if (renderer.StaticDrawCount() != 1) {
             state.SkipWithError("the base map was drawn again");
