@@ -103,7 +103,7 @@ CAnimationExportDialog::CAnimationExportDialog(const AnimationExportSettings& in
     form->addRow(Text(kFormat), m_format);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(MakeQuitOkRow(*this));
+    layout->addWidget(MakeCancelOkRow(*this));
 }
 
 AnimationExportSettings CAnimationExportDialog::Settings() const

@@ -29,7 +29,8 @@ inline constexpr CUiText kPlayText{QT_TRANSLATE_NOOP("UiText", "Lecture")};
 inline constexpr CUiText kPauseText{QT_TRANSLATE_NOOP("UiText", "Pause")};
 inline constexpr CUiText kPlayPrompt{QT_TRANSLATE_NOOP("UiText", "Anime l'ombre à la vitesse choisie jusqu'à la fin de l'éclipse")};
 inline constexpr CUiText kSpeedText{QT_TRANSLATE_NOOP("UiText", "%1 min/s")};
-inline constexpr CUiText kSpeedPrompt{QT_TRANSLATE_NOOP("UiText", "Vitesse de l'animation, en minutes d'éclipse par seconde")};
+inline constexpr CUiText kSlowSpeedText{QT_TRANSLATE_NOOP("UiText", "%1 s/s")};
+inline constexpr CUiText kSpeedPrompt{QT_TRANSLATE_NOOP("UiText", "Vitesse de l'animation, en temps d'éclipse par seconde")};
 inline constexpr CUiText kUniversalTimeLabel{QT_TRANSLATE_NOOP("UiText", "TU %1")};
 inline constexpr CUiText kLocalTimeLabel{QT_TRANSLATE_NOOP("UiText", "Heure locale %1 (%2)")};
 
@@ -43,6 +44,9 @@ inline constexpr CUiText kSearchToLabel{QT_TRANSLATE_NOOP("UiText", "à")};
 inline constexpr CUiText kSearchButton{QT_TRANSLATE_NOOP("UiText", "Rechercher")};
 inline constexpr CUiText kSearchRunning{QT_TRANSLATE_NOOP("UiText", "Recherche en cours...")};
 inline constexpr CUiText kSearchCount{QT_TRANSLATE_NOOP("UiText", "%1 éclipse(s) de %2 à %3")};
+inline constexpr CUiText kTypeFilterLabel{QT_TRANSLATE_NOOP("UiText", "Type :")};
+inline constexpr CUiText kAllTypesFilter{QT_TRANSLATE_NOOP("UiText", "tous")};
+inline constexpr CUiText kSeenFilter{QT_TRANSLATE_NOOP("UiText", "Vues de l'observateur seulement")};
 inline constexpr CUiText kSearchRange{QT_TRANSLATE_NOOP("UiText", "La recherche couvre les années -1999 à 3000.")};
 inline constexpr std::array kSearchColumns = {
     CUiText{QT_TRANSLATE_NOOP("UiText", "Date (TU)")},
@@ -60,7 +64,6 @@ inline constexpr CUiText kTypeHybrid{QT_TRANSLATE_NOOP("UiText", "hybride")};
 
 // The buttons of the dialogs and windows.
 inline constexpr CUiText kOkButton{QT_TRANSLATE_NOOP("UiText", "Ok")};
-inline constexpr CUiText kQuitButton{QT_TRANSLATE_NOOP("UiText", "Quitter")};
 inline constexpr CUiText kCopyButton{QT_TRANSLATE_NOOP("UiText", "Copier")};
 inline constexpr CUiText kCloseButton{QT_TRANSLATE_NOOP("UiText", "Fermer")};
 
@@ -73,6 +76,7 @@ inline constexpr CUiText kLayerMagnitude{QT_TRANSLATE_NOOP("UiText", "Courbes d'
 inline constexpr CUiText kLayerGraticule{QT_TRANSLATE_NOOP("UiText", "Méridiens et parallèles")};
 inline constexpr CUiText kLayerTerminator{QT_TRANSLATE_NOOP("UiText", "Terminateur jour/nuit")};
 inline constexpr CUiText kLayerObserver{QT_TRANSLATE_NOOP("UiText", "Observateur")};
+inline constexpr CUiText kLayerLegend{QT_TRANSLATE_NOOP("UiText", "Légende et titre de la carte")};
 inline constexpr CUiText kModelGroup{QT_TRANSLATE_NOOP("UiText", "Modèle de calcul")};
 inline constexpr CUiText kModelClassic{QT_TRANSLATE_NOOP("UiText", "Classique (formules d'origine)")};
 inline constexpr CUiText kModelModern{QT_TRANSLATE_NOOP("UiText", "Moderne (Delta T observé, Lune corrigée, temps sidéral apparent)")};

@@ -105,7 +105,7 @@ int PrintFromCommandLine(CUmbrantDoc& document, const CommandLineRequest& reques
     }
     target->printer->setDocName(document.Title());
     try {
-        if (!PrintMap(*target->printer, document.m_map, dataDirectory, CDesktopSettings::Model())) {
+        if (!PrintMap(*target->printer, document, dataDirectory, CDesktopSettings::Model())) {
             ShowOnStandardError(CText::tr("impossible de lancer l'impression sur « %1 ».").arg(PrinterName(request)));
             return 1;
         }

@@ -114,6 +114,7 @@ PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse
         result.elements = FitElements(ephemeris, eclipse.greatest).elements;
         ThrowIfStopRequested(stop);
         auto overlay = std::make_shared<EclipseOverlay>();
+        overlay->type = eclipse.type;
         overlay->path = ComputeEclipsePath(result.elements);
         result.overlay = std::move(overlay);
         result.found = true;
@@ -164,6 +165,19 @@ struct CCurrentEclipse::State {
     bool computing = false;
     bool busy = false;
 };
+
+std::shared_ptr<const EclipseOverlay> CCurrentEclipse::OverlayAround(const CObservation& epoch, const Ephemeris& ephemeris)
+{
+    const Instant instant = InstantOfObservation(ephemeris, epoch);
+    const std::stop_token never;
+    const std::optional<EclipseSummary> eclipse =
+        NearestWithinAFortnight(SearchAround(ephemeris, instant, never).eclipses, instant);
+    if (!eclipse) {
+        return nullptr;
+    }
+    const PathResult result = ComputePath(ephemeris, *eclipse, never);
+    return result.found ? AddCurves(result.elements, *result.overlay, never) : nullptr;
+}
 
 CCurrentEclipse::CCurrentEclipse(QObject* parent) : QObject(parent), m_state(std::make_unique<State>()) {}
 

@@ -42,6 +42,10 @@ public:
     // The curves of equal maximum magnitude the map draws, computed now;
     // OperationCancelled once stop is requested.
     static std::vector<MagnitudeCurve> MagnitudeCurves(const FittedElements& elements, const std::stop_token& stop = {});
+    // The eclipse around an epoch (in progress at it, or the nearest within
+    // a fortnight) with its path and curves, computed now; null when there
+    // is none.
+    static std::shared_ptr<const EclipseOverlay> OverlayAround(const CObservation& epoch, const Ephemeris& ephemeris);
     // Whether work is still running (for a progress indicator).
     bool IsBusy() const;
 

@@ -2,6 +2,7 @@
 
 #include "datafiles/TextFields.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <cmath>
@@ -35,4 +36,20 @@ QString FormatInteger(std::int64_t value)
 QString FormatFixed(double value, int decimals)
 {
     return QString::asprintf("%0.*f", decimals, value);
+}
+
+QLabel* MakeErrorLabel()
+{
+    auto* label = new QLabel;
+    label->setObjectName(QStringLiteral("errorLabel"));
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #b00000;"));
+    label->setVisible(false);
+    return label;
+}
+
+void SetFieldError(QLabel& label, const QString& error)
+{
+    label.setText(error);
+    label.setVisible(!error.isEmpty());
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+class QLabel;
 class QLineEdit;
 
 // The dialogs read their fields by the leading-number rules: an integer field
@@ -19,3 +20,9 @@ float ReadFloatField(const QLineEdit& field);
 // "%d" and "%0.Nf", with "." as the separator whatever the locale.
 QString FormatInteger(std::int64_t value);
 QString FormatFixed(double value, int decimals);
+
+// The line of a dialog that says why "OK" did not close it: red, wrapped,
+// named "errorLabel", empty until SetFieldError fills it.
+QLabel* MakeErrorLabel();
+// Shows error in the label (an empty error clears it).
+void SetFieldError(QLabel& label, const QString& error);

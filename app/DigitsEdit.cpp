@@ -9,13 +9,6 @@
 
 namespace {
 
-bool IsDigitsOnly(const QString& text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar character) {
-        return character >= u'0' && character <= u'9';
-    });
-}
-
 // Text typed by a key: printable characters only; editing keys carry none or
 // control characters.
 bool TypesText(const QKeyEvent& event)
@@ -34,11 +27,18 @@ CDigitsEdit::CDigitsEdit(QWidget* parent) : QLineEdit(parent)
     setAcceptDrops(false);
 }
 
+bool CDigitsEdit::IsAllowed(const QString& text) const
+{
+    return std::all_of(text.begin(), text.end(), [this](QChar character) {
+        return (character >= u'0' && character <= u'9') || m_alsoAllowed.contains(character);
+    });
+}
+
 void CDigitsEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
         const QString pasted = QApplication::clipboard()->text();
-        if (IsDigitsOnly(pasted)) {
+        if (IsAllowed(pasted)) {
             insert(pasted);
         } else {
             QApplication::beep();
@@ -46,7 +46,7 @@ void CDigitsEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (TypesText(*event) && !IsDigitsOnly(event->text())) {
+    if (TypesText(*event) && !IsAllowed(event->text())) {
         QApplication::beep();
         event->accept();
         return;
@@ -56,7 +56,7 @@ void CDigitsEdit::keyPressEvent(QKeyEvent* event)
 
 void CDigitsEdit::inputMethodEvent(QInputMethodEvent* event)
 {
-    if (!IsDigitsOnly(event->commitString())) {
+    if (!IsAllowed(event->commitString())) {
         event->accept();
         return;
     }

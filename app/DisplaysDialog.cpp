@@ -10,12 +10,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CDisplaysDialog::CDisplaysDialog(QWidget* parent) : QDialog(parent)
+CDisplaysDialog::CDisplaysDialog(const MapLayerChoice& layers, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(kDisplaysTitle);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeLayerGroup());
+    layout->addWidget(MakeLayerGroup(layers));
     layout->addWidget(MakeModelGroup());
     layout->addWidget(MakeClosingButtons());
 }
@@ -29,9 +29,8 @@ QCheckBox* CDisplaysDialog::AddLayerBox(const QString& text, const char* name, b
     return box;
 }
 
-QWidget* CDisplaysDialog::MakeLayerGroup()
+QWidget* CDisplaysDialog::MakeLayerGroup(const MapLayerChoice& layers)
 {
-    const MapLayerChoice layers = CDesktopSettings::Layers();
     auto* group = new QGroupBox(kLayersGroup);
     auto* column = new QVBoxLayout(group);
     m_path = AddLayerBox(kLayerPath, "pathBox", layers.path);
@@ -40,6 +39,7 @@ QWidget* CDisplaysDialog::MakeLayerGroup()
     m_graticule = AddLayerBox(kLayerGraticule, "graticuleBox", layers.graticule);
     m_terminator = AddLayerBox(kLayerTerminator, "terminatorBox", layers.terminator);
     m_observer = AddLayerBox(kLayerObserver, "observerBox", layers.observer);
+    m_legend = AddLayerBox(kLayerLegend, "legendBox", layers.legend);
     for (QCheckBox* box : m_layerBoxes) {
         column->addWidget(box);
     }
@@ -64,7 +64,7 @@ QWidget* CDisplaysDialog::MakeModelGroup()
 
 QWidget* CDisplaysDialog::MakeClosingButtons()
 {
-    return MakeQuitOkRow(*this);
+    return MakeCancelOkRow(*this);
 }
 
 MapLayerChoice CDisplaysDialog::Layers() const
@@ -76,6 +76,7 @@ MapLayerChoice CDisplaysDialog::Layers() const
     layers.graticule = m_graticule->isChecked();
     layers.terminator = m_terminator->isChecked();
     layers.observer = m_observer->isChecked();
+    layers.legend = m_legend->isChecked();
     return layers;
 }
 
@@ -86,7 +87,6 @@ TimeModel CDisplaysDialog::ChosenModel() const
 
 void CDisplaysDialog::accept()
 {
-    CDesktopSettings::SetLayers(Layers());
     CDesktopSettings::SetModel(ChosenModel());
     QDialog::accept();
 }

@@ -1,29 +1,31 @@
 #pragma once
 
 #include "app/DesktopSettings.h"
+#include "model/MapLayerChoice.h"
 
 #include <QDialog>
 
 class QCheckBox;
 class QRadioButton;
 
-// "Affichages complémentaires": the map's optional layers and the model
-// the shadow, the path and the Sun are computed with. The settings change
-// only on "Ok".
+// "Affichages complémentaires": the map's optional layers (the document's)
+// and the model the shadow, the path and the Sun are computed with (the
+// settings'). "Ok" stores the model; the caller takes Layers() into the
+// document.
 class CDisplaysDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CDisplaysDialog(QWidget* parent = nullptr);
+    explicit CDisplaysDialog(const MapLayerChoice& layers, QWidget* parent = nullptr);
 
-    // Stores the choices in the settings and closes the dialog.
+    // Stores the model in the settings and closes the dialog.
     void accept() override;
 
     MapLayerChoice Layers() const;
     TimeModel ChosenModel() const;
 
 private:
-    QWidget* MakeLayerGroup();
+    QWidget* MakeLayerGroup(const MapLayerChoice& layers);
     QWidget* MakeModelGroup();
     QWidget* MakeClosingButtons();
     QCheckBox* AddLayerBox(const QString& text, const char* name, bool checked);
@@ -35,6 +37,7 @@ private:
     QCheckBox* m_graticule = nullptr;
     QCheckBox* m_terminator = nullptr;
     QCheckBox* m_observer = nullptr;
+    QCheckBox* m_legend = nullptr;
     QRadioButton* m_classic = nullptr;
     QRadioButton* m_modern = nullptr;
 };

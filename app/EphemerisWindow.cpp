@@ -48,7 +48,7 @@ Sexagesimal Split(double value, int decimals)
 
 QString Decimal(double value, int decimals)
 {
-    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
+    return FormatDecimal(value, decimals);
 }
 
 QString Padded(double seconds, int decimals)

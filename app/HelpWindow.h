@@ -4,8 +4,9 @@
 
 class QTextBrowser;
 
-// "Rubriques de l'aide": the program's French manual, shipped inside the
-// program, in a window of its own beside the map.
+// "Rubriques de l'aide": the program's manual in the interface's language
+// (French or English), shipped inside the program, in a window of its own
+// beside the map.
 class CHelpWindow : public QWidget {
     Q_OBJECT
 

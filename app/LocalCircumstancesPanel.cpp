@@ -1,24 +1,27 @@
 #include "app/LocalCircumstancesPanel.h"
 
-#include "app/DesktopSettings.h"
 #include "app/LocalCircumstancesText.h"
 #include "app/PlaceText.h"
 #include "app/ToolTexts.h"
 #include "app/UmbrantDoc.h"
 #include "eclipse/local/LocalCircumstances.h"
+#include "ephemeris/EpochArithmetic.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
 namespace {
 
-enum Column { UniversalTimeColumn, LocalTimeColumn, SunAltitudeColumn, ColumnCount };
+enum Column { UniversalTimeColumn, LocalTimeColumn, SunAltitudeColumn, SunAzimuthColumn, PositionAngleColumn, ColumnCount };
 
 struct ContactRow {
     const char* name;
@@ -44,6 +47,36 @@ QString AltitudeText(const LocalContact& contact)
     return QString::asprintf("%.1f°", contact.sunAltitude);
 }
 
+// Whole degrees, as "umbrant-cli local" rounds them to its hundredths.
+QString AngleText(double degrees)
+{
+    return QString::asprintf("%.1f°", degrees);
+}
+
+// The widest texts a row holds, for the panel's fixed width (a rare day
+// note scrolls the table).
+const std::array<QString, ColumnCount> kWidestCells = {QStringLiteral("00:00:00.0"), QStringLiteral("00:00:00.0"),
+                                                       QStringLiteral("-00.0°"), QStringLiteral("000.0°"),
+                                                       QStringLiteral("000.0°")};
+// The widest offset the local time's title shows.
+const QString kWidestOffset = QStringLiteral("-10:30");
+
+// A column's title on two lines, broken at the space nearest its middle.
+QString OnTwoLines(const QString& title)
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < title.size(); ++i) {
+        if (title[i] == u' ' && (best < 0 || std::abs(i - title.size() / 2) < std::abs(best - title.size() / 2))) {
+            best = i;
+        }
+    }
+    QString lines = title;
+    if (best >= 0) {
+        lines[best] = u'\n';
+    }
+    return lines;
+}
+
 } // namespace
 
 CLocalCircumstancesPanel::CLocalCircumstancesPanel(CUmbrantDoc& document, QWidget* parent)
@@ -57,6 +90,7 @@ CLocalCircumstancesPanel::CLocalCircumstancesPanel(CUmbrantDoc& document, QWidge
     layout->addWidget(m_place);
     layout->addWidget(MakeSummary());
     layout->addWidget(MakeContactTable());
+    layout->addWidget(MakeContactButtons());
     m_horizon = NamedLabel("localHorizonLabel");
     m_horizon->setWordWrap(true);
     layout->addWidget(m_horizon);
@@ -66,6 +100,7 @@ CLocalCircumstancesPanel::CLocalCircumstancesPanel(CUmbrantDoc& document, QWidge
     connect(&m_document, &CUmbrantDoc::EpochChanged, this, &CLocalCircumstancesPanel::Refresh);
     connect(&m_document, &CUmbrantDoc::DocumentReplaced, this, &CLocalCircumstancesPanel::Refresh);
     Refresh();
+    FixWidth(*content);
 }
 
 CLocalCircumstancesPanel::~CLocalCircumstancesPanel() = default;
@@ -108,6 +143,65 @@ QTableWidget* CLocalCircumstancesPanel::MakeContactTable()
     return m_contacts;
 }
 
+QWidget* CLocalCircumstancesPanel::MakeContactButtons()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(kGoToContactLabel));
+    for (int index = 0; index < static_cast<int>(kContactRows.size()); ++index) {
+        const ContactRow& contact = kContactRows[static_cast<std::size_t>(index)];
+        auto* button = new QPushButton(contact.name != nullptr ? QString::fromLatin1(contact.name) : kMaximumButton);
+        button->setObjectName(QStringLiteral("goToContact%1").arg(index));
+        button->setToolTip(kGoToContactPrompt);
+        button->setAutoDefault(false);
+        button->setEnabled(false);
+        connect(button, &QPushButton::clicked, this, [this, index] { GoToContact(index); });
+        layout->addWidget(button);
+        m_contactButtons.append(button);
+    }
+    layout->addStretch();
+    return row;
+}
+
+// Wide enough for the widest place, table and buttons the panel can show,
+// and no wider: its width no longer follows what it shows.
+void CLocalCircumstancesPanel::FixWidth(QWidget& content)
+{
+    m_contacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    const QFontMetrics metrics(m_contacts->font());
+    int table = m_contacts->verticalHeader()->sizeHint().width() + 2 * m_contacts->frameWidth() + 4;
+    for (int column = 0; column < ColumnCount; ++column) {
+        QString title = m_contacts->horizontalHeaderItem(column)->text();
+        if (column == LocalTimeColumn) {
+            title = OnTwoLines(kLocalTimeColumn.arg(kWidestOffset));
+        }
+        int width = metrics.horizontalAdvance(kWidestCells[static_cast<std::size_t>(column)]);
+        for (const QString& line : title.split(u'\n')) {
+            width = std::max(width, metrics.horizontalAdvance(line));
+        }
+        m_contacts->setColumnWidth(column, width + 14);
+        table += width + 14;
+    }
+    const QMargins margins = content.layout()->contentsMargins();
+    content.setFixedWidth(std::max(table, content.layout()->minimumSize().width() - margins.left() - margins.right()) +
+                          margins.left() + margins.right());
+}
+
+void CLocalCircumstancesPanel::GoToContact(int index)
+{
+    if (!m_seen || index < 0 || index >= static_cast<int>(kContactRows.size())) {
+        return;
+    }
+    const std::optional<LocalContact>& contact = *m_seen.*kContactRows[static_cast<std::size_t>(index)].contact;
+    if (!contact) {
+        return;
+    }
+    const Instant universal = contact->time.PlusSeconds(-m_seen->deltaT);
+    SetEpochToUniversal(m_document.m_map.m_observation, {universal.WholeDays(), universal.DayFraction()});
+    m_document.NotifyEpochChanged();
+}
+
 void CLocalCircumstancesPanel::SetEclipse(const FittedElements* elements)
 {
     m_elements = elements != nullptr ? std::make_unique<FittedElements>(*elements) : nullptr;
@@ -117,17 +211,20 @@ void CLocalCircumstancesPanel::SetEclipse(const FittedElements* elements)
 void CLocalCircumstancesPanel::Refresh()
 {
     const CObservation& observation = m_document.m_map.m_observation;
-    const GeographicPlace place{observation.m_longitude, observation.m_latitude, CDesktopSettings::ObserverHeightMetres()};
+    const GeographicPlace place{observation.m_longitude, observation.m_latitude, m_document.m_options.m_observerHeight};
     m_place->setText(kObserverPlacedMessage.arg(PlaceText(CGeoPosition(place.longitude, place.latitude)) +
                                                 QString::asprintf(", %.0f ", place.height) + kMetresUnit));
-    const double offsetHours = CDesktopSettings::TimeOffsetHours();
-    m_contacts->setHorizontalHeaderLabels(
-        {kUniversalTimeColumn, kLocalTimeColumn.arg(OffsetText(offsetHours)), kSunAltitudeColumn});
+    const double offsetHours = m_document.m_options.m_timeOffsetHours;
+    m_contacts->setHorizontalHeaderLabels({kUniversalTimeColumn, OnTwoLines(kLocalTimeColumn.arg(OffsetText(offsetHours))),
+                                           OnTwoLines(kSunAltitudeColumn), OnTwoLines(kSunAzimuthColumn),
+                                           OnTwoLines(kPositionAngleColumn)});
     if (!m_elements) {
+        m_seen.reset();
         ShowNothing(kNoEclipseText);
         return;
     }
-    Show(LocalCircumstancesAt(*m_elements, place), offsetHours);
+    m_seen = std::make_unique<LocalCircumstances>(LocalCircumstancesAt(*m_elements, place));
+    Show(*m_seen, offsetHours);
 }
 
 void CLocalCircumstancesPanel::ShowNothing(const QString& why)
@@ -136,6 +233,9 @@ void CLocalCircumstancesPanel::ShowNothing(const QString& why)
         value->setText(kMissingValue);
     }
     m_contacts->clearContents();
+    for (QPushButton* button : m_contactButtons) {
+        button->setEnabled(false);
+    }
     m_horizon->setText(why);
 }
 
@@ -162,8 +262,11 @@ void CLocalCircumstancesPanel::ShowContacts(const LocalCircumstances& seen, doub
         const std::array<QString, ColumnCount> cells =
             contact ? std::array<QString, ColumnCount>{TimeOfDayText(contact->time, seen.deltaT, 0.0),
                                                        TimeOfDayText(contact->time, seen.deltaT, offsetHours),
-                                                       AltitudeText(*contact)}
-                    : std::array<QString, ColumnCount>{kMissingValue, kMissingValue, kMissingValue};
+                                                       AltitudeText(*contact), AngleText(contact->sunAzimuth),
+                                                       AngleText(contact->positionAngle)}
+                    : std::array<QString, ColumnCount>{kMissingValue, kMissingValue, kMissingValue, kMissingValue,
+                                                       kMissingValue};
+        m_contactButtons[row]->setEnabled(contact.has_value());
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(cells[static_cast<std::size_t>(column)]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -6,16 +6,21 @@
 
 class CUmbrantDoc;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 struct FittedElements;
 struct LocalCircumstances;
 
 // "Circonstances locales": the current eclipse as the document's observer
 // sees it: its type there, the contacts C1 to C4 and the maximum in UT and in
-// local time (UT + the "Décalage horaire" of the settings) with the Sun's
-// altitude, the magnitude, the ratio of the Moon's apparent diameter to the
-// Sun's, the obscuration and the duration of the central phase. It follows the observer, the epoch (whose dialog holds the offset)
-// and the eclipse.
+// local time (UT + the document's "Décalage horaire") with the Sun's
+// altitude and azimuth and the position angle of the contact (as
+// "umbrant-cli local" gives them), the magnitude, the ratio of the Moon's
+// apparent diameter to the Sun's, the obscuration and the duration of the
+// central phase; a button a contact sets the epoch to it. It follows the
+// observer, the epoch (whose dialog holds the offset) and the eclipse, and
+// keeps its width whatever it shows, so that the map beside it does not
+// move.
 class CLocalCircumstancesPanel : public QDockWidget {
     Q_OBJECT
 
@@ -27,10 +32,15 @@ public:
     void SetEclipse(const FittedElements* elements);
     // Computes and shows the circumstances again.
     void Refresh();
+    // Sets the document's epoch to a contact (0 to 4: C1, C2, the maximum,
+    // C3, C4) of the eclipse shown; nothing when it has none.
+    void GoToContact(int index);
 
 private:
     QWidget* MakeSummary();
     QTableWidget* MakeContactTable();
+    QWidget* MakeContactButtons();
+    void FixWidth(QWidget& content);
     void ShowNothing(const QString& why);
     void Show(const LocalCircumstances& seen, double offsetHours);
     void ShowContacts(const LocalCircumstances& seen, double offsetHours);
@@ -38,6 +48,7 @@ private:
 
     CUmbrantDoc& m_document;
     std::unique_ptr<FittedElements> m_elements;
+    std::unique_ptr<LocalCircumstances> m_seen;  // what the panel shows
     QLabel* m_place = nullptr;
     QLabel* m_type = nullptr;
     QLabel* m_magnitude = nullptr;
@@ -45,5 +56,6 @@ private:
     QLabel* m_obscuration = nullptr;
     QLabel* m_duration = nullptr;
     QTableWidget* m_contacts = nullptr;
+    QList<QPushButton*> m_contactButtons;
     QLabel* m_horizon = nullptr;
 };

@@ -14,8 +14,10 @@
 #include "app/UmbrantView.h"
 #include "datafiles/ProgramDirectory.h"
 #include "ephemeris/Ephemeris.h"
+#include "ephemeris/EpochArithmetic.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -97,6 +99,13 @@ CMainFrame::~CMainFrame() = default;
 Ephemeris CMainFrame::DesktopEphemeris() const
 {
     return Ephemeris::Load(m_view->DataDirectory(), CDesktopSettings::Model().ForEpoch(m_document.m_map.m_observation));
+}
+
+// The seconds the chosen model's formulas give the epoch, as the map uses
+// them when Delta T is automatic.
+std::optional<double> CMainFrame::AutomaticDeltaT(const CObservation& epoch) const
+{
+    return CDesktopSettings::Model().DeltaT().SecondsAt(UniversalOfEpoch(epoch).JulianDate());
 }
 
 void CMainFrame::SetMessagePresenter(MessagePresenter presenter)
@@ -225,12 +234,15 @@ void CMainFrame::CreateMenus()
 
     QMenu* tools = AddMenu(tr("&Outils"));
     tools->addActions({Action(ID_OUTILS_SEPARATION), Action(ID_OUTILS_EPHEMERIDES), Action(ID_OUTILS_BESSEL)});
-    auto* transform = new CPromptingMenu(tr("Transform"), tools);
+    // The conversions build the data files at set-up: kept for those who
+    // rebuild them, behind a confirmation, without the resolutions that
+    // have no converter.
+    tools->addSeparator();
+    auto* transform = new CPromptingMenu(tr("Reconstruire les données"), tools);
+    transform->setObjectName(QStringLiteral("transformMenu"));
     tools->addMenu(transform);
     transform->addActions({Action(ID_TRANSFORM_NUTATION), Action(ID_TRANSFORM_ELP), Action(ID_TRANSFORM_VSOP),
-                           Action(ID_TRANSFORM_CARTO_CRUDE), Action(ID_TRANSFORM_CARTO_LOW),
-                           Action(ID_TRANSFORM_CARTO_INTERMEDIATE), Action(ID_TRANSFORM_CARTO_HIGH),
-                           Action(ID_TRANSFORM_CARTO_FULL), Action(ID_TRANSFORM_FRONTIERES),
+                           Action(ID_TRANSFORM_CARTO_INTERMEDIATE), Action(ID_TRANSFORM_FRONTIERES),
                            Action(ID_TRANSFORM_FLEUVES)});
 
     QMenu* display = AddMenu(tr("&Affichage"));
@@ -354,8 +366,9 @@ void CMainFrame::OnFileOpen()
     if (!SaveModified()) {
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(this, tr("Ouvrir"), QString(), kDocumentFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Ouvrir"), FileDialogDirectory(), kDocumentFilter);
     if (!path.isEmpty()) {
+        RememberFileDialogDirectory(path);
         OpenDocumentFile(path);
     }
 }
@@ -377,12 +390,14 @@ bool CMainFrame::SaveDocument()
 
 bool CMainFrame::SaveDocumentUnderChosenName()
 {
-    const QString suggested = m_document.PathName().isEmpty() ? QStringLiteral("Umbran") + kDocumentExtension
-                                                              : m_document.PathName();
+    const QString suggested = m_document.PathName().isEmpty()
+                                  ? QDir(FileDialogDirectory()).filePath(SuggestedName(kDocumentExtension))
+                                  : m_document.PathName();
     QString path = QFileDialog::getSaveFileName(this, tr("Enregistrer sous"), suggested, kDocumentFilter);
     if (path.isEmpty()) {
         return false;
     }
+    RememberFileDialogDirectory(path);
     if (QFileInfo(path).suffix().isEmpty()) {
         path += kDocumentExtension;
     }
@@ -477,7 +492,8 @@ void CMainFrame::OnVueTranslation()
 // gone; the trace asked for first also draws the new instant.
 void CMainFrame::OnParametresEpoque()
 {
-    CEpochDialog dialog(m_document.m_map.m_observation, this);
+    CEpochDialog dialog(m_document.m_map.m_observation, m_document.m_options, this);
+    dialog.SetAutomaticDeltaT([this](const CObservation& epoch) { return AutomaticDeltaT(epoch); });
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_view->RequestTrace();
     if (accepted) {
@@ -496,37 +512,44 @@ void CMainFrame::OnParametresCarte()
 
 void CMainFrame::OnTransformNutation()
 {
-    RunConversion(ConvertNutation);
+    RunConversion(ConvertNutation, "Nutation.dat");
 }
 
 void CMainFrame::OnTransformElp()
 {
-    RunConversion(ConvertElp);
+    RunConversion(ConvertElp, "Elp2000.dat");
 }
 
 void CMainFrame::OnTransformVsop()
 {
-    RunConversion(ConvertVsop);
+    RunConversion(ConvertVsop, "VSOP87.dat");
 }
 
 void CMainFrame::OnTransformCartoIntermediate()
 {
-    RunConversion(ConvertShorelines);
+    RunConversion(ConvertShorelines, "gshhs_i.dat");
 }
 
 void CMainFrame::OnTransformFrontieres()
 {
-    RunConversion(ConvertBorders);
+    RunConversion(ConvertBorders, "frontier.dat");
 }
 
 void CMainFrame::OnTransformFleuves()
 {
-    RunConversion(ConvertRivers);
+    RunConversion(ConvertRivers, "fleuves.dat");
 }
 
 // A read error that a converter does not catch reaches the command's report.
-void CMainFrame::RunConversion(ConversionStatus (*converter)(const std::string&))
+void CMainFrame::RunConversion(ConversionStatus (*converter)(const std::string&), const char* fileName)
 {
+    const QString question =
+        tr("Reconstruire « %1 » dans %2 à partir des publications qui s'y trouvent ?\n"
+           "Le fichier actuel sera remplacé. Ces fichiers se construisent d'ordinaire à l'installation.")
+            .arg(QString::fromLatin1(fileName), QDir::toNativeSeparators(QString::fromStdString(m_dataDirectory)));
+    if (!m_confirmer(this, question)) {
+        return;
+    }
     ConversionStatus status = ConversionStatus::Failed;
     {
         const CWaitCursor waiting;

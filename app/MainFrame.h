@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 struct AnimationExportSettings;
@@ -18,6 +19,7 @@ class CBesselianWindow;
 class CCurrentEclipse;
 class CEphemerisWindow;
 class CGeoPosition;
+class CObservation;
 class CHelpWindow;
 class CLocalCircumstancesPanel;
 class CMapPointPicker;
@@ -49,6 +51,9 @@ public:
     // The ephemeris of the data directory with the model chosen in the
     // settings and the document's Delta T. Raises CFileException.
     Ephemeris DesktopEphemeris() const;
+    // The Delta T (seconds) the map uses for an epoch whose Delta T is
+    // automatic, under the model chosen in the settings.
+    std::optional<double> AutomaticDeltaT(const CObservation& epoch) const;
     QAction* Action(CommandId id) const { return m_actions.value(id); }
     // The time bar under the tool bar.
     CTimeBar& TimeBar() const { return *m_timeBar; }
@@ -72,7 +77,8 @@ public:
     // writes them: KML for a .kml name, GeoJSON otherwise.
     bool ExportPath(const QString& path);
     // The observer's circumstances of the current eclipse: JSON for a .json
-    // name (as "umbrant-cli local" writes it), CSV otherwise.
+    // name, CSV otherwise, as "umbrant-cli local" writes them, with the
+    // observer's longitude, latitude and height.
     bool ExportCircumstances(const QString& path);
     // The shadow in motion as a video or an animated GIF (the format of the
     // name's extension, or the settings' when it has none known): the
@@ -87,6 +93,7 @@ public:
     // The map's tools: navigation, places picked on the map, the local
     // circumstances, the help window (none until first asked for).
     void SetSavePrompter(SavePrompter prompter) { m_savePrompter = std::move(prompter); }
+    void SetConfirmer(Confirmer confirmer) { m_confirmer = std::move(confirmer); }
     CViewNavigation& Navigation() const { return *m_navigation; }
     CMapPointPicker& Picker() const { return *m_picker; }
     CLocalCircumstancesPanel& LocalPanel() const { return *m_localPanel; }
@@ -96,6 +103,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     using Handler = void (CMainFrame::*)();
@@ -181,9 +189,18 @@ private:
     void OnFileExportCircumstances();
     void OnFileExportAnimation();  // MainFrameAnimation.cpp
     QString AskExportName(const char* title, const char* filter, const QString& suggested);
+    // The name a new document or an export is offered under: the date of
+    // the current eclipse (or of the epoch) and the extension.
+    QString SuggestedName(const QString& extension) const;
+    // The directory the file dialogs open in: the one used last, or the
+    // user's documents.
+    QString FileDialogDirectory() const;
+    void RememberFileDialogDirectory(const QString& path);
     void ReportWritten(const QString& path);
 
-    void RunConversion(ConversionStatus (*converter)(const std::string&));
+    // A conversion of the data files, once the user confirms it: it replaces
+    // the named file, and belongs to the set-up more than to daily use.
+    void RunConversion(ConversionStatus (*converter)(const std::string&), const char* fileName);
     void OpenRecentFile(int index);
     void PrintPicture(QPrinter* printer);
     QPrinter& Printer();
@@ -204,6 +221,7 @@ private:
     QPointer<CEphemerisWindow> m_ephemerisWindow;
     QPointer<CBesselianWindow> m_besselianWindow;
     SavePrompter m_savePrompter = AskWhetherToSave;
+    Confirmer m_confirmer = AskToConfirm;
     CViewNavigation* m_navigation = nullptr;
     CMapPointPicker* m_picker = nullptr;
     CLocalCircumstancesPanel* m_localPanel = nullptr;

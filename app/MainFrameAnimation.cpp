@@ -145,12 +145,12 @@ bool CMainFrame::ExportAnimation(const QString& path, const AnimationExportSetti
     request.model = CDesktopSettings::Model();
     request.scene.width = settings.width;
     request.scene.height = settings.height;
-    request.scene.layers = CDesktopSettings::Layers();
+    request.scene.layers = m_document.m_options.m_layers;
     // The curves of the current eclipse are computed now when still on their way.
     std::shared_ptr<const EclipseOverlay> overlay = m_currentEclipse->Overlay();
     if (overlay && overlay->magnitudeCurves.empty() && m_currentEclipse->Elements() != nullptr) {
         overlay = std::make_shared<const EclipseOverlay>(
-            EclipseOverlay{overlay->path, CCurrentEclipse::MagnitudeCurves(*m_currentEclipse->Elements())});
+            EclipseOverlay{overlay->type, overlay->path, CCurrentEclipse::MagnitudeCurves(*m_currentEclipse->Elements())});
     }
     request.scene.eclipse = overlay.get();
     request.times = AnimationSpan(UniversalInstantOf(settings.from), UniversalInstantOf(settings.to), settings.stepSeconds);

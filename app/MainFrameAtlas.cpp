@@ -8,6 +8,7 @@
 #include "app/DesktopSettings.h"
 #include "app/DisplaysDialog.h"
 #include "app/EclipseListDialog.h"
+#include "eclipse/plane/GeographicPlace.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "map/EclipseOverlay.h"
 #include "app/EphemerisWindow.h"
@@ -29,7 +30,7 @@
 
 void CMainFrame::CreateAtlas()
 {
-    m_view->SetLayers(CDesktopSettings::Layers());
+    m_view->SetLayers(m_document.m_options.m_layers);
     m_view->SetTimeModel(CDesktopSettings::Model());
     addToolBarBreak();
     m_timeBar = new CTimeBar(m_document, *m_currentEclipse, this);
@@ -41,8 +42,13 @@ void CMainFrame::CreateAtlas()
 
     connect(&m_document, &CUmbrantDoc::EpochChanged, this, &CMainFrame::OnEpochChanged);
     connect(&m_document, &CUmbrantDoc::DocumentReplaced, this, [this] {
+        m_view->SetLayers(m_document.m_options.m_layers);
         m_timeBar->Refresh();
         FollowEpoch();
+    });
+    connect(&m_document, &CUmbrantDoc::LayersChanged, this, [this] {
+        m_view->SetLayers(m_document.m_options.m_layers);
+        m_view->RequestInstantRedraw();
     });
     connect(m_currentEclipse, &CCurrentEclipse::Changed, this, &CMainFrame::OnEclipseChanged);
     connect(m_currentEclipse, &CCurrentEclipse::CurvesReady, this, &CMainFrame::OnEclipseChanged);
@@ -145,7 +151,8 @@ void CMainFrame::ShowChosenEclipse(const EclipseSummary& eclipse, const Ephemeri
 void CMainFrame::OnOutilsRechercheEclipses()
 {
     const Ephemeris ephemeris = DesktopEphemeris();
-    CEclipseListDialog dialog(ephemeris, this);
+    const CObservation& epoch = m_document.m_map.m_observation;
+    CEclipseListDialog dialog(ephemeris, {epoch.m_longitude, epoch.m_latitude, m_document.m_options.m_observerHeight}, this);
     if (dialog.exec() == QDialog::Accepted && dialog.Chosen()) {
         ShowChosenEclipse(*dialog.Chosen(), ephemeris);
     }
@@ -153,11 +160,11 @@ void CMainFrame::OnOutilsRechercheEclipses()
 
 void CMainFrame::OnParametresAffichages()
 {
-    CDisplaysDialog dialog(this);
+    CDisplaysDialog dialog(m_document.m_options.m_layers, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    m_view->SetLayers(CDesktopSettings::Layers());
+    m_document.SetLayers(dialog.Layers());
     m_view->SetTimeModel(CDesktopSettings::Model());
     FollowEpoch();
     m_view->RequestInstantRedraw();

@@ -3,13 +3,13 @@
 // it, and the observer's circumstances.
 
 #include "app/CurrentEclipse.h"
-#include "app/DesktopSettings.h"
 #include "app/MainFrame.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "formats/LocalOutput.h"
 #include "formats/PathOutput.h"
 #include "core/Calendar.h"
+#include "core/CalendarText.h"
 #include "datafiles/FileIo.h"
 #include "eclipse/local/LocalCircumstances.h"
 #include "eclipse/path/EclipsePath.h"
@@ -24,11 +24,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <span>
 
 namespace {
@@ -45,6 +50,10 @@ const char* const kNoEclipse =
     QT_TRANSLATE_NOOP("CMainFrame", "Aucune éclipse en cours : choisissez une époque pendant une éclipse, ou une éclipse dans la liste.");
 const char* const kNoMap = QT_TRANSLATE_NOOP("CMainFrame", "La carte n'est pas encore tracée.");
 const char* const kWritten = QT_TRANSLATE_NOOP("CMainFrame", "Fichier « %1 » écrit");
+const char* const kEclipseName = QT_TRANSLATE_NOOP("CMainFrame", "Eclipse du %1");
+const char* const kMapName = QT_TRANSLATE_NOOP("CMainFrame", "Carte du %1");
+const char* const kCircumstancesName = QT_TRANSLATE_NOOP("CMainFrame", "Circonstances du %1");
+const QString kLastDirectoryKey = QStringLiteral("Settings/LastDirectory");
 
 constexpr int kSmallestWidth = 64;
 constexpr int kLargestWidth = 16384;
@@ -95,13 +104,82 @@ QByteArray EncodeMap(const CMapTrace& trace, const MapFrame& frame, MapFileForma
     return EncodePng(DrawMapImage(trace, frame));
 }
 
+// The command-line tool's circumstances, with the place they are for: an
+// "observer" member first in the JSON object, or three columns at the end
+// of each CSV row.
+std::string WithObserverInJson(const std::string& json, const GeographicPlace& place)
+{
+    const std::size_t brace = json.find('{');
+    if (brace == std::string::npos) {
+        return json;
+    }
+    char member[160];
+    std::snprintf(member, sizeof member, "\n  \"observer\": {\"longitude\": %.5f, \"latitude\": %.5f, \"height_m\": %.0f},",
+                  place.longitude, place.latitude, place.height);
+    return std::string(json).insert(brace + 1, member);
+}
+
+std::string WithObserverInCsv(const std::string& csv, const GeographicPlace& place)
+{
+    char columns[96];
+    std::snprintf(columns, sizeof columns, ",%.5f,%.5f,%.0f", place.longitude, place.latitude, place.height);
+    std::string result;
+    std::size_t start = 0;
+    for (bool header = true; start < csv.size(); header = false) {
+        const std::size_t end = std::min(csv.find('\n', start), csv.size());
+        result.append(csv, start, end - start).append(header ? ",longitude,latitude,height_m" : columns).append("\n");
+        start = end + 1;
+    }
+    return result;
+}
+
+// The date of greatest eclipse (UT), as the command-line tool names the
+// eclipse in its KML.
+CivilDate DateOfGreatest(const EclipseSummary& eclipse)
+{
+    const Instant universal = eclipse.greatest.PlusSeconds(-eclipse.deltaT);
+    const CivilDateTime civil = CivilFromJulianDate(universal.WholeDays(), universal.DayFraction());
+    return CivilDate{civil.year, civil.month, civil.day};
+}
+
 } // namespace
 
 QString CMainFrame::AskExportName(const char* title, const char* filter, const QString& suggested)
 {
     QString chosenFilter;
-    const QString path = QFileDialog::getSaveFileName(this, Text(title), suggested, Text(filter), &chosenFilter);
-    return path.isEmpty() ? path : WithFilterExtension(path, chosenFilter);
+    const QString path = QFileDialog::getSaveFileName(this, Text(title), QDir(FileDialogDirectory()).filePath(suggested),
+                                                      Text(filter), &chosenFilter);
+    if (path.isEmpty()) {
+        return path;
+    }
+    RememberFileDialogDirectory(path);
+    return WithFilterExtension(path, chosenFilter);
+}
+
+// "Eclipse du 2026-08-12" (the date of greatest eclipse, UT), or "Carte du
+// 2006-03-29" (the epoch's) without an eclipse: names that sort by date.
+QString CMainFrame::SuggestedName(const QString& extension) const
+{
+    if (const EclipseSummary* eclipse = m_currentEclipse->Summary()) {
+        return Text(kEclipseName).arg(QString::fromStdString(IsoDateText(DateOfGreatest(*eclipse)))) + extension;
+    }
+    const CObservation& epoch = m_document.m_map.m_observation;
+    return Text(kMapName).arg(QString::fromStdString(IsoDateText(epoch.m_year, epoch.m_month, epoch.m_day))) + extension;
+}
+
+QString CMainFrame::FileDialogDirectory() const
+{
+    const QString last = QSettings().value(kLastDirectoryKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void CMainFrame::RememberFileDialogDirectory(const QString& path)
+{
+    QSettings().setValue(kLastDirectoryKey, QFileInfo(path).absolutePath());
 }
 
 void CMainFrame::ReportWritten(const QString& path)
@@ -111,15 +189,24 @@ void CMainFrame::ReportWritten(const QString& path)
 
 void CMainFrame::OnFileExportMap()
 {
-    const QString path = AskExportName(kMapTitle, kMapFilter, m_document.Title() + QStringLiteral(".png"));
+    const QString path = AskExportName(kMapTitle, kMapFilter, SuggestedName(QStringLiteral(".png")));
     if (path.isEmpty()) {
         return;
     }
-    bool chosen = false;
-    const int width = QInputDialog::getInt(this, Text(kMapTitle), Text(kWidthLabel), m_view->width(), kSmallestWidth,
-                                           kLargestWidth, 1, &chosen);
-    if (chosen) {
-        ExportMap(path, width);
+    // Wide enough for its title, which a narrow box cuts.
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("exportWidthDialog"));
+    dialog.setWindowTitle(Text(kMapTitle));
+    dialog.setLabelText(Text(kWidthLabel));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(kSmallestWidth, kLargestWidth);
+    dialog.setIntValue(m_view->width());
+    // Its layout sizes it to its contents: the label is made wide enough.
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(Text(kMapTitle)) * 2 + 120);
+    }
+    if (dialog.exec() == QDialog::Accepted) {
+        ExportMap(path, dialog.intValue());
     }
 }
 
@@ -150,7 +237,7 @@ void CMainFrame::OnFileExportPath()
         m_presenter(this, QMessageBox::Information, kProgramName, Text(kNoEclipse));
         return;
     }
-    const QString path = AskExportName(kPathTitle, kPathFilter, QStringLiteral("eclipse.geojson"));
+    const QString path = AskExportName(kPathTitle, kPathFilter, SuggestedName(QStringLiteral(".geojson")));
     if (!path.isEmpty()) {
         ExportPath(path);
     }
@@ -192,13 +279,15 @@ void CMainFrame::OnFileExportCircumstances()
         m_presenter(this, QMessageBox::Information, kProgramName, Text(kNoEclipse));
         return;
     }
-    const QString path = AskExportName(kLocalTitle, kLocalFilter, QStringLiteral("circonstances.csv"));
+    const QString date = SuggestedName(QString()).section(QLatin1Char(' '), -1);
+    const QString path = AskExportName(kLocalTitle, kLocalFilter, Text(kCircumstancesName).arg(date) + QStringLiteral(".csv"));
     if (!path.isEmpty()) {
         ExportCircumstances(path);
     }
 }
 
-// At the observer's place and height, as the local panel shows them.
+// At the observer's place and height, as the local panel shows them, and
+// naming them.
 bool CMainFrame::ExportCircumstances(const QString& path)
 {
     const FittedElements* elements = m_currentEclipse->Elements();
@@ -210,10 +299,11 @@ bool CMainFrame::ExportCircumstances(const QString& path)
     RunCommand(m_presenter, this, [&] {
         const CObservation& observation = m_document.m_map.m_observation;
         const GeographicPlace place{observation.m_longitude, observation.m_latitude,
-                                    CDesktopSettings::ObserverHeightMetres()};
+                                    m_document.m_options.m_observerHeight};
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
-        WriteText(path, json ? LocalJson(seen, DesktopEphemeris().Model()) : LocalCsv(seen));
+        WriteText(path, json ? WithObserverInJson(LocalJson(seen, DesktopEphemeris().Model()), place)
+                             : WithObserverInCsv(LocalCsv(seen), place));
         written = true;
     });
     if (written) {

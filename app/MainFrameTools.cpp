@@ -151,7 +151,7 @@ void CMainFrame::TraceReplacedDocument()
 
 void CMainFrame::OnParametresPosition()
 {
-    CPositionDialog dialog(m_document.m_map.m_observation, this);
+    CPositionDialog dialog(m_document.m_map.m_observation, m_document.m_options, this);
     const int result = dialog.exec();
     if (result == QDialog::Accepted) {
         m_document.NotifyObserverChanged();
@@ -224,6 +224,17 @@ bool CMainFrame::SaveModified()
     case SaveChoice::Cancel: break;
     }
     return false;
+}
+
+// A dialog over the window ends what the mouse was doing on the map: a
+// gesture holding the mouse would take the dialog's clicks for its own.
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked) {
+        CancelModes();
+        m_navigation->DropGesture();
+    }
+    return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

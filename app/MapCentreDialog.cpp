@@ -1,7 +1,9 @@
 #include "app/MapCentreDialog.h"
 
+#include "app/DialogFields.h"
 #include "model/Observation.h"
 
+#include <QLabel>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,12 +23,14 @@ CMapCentreDialog::CMapCentreDialog(CObservation& observation, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_longitude.MakeGroup(tr("Longitude"), tr("Est"), tr("Ouest"),
+    layout->addWidget(m_longitude.MakeGroup(AngleAxis::Longitude, tr("Longitude"), tr("Est"), tr("Ouest"),
                                             QStringLiteral("longitude")),
                       0, 0);
-    layout->addWidget(m_latitude.MakeGroup(tr("Latitude"), tr("Nord"), tr("Sud"),
+    layout->addWidget(m_latitude.MakeGroup(AngleAxis::Latitude, tr("Latitude"), tr("Nord"), tr("Sud"),
                                            QStringLiteral("latitude")),
                       1, 0);
+    m_error = MakeErrorLabel();
+    layout->addWidget(m_error, 2, 0, 1, 2);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -40,7 +44,17 @@ CMapCentreDialog::CMapCentreDialog(CObservation& observation, QWidget* parent)
 
 void CMapCentreDialog::accept()
 {
-    m_observation.m_centre.m_longitude = m_longitude.Read();
-    m_observation.m_centre.m_latitude = m_latitude.Read();
+    const AngleReading longitude = m_longitude.Read();
+    if (!longitude.degrees) {
+        SetFieldError(*m_error, longitude.error);
+        return;
+    }
+    const AngleReading latitude = m_latitude.Read();
+    if (!latitude.degrees) {
+        SetFieldError(*m_error, latitude.error);
+        return;
+    }
+    m_observation.m_centre.m_longitude = *longitude.degrees;
+    m_observation.m_centre.m_latitude = *latitude.degrees;
     QDialog::accept();
 }

@@ -1,44 +1,47 @@
 #include "app/MapPrinting.h"
 
+#include "app/CurrentEclipse.h"
+#include "app/MapLegendText.h"
+#include "app/UmbrantDoc.h"
 #include "ephemeris/Ephemeris.h"
-#include "map/MapScene.h"
+#include "map/EclipseOverlay.h"
+#include "map/MapLegend.h"
 #include "map/Trace.h"
 #include "map/ViewportOperations.h"
 #include "map/qt/PainterSurface.h"
 
+#include <QPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
-namespace {
-
-// A printed document shows its map and its shadow, as a map opened from the
-// command line does.
-SceneRequest PrintedRequest(int width, int height)
+MapScene PrintedScene(const CUmbrantDoc& document, const std::string& dataDirectory, const TimeModel& model,
+                      int width, int height)
 {
-    SceneRequest request;
-    request.width = width;
-    request.height = height;
-    request.layers.observer = false;
-    return request;
-}
-
-} // namespace
-
-MapScene PrintedScene(const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model, int width,
-                      int height)
-{
-    CEclipseMap page = map;
+    CEclipseMap page = document.m_map;
     SetGlobalViewport(page.m_viewport, width, height);
-    return ComposeScene(Ephemeris::Load(dataDirectory, model), page, PrintedRequest(width, height));
+    const SceneRequest request{width, height, document.m_options.m_layers, nullptr};
+    return ComposeScene(Ephemeris::Load(dataDirectory, model), page, request);
 }
 
-bool PrintMap(QPrinter& printer, const CEclipseMap& map, const std::string& dataDirectory, const TimeModel& model)
+bool PrintMap(QPaintDevice& printer, const CUmbrantDoc& document, const std::string& dataDirectory,
+              const TimeModel& model)
 {
     const int width = printer.width();
     const int height = printer.height();
     const CMapTrace trace(dataDirectory);
-    const MapScene scene = PrintedScene(map, dataDirectory, model, width, height);
-    const MapFrame& frame = scene.frame;
+    MapScene scene = PrintedScene(document, dataDirectory, model, width, height);
+    const CObservation& epoch = document.m_map.m_observation;
+    const std::shared_ptr<const EclipseOverlay> eclipse =
+        CCurrentEclipse::OverlayAround(epoch, Ephemeris::Load(dataDirectory, model.ForEpoch(epoch)));
+    MapFrame& frame = scene.frame;
+    frame.eclipse = eclipse.get();
+    frame.paper = true;
+    frame.pixelSize = printer.logicalDpiX() / 96.0;
+    frame.timeOffsetHours = document.m_options.m_timeOffsetHours;
+    const MapLegend legend =
+        MakeMapLegend(LegendFactsOf(document, eclipse.get(), !model.IsClassic(), scene.sky->deltaT));
+    if (frame.layers.legend) {
+        frame.legend = &legend;
+    }
 
     QPainter painter;
     if (!painter.begin(&printer)) {

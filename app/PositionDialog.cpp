@@ -1,10 +1,11 @@
 #include "app/PositionDialog.h"
 
-#include "app/DesktopSettings.h"
 #include "app/DialogFields.h"
 #include "app/ToolTexts.h"
+#include "model/DocumentOptions.h"
 #include "model/Observation.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,8 +27,8 @@ QPushButton* NamedButton(const QString& text, const char* name)
 
 } // namespace
 
-CPositionDialog::CPositionDialog(CObservation& observation, QWidget* parent)
-    : QDialog(parent), m_observation(observation)
+CPositionDialog::CPositionDialog(CObservation& observation, CDocumentOptions& options, QWidget* parent)
+    : QDialog(parent), m_observation(observation), m_options(options)
 {
     setWindowTitle(kPositionDialogTitle);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -41,13 +42,15 @@ CPositionDialog::CPositionDialog(CObservation& observation, QWidget* parent)
     connect(onMap, &QPushButton::clicked, this, [this] { done(PickOnMap); });
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_longitude.MakeGroup(tr("Longitude"), tr("Est"), tr("Ouest"),
+    layout->addWidget(m_longitude.MakeGroup(AngleAxis::Longitude, tr("Longitude"), tr("Est"), tr("Ouest"),
                                             QStringLiteral("longitude")),
                       0, 0);
-    layout->addWidget(m_latitude.MakeGroup(tr("Latitude"), tr("Nord"), tr("Sud"),
+    layout->addWidget(m_latitude.MakeGroup(AngleAxis::Latitude, tr("Latitude"), tr("Nord"), tr("Sud"),
                                            QStringLiteral("latitude")),
                       1, 0);
     layout->addWidget(MakeHeightGroup(), 2, 0);
+    m_error = MakeErrorLabel();
+    layout->addWidget(m_error, 3, 0, 1, 2);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -58,7 +61,7 @@ CPositionDialog::CPositionDialog(CObservation& observation, QWidget* parent)
 
     m_longitude.Show(m_observation.m_longitude);
     m_latitude.Show(m_observation.m_latitude);
-    m_height->setText(FormatFixed(CDesktopSettings::ObserverHeightMetres(), kHeightDecimals));
+    m_height->setText(FormatFixed(m_options.m_observerHeight, kHeightDecimals));
     ok->setFocus();
 }
 
@@ -76,8 +79,28 @@ QWidget* CPositionDialog::MakeHeightGroup()
 
 void CPositionDialog::accept()
 {
-    m_observation.m_longitude = m_longitude.Read();
-    m_observation.m_latitude = m_latitude.Read();
-    CDesktopSettings::SetObserverHeightMetres(ReadRealField(*m_height));
+    const AngleReading longitude = m_longitude.Read();
+    if (!longitude.degrees) {
+        SetFieldError(*m_error, longitude.error);
+        return;
+    }
+    const AngleReading latitude = m_latitude.Read();
+    if (!latitude.degrees) {
+        SetFieldError(*m_error, latitude.error);
+        return;
+    }
+    bool isNumber = false;
+    const double height = QString(m_height->text()).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&isNumber);
+    if (!isNumber || !(height >= kLowestObserverHeight && height <= kHighestObserverHeight)) {
+        SetFieldError(*m_error, tr("L'altitude est un nombre de mètres de %1 à %2.")
+                                    .arg(kLowestObserverHeight)
+                                    .arg(kHighestObserverHeight));
+        m_height->setFocus();
+        m_height->selectAll();
+        return;
+    }
+    m_observation.m_longitude = *longitude.degrees;
+    m_observation.m_latitude = *latitude.degrees;
+    m_options.m_observerHeight = height;
     QDialog::accept();
 }

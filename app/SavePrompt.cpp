@@ -20,3 +20,9 @@ SaveChoice AskWhetherToSave(QWidget* parent, const QString& title)
     }
     return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
 }
+
+bool AskToConfirm(QWidget* parent, const QString& question)
+{
+    return QMessageBox::question(parent, kProgramName, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}

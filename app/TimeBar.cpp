@@ -1,7 +1,6 @@
 #include "app/TimeBar.h"
 
 #include "app/CurrentEclipse.h"
-#include "app/DesktopSettings.h"
 #include "app/AtlasTexts.h"
 #include "app/TimeFormatting.h"
 #include "app/UmbrantDoc.h"
@@ -74,7 +73,7 @@ QList<QAction*> CTimeBar::TimeActions() const
 
 const QList<int>& CTimeBar::Speeds()
 {
-    static const QList<int> speeds = {1, 2, 5, 10, 30};
+    static const QList<int> speeds = {10, 30, 60, 120, 300, 600, 1800};
     return speeds;
 }
 
@@ -118,9 +117,10 @@ void CTimeBar::AddPlayer()
     m_speedBox = new QComboBox;
     m_speedBox->setObjectName(QStringLiteral("speedBox"));
     for (const int speed : Speeds()) {
-        m_speedBox->addItem(kSpeedText.arg(speed), speed);
+        const int minutes = speed / static_cast<int>(kSecondsPerMinute);
+        m_speedBox->addItem(minutes >= 1 ? kSpeedText.arg(minutes) : kSlowSpeedText.arg(speed), speed);
     }
-    m_speedBox->setCurrentIndex(static_cast<int>(Speeds().indexOf(10)));
+    m_speedBox->setCurrentIndex(static_cast<int>(Speeds().indexOf(600)));
     m_speedBox->setToolTip(kSpeedPrompt);
     m_speedBox->setStatusTip(kSpeedPrompt);
     m_speedBox->setFocusPolicy(Qt::NoFocus);
@@ -167,9 +167,9 @@ bool CTimeBar::IsPlaying() const
     return m_timer->isActive();
 }
 
-void CTimeBar::SetSpeed(int minutesPerSecond)
+void CTimeBar::SetSpeed(int secondsPerSecond)
 {
-    const int index = m_speedBox->findData(minutesPerSecond);
+    const int index = m_speedBox->findData(secondsPerSecond);
     if (index >= 0) {
         m_speedBox->setCurrentIndex(index);
     }
@@ -193,7 +193,7 @@ void CTimeBar::TogglePlaying()
 // picture slows the animation rather than skipping instants.
 void CTimeBar::OnFrame()
 {
-    const double advance = Speed() * kSecondsPerMinute / kFramesPerSecond;
+    const double advance = static_cast<double>(Speed()) / kFramesPerSecond;
     double p1 = 0.0;
     double p4 = 0.0;
     if (ContactsFromEpoch(p1, p4) && p4 <= advance) {
@@ -238,7 +238,7 @@ void CTimeBar::Refresh()
 void CTimeBar::UpdateLabels()
 {
     const UniversalDate universal = UniversalOfEpoch(m_document.m_map.m_observation);
-    const double offset = CDesktopSettings::TimeOffsetHours();
+    const double offset = m_document.m_options.m_timeOffsetHours;
     m_universalLabel->setText(kUniversalTimeLabel.arg(FormatDateTime(universal)));
     m_localLabel->setText(
         kLocalTimeLabel.arg(FormatDateTime(Plus(universal, offset * kSecondsPerHour)), FormatTimeOffset(offset)));

@@ -13,7 +13,7 @@ class QTimer;
 // time (UT plus the "Décalage horaire" of the settings), steps of one and
 // ten minutes either way, a slider over the current eclipse from its first
 // to its last penumbral contact (P1 to P4), and an animation at a chosen
-// speed that stops at P4. Every step changes the document's epoch and says
+// speed (10 s/s to 30 min/s) that stops at P4. Every step changes the document's epoch and says
 // so (CUmbrantDoc::NotifyEpochChanged); the window redraws the map.
 class CTimeBar : public QToolBar {
     Q_OBJECT
@@ -27,18 +27,19 @@ public:
 
     // Moves the epoch by whole minutes, forward or back.
     void Step(int minutes);
-    // The animation: the epoch advances speed minutes each second of display,
+    // The animation: the epoch advances speed seconds each second of display,
     // a picture every 1/30 s.
     void Play();
     void Pause();
     bool IsPlaying() const;
-    void SetSpeed(int minutesPerSecond);
+    void SetSpeed(int secondsPerSecond);
     int Speed() const;
 
     // Reads the epoch, the offset and the current eclipse again.
     void Refresh();
 
-    // The speeds offered, minutes of eclipse a second.
+    // The speeds offered, seconds of eclipse a second: from 10 s/s, to
+    // watch the second contact come, to 30 min/s.
     static const QList<int>& Speeds();
     // Pictures a second of the animation.
     static constexpr int kFramesPerSecond = 30;

@@ -1,5 +1,6 @@
 #include "app/TimeFormatting.h"
 
+#include "app/InterfaceLanguage.h"
 #include "ephemeris/EpochArithmetic.h"
 
 #include <QCoreApplication>
@@ -28,8 +29,7 @@ QString TwoDigits(int value)
 
 QString Degrees(double value, int decimals)
 {
-    return QString::number(std::abs(value), 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(',')) +
-           QStringLiteral("°");
+    return FormatDecimal(std::abs(value), decimals) + QStringLiteral("°");
 }
 
 } // namespace
@@ -61,6 +61,15 @@ QString FormatTimeOffset(double hours)
     QString text = CText::tr("TU%1%2").arg(hours < 0.0 ? QLatin1Char('-') : QLatin1Char('+')).arg(minutes / 60);
     if (minutes % 60 != 0) {
         text += QLatin1Char(':') + TwoDigits(static_cast<int>(minutes % 60));
+    }
+    return text;
+}
+
+QString FormatDecimal(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (InterfaceLanguage() == QLocale::French) {
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
     }
     return text;
 }

@@ -1,5 +1,7 @@
 #include "app/UmbrantDoc.h"
 
+#include "model/DocumentCheck.h"
+
 #include <QFileInfo>
 
 CUmbrantDoc::CUmbrantDoc(QObject* parent) : QObject(parent) {}
@@ -13,7 +15,11 @@ void CUmbrantDoc::OnNewDocument()
 
 void CUmbrantDoc::OnOpenDocument(const QString& path)
 {
-    LoadDocument(QFile::encodeName(path).toStdString(), m_map);
+    const std::string name = QFile::encodeName(path).toStdString();
+    CEclipseMap map = m_map;
+    LoadPlausibleDocument(name, map);
+    m_options = LoadDocumentOptions(name);
+    m_map = map;
     SetModifiedFlag(false);
     SetPathName(path);
     emit DocumentReplaced();
@@ -21,7 +27,9 @@ void CUmbrantDoc::OnOpenDocument(const QString& path)
 
 void CUmbrantDoc::OnSaveDocument(const QString& path)
 {
-    SaveDocument(QFile::encodeName(path).toStdString(), m_map);
+    const std::string name = QFile::encodeName(path).toStdString();
+    SaveDocument(name, m_map);
+    SaveDocumentOptions(name, m_options);
     SetModifiedFlag(false);
     SetPathName(path);
 }
@@ -55,4 +63,14 @@ void CUmbrantDoc::NotifyObserverChanged()
 {
     SetModifiedFlag();
     emit ObserverChanged();
+}
+
+void CUmbrantDoc::SetLayers(const MapLayerChoice& layers)
+{
+    if (m_options.m_layers == layers) {
+        return;
+    }
+    m_options.m_layers = layers;
+    SetModifiedFlag();
+    emit LayersChanged();
 }

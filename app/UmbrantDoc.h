@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/UiText.h"
+#include "model/DocumentOptions.h"
 #include "model/EclipseMap.h"
 
 #include <QObject>
 #include <QString>
 
-// The one document of the program: the eclipse map's data, the file it was
+// The one document of the program: the eclipse map's data and its options
+// (the observer's height, the time offset, the layers), the file it was
 // last read from or written to, and whether it changed since.
 class CUmbrantDoc : public QObject {
     Q_OBJECT
@@ -14,12 +16,16 @@ class CUmbrantDoc : public QObject {
 public:
     explicit CUmbrantDoc(QObject* parent = nullptr);
 
-    // A new document keeps every value of m_map; only the file name is forgotten.
+    // A new document keeps every value of m_map and m_options, as it keeps
+    // the observer they belong with; only the file name is forgotten.
     void OnNewDocument();
-    // Reads path into m_map; raises CFileException, leaving m_map unchanged,
-    // when the file cannot be read or is shorter than a document.
+    // Reads path into m_map and its companion into m_options (the defaults
+    // without one); raises CFileException, leaving both unchanged, when the
+    // file cannot be read, is shorter than a document, or holds a field no
+    // document holds (CImplausibleDocument), or when its companion is bad.
     void OnOpenDocument(const QString& path);
-    // Writes m_map to path (atomically) and adopts path; raises CFileException.
+    // Writes m_map to path and m_options to its companion (each atomically)
+    // and adopts path; raises CFileException.
     void OnSaveDocument(const QString& path);
 
     // A change of epoch, centre, observer or viewport marks the document
@@ -31,12 +37,15 @@ public:
     // that the views and panels that follow them refresh.
     void NotifyEpochChanged();
     void NotifyObserverChanged();
+    // A new choice of layers, which marks the document modified.
+    void SetLayers(const MapLayerChoice& layers);
 
     const QString& PathName() const { return m_pathName; }
     // The file's name, or "Sans titre" for a document never saved or opened.
     QString Title() const;
 
     CEclipseMap m_map;
+    CDocumentOptions m_options;
 
 signals:
     // The document was replaced by a new or opened one, or renamed by a save.
@@ -45,6 +54,7 @@ signals:
     void ModifiedChanged(bool modified);
     void EpochChanged();
     void ObserverChanged();
+    void LayersChanged();
 
 private:
     void SetPathName(const QString& path);

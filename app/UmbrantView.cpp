@@ -10,6 +10,7 @@
 #include "map/qt/PainterSurface.h"
 #include "map/qt/VectorMap.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -27,7 +28,16 @@ bool SamePlacement(const CViewport& a, const CViewport& b)
            a.m_width == b.m_width && a.m_height == b.m_height;
 }
 
+constexpr int kSmallestMapWidth = 320;
+constexpr int kSmallestMapHeight = 240;
+
 } // namespace
+
+bool IsBehindADialog(const QWidget& widget)
+{
+    const QWidget* dialog = QApplication::activeModalWidget();
+    return dialog != nullptr && dialog->window() != widget.window();
+}
 
 CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
     : QWidget(parent), m_document(document), m_dataDirectory(GetDataDirectory())
@@ -37,6 +47,8 @@ CUmbrantView::CUmbrantView(CUmbrantDoc& document, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(m_cursor);
+    // The smallest window still shows a map beside the dock.
+    setMinimumSize(kSmallestMapWidth, kSmallestMapHeight);
 }
 
 CUmbrantView::~CUmbrantView() = default;
@@ -129,15 +141,17 @@ void CUmbrantView::ClearPicture()
     update();
 }
 
-// The map is drawn again through its layers at the page's resolution; only
-// a stand-in trace's picture is scaled to the page.
+// The map is drawn again through its layers at the page's resolution, the
+// sky left white; only a stand-in trace's picture is scaled to the page.
 void CUmbrantView::PrintPicture(QPainter& painter, const QRect& page)
 {
     if (page.isEmpty()) {
         return;
     }
     const bool drawn = DrawShownMap([&painter, &page](const CMapTrace& trace, const MapFrame& frame) {
-        DrawMapOnPage(painter, QRectF(page), trace, frame);
+        MapFrame onPaper = frame;
+        onPaper.paper = true;
+        DrawMapOnPage(painter, QRectF(page), trace, onPaper);
     });
     if (drawn || m_picture.isNull()) {
         return;
@@ -214,6 +228,10 @@ void CUmbrantView::resizeEvent(QResizeEvent* event)
 
 void CUmbrantView::mousePressEvent(QMouseEvent* event)
 {
+    if (IsBehindADialog(*this)) {
+        CancelMode();
+        return;
+    }
     if (event->button() != Qt::LeftButton || m_drawMode == NoBand) {
         QWidget::mousePressEvent(event);
         return;
@@ -232,6 +250,9 @@ void CUmbrantView::mousePressEvent(QMouseEvent* event)
 
 void CUmbrantView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (IsBehindADialog(*this)) {
+        return;
+    }
     const QPoint point = event->position().toPoint();
     if (m_dragging && m_drawMode != NoBand) {
         update(BandBounds(m_current));
@@ -244,6 +265,10 @@ void CUmbrantView::mouseMoveEvent(QMouseEvent* event)
 // The gesture ends at the last point a move reported, not at the release's.
 void CUmbrantView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (IsBehindADialog(*this)) {
+        CancelMode();
+        return;
+    }
     if (event->button() != Qt::LeftButton || m_drawMode == NoBand || !m_capturing) {
         QWidget::mouseReleaseEvent(event);
         return;

@@ -4,6 +4,7 @@
 #include "app/UserMessages.h"
 #include "map/DrawingSurface.h"
 #include "map/MapFrame.h"
+#include "map/MapLegend.h"
 #ifndef Q_MOC_RUN
 #include "map/MapScene.h"  // moc cannot read the standard library's concepts
 #endif
@@ -17,6 +18,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+// Whether a modal dialog other than the widget's own window is up: its
+// window then takes no input, and the map behind stays as it is.
+bool IsBehindADialog(const QWidget& widget);
 
 class CEclipseMap;
 class CMapTrace;
@@ -132,6 +137,9 @@ private:
     void DrawRubberBand(QPainter& painter) const;
     void RenderMap();
     MapScene ComposeScene() const;
+    // The document's time offset for the times written on the map, and the
+    // title and key when they are chosen.
+    void AddLegend(MapScene& scene);
     void RenderInstant();
     QRect BandBounds(QPoint end) const;
 
@@ -146,6 +154,7 @@ private:
     std::unique_ptr<const CMapTrace> m_mapTrace;  // the layers of the last trace
     std::shared_ptr<const EclipseOverlay> m_eclipse;
     MapLayerChoice m_layers;
+    MapLegend m_legend;  // of the last frame composed
     TimeModel m_timeModel;
     int m_instantRedrawCount = 0;
     bool m_instantRedrawRequested = false;

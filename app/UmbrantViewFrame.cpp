@@ -2,14 +2,14 @@
 // the current eclipse, the chosen layers and the shadow of the chosen
 // model, and the redrawing of a new instant over the kept base map.
 
+#include "app/MapLegendText.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
-#include "map/EclipseOverlay.h"
 #include "ephemeris/Ephemeris.h"
+#include "map/EclipseOverlay.h"
 #include "map/Trace.h"
 
 #include <QTimer>
-
 
 void CUmbrantView::SetEclipse(std::shared_ptr<const EclipseOverlay> eclipse)
 {
@@ -77,10 +77,21 @@ MapScene CUmbrantView::ComposeScene() const
     return ::ComposeScene(Ephemeris::Load(m_dataDirectory, m_timeModel), m_document.m_map, request);
 }
 
+void CUmbrantView::AddLegend(MapScene& scene)
+{
+    scene.frame.timeOffsetHours = m_document.m_options.m_timeOffsetHours;
+    if (!m_layers.legend) {
+        return;
+    }
+    m_legend = MakeMapLegend(LegendFactsOf(m_document, m_eclipse.get(), !m_timeModel.IsClassic(), scene.sky->deltaT));
+    scene.frame.legend = &m_legend;
+}
+
 // The renderer draws the frame at the screen's pixel ratio.
 void CUmbrantView::RenderInstant()
 {
-    const MapScene scene = ComposeScene();
+    MapScene scene = ComposeScene();
+    AddLegend(scene);
     m_renderer.SetPixelRatio(devicePixelRatioF());
     m_renderer.Render(m_picture, *m_mapTrace, scene.frame);
 }
@@ -90,7 +101,8 @@ bool CUmbrantView::DrawShownMap(const std::function<void(const CMapTrace&, const
     if (m_trace || !m_mapTrace || width() <= 0 || height() <= 0) {
         return false;
     }
-    const MapScene scene = ComposeScene();
+    MapScene scene = ComposeScene();
+    AddLegend(scene);
     draw(*m_mapTrace, scene.frame);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "app/UserMessages.h"
 
 #include "datafiles/FileException.h"
+#include "model/DocumentCheck.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -95,7 +96,7 @@ QString DescribeDamage(const CFileException& error)
         error.ActualSize() != error.ExpectedSize()
             ? CText::tr("il a %1 octets, sa conversion en a écrit %2").arg(error.ActualSize()).arg(error.ExpectedSize())
             : CText::tr("son contenu n'est plus celui que sa conversion a écrit");
-    return CText::tr("le fichier est endommagé : %1 ; refaites la conversion (menu Transform)").arg(difference);
+    return CText::tr("le fichier est endommagé : %1 ; refaites la conversion (menu Outils, Reconstruire les données)").arg(difference);
 }
 
 QString DescribeFileError(const CFileException& error)
@@ -121,10 +122,55 @@ QString DescribeFileError(const CFileException& error)
     return CText::tr("son contenu ne suit pas le format attendu");
 }
 
+QString FieldText(DocumentField field)
+{
+    switch (field) {
+    case DocumentField::RecordFlag: return CText::tr("une marque d'enregistrement");
+    case DocumentField::Day: return CText::tr("le jour");
+    case DocumentField::Month: return CText::tr("le mois");
+    case DocumentField::Year: return CText::tr("l'année");
+    case DocumentField::Hour: return CText::tr("l'heure");
+    case DocumentField::Minute: return CText::tr("la minute");
+    case DocumentField::Second: return CText::tr("la seconde");
+    case DocumentField::GivenDeltaT: return CText::tr("le Delta T donné");
+    case DocumentField::ObserverLongitude: return CText::tr("la longitude de l'observateur");
+    case DocumentField::ObserverLatitude: return CText::tr("la latitude de l'observateur");
+    case DocumentField::CentreLongitude: return CText::tr("la longitude du centre de la carte");
+    case DocumentField::CentreLatitude: return CText::tr("la latitude du centre de la carte");
+    case DocumentField::ViewportScale: return CText::tr("l'échelle de la carte");
+    case DocumentField::ViewportOrigin: return CText::tr("l'origine de la carte");
+    case DocumentField::ViewportSize: return CText::tr("la taille de la carte");
+    }
+    return QString();
+}
+
+QString NumberText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+QString DescribeImplausible(const CImplausibleDocument& error)
+{
+    const DocumentFault& fault = error.Fault();
+    const QString name = QString::fromStdString(error.FileName());
+    if (fault.field == DocumentField::RecordFlag) {
+        return CText::tr("« %1 » n'est pas un document Umbrant :\nses marques d'enregistrement ne valent pas 1 "
+                         "(%2 lu), c'est un fichier d'une autre sorte ou endommagé.")
+            .arg(name, NumberText(fault.value));
+    }
+    QString field = FieldText(fault.field);
+    field[0] = field[0].toUpper();
+    return CText::tr("« %1 » n'est pas un document Umbrant :\n%2 vaut %3, hors de %4 à %5.")
+        .arg(name, field, NumberText(fault.value), NumberText(fault.lowest), NumberText(fault.highest));
+}
+
 } // namespace
 
 QString DescribeFailure(const std::exception& error)
 {
+    if (const auto* implausible = dynamic_cast<const CImplausibleDocument*>(&error)) {
+        return DescribeImplausible(*implausible);
+    }
     if (const auto* fileError = dynamic_cast<const CFileException*>(&error)) {
         return CText::tr("Erreur sur le fichier « %1 » :\n%2")
             .arg(QString::fromStdString(fileError->FileName()), DescribeFileError(*fileError));

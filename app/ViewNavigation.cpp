@@ -31,6 +31,19 @@ int FrameIntervalMilliseconds(const QWidget& widget)
     return static_cast<int>(std::lround(1000.0 / rate));
 }
 
+bool IsInputEvent(const QEvent& event)
+{
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress: return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 CViewNavigation::CViewNavigation(CUmbrantView& view, CUmbrantDoc& document)
@@ -50,10 +63,20 @@ void CViewNavigation::Flush()
     }
 }
 
+void CViewNavigation::DropGesture()
+{
+    m_pressedAt.reset();
+    m_turning = false;
+}
+
 bool CViewNavigation::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != &m_view) {
         return false;
+    }
+    if (IsInputEvent(*event) && IsBehindADialog(m_view)) {
+        DropGesture();
+        return true;
     }
     switch (event->type()) {
     case QEvent::MouseButtonPress: return OnMousePress(static_cast<const QMouseEvent&>(*event));

@@ -17,9 +17,10 @@ class QWheelEvent;
 // modal gestures: the wheel zooms about the cursor, a plain left drag turns
 // the globe (the map centre follows), the arrow keys turn it and "+" and "-"
 // zoom. While a zoom or translation is armed or under way the mouse is left
-// to it. Each move marks the document modified; the map is drawn again at
-// most once per frame of the screen. A press and release without a drag is
-// a click, for the tools that pick places on the map.
+// to it, and while a dialog is up over the window the map takes none of it.
+// Each move marks the document modified; the map is drawn again at most
+// once per frame of the screen. A press and release without a drag is a
+// click, for the tools that pick places on the map.
 class CViewNavigation : public QObject {
     Q_OBJECT
 
@@ -28,6 +29,8 @@ public:
 
     // Draws the map now if a frame is waiting.
     void Flush();
+    // Forgets a press or drag under way (a dialog came up over the map).
+    void DropGesture();
 
 signals:
     // A left click on the map with no gesture pending, in view pixels.

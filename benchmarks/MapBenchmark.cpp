@@ -9,7 +9,6 @@
 #include "datafiles/ShorelineImage.h"
 #include "eclipse/ElementFitting.h"
 #include "map/MapScene.h"
-#include "eclipse/ObservationShadow.h"
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "ephemeris/Ephemeris.h"
@@ -19,6 +18,7 @@
 #include "map/layers/CreditLayer.h"
 #include "map/layers/GlobeLayer.h"
 #include "map/MapColours.h"
+#include "map/MapLegend.h"
 #include "map/layers/PolylineLayer.h"
 #include "map/layers/ShorelineLayer.h"
 #include "map/Trace.h"
@@ -130,12 +130,14 @@ void BM_NewInstantOverCachedMap(benchmark::State& state)
     CMapRenderer renderer;
     QImage picture;
     try {
-        renderer.Render(picture, map, data, kWidth, kHeight);
+        const Ephemeris ephemeris = Ephemeris::Load(data);
+        const SceneRequest request{kWidth, kHeight, MapLayerChoice(), nullptr};
+        renderer.Render(picture, ephemeris, map, data, request);
         int minute = 0;
         for (auto _ : state) {
             map.m_observation.m_minute = minute;
             minute = (minute + 1) % 60;
-            renderer.Render(picture, map, data, kWidth, kHeight);
+            renderer.Render(picture, ephemeris, map, data, request);
         }
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
@@ -174,9 +176,29 @@ EclipseScene Scene2024(const Ephemeris& ephemeris)
     return scene;
 }
 
+// The title and key the desktop draws over the eclipse of 2024, with every
+// layer it shows by default.
+MapLegend Legend2024()
+{
+    MapLegend legend;
+    legend.title = {"Eclipse totale de Soleil du 08/04/2024", "Ombre le 08/04/2024 17:00:00 TU, 12:00:00 en heure locale (TU-5)",
+                    "Modèle classique, Delta T donné 69,1 s"};
+    legend.entries = {{LegendMark::UmbralBand, "Bande de totalité"},
+                      {LegendMark::CentralLine, "Ligne centrale, heures en TU-5"},
+                      {LegendMark::GreatestEclipse, "Maximum de l'éclipse"},
+                      {LegendMark::PenumbralLimit, "Limites de l'éclipse partielle"},
+                      {LegendMark::RiseSetContacts, "Début ou fin au lever ou au coucher du Soleil"},
+                      {LegendMark::RiseSetMaximum, "Maximum au lever ou au coucher du Soleil"},
+                      {LegendMark::MagnitudeCurve, "Courbes d'égale grandeur"},
+                      {LegendMark::Shadow, "Ombre et pénombre à l'instant"},
+                      {LegendMark::Observer, "Observateur"}};
+    return legend;
+}
+
 // One picture of the animation: a new instant over the kept base map with
 // the path in it, the shadow computed by the chosen model (the document's
-// own arithmetic, or the modern ephemeris), the observer drawn.
+// own arithmetic, or the modern ephemeris), the observer, the title and the
+// key drawn.
 void AnimationFrame(benchmark::State& state, bool modern)
 {
     const std::string data = GetDataDirectory();
@@ -184,6 +206,7 @@ void AnimationFrame(benchmark::State& state, bool modern)
         const Ephemeris ephemeris = Ephemeris::Load(data, modern ? ModernModel(69.1) : ClassicModel(69.1));
         EclipseScene scene = Scene2024(ephemeris);
         const CMapTrace trace(data);
+        const MapLegend legend = Legend2024();
         CMapRenderer renderer;
         QImage picture;
         int minute = 0;
@@ -195,7 +218,10 @@ void AnimationFrame(benchmark::State& state, bool modern)
             epoch.m_longitude = -96.8;
             epoch.m_latitude = 32.8;
             const SceneRequest request{kWidth, kHeight, MapLayerChoice(), &scene.overlay};
-            renderer.Render(picture, trace, ComposeScene(ephemeris, scene.map, request).frame);
+            MapScene shown = ComposeScene(ephemeris, scene.map, request);  // the frame points into its sky
+            shown.frame.legend = &legend;
+            shown.frame.timeOffsetHours = -5.0;
+            renderer.Render(picture, trace, shown.frame);
         }
         if (renderer.StaticDrawCount() != 1) {
             state.SkipWithError("the base map was drawn again");

@@ -4,6 +4,11 @@
 // and the Gregorian from October 15; years are numbered astronomically (the
 // year 0 is 1 BC).
 
+// The years whose instants the program computes, those of the canons of
+// eclipses.
+inline constexpr int kFirstComputedYear = -1999;
+inline constexpr int kLastComputedYear = 3000;
+
 // A day of the calendar.
 struct CivilDate {
     int year = 2000;

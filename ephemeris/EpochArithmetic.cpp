@@ -63,3 +63,8 @@ void SetEpochToUniversal(CObservation& observation, const UniversalDate& univers
     observation.m_minute = static_cast<std::int32_t>(hundredths / 6000 % 60);
     observation.m_second = static_cast<float>(static_cast<double>(hundredths % 6000) / 100.0);
 }
+
+bool EpochDateExists(int year, int month, int day)
+{
+    return IsCalendarDate(year, month, day);
+}

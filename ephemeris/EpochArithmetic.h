@@ -23,3 +23,8 @@ void AddMinutesToEpoch(CObservation& observation, int minutes);
 // Julian date, the seconds rounded to the hundredth (as the epoch dialog
 // shows them). Delta T and the other fields are left as they are.
 void SetEpochToUniversal(CObservation& observation, const UniversalDate& universal);
+
+// Whether the date exists in the epoch's calendar (no 31 February, no
+// 29 February 1900, 29 February 1500 as a Julian leap day, none of the days
+// the reform of 1582 left out).
+bool EpochDateExists(int year, int month, int day);

@@ -77,6 +77,11 @@ public:
     // (points), its left end on the baseline at anchor, smoothed.
     virtual void DrawLabel(const std::string& text, MapPoint anchor, double pointSize, RgbColour colour) = 0;
 
+    // The width and height (ascent plus descent) of a label that DrawLabel
+    // would write, in client units. By default an estimate for a screen of
+    // 96 dots to the inch; a surface that knows its fonts measures.
+    virtual MapPoint LabelSize(const std::string& text, double pointSize) const;
+
     // The raster layers' integer drawing; a surface may draw it faster than
     // through the floating-point calls, never elsewhere.
     virtual void FillPolygon(std::span<const DevicePoint> points, RgbColour fill);

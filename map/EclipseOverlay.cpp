@@ -16,7 +16,7 @@ std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, c
     return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees, stop), kCurveLevels);
 }
 
-EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements)
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type)
 {
-    return {ComputeEclipsePath(elements), MapMagnitudeCurves(elements)};
+    return {type, ComputeEclipsePath(elements), MapMagnitudeCurves(elements)};
 }

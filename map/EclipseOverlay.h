@@ -2,13 +2,15 @@
 
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/path/PathTypes.h"
+#include "eclipse/search/EclipseSearch.h"
 
 #include <stop_token>
 #include <vector>
 
-// The current eclipse as the map draws it: its whole path and its curves of
-// equal maximum magnitude (empty until they are computed).
+// The current eclipse as the map draws it: its type, its whole path and its
+// curves of equal maximum magnitude (empty until they are computed).
 struct EclipseOverlay {
+    EclipseType type = EclipseType::Partial;
     EclipsePath path;
     std::vector<MagnitudeCurve> magnitudeCurves;
 };
@@ -18,6 +20,7 @@ struct EclipseOverlay {
 // A stop request ends the grid early; the curves are then incomplete.
 std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop = {});
 
-// The whole overlay of an eclipse from its fitted elements: its path with a
-// vertex a minute and its curves, as the desktop and the command line draw it.
-EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements);
+// The whole overlay of an eclipse of the type from its fitted elements: its
+// path with a vertex a minute and its curves, as the desktop and the command
+// line draw it.
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type);

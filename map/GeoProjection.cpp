@@ -10,6 +10,8 @@ namespace {
 // Lines are clipped this far outside the client: beyond it they cannot be
 // seen, and far points would only slow the painter down.
 constexpr double kClipMargin = 64.0;
+// The limb is followed in steps of this angle (radians, 2 degrees).
+constexpr double kLimbArcStep = 2.0 * kPi / 180.0;
 
 // Liang-Barsky: the part of the segment a-b inside the rectangle, as the
 // fractions along it; none when it misses.
@@ -112,6 +114,69 @@ std::optional<MapPoint> GeoProjector::Project(double latitude, double longitude)
         return std::nullopt;
     }
     return ToClient(direction);
+}
+
+GeoProjector::Direction GeoProjector::LimbCrossing(const Direction& from, const Direction& to)
+{
+    const double t = from.z / (from.z - to.z);
+    Direction limb{from.x + t * (to.x - from.x), from.y + t * (to.y - from.y), 0.0};
+    const double length = std::hypot(limb.x, limb.y);
+    if (length > 0.0) {
+        limb.x /= length;
+        limb.y /= length;
+    }
+    return limb;
+}
+
+void GeoProjector::AddLimbArc(const Direction& from, const Direction& to, std::vector<MapPoint>& polygon) const
+{
+    const double start = std::atan2(from.y, from.x);
+    const double turn = std::remainder(std::atan2(to.y, to.x) - start, 2.0 * kPi);
+    const int steps = static_cast<int>(std::ceil(std::fabs(turn) / kLimbArcStep));
+    for (int i = 1; i < steps; ++i) {
+        const double angle = start + turn * i / steps;
+        polygon.push_back(ToClient({std::cos(angle), std::sin(angle), 0.0}));
+    }
+}
+
+std::vector<MapPoint> GeoProjector::ProjectArea(std::span<const double> latitudes, std::span<const double> longitudes) const
+{
+    std::vector<Direction> ring;
+    ring.reserve(latitudes.size());
+    for (std::size_t i = 0; i < latitudes.size(); ++i) {
+        const Direction direction = DirectionOf(latitudes[i], longitudes[i]);
+        if (std::isfinite(direction.z)) {
+            ring.push_back(direction);
+        }
+    }
+    // Start at a place in sight, so that every departure behind the globe
+    // is met before its return.
+    const auto first = std::find_if(ring.begin(), ring.end(), [](const Direction& d) { return d.z > 0.0; });
+    if (first == ring.end()) {
+        return {};
+    }
+    std::rotate(ring.begin(), first, ring.end());
+    std::vector<MapPoint> polygon;
+    polygon.reserve(ring.size());
+    Direction departure{};
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+        const Direction& here = ring[i];
+        const Direction& next = ring[(i + 1) % ring.size()];
+        if (here.z > 0.0) {
+            polygon.push_back(ToClient(here));
+        }
+        if ((here.z > 0.0) == (next.z > 0.0)) {
+            continue;
+        }
+        const Direction limb = LimbCrossing(here, next);
+        if (here.z > 0.0) {
+            departure = limb;
+        } else {
+            AddLimbArc(departure, limb, polygon);
+        }
+        polygon.push_back(ToClient(limb));
+    }
+    return polygon;
 }
 
 void GeoProjector::ForEachVisibleRun(std::span<const double> latitudes, std::span<const double> longitudes,

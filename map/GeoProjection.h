@@ -39,12 +39,25 @@ public:
         ForEachVisibleRun(latitudes, longitudes, sink);
     }
 
+    // An area bounded by a closed ring of places (degrees; the last joins
+    // the first) as the polygon of its visible part: where the ring goes
+    // behind the globe the polygon follows the limb, the shorter way round,
+    // from where the ring left the visible hemisphere to where it comes back.
+    // Empty when no place of the ring is in sight.
+    std::vector<MapPoint> ProjectArea(std::span<const double> latitudes, std::span<const double> longitudes) const;
+
 private:
     struct Direction {
         double x, y, z;  // unit vector: x east of the centre, y north, z toward the viewer
     };
     Direction DirectionOf(double latitude, double longitude) const;
     MapPoint ToClient(const Direction& direction) const;
+    // The point where the chord between two directions, one on each side,
+    // meets the limb (a unit vector with z = 0).
+    static Direction LimbCrossing(const Direction& from, const Direction& to);
+    // The limb from one unit direction to another, the shorter way round,
+    // without its ends.
+    void AddLimbArc(const Direction& from, const Direction& to, std::vector<MapPoint>& polygon) const;
 
     double m_originX;
     double m_originY;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/MapLayerChoice.h"
 #include "model/Observation.h"
 #include "model/Viewport.h"
 
@@ -8,22 +9,7 @@
 
 struct ShadowOutlines;
 struct EclipseOverlay;
-
-// Which of the map's optional layers are shown.
-struct MapLayerChoice {
-    bool shadow = true;           // the Moon's shadow at the instant: umbra, penumbra, axis cross
-    bool path = true;             // umbral band and central line with its ticks of time
-    bool umbraLimits = true;      // the lines that bound the umbral band
-    bool penumbraLimits = true;   // the northern and southern limits of the partial eclipse
-    bool riseSet = true;          // where the eclipse begins, ends or is greatest at sunrise or sunset
-    bool magnitudeCurves = true;
-    bool graticule = false;
-    bool terminator = false;      // the day/night line of the instant
-    bool observer = true;
-    bool greatest = true;         // the star at greatest eclipse
-    bool labels = true;           // the times along the central line, the magnitudes of the curves
-    friend bool operator==(const MapLayerChoice&, const MapLayerChoice&) = default;
-};
+struct MapLegend;
 
 // Everything a layer is given to draw one picture: where the globe lies
 // (viewport), about which point it is projected (centre, degrees), the
@@ -44,6 +30,17 @@ struct MapFrame {
     std::optional<CGeoPosition> subsolarPoint;
     // The observer's place, degrees.
     std::optional<CGeoPosition> observer;
+    // The title and key drawn over the map; none without.
+    const MapLegend* legend = nullptr;
+    // The hours the times written on the map are ahead of UT (local time).
+    double timeOffsetHours = 0.0;
+    // Drawn on paper: the sky is left the paper's white rather than inked black.
+    bool paper = false;
+    // Client units per pixel of the screen the marks are sized for: the
+    // widths of the annotation lines and the sizes of the markers are
+    // multiplied by it, so that a larger copy of the map (a page, a dense
+    // screen) keeps their proportions.
+    double pixelSize = 1.0;
     // What the credit line says of the time model and Delta T of the shadow
     // ("ΔT 69.2 s (modern)"); nothing outside a computation.
     std::string timeNote;

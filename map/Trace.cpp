@@ -9,6 +9,7 @@
 #include "map/layers/CreditLayer.h"
 #include "map/layers/EclipsePathLayer.h"
 #include "map/layers/GlobeLayer.h"
+#include "map/layers/LegendLayer.h"
 #include "map/layers/PolylineLayer.h"
 #include "map/layers/ShadowLayer.h"
 #include "map/layers/ShorelineLayer.h"
@@ -33,6 +34,7 @@ CMapTrace::CMapTrace(const std::string& dataDirectory)
     m_dynamicLayers.push_back(std::make_unique<CTerminatorLayer>());
     m_dynamicLayers.push_back(std::make_unique<CShadowLayer>());
     m_dynamicLayers.push_back(std::make_unique<CObserverLayer>());
+    m_dynamicLayers.push_back(std::make_unique<CLegendLayer>());
     m_dynamicLayers.push_back(std::make_unique<CInstantLayer>());
     m_dynamicLayers.push_back(std::make_unique<CCreditLayer>());
 }

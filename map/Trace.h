@@ -11,8 +11,8 @@
 // The map's layers in the order they are drawn: first the static ones (sky,
 // globe disk and limb, shorelines, borders, rivers, then the graticule and
 // the current eclipse's path), which do not change with the instant, then
-// the dynamic ones (the terminator, the shadow, the observer, the credit
-// text), which a new instant redraws over them.
+// the dynamic ones (the terminator, the shadow, the observer, the title and
+// key, the credit text), which a new instant redraws over them.
 class CMapTrace {
 public:
     // The layers of the data in dataDirectory (ending with a separator). A

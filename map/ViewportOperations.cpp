@@ -15,6 +15,17 @@ constexpr double kMaximumScale = 500000000.0;
 constexpr double kMinimumScale = 1.0;
 // The whole globe's diameter is at most this part of the client height.
 constexpr double kWholeGlobeHeightFraction = 0.9;
+// Nor does a zoom out shrink the globe below this part of the whole globe
+// the client shows: a smaller one is a dot that shows nothing.
+constexpr double kSmallestWholeGlobeShare = 0.25;
+
+// The smallest radius a zoom out leaves, for the viewport's client size.
+double SmallestScale(const CViewport& viewport)
+{
+    const double wholeGlobe = std::min(viewport.m_width * kGlobalScalePerWidth,
+                                       0.5 * kWholeGlobeHeightFraction * viewport.m_height);
+    return std::max(kMinimumScale, kSmallestWholeGlobeShare * wholeGlobe);
+}
 
 bool IsFlat(DevicePoint start, DevicePoint end)
 {
@@ -78,8 +89,9 @@ ZoomResult ZoomOut(CEclipseMap& map, DevicePoint start, DevicePoint end)
     const double gy = Span(start.y, end.y) / viewport.m_height;
     double factor = gx > gy ? gx : gy;
     const double scale = viewport.m_scale;
-    if (scale * factor < kMinimumScale && scale > 0.0) {
-        factor = kMinimumScale / scale;
+    const double smallest = std::min(SmallestScale(viewport), scale);
+    if (scale * factor < smallest && scale > 0.0) {
+        factor = smallest / scale;
     }
     viewport.m_scale = static_cast<float>(scale * factor);
     viewport.m_originX = static_cast<float>((static_cast<double>(viewport.m_originX) - viewport.m_width / 2) * factor + Midpoint(start.x, end.x));
@@ -112,7 +124,7 @@ void ZoomAbout(CEclipseMap& map, MapPoint about, double factor)
         return;
     }
     map.m_previousViewport = viewport;
-    factor = std::clamp(scale * factor, kMinimumScale, kMaximumScale) / scale;
+    factor = std::clamp(scale * factor, std::min(SmallestScale(viewport), scale), kMaximumScale) / scale;
     viewport.m_scale = static_cast<float>(scale * factor);
     viewport.m_originX = static_cast<float>(about.x + (viewport.m_originX - about.x) * factor);
     viewport.m_originY = static_cast<float>(about.y + (viewport.m_originY - about.y) * factor);

@@ -16,7 +16,9 @@ enum class ZoomResult { Done, Refused };
 // m_previousViewport first. Refused, changing nothing, when the rectangle has
 // no width or no height.
 ZoomResult ZoomIn(CEclipseMap& map, DevicePoint start, DevicePoint end);
-// Zoom out: the whole window shrinks into the rectangle start-end.
+// Zoom out: the whole window shrinks into the rectangle start-end, the
+// globe's radius no smaller than a quarter of the whole globe's in the
+// client (nor than it was).
 ZoomResult ZoomOut(CEclipseMap& map, DevicePoint start, DevicePoint end);
 // Moves the map by end - start. Never refused.
 void Translate(CEclipseMap& map, DevicePoint start, DevicePoint end);

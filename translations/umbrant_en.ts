@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>AngleFields</name>
+    <message>
+        <source>Degrés illisibles « %1 » : tapez des degrés décimaux (3.70, -3.70, 3.70 O) ou des degrés entiers avec leurs minutes et secondes.</source>
+        <translation>Unreadable degrees “%1”: type decimal degrees (3.70, -3.70, 3.70 W) or whole degrees with their minutes and seconds.</translation>
+    </message>
+    <message>
+        <source>Une longitude se dit E (est), O ou W (ouest).</source>
+        <translation>A longitude is E (east) or W (west).</translation>
+    </message>
+    <message>
+        <source>Une latitude se dit N (nord) ou S (sud).</source>
+        <translation>A latitude is N (north) or S (south).</translation>
+    </message>
+    <message>
+        <source>Le signe moins et la lettre d&apos;hémisphère se contredisent dans « %1 ».</source>
+        <translation>The minus sign and the hemisphere letter contradict each other in “%1”.</translation>
+    </message>
+    <message>
+        <source>Les minutes sont un nombre entier de 0 à 59.</source>
+        <translation>The minutes are a whole number from 0 to 59.</translation>
+    </message>
+    <message>
+        <source>Les secondes sont un nombre de 0 à moins de 60.</source>
+        <translation>The seconds are a number from 0 to less than 60.</translation>
+    </message>
+    <message>
+        <source>Des degrés décimaux ne prennent ni minutes ni secondes.</source>
+        <translation>Decimal degrees take neither minutes nor seconds.</translation>
+    </message>
+    <message>
+        <source>Une longitude va de 0 à 180° est ou ouest (%1° lus).</source>
+        <translation>A longitude goes from 0 to 180° east or west (%1° read).</translation>
+    </message>
+    <message>
+        <source>Une latitude va de 0 à 90° nord ou sud (%1° lus).</source>
+        <translation>A latitude goes from 0 to 90° north or south (%1° read).</translation>
+    </message>
+    <message>
+        <source>Degrés entiers, ou décimaux avec leur signe ou leur hémisphère : 3.70 O, -3.70</source>
+        <translation>Whole degrees, or decimal degrees with their sign or hemisphere: 3.70 W, -3.70</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDialog</name>
     <message>
         <source>A propos de Umbrant</source>
@@ -134,12 +177,28 @@
         <translation>Midnight</translation>
     </message>
     <message>
-        <source>Quitter</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 : un nombre entier de %2 à %3.</source>
+        <translation>%1: a whole number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Le %1/%2/%3 n&apos;existe pas.</source>
+        <translation>%1/%2/%3 does not exist.</translation>
+    </message>
+    <message>
+        <source>Seconde : un nombre de 0 à moins de 60.</source>
+        <translation>Second: a number from 0 to less than 60.</translation>
+    </message>
+    <message>
+        <source>Delta T : un nombre de secondes de %1 à %2.</source>
+        <translation>Delta T: a number of seconds from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Décalage horaire : un nombre d&apos;heures de %1 à %2.</source>
+        <translation>Time zone offset: a number of hours from %1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -174,10 +233,6 @@
     <message>
         <source>&amp;Outils</source>
         <translation>&amp;Tools</translation>
-    </message>
-    <message>
-        <source>Transform</source>
-        <translation>Transform</translation>
     </message>
     <message>
         <source>&amp;Affichage</source>
@@ -248,14 +303,6 @@
         <translation>Export the circumstances</translation>
     </message>
     <message>
-        <source>Exporter l&apos;&amp;animation...</source>
-        <translation>Export the &amp;animation...</translation>
-    </message>
-    <message>
-        <source>Enregistre l&apos;ombre en mouvement en vidéo MP4 ou WebM, ou en image GIF animée</source>
-        <translation>Saves the shadow in motion as an MP4 or WebM video, or as an animated GIF image</translation>
-    </message>
-    <message>
         <source>Exporter l&apos;animation</source>
         <translation>Export the animation</translation>
     </message>
@@ -276,8 +323,26 @@
         <translation>File “%1” written</translation>
     </message>
     <message>
-        <source>Exporter l&apos;animation</source>
-        <translation>Export the animation</translation>
+        <source>Reconstruire les données</source>
+        <translation>Rebuild the data files</translation>
+    </message>
+    <message>
+        <source>Reconstruire « %1 » dans %2 à partir des publications qui s&apos;y trouvent ?
+Le fichier actuel sera remplacé. Ces fichiers se construisent d&apos;ordinaire à l&apos;installation.</source>
+        <translation>Rebuild “%1” in %2 from the publications found there?
+The current file will be replaced. These files are usually built at installation.</translation>
+    </message>
+    <message>
+        <source>Eclipse du %1</source>
+        <translation>Eclipse of %1</translation>
+    </message>
+    <message>
+        <source>Carte du %1</source>
+        <translation>Map of %1</translation>
+    </message>
+    <message>
+        <source>Circonstances du %1</source>
+        <translation>Circumstances of %1</translation>
     </message>
     <message>
         <source>Vidéo MP4 (*.mp4)</source>
@@ -380,6 +445,10 @@
     <message>
         <source>Sud</source>
         <translation>South</translation>
+    </message>
+    <message>
+        <source>L&apos;altitude est un nombre de mètres de %1 à %2.</source>
+        <translation>The height is a number of metres from %1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -702,26 +771,6 @@
         <translation>VSOP 87</translation>
     </message>
     <message>
-        <source>Carto Crude</source>
-        <translation>Carto Crude</translation>
-    </message>
-    <message>
-        <source>Carto Low</source>
-        <translation>Carto Low</translation>
-    </message>
-    <message>
-        <source>Carto Intermediate</source>
-        <translation>Carto Intermediate</translation>
-    </message>
-    <message>
-        <source>Carto High</source>
-        <translation>Carto High</translation>
-    </message>
-    <message>
-        <source>Carto Full</source>
-        <translation>Carto Full</translation>
-    </message>
-    <message>
         <source>Frontières</source>
         <translation>Borders</translation>
     </message>
@@ -813,6 +862,121 @@
         <source>Exporter les circonstances</source>
         <translation>Export the circumstances</translation>
     </message>
+    <message>
+        <source>Côtes, résolution grossière</source>
+        <translation>Shorelines, crude resolution</translation>
+    </message>
+    <message>
+        <source>Côtes, basse résolution</source>
+        <translation>Shorelines, low resolution</translation>
+    </message>
+    <message>
+        <source>Côtes, résolution intermédiaire</source>
+        <translation>Shorelines, intermediate resolution</translation>
+    </message>
+    <message>
+        <source>Côtes, haute résolution</source>
+        <translation>Shorelines, high resolution</translation>
+    </message>
+    <message>
+        <source>Côtes, pleine résolution</source>
+        <translation>Shorelines, full resolution</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;&amp;animation...</source>
+        <translation>Export the &amp;animation...</translation>
+    </message>
+    <message>
+        <source>Enregistre l&apos;ombre en mouvement en vidéo MP4 ou WebM, ou en image GIF animée</source>
+        <translation>Saves the shadow in motion as an MP4 or WebM video, or as an animated GIF image</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Export the animation</translation>
+    </message>
+</context>
+<context>
+    <name>MapLegendText</name>
+    <message>
+        <source>Bande de totalité</source>
+        <translation>Path of totality</translation>
+    </message>
+    <message>
+        <source>Bande d&apos;annularité</source>
+        <translation>Path of annularity</translation>
+    </message>
+    <message>
+        <source>Bande de centralité</source>
+        <translation>Central path</translation>
+    </message>
+    <message>
+        <source>Eclipse %1 de Soleil du %2</source>
+        <translation>Solar eclipse of %2, %1</translation>
+    </message>
+    <message>
+        <source>Ombre de la Lune</source>
+        <translation>The Moon&apos;s shadow</translation>
+    </message>
+    <message>
+        <source>Ombre le %1 TU</source>
+        <translation>Shadow at %1 UT</translation>
+    </message>
+    <message>
+        <source>, %1 en heure locale (%2)</source>
+        <translation>, %1 local time (%2)</translation>
+    </message>
+    <message>
+        <source>moderne</source>
+        <translation>modern</translation>
+    </message>
+    <message>
+        <source>classique</source>
+        <translation>classic</translation>
+    </message>
+    <message>
+        <source>Modèle %1, Delta T donné %2 s</source>
+        <translation>%1 model, given Delta T %2 s</translation>
+    </message>
+    <message>
+        <source>Modèle %1, Delta T %2 s</source>
+        <translation>%1 model, Delta T %2 s</translation>
+    </message>
+    <message>
+        <source>Ligne centrale, heures en %1</source>
+        <translation>Central line, times in %1</translation>
+    </message>
+    <message>
+        <source>Maximum de l&apos;éclipse</source>
+        <translation>Greatest eclipse</translation>
+    </message>
+    <message>
+        <source>Limites de l&apos;éclipse partielle</source>
+        <translation>Limits of the partial eclipse</translation>
+    </message>
+    <message>
+        <source>Début ou fin au lever ou au coucher du Soleil</source>
+        <translation>Beginning or end at sunrise or sunset</translation>
+    </message>
+    <message>
+        <source>Maximum au lever ou au coucher du Soleil</source>
+        <translation>Maximum at sunrise or sunset</translation>
+    </message>
+    <message>
+        <source>Courbes d&apos;égale grandeur</source>
+        <translation>Curves of equal magnitude</translation>
+    </message>
+    <message>
+        <source>Ombre et pénombre à l&apos;instant</source>
+        <translation>Umbra and penumbra at the instant</translation>
+    </message>
+    <message>
+        <source>Observateur</source>
+        <translation>Observer</translation>
+    </message>
+    <message>
+        <source>Terminateur jour/nuit</source>
+        <translation>Day/night terminator</translation>
+    </message>
 </context>
 <context>
     <name>TimeFormatting</name>
@@ -898,10 +1062,6 @@
     <message>
         <source>%1 min/s</source>
         <translation>%1 min/s</translation>
-    </message>
-    <message>
-        <source>Vitesse de l&apos;animation, en minutes d&apos;éclipse par seconde</source>
-        <translation>Speed of the animation, in minutes of eclipse per second</translation>
     </message>
     <message>
         <source>TU %1</source>
@@ -990,10 +1150,6 @@
     <message>
         <source>Ok</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>Copier</source>
@@ -1345,6 +1501,50 @@ the same abscissa or ordinate</translation>
         <source>Fonction Zoom- impossible</source>
         <translation>Zoom- not possible</translation>
     </message>
+    <message>
+        <source>%1 s/s</source>
+        <translation>%1 s/s</translation>
+    </message>
+    <message>
+        <source>Vitesse de l&apos;animation, en temps d&apos;éclipse par seconde</source>
+        <translation>Speed of the animation, in eclipse time per second</translation>
+    </message>
+    <message>
+        <source>Type :</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>tous</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Vues de l&apos;observateur seulement</source>
+        <translation>Seen from the observer only</translation>
+    </message>
+    <message>
+        <source>Légende et titre de la carte</source>
+        <translation>Key and title of the map</translation>
+    </message>
+    <message>
+        <source>Azimut du Soleil</source>
+        <translation>Sun&apos;s azimuth</translation>
+    </message>
+    <message>
+        <source>Angle de position</source>
+        <translation>Position angle</translation>
+    </message>
+    <message>
+        <source>Aller à :</source>
+        <translation>Go to:</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Met l&apos;époque à l&apos;instant de ce contact</source>
+        <translation>Sets the epoch to the instant of this contact</translation>
+    </message>
 </context>
 <context>
     <name>UserMessages</name>
@@ -1445,10 +1645,6 @@ the same abscissa or ordinate</translation>
         <translation>its content is no longer what its conversion wrote</translation>
     </message>
     <message>
-        <source>le fichier est endommagé : %1 ; refaites la conversion (menu Transform)</source>
-        <translation>the file is damaged: %1; convert it again (Transform menu)</translation>
-    </message>
-    <message>
         <source>impossible d&apos;ouvrir le fichier</source>
         <translation>cannot open the file</translation>
     </message>
@@ -1493,6 +1689,82 @@ out of memory</translation>
 erreur interne du programme</source>
         <translation>The command failed:
 internal error of the program</translation>
+    </message>
+    <message>
+        <source>le fichier est endommagé : %1 ; refaites la conversion (menu Outils, Reconstruire les données)</source>
+        <translation>the file is damaged: %1; convert it again (Tools menu, Rebuild the data files)</translation>
+    </message>
+    <message>
+        <source>une marque d&apos;enregistrement</source>
+        <translation>a record flag</translation>
+    </message>
+    <message>
+        <source>le jour</source>
+        <translation>the day</translation>
+    </message>
+    <message>
+        <source>le mois</source>
+        <translation>the month</translation>
+    </message>
+    <message>
+        <source>l&apos;année</source>
+        <translation>the year</translation>
+    </message>
+    <message>
+        <source>l&apos;heure</source>
+        <translation>the hour</translation>
+    </message>
+    <message>
+        <source>la minute</source>
+        <translation>the minute</translation>
+    </message>
+    <message>
+        <source>la seconde</source>
+        <translation>the second</translation>
+    </message>
+    <message>
+        <source>le Delta T donné</source>
+        <translation>the given Delta T</translation>
+    </message>
+    <message>
+        <source>la longitude de l&apos;observateur</source>
+        <translation>the observer&apos;s longitude</translation>
+    </message>
+    <message>
+        <source>la latitude de l&apos;observateur</source>
+        <translation>the observer&apos;s latitude</translation>
+    </message>
+    <message>
+        <source>la longitude du centre de la carte</source>
+        <translation>the map centre&apos;s longitude</translation>
+    </message>
+    <message>
+        <source>la latitude du centre de la carte</source>
+        <translation>the map centre&apos;s latitude</translation>
+    </message>
+    <message>
+        <source>l&apos;échelle de la carte</source>
+        <translation>the map&apos;s scale</translation>
+    </message>
+    <message>
+        <source>l&apos;origine de la carte</source>
+        <translation>the map&apos;s origin</translation>
+    </message>
+    <message>
+        <source>la taille de la carte</source>
+        <translation>the map&apos;s size</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un document Umbrant :
+ses marques d&apos;enregistrement ne valent pas 1 (%2 lu), c&apos;est un fichier d&apos;une autre sorte ou endommagé.</source>
+        <translation>“%1” is not an Umbrant document:
+its record flags are not 1 (%2 read); it is a file of another kind, or damaged.</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un document Umbrant :
+%2 vaut %3, hors de %4 à %5.</source>
+        <translation>“%1” is not an Umbrant document:
+%2 is %3, outside %4 to %5.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Calendar.h"
 #include "core/Instant.h"
 #include "core/WorkerPool.h"
 
@@ -27,8 +28,8 @@ struct EclipseSummary {
 };
 
 // The years the search covers, as the canons do.
-inline constexpr int kFirstSearchYear = -1999;
-inline constexpr int kLastSearchYear = 3000;
+inline constexpr int kFirstSearchYear = kFirstComputedYear;
+inline constexpr int kLastSearchYear = kLastComputedYear;
 
 // Every solar eclipse whose greatest eclipse lies between from (included) and
 // to (excluded), both TT, in order: the new moons near a node by the mean

@@ -2,16 +2,13 @@
 
 #include "core/Units.h"
 #include "map/GeoProjection.h"
+#include "map/MapColours.h"
 
 #include <cmath>
 #include <vector>
 
 namespace {
 
-constexpr RgbColour kGraticuleColour{90, 110, 140};
-constexpr RgbColour kTerminatorColour{20, 20, 70};
-constexpr RgbColour kObserverColour{0, 90, 220};
-constexpr RgbColour kObserverInner{255, 255, 255};
 
 constexpr double kGraticuleSpacing = 15.0;  // degrees
 constexpr double kSampleSpacing = 2.0;      // degrees along a graticule line or a circle
@@ -49,7 +46,7 @@ void CGraticuleLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) cons
         return;
     }
     const GeoProjector projector(frame);
-    const LineStyle style{kGraticuleColour, 0.8, 0.6};
+    const LineStyle style{kGraticuleColour, 0.8 * frame.pixelSize, 0.6};
     for (double longitude = -180.0; longitude < 180.0; longitude += kGraticuleSpacing) {
         std::vector<double> latitudes;
         std::vector<double> longitudes;
@@ -88,7 +85,7 @@ void CTerminatorLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) con
         latitudes.push_back(latitude * kRadiansToDegrees);
         longitudes.push_back(longitude * kRadiansToDegrees);
     }
-    StrokePlaces(surface, GeoProjector(frame), latitudes, longitudes, {kTerminatorColour, 1.6, 0.8});
+    StrokePlaces(surface, GeoProjector(frame), latitudes, longitudes, {kTerminatorColour, 1.6 * frame.pixelSize, 0.8});
 }
 
 void CObserverLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
@@ -100,9 +97,15 @@ void CObserverLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
     if (!at) {
         return;
     }
-    surface.FillArea(Circle(*at, kObserverRadius), {kObserverColour, 1.0});
-    surface.FillArea(Circle(*at, kObserverRadius / 2.5), {kObserverInner, 1.0});
-    surface.StrokePolyline(Circle(*at, kObserverRadius), {RgbColour{0, 0, 0}, 1.0});
+    DrawObserverMark(surface, *at, frame.pixelSize);
+}
+
+void DrawObserverMark(IDrawingSurface& surface, MapPoint at, double pixelSize)
+{
+    const double radius = kObserverRadius * pixelSize;
+    surface.FillArea(Circle(at, radius), {kObserverColour, 1.0});
+    surface.FillArea(Circle(at, radius / 2.5), {kObserverInner, 1.0});
+    surface.StrokePolyline(Circle(at, radius), {RgbColour{0, 0, 0}, pixelSize});
 }
 
 void CInstantLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const

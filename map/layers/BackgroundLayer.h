@@ -6,8 +6,8 @@
 // The black sky: the whole client rectangle.
 void FillBackground(IDrawingSurface& surface);
 
-// The sky as a layer of the trace.
+// The sky as a layer of the trace; on paper, the paper's white.
 class CBackgroundLayer : public IMapLayer {
 public:
-    void Draw(IDrawingSurface& surface, const MapFrame&) const override { FillBackground(surface); }
+    void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
 };

@@ -3,6 +3,7 @@
 #include "core/Units.h"
 #include "eclipse/ShadowOutlines.h"
 #include "eclipse/ShadowPlacement.h"
+#include "map/MapColours.h"
 #include "map/Projection.h"
 
 #include <cmath>
@@ -10,9 +11,6 @@
 
 namespace {
 
-constexpr RgbColour kAxisCrossColour{191, 63, 255};
-constexpr RgbColour kUmbraColour{255, 0, 0};
-constexpr RgbColour kPenumbraColour{191, 63, 63};
 constexpr int kCrossHalfLength = 10;
 
 // Places shadow points on the map as ShadowPlacement.h says.
@@ -74,8 +72,8 @@ void DrawShadow(IDrawingSurface& surface, const ShadowOutlines& shadow, const CV
             DrawAxisCross(surface, *pixel);
         }
     }
-    DrawOutline(surface, shadow.umbra, placer, kUmbraColour);
-    DrawOutline(surface, shadow.penumbra, placer, kPenumbraColour);
+    DrawOutline(surface, shadow.umbra, placer, kUmbraOutlineColour);
+    DrawOutline(surface, shadow.penumbra, placer, kPenumbraOutlineColour);
 }
 
 void CShadowLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const

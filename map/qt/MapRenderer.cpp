@@ -35,7 +35,8 @@ bool CMapRenderer::StaticKey::Matches(const StaticKey& other) const
     return sameViewport(viewport, other.viewport) && centre.m_longitude == other.centre.m_longitude &&
            centre.m_latitude == other.centre.m_latitude && width == other.width && height == other.height &&
            pixelRatio == other.pixelRatio &&
-           layers == other.layers && eclipse == other.eclipse && data == other.data;
+           layers == other.layers && eclipse == other.eclipse && timeOffsetHours == other.timeOffsetHours &&
+           data == other.data;
 }
 
 void CMapRenderer::Clear()
@@ -79,8 +80,8 @@ void CMapRenderer::DrawStatic(const CMapTrace& trace, const MapFrame& frame, con
 void CMapRenderer::Render(QImage& image, const CMapTrace& trace, const MapFrame& clientFrame)
 {
     const MapFrame frame = ScaledFrame(clientFrame, m_pixelRatio);
-    const StaticKey key{frame.viewport, frame.centre, frame.width, frame.height, m_pixelRatio,
-                        frame.layers, frame.eclipse, trace.StaticData()};
+    const StaticKey key{frame.viewport, frame.centre,      frame.width,           frame.height,      m_pixelRatio,
+                        frame.layers,   frame.eclipse, frame.timeOffsetHours, trace.StaticData()};
     if (!m_valid || !key.Matches(m_key)) {
         DrawStatic(trace, frame, key);
     }

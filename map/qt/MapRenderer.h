@@ -50,6 +50,7 @@ private:
         double pixelRatio = 1.0;
         MapLayerChoice layers;
         const void* eclipse = nullptr;
+        double timeOffsetHours = 0.0;  // the times written along the path
         std::vector<const void*> data;
         bool Matches(const StaticKey& other) const;
     };

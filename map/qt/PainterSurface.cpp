@@ -1,5 +1,6 @@
 #include "map/qt/PainterSurface.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPaintEngine>
 
@@ -16,11 +17,11 @@ QColor ToQColor(RgbColour colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-QPen PixelPen(RgbColour colour, qreal width)
+QPen PixelPen(RgbColour colour, qreal width, bool cosmetic)
 {
     QPen pen(ToQColor(colour));
     pen.setWidthF(width);
-    pen.setCosmetic(true);
+    pen.setCosmetic(cosmetic);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -130,11 +131,17 @@ CPainterSurface::CPainterSurface(QPainter& painter, int width, int height)
         m_pixelBounds = toDevice.inverted().mapRect(QRect(0, 0, m_painter.device()->width(), m_painter.device()->height()));
     }
     // A line is a screen pixel wide, 1/96 inch, on a printer's page too,
-    // where a device pixel would be a hairline.
+    // where a device pixel would be a hairline. It is given in the
+    // painter's units and scales with them: a print preview replays the
+    // page smaller, and cosmetic pens a dozen printer pixels wide would
+    // swell there into blots.
     if (!m_pixelExact && m_painter.device() != nullptr) {
-        m_lineWidth = std::max(1.0, m_painter.device()->logicalDpiX() / 96.0);
+        const double devicePixels = std::max(1.0, m_painter.device()->logicalDpiX() / 96.0);
+        const double unitsToDevice = std::sqrt(std::fabs(toDevice.determinant()));
+        m_lineWidth = unitsToDevice > 0.0 ? devicePixels / unitsToDevice : devicePixels;
+        m_cosmeticPens = false;
     }
-    m_painter.setPen(PixelPen(m_penColour, m_lineWidth));
+    m_painter.setPen(PixelPen(m_penColour, m_lineWidth, m_cosmeticPens));
 }
 
 CPainterSurface::CPainterSurface(QPainter& painter)
@@ -150,7 +157,7 @@ CPainterSurface::~CPainterSurface()
 void CPainterSurface::SelectPen(RgbColour colour)
 {
     if (m_penColour != colour) {
-        m_painter.setPen(PixelPen(colour, m_lineWidth));
+        m_painter.setPen(PixelPen(colour, m_lineWidth, m_cosmeticPens));
         m_penColour = colour;
     }
 }
@@ -298,10 +305,10 @@ void CPainterSurface::SetPixel(double x, double y, RgbColour colour)
     if (!(x >= 0.0 && y >= 0.0 && x < m_width && y < m_height)) {
         return;
     }
-    if (IsIntegral(x) && IsIntegral(y)) {
+    if (m_pixelExact && IsIntegral(x) && IsIntegral(y)) {
         m_painter.fillRect(QRect(static_cast<int>(x), static_cast<int>(y), 1, 1), ToQColor(colour));
     } else {
-        m_painter.fillRect(QRectF(x, y, 1.0, 1.0), ToQColor(colour));
+        m_painter.fillRect(QRectF(x, y, m_lineWidth, m_lineWidth), ToQColor(colour));
     }
 }
 
@@ -360,4 +367,18 @@ void CPainterSurface::DrawLabel(const std::string& text, MapPoint anchor, double
     m_painter.setFont(font);
     m_painter.setPen(ToQColor(colour));
     m_painter.drawText(QPointF(anchor.x, anchor.y), QString::fromStdString(text));
+}
+
+MapPoint CPainterSurface::LabelSize(const std::string& text, double pointSize) const
+{
+    if (QGuiApplication::instance() == nullptr || !(pointSize > 0.0) || m_painter.device() == nullptr) {
+        return IDrawingSurface::LabelSize(text, pointSize);
+    }
+    QFont font = m_painter.font();
+    font.setPointSizeF(pointSize);
+    const QFontMetricsF metrics(font, m_painter.device());
+    // The painter's units are the device's divided by its scale.
+    const double unitsToDevice = std::sqrt(std::fabs(m_painter.deviceTransform().determinant()));
+    const double scale = unitsToDevice > 0.0 ? 1.0 / unitsToDevice : 1.0;
+    return {metrics.horizontalAdvance(QString::fromStdString(text)) * scale, metrics.height() * scale};
 }

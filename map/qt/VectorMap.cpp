@@ -58,6 +58,7 @@ MapFrame ScaledFrame(const MapFrame& frame, double factor)
     scaled.viewport.m_originY = static_cast<float>(frame.viewport.m_originY * factor);
     scaled.viewport.m_width = static_cast<int>(std::lround(frame.viewport.m_width * factor));
     scaled.viewport.m_height = static_cast<int>(std::lround(frame.viewport.m_height * factor));
+    scaled.pixelSize = frame.pixelSize * factor;
     scaled.width = static_cast<int>(std::lround(frame.width * factor));
     scaled.height = static_cast<int>(std::lround(frame.height * factor));
     return scaled;

@@ -7,15 +7,19 @@
 #include "app/CommandLine.h"
 #include "app/DesktopSettings.h"
 #include "app/EpochDialog.h"
+#include "app/HelpWindow.h"
 #include "app/InterfaceLanguage.h"
+#include "app/TimeFormatting.h"
 #include "app/UmbrantApp.h"
 #include "model/Observation.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include <algorithm>
@@ -32,6 +36,7 @@ private slots:
     void theProgramStartedInEnglishShowsEnglishMenusAndQtTexts();
     void theEpochDialogInEnglish();
     void theLanguageMenuKeepsTheChoiceForTheNextStart();
+    void theManualAndTheNumbersFollowTheLanguage();
 
 private:
     static QStringList MenuTitles(const CMainFrame& frame);
@@ -61,7 +66,7 @@ QStringList EnglishTest::Texts(const QWidget& widget)
     for (const T* child : widget.findChildren<T*>()) {
         if constexpr (std::is_same_v<T, QGroupBox>) {
             texts << child->title();
-        } else {
+        } else if (!child->text().isEmpty()) {  // an error line waits empty
             texts << child->text();
         }
     }
@@ -193,7 +198,8 @@ void EnglishTest::theEpochDialogInEnglish()
     const CTemporarySettings settings;
     QVERIFY(InstallInterfaceLanguage(ChooseInterfaceLanguage({QStringLiteral("umbrant")}, QStringLiteral("en"), {})));
     CObservation observation;
-    CEpochDialog dialog(observation);
+    CDocumentOptions options;
+    CEpochDialog dialog(observation, options);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Choice of time"));
     QCOMPARE(Texts<QGroupBox>(dialog), QStringList({QStringLiteral("Offsets"), QStringLiteral("Time (UNIVERSAL TIME)")}));
     QCOMPARE(Texts<QLabel>(dialog),
@@ -231,6 +237,40 @@ void EnglishTest::theLanguageMenuKeepsTheChoiceForTheNextStart()
     french->trigger();
     QCOMPARE(CDesktopSettings::LanguageCode(), QStringLiteral("fr"));
     QCOMPARE(fixture.m_messages.Messages().size(), size_t{1});
+}
+
+// F1 opens the manual of the interface's language, and decimals are written
+// with its separator: the eclipse list's places, the ephemerides, the title.
+void EnglishTest::theManualAndTheNumbersFollowTheLanguage()
+{
+    struct Case {
+        QLocale::Language language;
+        const char* manualHeading;
+        const char* latitude;
+        const char* longitude;
+        const char* decimal;
+    };
+    const Case cases[] = {
+        {QLocale::English, "Umbrant: maps of solar eclipses", "25.29° N", "104.14° W", "95.7"},
+        {QLocale::French, "Umbrant : cartes des éclipses de Soleil", "25,29° N", "104,14° O", "95,7"},
+    };
+    for (const Case& test : cases) {
+        QVERIFY(InstallInterfaceLanguage(test.language));
+        CFrameFixture fixture;
+        QVERIFY(fixture.Shown());
+        fixture.Frame().Action(ID_HELP_INDEX)->trigger();
+        QVERIFY(fixture.Frame().HelpWindow() != nullptr);
+        const QString manual = fixture.Frame().HelpWindow()->Browser().toPlainText();
+        QVERIFY2(manual.startsWith(QString::fromUtf8(test.manualHeading)), qPrintable(manual.left(80)));
+        QCOMPARE(FormatLatitude(25.29), QString::fromUtf8(test.latitude));
+        QCOMPARE(FormatLongitude(-104.14), QString::fromUtf8(test.longitude));
+        QCOMPARE(FormatDecimal(95.68, 1), QString::fromUtf8(test.decimal));
+    }
+    // Every section of the French manual has its English one.
+    QFile french(QStringLiteral(":/help/manuel.html"));
+    QFile english(QStringLiteral(":/help/manual-en.html"));
+    QVERIFY(french.open(QIODevice::ReadOnly) && english.open(QIODevice::ReadOnly));
+    QCOMPARE(english.readAll().count("<dt>"), french.readAll().count("<dt>") + 1);  // "Language / Langue"
 }
 
 QTEST_MAIN(EnglishTest)

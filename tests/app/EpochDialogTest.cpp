@@ -3,11 +3,14 @@
 
 #include "AppTestSupport.h"
 
-#include "app/DesktopSettings.h"
 #include "app/EpochDialog.h"
 #include "app/SpinButtons.h"
+#include "core/DeltaT.h"
+#include "ephemeris/EpochArithmetic.h"
+#include "model/DocumentOptions.h"
 #include "model/Observation.h"
 
+#include <QLabel>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QLineEdit>
@@ -24,18 +27,20 @@ private slots:
 
     void aNewDocumentShowsItsEpochWithDeltaTAutomatic();
     void okWithManualDeltaTStoresItsSeconds();
-    void okStoresTheFieldsByTheLeadingNumberRules();
-    void aDeltaTBeyondTheFloatRangeIsStoredAsInfinity();
-    void quitterAfterEditingChangesNothing();
+    void fieldsThatCannotBeAnEpochAreRefusedAndSaySo_data();
+    void fieldsThatCannotBeAnEpochAreRefusedAndSaySo();
+    void datesOfBothCalendarsAreAccepted();
+    void annulerAfterEditingChangesNothing();
     void untickingTheBoxEnablesDeltaTAndTickingGreysIt();
+    void automaticDeltaTShowsTheSecondsTheMapUses();
     void theDeltaTGivenIsStoredEvenInAutomaticMode();
     void digitFieldsRefuseLettersSignsAndPoints();
     void theMinuteArrowsStopAt59And0();
-    void theYearGoesBelowZeroOnlyWithTheArrows();
+    void theYearTakesAMinusSignAndItsArrowsStopAtTheYearsComputed();
     void theSecondsFieldCanBeEditedDigitByDigit();
     void noonAndMidnightSetTheTimeAndKeepTheDate();
     void nowSetsTheDateAndTimeOfTheClockInUniversalTime();
-    void theTimeOffsetIsKeptInTheSettings();
+    void theTimeOffsetIsTheDocuments();
 
 private:
     template <typename T>
@@ -49,6 +54,7 @@ private:
 
     std::unique_ptr<CTemporarySettings> m_settings;
     CObservation m_observation;
+    CDocumentOptions m_options;
     std::unique_ptr<CEpochDialog> m_dialog;
 };
 
@@ -57,7 +63,8 @@ void EpochDialogTest::init()
     m_dialog.reset();
     m_settings = std::make_unique<CTemporarySettings>();
     m_observation = CObservation();
-    m_dialog = std::make_unique<CEpochDialog>(m_observation);
+    m_options = CDocumentOptions();
+    m_dialog = std::make_unique<CEpochDialog>(m_observation, m_options);
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }
@@ -81,9 +88,11 @@ void EpochDialogTest::aNewDocumentShowsItsEpochWithDeltaTAutomatic()
     QCOMPARE(Control<QLineEdit>("minuteEdit").text(), QStringLiteral("36"));
     QCOMPARE(Control<QLineEdit>("secondEdit").text(), QStringLiteral("0.00"));
     QVERIFY(Control<QCheckBox>("deltaTAutoBox").isChecked());
-    QCOMPARE(Control<QLineEdit>("deltaTEdit").text(), QStringLiteral("0.00"));
+    // No model to tell the automatic Delta T: the greyed field stays empty.
+    QCOMPARE(Control<QLineEdit>("deltaTEdit").text(), QString());
     QVERIFY(!Control<QLineEdit>("deltaTEdit").isEnabled());
     QCOMPARE(Control<QLineEdit>("timeZoneEdit").text(), QStringLiteral("0.00"));
+    QCOMPARE(Control<QPushButton>("cancelButton").text(), QStringLiteral("Annuler"));
     QCOMPARE(QApplication::focusWidget(), &Control<QLineEdit>("dayEdit"));
 }
 
@@ -100,37 +109,90 @@ void EpochDialogTest::okWithManualDeltaTStoresItsSeconds()
     QCOMPARE(m_observation.m_year, 2006);
 }
 
-void EpochDialogTest::aDeltaTBeyondTheFloatRangeIsStoredAsInfinity()
+// Each row: the fields retyped ("name=text"; "manual" unticks automatic
+// Delta T), the start of the sentence shown, and the field that takes the focus.
+void EpochDialogTest::fieldsThatCannotBeAnEpochAreRefusedAndSaySo_data()
 {
-    ClickIndicator(Control<QCheckBox>("deltaTAutoBox"));
-    Retype("deltaTEdit", QStringLiteral("-1e300"));
-    QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
-
-    QCOMPARE(m_observation.m_deltaT, -std::numeric_limits<float>::infinity());
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("emptied day") << QStringList{"dayEdit="} << "Date : un nombre entier de 1 à 31." << "dayEdit";
+    QTest::newRow("31 February") << QStringList{"dayEdit=31", "monthEdit=2", "yearEdit=2024"}
+                                 << "Le 31/2/2024 n'existe pas." << "dayEdit";
+    QTest::newRow("hour 25") << QStringList{"hourEdit=25"} << "Heure : un nombre entier de 0 à 23." << "hourEdit";
+    QTest::newRow("minute 60") << QStringList{"minuteEdit=60"} << "Minute : un nombre entier de 0 à 59." << "minuteEdit";
+    QTest::newRow("year 9999") << QStringList{"yearEdit=9999"} << "Année : un nombre entier de -1999 à 3000."
+                               << "yearEdit";
+    QTest::newRow("year -5000") << QStringList{"yearEdit=-5000"} << "Année : un nombre entier de -1999 à 3000."
+                                << "yearEdit";
+    QTest::newRow("month 0") << QStringList{"monthEdit=0"} << "Mois : un nombre entier de 1 à 12." << "monthEdit";
+    QTest::newRow("60 seconds") << QStringList{"secondEdit=60"} << "Seconde : un nombre de 0 à moins de 60."
+                                << "secondEdit";
+    QTest::newRow("emptied seconds") << QStringList{"secondEdit="} << "Seconde : un nombre de 0 à moins de 60."
+                                     << "secondEdit";
+    QTest::newRow("Delta T of letters") << QStringList{"manual", "deltaTEdit=abc"}
+                                        << "Delta T : un nombre de secondes de -86400 à 86400." << "deltaTEdit";
+    QTest::newRow("Delta T of 1e300 s") << QStringList{"manual", "deltaTEdit=-1e300"}
+                                        << "Delta T : un nombre de secondes de -86400 à 86400." << "deltaTEdit";
+    QTest::newRow("offset 15 h") << QStringList{"timeZoneEdit=15"}
+                                 << "Décalage horaire : un nombre d'heures de -14 à 14." << "timeZoneEdit";
+    QTest::newRow("offset of letters") << QStringList{"timeZoneEdit=UT+2"} << "Décalage horaire" << "timeZoneEdit";
 }
 
-void EpochDialogTest::okStoresTheFieldsByTheLeadingNumberRules()
+void EpochDialogTest::fieldsThatCannotBeAnEpochAreRefusedAndSaySo()
 {
-    Retype("dayEdit", QStringLiteral("31"));
-    Retype("monthEdit", QStringLiteral("2"));
-    Retype("minuteEdit", QStringLiteral("75"));
-    Control<QLineEdit>("hourEdit").clear();
-    Control<QLineEdit>("secondEdit").setText(QStringLiteral("12.5xyz"));
+    QFETCH(QStringList, edits);
+    QFETCH(QString, error);
+    QFETCH(QString, focus);
+    for (const QString& edit : edits) {
+        if (edit == QLatin1String("manual")) {
+            ClickIndicator(Control<QCheckBox>("deltaTAutoBox"));
+            continue;
+        }
+        const QStringList parts = edit.split(QLatin1Char('='));
+        Control<QLineEdit>(parts[0].toLatin1().constData()).setText(parts[1]);
+    }
     QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
 
-    QCOMPARE(m_observation.m_day, 31);
-    QCOMPARE(m_observation.m_month, 2);
-    QCOMPARE(m_observation.m_minute, 75);
-    QCOMPARE(m_observation.m_hour, 0);
-    QCOMPARE(m_observation.m_second, 12.5f);
+    QVERIFY(m_dialog->isVisible());
+    const QString shown = Control<QLabel>("errorLabel").text();
+    QVERIFY2(shown.startsWith(error), qPrintable(shown));
+    QCOMPARE(QApplication::focusWidget(), &Control<QLineEdit>(focus.toLatin1().constData()));
+    QCOMPARE(m_observation.m_day, 29);
+    QCOMPARE(m_observation.m_year, 2006);
+    QVERIFY(m_observation.m_deltaTAuto);
+    QCOMPARE(m_options.m_timeOffsetHours, 0.0);
 }
 
-void EpochDialogTest::quitterAfterEditingChangesNothing()
+// 29 February 1500 is a Julian leap day; 1900 has none; 2024 has one.
+void EpochDialogTest::datesOfBothCalendarsAreAccepted()
+{
+    const struct {
+        const char* day;
+        const char* month;
+        const char* year;
+        bool exists;
+    } dates[] = {{"29", "2", "1500", true}, {"29", "2", "1900", false}, {"29", "2", "2024", true},
+                 {"31", "4", "2026", false}, {"1", "1", "-1999", true}, {"31", "12", "3000", true}};
+    for (const auto& date : dates) {
+        m_observation = CObservation();
+        m_dialog = std::make_unique<CEpochDialog>(m_observation, m_options);
+        m_dialog->show();
+        Retype("dayEdit", QString::fromLatin1(date.day));
+        Retype("monthEdit", QString::fromLatin1(date.month));
+        Retype("yearEdit", QString::fromLatin1(date.year));
+        QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
+        QCOMPARE(m_dialog->isVisible(), !date.exists);
+        QCOMPARE(m_observation.m_year, date.exists ? QString::fromLatin1(date.year).toInt() : 2006);
+    }
+}
+
+void EpochDialogTest::annulerAfterEditingChangesNothing()
 {
     Retype("yearEdit", QStringLiteral("1999"));
     ClickIndicator(Control<QCheckBox>("deltaTAutoBox"));
     Retype("deltaTEdit", QStringLiteral("70"));
-    QTest::mouseClick(&Control<QPushButton>("quitButton"), Qt::LeftButton);
+    QTest::mouseClick(&Control<QPushButton>("cancelButton"), Qt::LeftButton);
 
     QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
     QCOMPARE(m_observation.m_year, 2006);
@@ -143,9 +205,37 @@ void EpochDialogTest::untickingTheBoxEnablesDeltaTAndTickingGreysIt()
     auto& box = Control<QCheckBox>("deltaTAutoBox");
     ClickIndicator(box);
     QVERIFY(Control<QLineEdit>("deltaTEdit").isEnabled());
+    QCOMPARE(Control<QLineEdit>("deltaTEdit").text(), QStringLiteral("0.00"));
     ClickIndicator(box);
     QVERIFY(!Control<QLineEdit>("deltaTEdit").isEnabled());
-    QCOMPARE(Control<QLineEdit>("deltaTEdit").text(), QStringLiteral("0.00"));
+}
+
+// The document's automatic formula at 12/08/2026 18:29 UT: t = (JD - 2378496.5)
+// / 36525 = 2.266081 with JD 2461265.270139, and 27.26 t^2 - 44.3 = 95.68 s;
+// at 29/03/2006 08:36, 71.64 s.
+void EpochDialogTest::automaticDeltaTShowsTheSecondsTheMapUses()
+{
+    m_dialog->SetAutomaticDeltaT([](const CObservation& epoch) -> std::optional<double> {
+        return ClassicDeltaTSeconds(UniversalOfEpoch(epoch).JulianDate());
+    });
+    auto& deltaT = Control<QLineEdit>("deltaTEdit");
+    QCOMPARE(deltaT.text(), QStringLiteral("71.64"));
+    Retype("dayEdit", QStringLiteral("12"));
+    Retype("monthEdit", QStringLiteral("8"));
+    Retype("yearEdit", QStringLiteral("2026"));
+    Retype("hourEdit", QStringLiteral("18"));
+    Retype("minuteEdit", QStringLiteral("29"));
+    QCOMPARE(deltaT.text(), QStringLiteral("95.68"));
+    QVERIFY(!deltaT.isEnabled());
+    // The given value comes back for manual mode, and is the one stored.
+    ClickIndicator(Control<QCheckBox>("deltaTAutoBox"));
+    QCOMPARE(deltaT.text(), QStringLiteral("0.00"));
+    Retype("deltaTEdit", QStringLiteral("69.2"));
+    ClickIndicator(Control<QCheckBox>("deltaTAutoBox"));
+    QCOMPARE(deltaT.text(), QStringLiteral("95.68"));
+    QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
+    QCOMPARE(m_observation.m_deltaT, 69.2f);
+    QVERIFY(m_observation.m_deltaTAuto);
 }
 
 void EpochDialogTest::theDeltaTGivenIsStoredEvenInAutomaticMode()
@@ -196,18 +286,17 @@ void EpochDialogTest::theMinuteArrowsStopAt59And0()
     QCOMPARE(Control<CSpinButtons>("hourSpin").Maximum(), 23);
 }
 
-void EpochDialogTest::theYearGoesBelowZeroOnlyWithTheArrows()
+void EpochDialogTest::theYearTakesAMinusSignAndItsArrowsStopAtTheYearsComputed()
 {
     auto& year = Control<QLineEdit>("yearEdit");
-    Retype("yearEdit", QStringLiteral("-0"));
-    QCOMPARE(year.text(), QStringLiteral("0"));
-    QTest::keyClick(&year, Qt::Key_Down);
-    QCOMPARE(year.text(), QStringLiteral("-1"));
-    year.setText(QStringLiteral("-24998"));
+    Retype("yearEdit", QStringLiteral("-585"));
+    QCOMPARE(year.text(), QStringLiteral("-585"));
+    year.setText(QStringLiteral("-1998"));
     Control<CSpinButtons>("yearSpin").StepBy(-5);
-    QCOMPARE(year.text(), QStringLiteral("-24999"));
+    QCOMPARE(year.text(), QStringLiteral("-1999"));
     QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
-    QCOMPARE(m_observation.m_year, -24999);
+    QCOMPARE(m_observation.m_year, -1999);
+    QCOMPARE(Control<CSpinButtons>("yearSpin").Maximum(), 3000);
 }
 
 void EpochDialogTest::theSecondsFieldCanBeEditedDigitByDigit()
@@ -216,12 +305,17 @@ void EpochDialogTest::theSecondsFieldCanBeEditedDigitByDigit()
     second.setFocus();
     second.setCursorPosition(3);       // "0.0|0"
     QTest::keyClick(&second, Qt::Key_Backspace);
-    QTest::keyClicks(&second, QStringLiteral("5."));
+    QTest::keyClicks(&second, QStringLiteral("5a"));
     QCOMPARE(second.text(), QStringLiteral("0.50"));
 
     Retype("secondEdit", QStringLiteral("050"));
     QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
     QCOMPARE(m_observation.m_second, 50.0f);
+
+    m_dialog = std::make_unique<CEpochDialog>(m_observation, m_options);
+    Retype("secondEdit", QStringLiteral("12,5"));
+    QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
+    QCOMPARE(m_observation.m_second, 12.5f);
 }
 
 // The buttons fill the fields; the document changes on "Ok" only.
@@ -263,19 +357,19 @@ void EpochDialogTest::nowSetsTheDateAndTimeOfTheClockInUniversalTime()
              qPrintable(shownWithSeconds.toString(Qt::ISODateWithMs)));
 }
 
-void EpochDialogTest::theTimeOffsetIsKeptInTheSettings()
+void EpochDialogTest::theTimeOffsetIsTheDocuments()
 {
-    CDesktopSettings::SetTimeOffsetHours(-5.0);
-    m_dialog = std::make_unique<CEpochDialog>(m_observation);
+    m_options.m_timeOffsetHours = -5.0;
+    m_dialog = std::make_unique<CEpochDialog>(m_observation, m_options);
     QCOMPARE(Control<QLineEdit>("timeZoneEdit").text(), QStringLiteral("-5.00"));
     Control<QLineEdit>("timeZoneEdit").setText(QStringLiteral("5.5"));
-    QTest::mouseClick(&Control<QPushButton>("quitButton"), Qt::LeftButton);
-    QCOMPARE(CDesktopSettings::TimeOffsetHours(), -5.0);
+    QTest::mouseClick(&Control<QPushButton>("cancelButton"), Qt::LeftButton);
+    QCOMPARE(m_options.m_timeOffsetHours, -5.0);
 
-    m_dialog = std::make_unique<CEpochDialog>(m_observation);
-    Control<QLineEdit>("timeZoneEdit").setText(QStringLiteral("5.5"));
+    m_dialog = std::make_unique<CEpochDialog>(m_observation, m_options);
+    Control<QLineEdit>("timeZoneEdit").setText(QStringLiteral("5,5"));
     QTest::mouseClick(&Control<QPushButton>("okButton"), Qt::LeftButton);
-    QCOMPARE(CDesktopSettings::TimeOffsetHours(), 5.5);
+    QCOMPARE(m_options.m_timeOffsetHours, 5.5);
 }
 
 QTEST_MAIN(EpochDialogTest)

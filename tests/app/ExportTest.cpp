@@ -58,7 +58,7 @@ private slots:
     void theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth();
     void theViewPrintingAndExportDrawOneShadowUnderEitherModel();
     void thePathIsTheFileOfTheCommandLine();
-    void theCircumstancesAreTheFileOfTheCommandLine();
+    void theCircumstancesAreTheFileOfTheCommandLineNamingTheObserver();
     void theAnimationHasThePicturesOfTheCommandLine();
     void aCancelledAnimationLeavesNothing();
     void withoutAnEclipseNothingIsWrittenAndTheUserIsTold();
@@ -100,6 +100,9 @@ void ExportTest::cleanupTestCase()
 
 void ExportTest::theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth()
 {
+    // The classic model, whose automatic Delta T has a formula to check.
+    CDesktopSettings::SetModel(ClassicModel());
+    m_frame->View().SetTimeModel(ClassicModel());
     const CUmbrantView& view = m_frame->View();
     const int height = qRound(1200.0 * view.height() / view.width());
 
@@ -113,6 +116,12 @@ void ExportTest::theMapIsWrittenAsPngSvgOrPdfAtTheChosenWidth()
     QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 1200 %1\"").arg(height).toUtf8()));
     QVERIFY(svg.contains("<path"));
     QVERIFY(!svg.contains("<image"));
+    // The title names the eclipse, the model and the Delta T of the shadow:
+    // 27.26 t^2 - 44.3 = 71.64 s at 29/03/2006 08:36 UT, t = 2.06235 centuries from 1800.
+    for (const char* title : {"Eclipse totale de Soleil du 29/03/2006", "Ombre le 29/03/2006 08:36:00 TU",
+                              "Modèle classique, Delta T 71,6 s"}) {
+        QVERIFY2(svg.contains(QString::fromUtf8(title).toHtmlEscaped().toUtf8()), title);
+    }
 
     QVERIFY(m_frame->ExportMap(m_files.filePath(QStringLiteral("carte.pdf")), 1200));
     QVERIFY(ReadFile(m_files.filePath(QStringLiteral("carte.pdf"))).startsWith("%PDF-"));
@@ -158,7 +167,7 @@ void ExportTest::theViewPrintingAndExportDrawOneShadowUnderEitherModel()
         QImage exported(png);
         QCOMPARE(exported.convertToFormat(QImage::Format_RGB32), view.Picture().convertToFormat(QImage::Format_RGB32));
 
-        const MapScene printed = PrintedScene(m_document.m_map, kDataDirectory.toStdString(), CDesktopSettings::Model(),
+        const MapScene printed = PrintedScene(m_document, kDataDirectory.toStdString(), CDesktopSettings::Model(),
                                               view.width(), view.height());
         QVERIFY(SamePoints(ShadowOf(printed.frame), shown));
         shadows.push_back(shown);
@@ -180,17 +189,32 @@ void ExportTest::thePathIsTheFileOfTheCommandLine()
     QVERIFY(m_messages.Messages().empty());
 }
 
-void ExportTest::theCircumstancesAreTheFileOfTheCommandLine()
+// The command line's file with the observer's place and height (180 m):
+// a member first in the JSON, three columns at the end of the CSV.
+void ExportTest::theCircumstancesAreTheFileOfTheCommandLineNamingTheObserver()
 {
+    m_document.m_options.m_observerHeight = 180.0;
     const QStringList place{QStringLiteral("local"), QStringLiteral("--date"), QStringLiteral("2006-03-29"),
-                            QStringLiteral("--place"), QStringLiteral("-2.2,49.5")};
-    for (const QString& format : {QStringLiteral("json"), QStringLiteral("csv")}) {
-        const QString path = m_files.filePath(QStringLiteral("circonstances.") + format);
-        QVERIFY(m_frame->ExportCircumstances(path));
-        const QByteArray cli = RunCli(place + QStringList{QStringLiteral("--format"), format});
-        QVERIFY(cli.contains("partial"));
-        QVERIFY2(ReadFile(path) == cli, qPrintable(ReadFile(path) + cli));
+                            QStringLiteral("--place"), QStringLiteral("-2.2,49.5,180")};
+    const QString jsonPath = m_files.filePath(QStringLiteral("circonstances.json"));
+    QVERIFY(m_frame->ExportCircumstances(jsonPath));
+    const QByteArray json = ReadFile(jsonPath);
+    const QByteArray observer = "\n  \"observer\": {\"longitude\": -2.20000, \"latitude\": 49.50000, \"height_m\": 180},";
+    QVERIFY2(json.startsWith("{" + observer), json.constData());
+    const QByteArray cli = RunCli(place + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
+    QVERIFY(cli.contains("partial"));
+    QCOMPARE(QByteArray(json).replace(observer, ""), cli);
+
+    const QString csvPath = m_files.filePath(QStringLiteral("circonstances.csv"));
+    QVERIFY(m_frame->ExportCircumstances(csvPath));
+    const QList<QByteArray> rows = ReadFile(csvPath).trimmed().split('\n');
+    const QList<QByteArray> cliRows = RunCli(place + QStringList{QStringLiteral("--format"), QStringLiteral("csv")}).trimmed().split('\n');
+    QCOMPARE(rows.size(), cliRows.size());
+    QCOMPARE(rows.front(), cliRows.front() + ",longitude,latitude,height_m");
+    for (qsizetype row = 1; row < rows.size(); ++row) {
+        QCOMPARE(rows[row], cliRows[row] + ",-2.20000,49.50000,180");
     }
+    m_document.m_options.m_observerHeight = 0.0;
     QVERIFY(m_messages.Messages().empty());
 }
 
@@ -212,7 +236,7 @@ AnimationExportSettings ShortAnimation()
 } // namespace
 
 // The same settings give the same pictures from the window and from
-// "umbrant-cli animate": the document's centre, the layers the window shows
+// "umbrant-cli animate": the document's centre, the document's layers
 // (its defaults), the current eclipse's path.
 void ExportTest::theAnimationHasThePicturesOfTheCommandLine()
 {

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTime>
@@ -52,18 +53,28 @@ QString ValueOf(const QStringList& lines, const QString& name)
 struct CommandLineContact {
     QString universalTime;  // "17:23:18.3"
     double altitude = 0.0;
+    double azimuth = 0.0;
+    double positionAngle = 0.0;
 };
 
 CommandLineContact ContactOf(const QStringList& lines, const QString& name)
 {
-    static const QRegularExpression row(QStringLiteral("^(\\S+)\\s+\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d:\\d\\d\\.\\d)Z\\s+(-?\\d+\\.\\d+)"));
+    static const QRegularExpression row(QStringLiteral(
+        "^(\\S+)\\s+\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d:\\d\\d\\.\\d)Z\\s+(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)"));
     for (const QString& line : lines) {
         const QRegularExpressionMatch match = row.match(line);
         if (match.hasMatch() && match.captured(1) == name) {
-            return {match.captured(2), match.captured(3).toDouble()};
+            return {match.captured(2), match.captured(3).toDouble(), match.captured(4).toDouble(),
+                    match.captured(5).toDouble()};
         }
     }
     return {};
+}
+
+// The degrees of a cell such as "191.4°".
+double DegreesIn(const QTableWidget& table, int row, int column)
+{
+    return table.item(row, column)->text().chopped(1).toDouble();
 }
 
 QString HoursEarlier(const QString& time, int hours)
@@ -97,13 +108,13 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
         }
     }
     CTemporarySettings settings;
-    CDesktopSettings::SetTimeOffsetHours(-5.0);
     const Ephemeris ephemeris = Ephemeris::Load(kDataDirectory.toStdString(), ModernModel(kDeltaT));
     const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, 2024, 4, 8);
     QVERIFY(eclipse);
     const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
 
     CUmbrantDoc document;
+    document.m_options.m_timeOffsetHours = -5.0;
     CLocalCircumstancesPanel panel(document);
     panel.SetEclipse(&elements);
     // In Normandy the Sun has set when the penumbra comes.
@@ -123,7 +134,7 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
 
     auto* table = panel.findChild<QTableWidget*>(QStringLiteral("localContactsTable"));
     QVERIFY(table != nullptr);
-    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Heure locale (TU-5 h)"));
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Heure locale\n(TU-5 h)"));
     const char* rows[] = {"C1", "C2", "Maximum", "C3", "C4"};
     for (int row = 0; row < 5; ++row) {
         const CommandLineContact expected = ContactOf(cli, QString::fromLatin1(rows[row]));
@@ -133,7 +144,33 @@ void LocalPanelTest::theDallasPanelMatchesTheCommandLine()
         const QString altitude = table->item(row, 2)->text();
         QVERIFY2(altitude.endsWith(QStringLiteral("°")), qPrintable(altitude));
         QVERIFY2(qAbs(altitude.chopped(1).toDouble() - expected.altitude) <= 0.051, qPrintable(altitude));
+        QVERIFY2(qAbs(DegreesIn(*table, row, 3) - expected.azimuth) <= 0.051, rows[row]);
+        QVERIFY2(qAbs(DegreesIn(*table, row, 4) - expected.positionAngle) <= 0.051, rows[row]);
     }
+    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Azimut du\nSoleil"));
+    QCOMPARE(table->horizontalHeaderItem(4)->text(), QStringLiteral("Angle de\nposition"));
+
+    // The buttons set the epoch to a contact, to the hundredth of a second.
+    const int widthBefore = panel.widget()->width();
+    for (int index = 0; index < 5; ++index) {
+        auto* button = panel.findChild<QPushButton*>(QStringLiteral("goToContact%1").arg(index));
+        QVERIFY(button != nullptr && button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        // The command line gives the tenth, the epoch keeps the hundredth:
+        // they agree within the two roundings.
+        const CObservation& epoch = document.m_map.m_observation;
+        const double seconds = epoch.m_hour * 3600.0 + epoch.m_minute * 60.0 + static_cast<double>(epoch.m_second);
+        const QStringList expected = ContactOf(cli, QString::fromLatin1(rows[index])).universalTime.split(QLatin1Char(':'));
+        QCOMPARE(expected.size(), 3);
+        const double cliSeconds = expected[0].toInt() * 3600.0 + expected[1].toInt() * 60.0 + expected[2].toDouble();
+        QVERIFY2(qAbs(seconds - cliSeconds) <= 0.055, rows[index]);
+        QCOMPARE(epoch.m_day, 8);
+    }
+    QVERIFY(document.IsModified());
+    // The panel keeps its width whatever it shows.
+    document.m_map.m_observation.m_longitude = 2.35;
+    document.NotifyObserverChanged();
+    QCOMPARE(panel.widget()->width(), widthBefore);
 }
 
 // The window's panel follows the current eclipse, which holds none until one is found.

@@ -215,7 +215,7 @@ void MainFrameTest::theEpochCommandTracesAfterTheDialogClosesEvenWhenLeft()
     WhenDialogShown<CEpochDialog>([](CEpochDialog& dialog) {
         auto* year = dialog.findChild<QLineEdit*>(QStringLiteral("yearEdit"));
         year->setText(QStringLiteral("1999"));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("quitButton")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
     m_frame->Action(ID_PARAMETRES_EPOQUE)->trigger();
     QCOMPARE(m_trace.m_calls, 1);      // posted, not yet run
@@ -339,6 +339,7 @@ void MainFrameTest::aDroppedDocumentIsOpened()
 // The test's data directory is empty: the converter finds no input.
 void MainFrameTest::aConversionWithoutItsInputReportsItsFailure()
 {
+    m_frame->SetConfirmer([](QWidget*, const QString&) { return true; });
     m_frame->Action(ID_TRANSFORM_NUTATION)->trigger();
     QCOMPARE(m_messages.Messages().size(), std::size_t{1});
     const RecordedMessage& message = m_messages.Messages().front();

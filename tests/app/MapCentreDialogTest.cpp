@@ -1,11 +1,13 @@
 // The map-centre dialog "Centre de la carte": degrees, minutes and seconds
-// with hemispheres, stored on "OK" only.
+// with hemispheres, or decimal degrees, stored on "OK" only once they read
+// right.
 
 #include "AppTestSupport.h"
 
 #include "app/MapCentreDialog.h"
 #include "model/Observation.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,9 +25,9 @@ private slots:
     void southWithNinetyDegreesStoresMinusNinety();
     void secondsKeepTheirFraction();
     void secondsRoundingUpShowSixtyWithoutCarrying();
-    void aFieldThatIsNotANumberCountsAsZero();
+    void emptiedMinutesCountAsZeroAndSecondsOfLettersAreRefused();
     void annulerAfterEditingLeavesTheCentre();
-    void theDegreeFieldsRefuseSigns();
+    void theDegreeFieldsTakeOnlyNumbersSignsAndTheirHemispheres();
 
 private:
     void Open(double longitude, double latitude);
@@ -125,12 +127,19 @@ void MapCentreDialogTest::secondsRoundingUpShowSixtyWithoutCarrying()
     QCOMPARE(Text("longitudeSecondsEdit"), QStringLiteral("60.000"));
 }
 
-void MapCentreDialogTest::aFieldThatIsNotANumberCountsAsZero()
+void MapCentreDialogTest::emptiedMinutesCountAsZeroAndSecondsOfLettersAreRefused()
 {
     Open(-2.2, 49.5);
     Control<QLineEdit>("longitudeSecondsEdit").setText(QStringLiteral("abc"));
     Control<QLineEdit>("longitudeMinutesEdit").clear();
     ClickOk();
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(Control<QLabel>("errorLabel").text(), QStringLiteral("Les secondes sont un nombre de 0 à moins de 60."));
+    QCOMPARE(QApplication::focusWidget(), &Control<QLineEdit>("longitudeSecondsEdit"));
+    QCOMPARE(m_observation.m_centre.m_longitude, -2.2);
+    Control<QLineEdit>("longitudeSecondsEdit").clear();
+    ClickOk();
+    QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_observation.m_centre.m_longitude, -2.0);
 }
 
@@ -145,14 +154,26 @@ void MapCentreDialogTest::annulerAfterEditingLeavesTheCentre()
     QCOMPARE(m_observation.m_centre.m_latitude, 49.5);
 }
 
-void MapCentreDialogTest::theDegreeFieldsRefuseSigns()
+void MapCentreDialogTest::theDegreeFieldsTakeOnlyNumbersSignsAndTheirHemispheres()
 {
     Open(-2.2, 49.5);
-    auto& degrees = Control<QLineEdit>("longitudeDegreesEdit");
-    degrees.setFocus();
-    degrees.end(false);
-    QTest::keyClicks(&degrees, QStringLiteral("-+e1"));
-    QCOMPARE(degrees.text(), QStringLiteral("21"));
+    auto& longitude = Control<QLineEdit>("longitudeDegreesEdit");
+    longitude.setFocus();
+    longitude.selectAll();
+    QTest::keyClicks(&longitude, QStringLiteral("-17.5xN"));
+    QCOMPARE(longitude.text(), QStringLiteral("-17.5"));
+    auto& latitude = Control<QLineEdit>("latitudeDegreesEdit");
+    latitude.setFocus();
+    latitude.selectAll();
+    QTest::keyClicks(&latitude, QStringLiteral("28,3Es"));
+    QCOMPARE(latitude.text(), QStringLiteral("28,3s"));
+    Control<QLineEdit>("latitudeMinutesEdit").clear();
+    Control<QLineEdit>("latitudeSecondsEdit").clear();
+    Control<QLineEdit>("longitudeMinutesEdit").clear();
+    Control<QLineEdit>("longitudeSecondsEdit").clear();
+    ClickOk();
+    QCOMPARE(m_observation.m_centre.m_longitude, -17.5);
+    QCOMPARE(m_observation.m_centre.m_latitude, -28.3);
 }
 
 QTEST_MAIN(MapCentreDialogTest)

@@ -4,7 +4,7 @@
 
 #include "FrameTestSupport.h"
 
-#include "app/DesktopSettings.h"
+#include "app/LocalCircumstancesPanel.h"
 #include "app/MapPointPicker.h"
 #include "app/PositionDialog.h"
 #include "map/GeoProjection.h"
@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,6 +59,9 @@ private slots:
     void cleanup();
 
     void theDialogShowsTheObserverOfANewDocument();
+    void anglesAreTypedInDegreesMinutesSecondsOrDecimalDegrees_data();
+    void anglesAreTypedInDegreesMinutesSecondsOrDecimalDegrees();
+    void decimalDegreesTypedKeyByKeyPlaceTheObserverInSpain();
     void positionWritesTheObserverAndItSurvivesSaveAndOpen();
     void leavingTheDialogChangesNothing();
     void onTheMapArmsAClickThatPlacesTheObserver();
@@ -103,6 +107,106 @@ void ObserverPositionTest::theDialogShowsTheObserverOfANewDocument()
     QCOMPARE(shown, QStringList({"2", "12", "0.000", "49", "30", "0.000", "0", "1", "1"}));
 }
 
+// Each row: what is typed for the longitude (degrees, minutes, seconds, with
+// "Ouest" ticked or not) and the latitude degrees, then the longitude and
+// latitude stored, or the start of the sentence that refuses them.
+void ObserverPositionTest::anglesAreTypedInDegreesMinutesSecondsOrDecimalDegrees_data()
+{
+    QTest::addColumn<QStringList>("longitude");
+    QTest::addColumn<bool>("west");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<double>("storedLongitude");
+    QTest::addColumn<double>("storedLatitude");
+    QTest::addColumn<QString>("error");
+    const QString none;
+    QTest::newRow("degrees, minutes, seconds") << QStringList{"3", "42", "0"} << true << "40" << -3.7 << 40.0 << none;
+    QTest::newRow("decimal, west ticked") << QStringList{"3.70", "", ""} << true << "42.34" << -3.7 << 42.34 << none;
+    QTest::newRow("decimal comma") << QStringList{"3,70", "0", "0.000"} << true << "42,34" << -3.7 << 42.34 << none;
+    QTest::newRow("minus sign over east") << QStringList{"-3.70", "", ""} << false << "40" << -3.7 << 40.0 << none;
+    QTest::newRow("letter W") << QStringList{"3.70 W", "", ""} << false << "40" << -3.7 << 40.0 << none;
+    QTest::newRow("letter O in front") << QStringList{"O 3.7", "", ""} << false << "40" << -3.7 << 40.0 << none;
+    QTest::newRow("letter E over west") << QStringList{"2.65E", "", ""} << true << "39.57 N" << 2.65 << 39.57 << none;
+    QTest::newRow("south by letter") << QStringList{"18.4", "", ""} << false << "33.9 S" << 18.4 << -33.9 << none;
+    QTest::newRow("south by sign") << QStringList{"18.4", "", ""} << false << "-33.9" << 18.4 << -33.9 << none;
+    QTest::newRow("180 west") << QStringList{"180", "0", "0"} << true << "-90" << -180.0 << -90.0 << none;
+    QTest::newRow("370 degrees") << QStringList{"370", "0", "0"} << true << "40" << 0.0 << 0.0
+                                 << "Une longitude va de 0 à 180°";
+    QTest::newRow("4234 degrees") << QStringList{"3", "0", "0"} << true << "4234" << 0.0 << 0.0
+                                  << "Une latitude va de 0 à 90°";
+    QTest::newRow("decimal with minutes") << QStringList{"3.7", "30", "0"} << true << "40" << 0.0 << 0.0
+                                          << "Des degrés décimaux ne prennent ni minutes ni secondes.";
+    QTest::newRow("60 minutes") << QStringList{"3", "60", "0"} << true << "40" << 0.0 << 0.0
+                                << "Les minutes sont un nombre entier de 0 à 59.";
+    QTest::newRow("60 seconds") << QStringList{"3", "0", "60"} << true << "40" << 0.0 << 0.0
+                                << "Les secondes sont un nombre de 0 à moins de 60.";
+    QTest::newRow("seconds of letters") << QStringList{"3", "0", "abc"} << true << "40" << 0.0 << 0.0
+                                        << "Les secondes sont un nombre de 0 à moins de 60.";
+    QTest::newRow("north in a longitude") << QStringList{"3.7 N", "", ""} << true << "40" << 0.0 << 0.0
+                                          << "Une longitude se dit E (est), O ou W (ouest).";
+    QTest::newRow("minus and east") << QStringList{"-3.7 E", "", ""} << true << "40" << 0.0 << 0.0
+                                    << "Le signe moins et la lettre d'hémisphère se contredisent";
+    QTest::newRow("emptied degrees") << QStringList{"", "", ""} << true << "40" << 0.0 << 0.0 << "Degrés illisibles";
+}
+
+void ObserverPositionTest::anglesAreTypedInDegreesMinutesSecondsOrDecimalDegrees()
+{
+    QFETCH(QStringList, longitude);
+    QFETCH(bool, west);
+    QFETCH(QString, latitude);
+    QFETCH(double, storedLongitude);
+    QFETCH(double, storedLatitude);
+    QFETCH(QString, error);
+    CObservation observation;
+    CDocumentOptions options;
+    CPositionDialog dialog(observation, options);
+    dialog.show();
+    Control<QLineEdit>(dialog, "longitudeDegreesEdit").setText(longitude[0]);
+    Control<QLineEdit>(dialog, "longitudeMinutesEdit").setText(longitude[1]);
+    Control<QLineEdit>(dialog, "longitudeSecondsEdit").setText(longitude[2]);
+    Control<QRadioButton>(dialog, west ? "longitudeNegativeButton" : "longitudePositiveButton").setChecked(true);
+    Control<QLineEdit>(dialog, "latitudeDegreesEdit").setText(latitude);
+    Control<QLineEdit>(dialog, "latitudeMinutesEdit").clear();
+    Control<QLineEdit>(dialog, "latitudeSecondsEdit").clear();
+    QTest::mouseClick(&Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+
+    const QString shown = Control<QLabel>(dialog, "errorLabel").text();
+    if (error.isEmpty()) {
+        QVERIFY2(!dialog.isVisible(), qPrintable(shown));
+        QVERIFY(qAbs(observation.m_longitude - storedLongitude) < 1e-12);
+        QVERIFY(qAbs(observation.m_latitude - storedLatitude) < 1e-12);
+    } else {
+        QVERIFY(dialog.isVisible());
+        QVERIFY2(shown.startsWith(error), qPrintable(shown));
+        QCOMPARE(observation.m_longitude, -2.2);
+        QCOMPARE(observation.m_latitude, 49.5);
+    }
+}
+
+// As the planner typed them: the point, the minus sign and the letters go in.
+void ObserverPositionTest::decimalDegreesTypedKeyByKeyPlaceTheObserverInSpain()
+{
+    CFrameFixture& fixture = *m_fixture;
+    WhenDialogShown<CPositionDialog>([](CPositionDialog& dialog) {
+        for (const auto& [name, text] : {std::pair("longitudeDegreesEdit", "-3.70"),
+                                         std::pair("latitudeDegreesEdit", "42.34N")}) {
+            auto& field = Control<QLineEdit>(dialog, name);
+            field.selectAll();
+            QTest::keyClicks(&field, QString::fromLatin1(text));
+            QCOMPARE(field.text(), QString::fromLatin1(text));
+        }
+        for (const char* name : {"longitudeMinutesEdit", "longitudeSecondsEdit", "latitudeMinutesEdit",
+                                 "latitudeSecondsEdit"}) {
+            Control<QLineEdit>(dialog, name).setText(QStringLiteral("0"));
+        }
+        QTest::mouseClick(&Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    });
+    fixture.Frame().Action(ID_PARAMETRES_POSITION)->trigger();
+    QCOMPARE(fixture.Map().m_observation.m_longitude, -3.70);
+    QCOMPARE(fixture.Map().m_observation.m_latitude, 42.34);
+    auto* place = fixture.Frame().LocalPanel().findChild<QLabel*>(QStringLiteral("localPlaceLabel"));
+    QVERIFY2(place->text().contains(QStringLiteral("42°20'24\" N, 3°42'00\" O")), qPrintable(place->text()));
+}
+
 // 96°47'49.2" W, 32°46'37.2" N, 139 m: Dallas.
 void ObserverPositionTest::positionWritesTheObserverAndItSurvivesSaveAndOpen()
 {
@@ -125,7 +229,7 @@ void ObserverPositionTest::positionWritesTheObserverAndItSurvivesSaveAndOpen()
 
     QCOMPARE(observation.m_longitude, kDallasLongitude);
     QCOMPARE(observation.m_latitude, kDallasLatitude);
-    QCOMPARE(CDesktopSettings::ObserverHeightMetres(), 139.0);
+    QCOMPARE(fixture.Document().m_options.m_observerHeight, 139.0);
     QCOMPARE(observerChanged.count(), 1);
     QVERIFY(fixture.Document().IsModified());
     QVERIFY(fixture.Frame().windowTitle().startsWith(QStringLiteral("Sans titre* - ")));

@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QtTest>
@@ -28,6 +29,7 @@ private slots:
     void aPrinterThatDoesNotExistEndsTheProgramWithExitCodeOne();
     void withoutADefaultPrinterPrintingEndsWithExitCodeOne();
     void aDocumentThatCannotBeOpenedIsNotPrinted();
+    void aFileThatIsNotADocumentIsRefusedWithItsNameAndReason();
 
 private:
     static bool AnyWindowShown();
@@ -162,6 +164,34 @@ void PrintSwitchesTest::aDocumentThatCannotBeOpenedIsNotPrinted()
     QCOMPARE(program.ExitCode(), 1);
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(!AnyWindowShown());
+}
+
+// A picture renamed ".umb" and a text file: the program names the file and
+// says why, and prints nothing.
+void PrintSwitchesTest::aFileThatIsNotADocumentIsRefusedWithItsNameAndReason()
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x * y) % 256));
+        }
+    }
+    const QString png = m_files.filePath(QStringLiteral("fakepng.umb"));
+    QVERIFY(picture.save(png, "PNG"));
+    QVERIFY(QFileInfo(png).size() >= 193);
+    const QString text = m_files.filePath(QStringLiteral("passwd.umb"));
+    QFile passwd(text);
+    QVERIFY(passwd.open(QIODevice::WriteOnly));
+    passwd.write(QByteArray("root:x:0:0:root:/root:/bin/bash\n").repeated(8));
+    passwd.close();
+    for (const QString& document : {png, text}) {
+        const QString pdf = m_files.filePath(QStringLiteral("refused.pdf"));
+        QString errors;
+        QCOMPARE(RunProgram({QStringLiteral("--print-to"), QStringLiteral("pdf:") + pdf, document}, errors), 1);
+        QVERIFY2(errors.contains(document), qPrintable(errors));
+        QVERIFY2(errors.contains(QStringLiteral("n'est pas un document Umbrant")), qPrintable(errors));
+        QVERIFY(!QFile::exists(pdf));
+    }
 }
 
 QTEST_MAIN(PrintSwitchesTest)

@@ -72,7 +72,7 @@ void SavePromptTest::theDialogsMarkTheDocumentOnlyWhenConfirmed()
     CFrameFixture& fixture = *m_fixture;
     WhenDialogShown<CEpochDialog>([](CEpochDialog& dialog) {
         dialog.findChild<QLineEdit*>(QStringLiteral("yearEdit"))->setText(QStringLiteral("1999"));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("quitButton")), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
     fixture.Frame().Action(ID_PARAMETRES_EPOQUE)->trigger();
     WhenDialogShown<CMapCentreDialog>([](CMapCentreDialog& dialog) {

@@ -66,11 +66,11 @@ void UserMessagesTest::fileErrorsNameTheFileAndTheirCauseInFrench_data()
     QTest::newRow("cut since its conversion")
         << std::make_shared<CFileException>(CFileException::Damaged(kFile, 100000, 100656))
         << QStringLiteral("le fichier est endommagé : il a 100000 octets, sa conversion en a écrit 100656 ; "
-                          "refaites la conversion (menu Transform)");
+                          "refaites la conversion (menu Outils, Reconstruire les données)");
     QTest::newRow("bytes changed since its conversion")
         << std::make_shared<CFileException>(CFileException::Damaged(kFile, 100656, 100656))
         << QStringLiteral("le fichier est endommagé : son contenu n'est plus celui que sa conversion a écrit ; "
-                          "refaites la conversion (menu Transform)");
+                          "refaites la conversion (menu Outils, Reconstruire les données)");
     QTest::newRow("malformed") << std::make_shared<CFileException>(kFile, "ends inside the header of polygon 3")
                                << QStringLiteral("son contenu ne suit pas le format attendu");
 }

@@ -10,6 +10,7 @@
 #include "map/GlobeNavigation.h"
 
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -52,6 +53,7 @@ private slots:
     void controlCCopiesTheMapPicture();
     void f1OpensTheManualOfEveryCommand();
     void theCommandsHaveTheirKeys();
+    void theMapBehindADialogStaysAsItIs();
 
 private:
     std::unique_ptr<CFrameFixture> m_fixture;
@@ -238,7 +240,7 @@ void ViewNavigationTest::f1OpensTheManualOfEveryCommand()
     for (const char* command :
          {"Nouveau", "Ouvrir", "Enregistrer sous", "Imprimer", "Quitter", "Global", "Zoom +", "Zoom -", "Translation",
           "Trace !", "Copier la carte", "Epoque", "Position", "Affichages", "Carte", "Séparation", "Recherche des éclipses",
-          "Ephémérides", "Eléments de Bessel", "Transform", "Barre d'outils", "Barre d'état", "Circonstances locales",
+          "Ephémérides", "Eléments de Bessel", "Reconstruire les données", "Barre d'outils", "Barre d'état", "Circonstances locales",
           "Rubriques de l'aide", "A propos de Umbrant", "barre de temps", "Maintenant", "Décalage horaire"}) {
         QVERIFY2(manual.contains(QString::fromUtf8(command)), command);
     }
@@ -257,6 +259,50 @@ void ViewNavigationTest::theCommandsHaveTheirKeys()
     const int traces = m_fixture->m_trace.m_calls;
     QTest::keyClick(&m_fixture->View(), Qt::Key_F5);
     QCOMPARE(m_fixture->m_trace.m_calls, traces + 1);
+}
+
+// While the Open dialog is up, what reaches the map (a drag begun before it
+// came, a drag, the wheel, the arrow keys) moves nothing; a zoom that held
+// the mouse gives it up, so that the dialog gets its clicks.
+void ViewNavigationTest::theMapBehindADialogStaysAsItIs()
+{
+    CFrameFixture& fixture = *m_fixture;
+    CUmbrantView& view = fixture.View();
+    const QPoint middle(view.width() / 2, view.height() / 2);
+    const CEclipseMap before = fixture.Map();
+    const int traces = fixture.m_trace.m_calls;
+    QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, middle);
+    bool grabbedDuring = true;
+    bool modeDuring = true;
+    WhenDialogShown<QFileDialog>([&](QFileDialog& dialog) {
+        MoveWithButtonHeld(view, middle + QPoint(120, 40));
+        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, middle + QPoint(120, 40));
+        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, middle);
+        MoveWithButtonHeld(view, middle - QPoint(150, 0));
+        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, middle - QPoint(150, 0));
+        Wheel(view, QPointF(middle), 240);
+        QTest::keyClick(&view, Qt::Key_Left);
+        QTest::keyClick(&view, Qt::Key_Plus);
+        QTest::qWait(50);
+        grabbedDuring = QWidget::mouseGrabber() == &view;
+        modeDuring = view.HasPendingGesture();
+        dialog.reject();
+    });
+    fixture.Frame().Action(ID_VUE_ZOOM_PLUS)->trigger();
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, middle);  // a zoom waiting for its second click
+    QVERIFY(view.HasPendingGesture());
+    fixture.Frame().Action(ID_FILE_OPEN)->trigger();
+    QTest::qWait(50);
+
+    const CEclipseMap& after = fixture.Map();
+    QCOMPARE(after.m_observation.m_centre.m_longitude, before.m_observation.m_centre.m_longitude);
+    QCOMPARE(after.m_observation.m_centre.m_latitude, before.m_observation.m_centre.m_latitude);
+    QCOMPARE(after.m_viewport.m_scale, before.m_viewport.m_scale);
+    QCOMPARE(after.m_viewport.m_originX, before.m_viewport.m_originX);
+    QCOMPARE(fixture.m_trace.m_calls, traces);
+    QVERIFY(!grabbedDuring);
+    QVERIFY(!modeDuring);
+    QVERIFY(!fixture.Document().IsModified());
 }
 
 QTEST_MAIN(ViewNavigationTest)

@@ -84,6 +84,11 @@ void ViewTraceTest::theGlobalViewDrawsTheGlobeOnTheBlackSky()
     ShowView(data.toStdString());
     QTRY_COMPARE(m_view->TraceCount(), 1);
     QVERIFY(m_messages.Messages().empty());
+    // The title and key, drawn over the corners, are not this test's subject.
+    MapLayerChoice layers;
+    layers.legend = false;
+    m_view->SetLayers(layers);
+    m_view->Trace();
     const QImage& picture = m_view->Picture();
     QCOMPARE(QColor(picture.pixel(2, 2)), QColor(Qt::black));
     // The globe's radius is 400/pi, about 127 pixels, around (200, 150).

@@ -86,23 +86,28 @@ TEST_F(MapRendererTest, DrawsTheBaseMapAgainForANewCentreViewportOrSize)
 
 // On a screen of twice the density the map has the screen's own pixels: it
 // is the map of a window twice as large, not a doubled one. (The credit text
-// at the bottom keeps its size in points, so only the top half is compared.)
+// at the bottom keeps its size in points, so only the top half is compared;
+// the observer's mark is sized for the screen's pixels, so it is left out.)
 TEST_F(MapRendererTest, APictureForADenseScreenIsDrawnAtItsPixels)
 {
     m_renderer.SetPixelRatio(2.0);
-    Render(kWidth, kHeight);
+    SceneRequest request = Request(kWidth, kHeight);
+    request.layers.observer = false;
+    m_renderer.Render(m_picture, Ephemeris::Load(DataDirectory()), m_map, DataDirectory(), request);
     EXPECT_EQ(m_picture.size(), QSize(2 * kWidth, 2 * kHeight));
     EXPECT_EQ(m_picture.devicePixelRatio(), 2.0);
 
     CEclipseMap twice = m_map;
     SetGlobalViewport(twice.m_viewport, 2 * kWidth, 2 * kHeight);
-    const QImage large = RenderMapImage(twice, DataDirectory(), TimeModel(), Request(2 * kWidth, 2 * kHeight));
+    SceneRequest largeRequest = Request(2 * kWidth, 2 * kHeight);
+    largeRequest.layers.observer = false;
+    const QImage large = RenderMapImage(twice, DataDirectory(), TimeModel(), largeRequest);
     QImage drawn = m_picture.copy(0, 0, 2 * kWidth, kHeight);
     drawn.setDevicePixelRatio(1.0);
     EXPECT_EQ(drawn, large.copy(0, 0, 2 * kWidth, kHeight));
 
     // Drawing again at the same density keeps the base map.
-    Render(kWidth, kHeight);
+    m_renderer.Render(m_picture, Ephemeris::Load(DataDirectory()), m_map, DataDirectory(), request);
     EXPECT_EQ(m_renderer.StaticDrawCount(), 1);
     EXPECT_EQ(m_picture.devicePixelRatio(), 2.0);
 }

@@ -100,13 +100,17 @@ TEST(ZoomOutTest, UndoesTheZoomInOfTheSameRectangle)
     EXPECT_FLOAT_EQ(map.m_viewport.m_originY, 300.0f);
 }
 
-TEST(ZoomOutTest, NeverShrinksTheGlobeBelowOnePixel)
+// The whole globe of 800 x 600 has a radius of 800/pi = 254.65 pixels (the
+// height would allow 0.45 x 600 = 270): a quarter of it is 63.66.
+TEST(ZoomOutTest, NeverShrinksTheGlobeBelowAQuarterOfTheWholeGlobe)
 {
     CEclipseMap map = GlobalMap800x600();
     for (int i = 0; i < 10; ++i) {
         ZoomOut(map, {0, 0}, {8, 6});  // f = 1/100 each time
     }
-    EXPECT_EQ(map.m_viewport.m_scale, 1.0f);
+    EXPECT_FLOAT_EQ(map.m_viewport.m_scale, 63.66197723675813f);
+    ZoomAbout(map, {400.0, 300.0}, 0.01);
+    EXPECT_FLOAT_EQ(map.m_viewport.m_scale, 63.66197723675813f);
 }
 
 TEST(TranslateTest, MovesTheMapWithTheMouseEvenAlongOneAxis)

@@ -14,6 +14,7 @@
 #include "app/RecentFileList.h"
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
+#include "eclipse/plane/GeographicPlace.h"
 #include "eclipse/search/EclipseSearch.h"
 #include "ephemeris/Ephemeris.h"
 #include "map/EclipseOverlay.h"
@@ -128,7 +129,7 @@ int main(int argc, char* argv[])
     ShowEclipse(frame, document, 2006, 3, 29);
     saved &= Save(frame, output, "atlas-2006.png");
 
-    CEclipseListDialog list(frame.DesktopEphemeris(), &frame);
+    CEclipseListDialog list(frame.DesktopEphemeris(), {epoch.m_longitude, epoch.m_latitude, 0.0}, &frame);
     list.resize(900, 600);
     list.show();
     Settle(100);
