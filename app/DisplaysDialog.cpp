@@ -40,6 +40,7 @@ QWidget* CDisplaysDialog::MakeLayerGroup()
     m_graticule = AddLayerBox(kLayerGraticule, "graticuleBox", layers.graticule);
     m_terminator = AddLayerBox(kLayerTerminator, "terminatorBox", layers.terminator);
     m_observer = AddLayerBox(kLayerObserver, "observerBox", layers.observer);
+    m_towns = AddLayerBox(kLayerTowns, "townsBox", layers.towns);
     for (QCheckBox* box : m_layerBoxes) {
         column->addWidget(box);
     }
@@ -76,6 +77,7 @@ MapLayerChoice CDisplaysDialog::Layers() const
     layers.graticule = m_graticule->isChecked();
     layers.terminator = m_terminator->isChecked();
     layers.observer = m_observer->isChecked();
+    layers.towns = m_towns->isChecked();
     return layers;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/DesktopSettings.h"
 #include "app/LocalCircumstancesText.h"
+#include "app/ObserverZone.h"
 #include "app/PlaceText.h"
 #include "app/ToolTexts.h"
 #include "app/UmbrantDoc.h"
@@ -121,13 +122,37 @@ void CLocalCircumstancesPanel::Refresh()
     m_place->setText(kObserverPlacedMessage.arg(PlaceText(CGeoPosition(place.longitude, place.latitude)) +
                                                 QString::asprintf(", %.0f ", place.height) + kMetresUnit));
     const double offsetHours = CDesktopSettings::TimeOffsetHours();
-    m_contacts->setHorizontalHeaderLabels(
-        {kUniversalTimeColumn, kLocalTimeColumn.arg(OffsetText(offsetHours)), kSunAltitudeColumn});
+    m_contacts->setHorizontalHeaderLabels({kUniversalTimeColumn, LocalTimeHeader(offsetHours), kSunAltitudeColumn});
     if (!m_elements) {
         ShowNothing(kNoEclipseText);
         return;
     }
     Show(LocalCircumstancesAt(*m_elements, place), offsetHours);
+}
+
+void CLocalCircumstancesPanel::SetObserverZone(const CObserverZone* zone)
+{
+    m_zone = zone;
+    if (m_zone != nullptr) {
+        connect(m_zone, &CObserverZone::Changed, this, &CLocalCircumstancesPanel::Refresh);
+    }
+    Refresh();
+}
+
+QString CLocalCircumstancesPanel::LocalTimeHeader(double offsetHours) const
+{
+    if (m_zone != nullptr && m_zone->Zone()) {
+        return kLocalZoneColumn.arg(QString::fromStdString(m_zone->Zone()->Name()));
+    }
+    return kLocalTimeColumn.arg(OffsetText(offsetHours));
+}
+
+QString CLocalCircumstancesPanel::LocalTimeOfDay(const Instant& instant, double deltaT, double offsetHours) const
+{
+    if (m_zone != nullptr && m_zone->Zone()) {
+        return ZoneTimeOfDayText(instant, deltaT, *m_zone->Zone());
+    }
+    return TimeOfDayText(instant, deltaT, offsetHours);
 }
 
 void CLocalCircumstancesPanel::ShowNothing(const QString& why)
@@ -161,7 +186,7 @@ void CLocalCircumstancesPanel::ShowContacts(const LocalCircumstances& seen, doub
         const std::optional<LocalContact>& contact = seen.*kContactRows[static_cast<std::size_t>(row)].contact;
         const std::array<QString, ColumnCount> cells =
             contact ? std::array<QString, ColumnCount>{TimeOfDayText(contact->time, seen.deltaT, 0.0),
-                                                       TimeOfDayText(contact->time, seen.deltaT, offsetHours),
+                                                       LocalTimeOfDay(contact->time, seen.deltaT, offsetHours),
                                                        AltitudeText(*contact)}
                     : std::array<QString, ColumnCount>{kMissingValue, kMissingValue, kMissingValue};
         for (int column = 0; column < ColumnCount; ++column) {

@@ -4,7 +4,9 @@
 
 #include <memory>
 
+class CObserverZone;
 class CUmbrantDoc;
+class Instant;
 class QLabel;
 class QTableWidget;
 struct FittedElements;
@@ -12,7 +14,8 @@ struct LocalCircumstances;
 
 // "Circonstances locales": the current eclipse as the document's observer
 // sees it: its type there, the contacts C1 to C4 and the maximum in UT and in
-// local time (UT + the "Décalage horaire" of the settings) with the Sun's
+// local time (in the observer's time zone, or else UT + the "Décalage
+// horaire" of the settings) with the Sun's
 // altitude, the magnitude, the ratio of the Moon's apparent diameter to the
 // Sun's, the obscuration and the duration of the central phase. It follows the observer, the epoch (whose dialog holds the offset)
 // and the eclipse.
@@ -27,6 +30,8 @@ public:
     void SetEclipse(const FittedElements* elements);
     // Computes and shows the circumstances again.
     void Refresh();
+    // The observer's time zone for the local times (none: the settings' offset).
+    void SetObserverZone(const CObserverZone* zone);
 
 private:
     QWidget* MakeSummary();
@@ -35,8 +40,11 @@ private:
     void Show(const LocalCircumstances& seen, double offsetHours);
     void ShowContacts(const LocalCircumstances& seen, double offsetHours);
     void ShowHorizonEvents(const LocalCircumstances& seen);
+    QString LocalTimeHeader(double offsetHours) const;
+    QString LocalTimeOfDay(const Instant& instant, double deltaT, double offsetHours) const;
 
     CUmbrantDoc& m_document;
+    const CObserverZone* m_zone = nullptr;
     std::unique_ptr<FittedElements> m_elements;
     QLabel* m_place = nullptr;
     QLabel* m_type = nullptr;

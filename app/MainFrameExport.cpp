@@ -213,7 +213,8 @@ bool CMainFrame::ExportCircumstances(const QString& path)
                                     CDesktopSettings::ObserverHeightMetres()};
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
-        WriteText(path, json ? LocalJson(seen, DesktopEphemeris().Model()) : LocalCsv(seen));
+        WriteText(path, json ? LocalJson(seen, DesktopEphemeris().Model(), ObserverContextForExport())
+                             : LocalCsv(seen, ObserverContextForExport()));
         written = true;
     });
     if (written) {

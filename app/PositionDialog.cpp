@@ -1,11 +1,15 @@
 #include "app/PositionDialog.h"
 
+#include "app/DesktopGazetteer.h"
 #include "app/DesktopSettings.h"
+#include "app/PlaceTexts.h"
 #include "app/DialogFields.h"
 #include "app/ToolTexts.h"
 #include "model/Observation.h"
 
+#include <QCompleter>
 #include <QGridLayout>
+#include <QStringListModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -72,6 +76,42 @@ QWidget* CPositionDialog::MakeHeightGroup()
     row->addWidget(new QLabel(kMetresUnit));
     row->addStretch();
     return group;
+}
+
+void CPositionDialog::EnableTownSearch(const CDesktopGazetteer& gazetteer)
+{
+    if (m_town != nullptr || gazetteer.CompletionEntries().isEmpty()) {
+        return;
+    }
+    m_gazetteer = &gazetteer;
+    auto* group = new QGroupBox(kTownFieldLabel);
+    auto* row = new QHBoxLayout(group);
+    m_town = new QLineEdit;
+    m_town->setObjectName(QStringLiteral("townEdit"));
+    m_town->setPlaceholderText(kTownSearchPlaceholder);
+    m_town->setToolTip(kTownSearchPrompt);
+    auto* completer = new QCompleter(new QStringListModel(gazetteer.CompletionEntries(), m_town), m_town);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setModelSorting(QCompleter::UnsortedModel);
+    m_town->setCompleter(completer);
+    row->addWidget(m_town);
+    static_cast<QGridLayout*>(layout())->addWidget(group, 3, 0);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &CPositionDialog::ShowTown);
+    connect(m_town, &QLineEdit::returnPressed, this, [this] { ShowTown(m_town->text()); });
+}
+
+bool CPositionDialog::ShowTown(const QString& text)
+{
+    if (m_gazetteer == nullptr) {
+        return false;
+    }
+    const PlaceChoice choice = m_gazetteer->Choose(text);
+    if (!choice.chosen) {
+        return false;
+    }
+    m_longitude.Show(choice.chosen->longitude);
+    m_latitude.Show(choice.chosen->latitude);
+    return true;
 }
 
 void CPositionDialog::accept()

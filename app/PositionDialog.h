@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class CDesktopGazetteer;
 class CObservation;
 class QLineEdit;
 
@@ -11,6 +12,8 @@ class QLineEdit;
 // degrees, minutes and seconds with their hemispheres, and the height in
 // metres (kept in the settings). "OK" stores them; "Sur la carte" closes the
 // dialog with PickOnMap, for the observer to be placed by a click on the map.
+// With the gazetteer, a field "Ville" completes the names of the towns as
+// one types and puts the chosen town's coordinates in the fields.
 class CPositionDialog : public QDialog {
     Q_OBJECT
 
@@ -20,6 +23,10 @@ public:
     CPositionDialog(CObservation& observation, QWidget* parent = nullptr);
 
     void accept() override;
+    // Adds the field of the towns, once their names are there.
+    void EnableTownSearch(const CDesktopGazetteer& gazetteer);
+    // Puts a town's coordinates in the fields; false for a name of no town.
+    bool ShowTown(const QString& text);
 
 private:
     QWidget* MakeHeightGroup();
@@ -28,4 +35,6 @@ private:
     CAngleFields m_longitude;
     CAngleFields m_latitude;
     QLineEdit* m_height = nullptr;
+    QLineEdit* m_town = nullptr;
+    const CDesktopGazetteer* m_gazetteer = nullptr;
 };

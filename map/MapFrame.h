@@ -17,6 +17,7 @@ struct MapLayerChoice {
     bool graticule = false;
     bool terminator = false;      // the day/night line of the instant
     bool observer = true;
+    bool towns = false;           // the names of the largest towns inside the path
     friend bool operator==(const MapLayerChoice&, const MapLayerChoice&) = default;
 };
 

@@ -1,6 +1,7 @@
 #include "map/layers/AnnotationLayers.h"
 
 #include "core/Units.h"
+#include "map/EclipseOverlay.h"
 #include "map/GeoProjection.h"
 
 #include <cmath>
@@ -16,6 +17,11 @@ constexpr RgbColour kObserverInner{255, 255, 255};
 constexpr double kGraticuleSpacing = 15.0;  // degrees
 constexpr double kSampleSpacing = 2.0;      // degrees along a graticule line or a circle
 constexpr double kObserverRadius = 6.0;     // pixels
+constexpr RgbColour kTownColour{40, 20, 10};
+constexpr RgbColour kTownHalo{255, 250, 235};
+constexpr double kTownRadius = 2.5;         // pixels
+constexpr double kTownLabelPoints = 8.0;
+constexpr double kTownLabelGap = 4.0;       // pixels between the dot and the name
 
 void StrokePlaces(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<double>& latitudes,
                   const std::vector<double>& longitudes, const LineStyle& style)
@@ -95,4 +101,21 @@ void CObserverLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
     surface.FillArea(Circle(*at, kObserverRadius), {kObserverColour, 1.0});
     surface.FillArea(Circle(*at, kObserverRadius / 2.5), {kObserverInner, 1.0});
     surface.StrokePolyline(Circle(*at, kObserverRadius), {RgbColour{0, 0, 0}, 1.0});
+}
+
+void CTownLabelsLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
+{
+    if (!frame.layers.towns || frame.eclipse == nullptr) {
+        return;
+    }
+    const GeoProjector projector(frame);
+    for (const TownLabel& town : frame.eclipse->towns) {
+        const std::optional<MapPoint> at = projector.Project(town.latitude, town.longitude);
+        if (!at) {
+            continue;
+        }
+        surface.FillArea(Circle(*at, kTownRadius + 1.0), {kTownHalo, 0.9});
+        surface.FillArea(Circle(*at, kTownRadius), {kTownColour, 1.0});
+        surface.DrawLabel(town.name, {at->x + kTownLabelGap, at->y - kTownLabelGap}, kTownLabelPoints, kTownColour);
+    }
 }

@@ -20,3 +20,10 @@ class CObserverLayer : public IMapLayer {
 public:
     void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
 };
+
+// The largest towns inside the current eclipse's path (EclipseOverlay::towns),
+// each a dot and its name, when chosen.
+class CTownLabelsLayer : public IMapLayer {
+public:
+    void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
+};
