@@ -29,8 +29,6 @@ constexpr double kFortnightDays = 15.0;
 // A search covers this much on either side of the epoch, so that the steps
 // of the time bar are answered from its list for a month.
 constexpr double kSearchDays = 45.0;
-constexpr double kCurveSpacingDegrees = 0.5;
-const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
 
 // What makes two ephemerides give the same eclipse: the model's formulas
 // and Delta T where it matters.
@@ -271,7 +269,7 @@ const FittedElements* CCurrentEclipse::Elements() const
 
 std::vector<MagnitudeCurve> CCurrentEclipse::MagnitudeCurves(const FittedElements& elements)
 {
-    return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees), kCurveLevels);
+    return MapMagnitudeCurves(elements);
 }
 
 std::shared_ptr<const EclipseOverlay> CCurrentEclipse::Overlay() const

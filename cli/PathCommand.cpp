@@ -5,8 +5,6 @@
 #include "eclipse/path/MagnitudeCurves.h"
 #include "formats/PathOutput.h"
 
-#include <charconv>
-#include <cmath>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -16,7 +14,6 @@ namespace {
 constexpr double kMagnitudeGridDegrees = 0.5;
 const std::vector<double> kMagnitudeLevels = {0.2, 0.4, 0.6, 0.8};
 constexpr double kDefaultStepSeconds = 60.0;
-constexpr double kLongestStepSeconds = 3600.0;
 
 struct PathRequest {
     CivilDate date;
@@ -25,21 +22,6 @@ struct PathRequest {
     std::string format;
     DataOption data;
 };
-
-// Seconds between the central line's vertices: more than 0, at most an hour.
-double ParseStep(const std::string& text)
-{
-    double seconds = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
-    if (text.empty() || text.front() == '+' || error != std::errc() || stop != end || !std::isfinite(seconds)) {
-        throw CLI::ValidationError("malformed step \"" + text + "\" (expected seconds)");
-    }
-    if (!(seconds > 0.0) || seconds > kLongestStepSeconds) {
-        throw CLI::ValidationError("step \"" + text + "\" out of range (more than 0, at most 3600 seconds)");
-    }
-    return seconds;
-}
 
 void RunPath(const PathRequest& request)
 {

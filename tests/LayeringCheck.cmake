@@ -7,7 +7,7 @@
 # places/geonames/, the build's reader of the gazetteer.
 #   cmake -DSOURCE_DIR=<checkout> -P tests/LayeringCheck.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers core datafiles model ephemeris eclipse places map formats)
+set(layers core datafiles model ephemeris eclipse places map formats video)
 set(allowed_core core)
 set(allowed_datafiles core datafiles)
 set(allowed_model core datafiles model)
@@ -16,6 +16,8 @@ set(allowed_eclipse core datafiles model ephemeris eclipse)
 set(allowed_places core datafiles model ephemeris eclipse places)
 set(allowed_map core datafiles model ephemeris eclipse map)
 set(allowed_formats core datafiles model ephemeris eclipse places formats)
+# Video files: FFmpeg behind an interface of ours, no Qt, nothing of the map.
+set(allowed_video core datafiles video)
 
 # Folders of eclipse/; "eclipse" stands for the files at its top.
 set(eclipse_folders plane path local search)
