@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-// "A propos de Umbrant": the icon, the version and a credit line.
+// "A propos de Umbrant": the icon, the version, the credits of the data and
+// the licence.
 class CAboutDialog : public QDialog {
     Q_OBJECT
 

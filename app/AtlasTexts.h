@@ -77,6 +77,7 @@ inline constexpr CUiText kLayerGraticule{QT_TRANSLATE_NOOP("UiText", "Méridiens
 inline constexpr CUiText kLayerTerminator{QT_TRANSLATE_NOOP("UiText", "Terminateur jour/nuit")};
 inline constexpr CUiText kLayerObserver{QT_TRANSLATE_NOOP("UiText", "Observateur")};
 inline constexpr CUiText kLayerLegend{QT_TRANSLATE_NOOP("UiText", "Légende et titre de la carte")};
+inline constexpr CUiText kLayerTowns{QT_TRANSLATE_NOOP("UiText", "Noms des plus grandes villes de la bande")};
 inline constexpr CUiText kModelGroup{QT_TRANSLATE_NOOP("UiText", "Modèle de calcul")};
 inline constexpr CUiText kModelClassic{QT_TRANSLATE_NOOP("UiText", "Classique (formules d'origine)")};
 inline constexpr CUiText kModelModern{QT_TRANSLATE_NOOP("UiText", "Moderne (Delta T observé, Lune corrigée, temps sidéral apparent)")};

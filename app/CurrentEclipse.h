@@ -13,6 +13,8 @@ class Instant;
 struct EclipseOverlay;
 struct EclipseSummary;
 struct FittedElements;
+class Gazetteer;
+struct TownCircumstances;
 
 // The eclipse the desktop shows: the one chosen in the list of eclipses, or
 // the one around the document's epoch. Its fitted elements, path and curves
@@ -49,6 +51,16 @@ public:
     // Whether work is still running (for a progress indicator).
     bool IsBusy() const;
 
+    // The towns whose eclipse is computed (null: none), from now on and for
+    // the eclipse shown.
+    void SetGazetteer(std::shared_ptr<const Gazetteer> gazetteer);
+    // Every town that sees the current eclipse, the longest central phase
+    // first; null until computed. The overlay then names the largest towns
+    // inside the path.
+    std::shared_ptr<const std::vector<TownCircumstances>> Towns() const;
+    // How many of the most populous towns inside the path the map names.
+    static constexpr int kLabelledTowns = 12;
+
     // The result of a worker (in the source file only).
     struct PathResult;
 
@@ -58,12 +70,15 @@ signals:
     // The magnitude curves of the current eclipse are there.
     void CurvesReady();
     void BusyChanged(bool busy);
+    // The towns of the current eclipse are there (and the overlay names them).
+    void TownsReady();
 
 private:
     void StartSearch(const Ephemeris& ephemeris, const Instant& centre);
     void ShowNearest();
     void StartComputing(const EclipseSummary& eclipse, const Ephemeris& ephemeris);
     void PublishPath(const EclipseSummary& eclipse, const PathResult& result, int generation);
+    void StartTowns(int generation);
     void DropEclipse();
     void UpdateBusy();
 

@@ -40,6 +40,7 @@ QWidget* CDisplaysDialog::MakeLayerGroup(const MapLayerChoice& layers)
     m_terminator = AddLayerBox(kLayerTerminator, "terminatorBox", layers.terminator);
     m_observer = AddLayerBox(kLayerObserver, "observerBox", layers.observer);
     m_legend = AddLayerBox(kLayerLegend, "legendBox", layers.legend);
+    m_towns = AddLayerBox(kLayerTowns, "townsBox", layers.towns);
     for (QCheckBox* box : m_layerBoxes) {
         column->addWidget(box);
     }
@@ -77,6 +78,7 @@ MapLayerChoice CDisplaysDialog::Layers() const
     layers.terminator = m_terminator->isChecked();
     layers.observer = m_observer->isChecked();
     layers.legend = m_legend->isChecked();
+    layers.towns = m_towns->isChecked();
     return layers;
 }
 

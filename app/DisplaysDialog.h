@@ -38,6 +38,7 @@ private:
     QCheckBox* m_terminator = nullptr;
     QCheckBox* m_observer = nullptr;
     QCheckBox* m_legend = nullptr;
+    QCheckBox* m_towns = nullptr;
     QRadioButton* m_classic = nullptr;
     QRadioButton* m_modern = nullptr;
 };

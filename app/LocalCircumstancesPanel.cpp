@@ -1,6 +1,7 @@
 #include "app/LocalCircumstancesPanel.h"
 
 #include "app/LocalCircumstancesText.h"
+#include "app/ObserverZone.h"
 #include "app/PlaceText.h"
 #include "app/ToolTexts.h"
 #include "app/UmbrantDoc.h"
@@ -215,7 +216,7 @@ void CLocalCircumstancesPanel::Refresh()
     m_place->setText(kObserverPlacedMessage.arg(PlaceText(CGeoPosition(place.longitude, place.latitude)) +
                                                 QString::asprintf(", %.0f ", place.height) + kMetresUnit));
     const double offsetHours = m_document.m_options.m_timeOffsetHours;
-    m_contacts->setHorizontalHeaderLabels({kUniversalTimeColumn, OnTwoLines(kLocalTimeColumn.arg(OffsetText(offsetHours))),
+    m_contacts->setHorizontalHeaderLabels({kUniversalTimeColumn, OnTwoLines(LocalTimeHeader(offsetHours)),
                                            OnTwoLines(kSunAltitudeColumn), OnTwoLines(kSunAzimuthColumn),
                                            OnTwoLines(kPositionAngleColumn)});
     if (!m_elements) {
@@ -225,6 +226,31 @@ void CLocalCircumstancesPanel::Refresh()
     }
     m_seen = std::make_unique<LocalCircumstances>(LocalCircumstancesAt(*m_elements, place));
     Show(*m_seen, offsetHours);
+}
+
+void CLocalCircumstancesPanel::SetObserverZone(const CObserverZone* zone)
+{
+    m_zone = zone;
+    if (m_zone != nullptr) {
+        connect(m_zone, &CObserverZone::Changed, this, &CLocalCircumstancesPanel::Refresh);
+    }
+    Refresh();
+}
+
+QString CLocalCircumstancesPanel::LocalTimeHeader(double offsetHours) const
+{
+    if (m_zone != nullptr && m_zone->Zone()) {
+        return kLocalZoneColumn.arg(QString::fromStdString(m_zone->Zone()->Name()));
+    }
+    return kLocalTimeColumn.arg(OffsetText(offsetHours));
+}
+
+QString CLocalCircumstancesPanel::LocalTimeOfDay(const Instant& instant, double deltaT, double offsetHours) const
+{
+    if (m_zone != nullptr && m_zone->Zone()) {
+        return ZoneTimeOfDayText(instant, deltaT, *m_zone->Zone());
+    }
+    return TimeOfDayText(instant, deltaT, offsetHours);
 }
 
 void CLocalCircumstancesPanel::ShowNothing(const QString& why)
@@ -261,7 +287,7 @@ void CLocalCircumstancesPanel::ShowContacts(const LocalCircumstances& seen, doub
         const std::optional<LocalContact>& contact = seen.*kContactRows[static_cast<std::size_t>(row)].contact;
         const std::array<QString, ColumnCount> cells =
             contact ? std::array<QString, ColumnCount>{TimeOfDayText(contact->time, seen.deltaT, 0.0),
-                                                       TimeOfDayText(contact->time, seen.deltaT, offsetHours),
+                                                       LocalTimeOfDay(contact->time, seen.deltaT, offsetHours),
                                                        AltitudeText(*contact), AngleText(contact->sunAzimuth),
                                                        AngleText(contact->positionAngle)}
                     : std::array<QString, ColumnCount>{kMissingValue, kMissingValue, kMissingValue, kMissingValue,

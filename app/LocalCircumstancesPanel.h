@@ -4,7 +4,9 @@
 
 #include <memory>
 
+class CObserverZone;
 class CUmbrantDoc;
+class Instant;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -13,14 +15,14 @@ struct LocalCircumstances;
 
 // "Circonstances locales": the current eclipse as the document's observer
 // sees it: its type there, the contacts C1 to C4 and the maximum in UT and in
-// local time (UT + the document's "Décalage horaire") with the Sun's
-// altitude and azimuth and the position angle of the contact (as
-// "umbrant-cli local" gives them), the magnitude, the ratio of the Moon's
-// apparent diameter to the Sun's, the obscuration and the duration of the
-// central phase; a button a contact sets the epoch to it. It follows the
-// observer, the epoch (whose dialog holds the offset) and the eclipse, and
-// keeps its width whatever it shows, so that the map beside it does not
-// move.
+// local time (in the observer's time zone, or else UT + the document's
+// "Décalage horaire") with the Sun's altitude and azimuth and the position
+// angle of the contact (as "umbrant-cli local" gives them), the magnitude,
+// the ratio of the Moon's apparent diameter to the Sun's, the obscuration
+// and the duration of the central phase; a button a contact sets the epoch
+// to it. It follows the observer, the epoch (whose dialog holds the offset)
+// and the eclipse, and keeps its width whatever it shows, so that the map
+// beside it does not move.
 class CLocalCircumstancesPanel : public QDockWidget {
     Q_OBJECT
 
@@ -35,6 +37,8 @@ public:
     // Sets the document's epoch to a contact (0 to 4: C1, C2, the maximum,
     // C3, C4) of the eclipse shown; nothing when it has none.
     void GoToContact(int index);
+    // The observer's time zone for the local times (none: the settings' offset).
+    void SetObserverZone(const CObserverZone* zone);
 
 private:
     QWidget* MakeSummary();
@@ -45,8 +49,11 @@ private:
     void Show(const LocalCircumstances& seen, double offsetHours);
     void ShowContacts(const LocalCircumstances& seen, double offsetHours);
     void ShowHorizonEvents(const LocalCircumstances& seen);
+    QString LocalTimeHeader(double offsetHours) const;
+    QString LocalTimeOfDay(const Instant& instant, double deltaT, double offsetHours) const;
 
     CUmbrantDoc& m_document;
+    const CObserverZone* m_zone = nullptr;
     std::unique_ptr<FittedElements> m_elements;
     std::unique_ptr<LocalCircumstances> m_seen;  // what the panel shows
     QLabel* m_place = nullptr;

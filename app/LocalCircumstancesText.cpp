@@ -4,6 +4,7 @@
 #include "core/Calendar.h"
 #include "core/Instant.h"
 #include "core/Units.h"
+#include "places/TimeZone.h"
 
 #include <cmath>
 
@@ -51,6 +52,15 @@ QString TimeOfDayText(const Instant& instant, double deltaT, double offsetHours)
         text += kPreviousDayNote;
     }
     return text;
+}
+
+QString ZoneTimeOfDayText(const Instant& instant, double deltaT, const TimeZone& zone)
+{
+    const ZoneOffset offset = zone.OffsetAt(PosixSecondsOf(instant, deltaT));
+    // The abbreviation after the clock, before the note of another day.
+    const QString text = TimeOfDayText(instant, deltaT, offset.seconds / kSecondsPerHour);
+    const qsizetype clockLength = QStringLiteral("00:00:00.0").size();
+    return text.left(clockLength) + QLatin1Char(' ') + QString::fromStdString(offset.abbreviation) + text.mid(clockLength);
 }
 
 QString LocalTypeText(LocalEclipseType type)

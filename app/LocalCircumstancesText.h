@@ -5,6 +5,7 @@
 #include <QString>
 
 class Instant;
+class TimeZone;
 
 // The texts of the local-circumstances panel. Times are rounded to the
 // tenth of a second as the command-line tool rounds them, so that both show
@@ -14,6 +15,10 @@ class Instant;
 // given the elements' Delta T (seconds): "HH:MM:SS.s", followed by
 // " (lendemain)" or " (veille)" when that day is not the day of UT.
 QString TimeOfDayText(const Instant& instant, double deltaT, double offsetHours);
+
+// The same on the clocks of a time zone, the offset of that instant, with
+// the zone's abbreviation: "13:40:43.0 CDT".
+QString ZoneTimeOfDayText(const Instant& instant, double deltaT, const TimeZone& zone);
 
 // "totale", "annulaire", "partielle" or "aucune (hors de la pénombre)".
 QString LocalTypeText(LocalEclipseType type);

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/UmbrantApp.h"
+#include "formats/ProgramNotice.h"
 
 #include <QApplication>
 
@@ -30,7 +31,7 @@ int main(int argc, char** argv)
 {
     // Answered before Qt starts, so that it works without a display.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("umbrant %s\n", UMBRANT_VERSION);
+        std::printf("umbrant %s\n%s\n", UMBRANT_VERSION, kProgramNotice);
         return 0;
     }
     PrintOffScreenWithoutDisplay(argc, argv);

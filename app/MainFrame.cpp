@@ -90,6 +90,7 @@ CMainFrame::CMainFrame(CUmbrantDoc& document, CRecentFileList& recentFiles, QWid
     connect(&m_document, &CUmbrantDoc::DocumentReplaced, m_view, &CUmbrantView::ClearPicture);
     connect(&m_document, &CUmbrantDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
     CreateTools();
+    CreatePlaces();
     // Posted, so that the first map is traced at the window's final size.
     PostCommand(ID_VUE_GLOBAL);
 }
@@ -118,6 +119,7 @@ void CMainFrame::SetDataDirectory(const std::string& dataDirectory)
 {
     m_dataDirectory = dataDirectory;
     m_view->SetDataDirectory(dataDirectory);
+    ReadTowns();
 }
 
 void CMainFrame::PostCommand(CommandId id)

@@ -17,6 +17,11 @@
 struct AnimationExportSettings;
 class CBesselianWindow;
 class CCurrentEclipse;
+class CDesktopGazetteer;
+class CObserverZone;
+class CTownsPanel;
+struct ObserverContext;
+struct Place;
 class CEphemerisWindow;
 class CGeoPosition;
 class CObservation;
@@ -97,6 +102,16 @@ public:
     CViewNavigation& Navigation() const { return *m_navigation; }
     CMapPointPicker& Picker() const { return *m_picker; }
     CLocalCircumstancesPanel& LocalPanel() const { return *m_localPanel; }
+    // The towns (MainFramePlaces.cpp): the gazetteer read off the interface
+    // thread, the observer's time zone, the "Villes" panel and the search
+    // of a town in the tool bar.
+    CDesktopGazetteer& Gazetteer() const { return *m_gazetteer; }
+    CObserverZone& ObserverZone() const { return *m_observerZone; }
+    CTownsPanel& TownsPanel() const { return *m_townsPanel; }
+    // Places the observer in a town and centres the map on it.
+    void PlaceObserverInTown(const Place& town);
+    // The town search of the tool bar: a name, as "umbrant-cli --place" takes it.
+    void SearchTown(const QString& text);
     CHelpWindow* HelpWindow() const { return m_helpWindow; }
 
 protected:
@@ -173,6 +188,11 @@ private:
     void OnEditCopy();
     void CancelModes();
     void PlaceObserver(const CGeoPosition& place);
+    void CreatePlaces();
+    void ReadTowns();
+    void CreateTownSearch();
+    void CreateTownsPanel();
+    ObserverContext ObserverContextForExport() const;
     void ShowSeparation(const CGeoPosition& from, const CGeoPosition& to);
     void TraceReplacedDocument();
     // Before the document is replaced or the program ends: false when the
@@ -225,6 +245,9 @@ private:
     CViewNavigation* m_navigation = nullptr;
     CMapPointPicker* m_picker = nullptr;
     CLocalCircumstancesPanel* m_localPanel = nullptr;
+    CDesktopGazetteer* m_gazetteer = nullptr;
+    CObserverZone* m_observerZone = nullptr;
+    CTownsPanel* m_townsPanel = nullptr;
     CHelpWindow* m_helpWindow = nullptr;
     QLabel* m_cursorPlace = nullptr;
 };

@@ -150,7 +150,8 @@ bool CMainFrame::ExportAnimation(const QString& path, const AnimationExportSetti
     std::shared_ptr<const EclipseOverlay> overlay = m_currentEclipse->Overlay();
     if (overlay && overlay->magnitudeCurves.empty() && m_currentEclipse->Elements() != nullptr) {
         overlay = std::make_shared<const EclipseOverlay>(
-            EclipseOverlay{overlay->type, overlay->path, CCurrentEclipse::MagnitudeCurves(*m_currentEclipse->Elements())});
+            EclipseOverlay{overlay->type, overlay->path, CCurrentEclipse::MagnitudeCurves(*m_currentEclipse->Elements()),
+                           overlay->towns});
     }
     request.scene.eclipse = overlay.get();
     request.times = AnimationSpan(UniversalInstantOf(settings.from), UniversalInstantOf(settings.to), settings.stepSeconds);

@@ -302,8 +302,9 @@ bool CMainFrame::ExportCircumstances(const QString& path)
                                     m_document.m_options.m_observerHeight};
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
-        WriteText(path, json ? WithObserverInJson(LocalJson(seen, DesktopEphemeris().Model()), place)
-                             : WithObserverInCsv(LocalCsv(seen), place));
+        const ObserverContext context = ObserverContextForExport();
+        WriteText(path, json ? WithObserverInJson(LocalJson(seen, DesktopEphemeris().Model(), context), place)
+                             : WithObserverInCsv(LocalCsv(seen, context), place));
         written = true;
     });
     if (written) {

@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 
 #include "app/CurrentEclipse.h"
+#include "app/DesktopGazetteer.h"
 #include "app/GeodesicSeparation.h"
 #include "app/HelpWindow.h"
 #include "app/LocalCircumstancesPanel.h"
@@ -152,6 +153,7 @@ void CMainFrame::TraceReplacedDocument()
 void CMainFrame::OnParametresPosition()
 {
     CPositionDialog dialog(m_document.m_map.m_observation, m_document.m_options, this);
+    dialog.EnableTownSearch(*m_gazetteer);
     const int result = dialog.exec();
     if (result == QDialog::Accepted) {
         m_document.NotifyObserverChanged();

@@ -1,17 +1,21 @@
 #include "app/PositionDialog.h"
 
+#include "app/DesktopGazetteer.h"
 #include "app/DialogFields.h"
+#include "app/PlaceTexts.h"
 #include "app/ToolTexts.h"
 #include "model/DocumentOptions.h"
 #include "model/Observation.h"
 
 #include <QCoreApplication>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -50,7 +54,8 @@ CPositionDialog::CPositionDialog(CObservation& observation, CDocumentOptions& op
                       1, 0);
     layout->addWidget(MakeHeightGroup(), 2, 0);
     m_error = MakeErrorLabel();
-    layout->addWidget(m_error, 3, 0, 1, 2);
+    // Row 3 is the towns' field, once the gazetteer is there.
+    layout->addWidget(m_error, 4, 0, 1, 2);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -75,6 +80,42 @@ QWidget* CPositionDialog::MakeHeightGroup()
     row->addWidget(new QLabel(kMetresUnit));
     row->addStretch();
     return group;
+}
+
+void CPositionDialog::EnableTownSearch(const CDesktopGazetteer& gazetteer)
+{
+    if (m_town != nullptr || gazetteer.CompletionEntries().isEmpty()) {
+        return;
+    }
+    m_gazetteer = &gazetteer;
+    auto* group = new QGroupBox(kTownFieldLabel);
+    auto* row = new QHBoxLayout(group);
+    m_town = new QLineEdit;
+    m_town->setObjectName(QStringLiteral("townEdit"));
+    m_town->setPlaceholderText(kTownSearchPlaceholder);
+    m_town->setToolTip(kTownSearchPrompt);
+    auto* completer = new QCompleter(new QStringListModel(gazetteer.CompletionEntries(), m_town), m_town);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setModelSorting(QCompleter::UnsortedModel);
+    m_town->setCompleter(completer);
+    row->addWidget(m_town);
+    static_cast<QGridLayout*>(layout())->addWidget(group, 3, 0);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &CPositionDialog::ShowTown);
+    connect(m_town, &QLineEdit::returnPressed, this, [this] { ShowTown(m_town->text()); });
+}
+
+bool CPositionDialog::ShowTown(const QString& text)
+{
+    if (m_gazetteer == nullptr) {
+        return false;
+    }
+    const PlaceChoice choice = m_gazetteer->Choose(text);
+    if (!choice.chosen) {
+        return false;
+    }
+    m_longitude.Show(choice.chosen->longitude);
+    m_latitude.Show(choice.chosen->latitude);
+    return true;
 }
 
 void CPositionDialog::accept()

@@ -1,6 +1,7 @@
 #include "app/TimeBar.h"
 
 #include "app/CurrentEclipse.h"
+#include "app/ObserverZone.h"
 #include "app/AtlasTexts.h"
 #include "app/TimeFormatting.h"
 #include "app/UmbrantDoc.h"
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kSliderStepSeconds = 60;
 constexpr int kSliderPageSeconds = 600;
+
 
 // The Universal Time of an instant of TT, Delta T earlier.
 UniversalDate UniversalOfInstant(const Instant& instant, double deltaT)
@@ -235,11 +237,29 @@ void CTimeBar::Refresh()
     UpdateSlider();
 }
 
+void CTimeBar::SetObserverZone(const CObserverZone* zone)
+{
+    m_zone = zone;
+    if (m_zone != nullptr) {
+        connect(m_zone, &CObserverZone::Changed, this, &CTimeBar::UpdateLabels);
+    }
+    UpdateLabels();
+}
+
 void CTimeBar::UpdateLabels()
 {
     const UniversalDate universal = UniversalOfEpoch(m_document.m_map.m_observation);
-    const double offset = m_document.m_options.m_timeOffsetHours;
     m_universalLabel->setText(kUniversalTimeLabel.arg(FormatDateTime(universal)));
+    if (m_zone != nullptr && m_zone->Zone()) {
+        const double posixSeconds = (universal.part1 - kJulianDatePosixEpoch + universal.part2) * kSecondsPerDay;
+        const ZoneOffset offset = m_zone->Zone()->OffsetAt(static_cast<std::int64_t>(std::floor(posixSeconds)));
+        const double hours = offset.seconds / kSecondsPerHour;
+        m_localLabel->setText(kLocalTimeLabel.arg(FormatDateTime(Plus(universal, offset.seconds)),
+                                                  QString::fromStdString(offset.abbreviation) + QStringLiteral(", ") +
+                                                      FormatTimeOffset(hours)));
+        return;
+    }
+    const double offset = m_document.m_options.m_timeOffsetHours;
     m_localLabel->setText(
         kLocalTimeLabel.arg(FormatDateTime(Plus(universal, offset * kSecondsPerHour)), FormatTimeOffset(offset)));
 }

@@ -3,6 +3,7 @@
 #include <QToolBar>
 
 class CCurrentEclipse;
+class CObserverZone;
 class CUmbrantDoc;
 class QComboBox;
 class QLabel;
@@ -10,7 +11,8 @@ class QSlider;
 class QTimer;
 
 // The time bar under the tool bar: the epoch in Universal Time and in local
-// time (UT plus the "Décalage horaire" of the settings), steps of one and
+// time (in the observer's time zone, or else UT plus the "Décalage
+// horaire" of the settings), steps of one and
 // ten minutes either way, a slider over the current eclipse from its first
 // to its last penumbral contact (P1 to P4), and an animation at a chosen
 // speed (10 s/s to 30 min/s) that stops at P4. Every step changes the document's epoch and says
@@ -37,6 +39,8 @@ public:
 
     // Reads the epoch, the offset and the current eclipse again.
     void Refresh();
+    // The observer's time zone for the local time (none: the settings' offset).
+    void SetObserverZone(const CObserverZone* zone);
 
     // The speeds offered, seconds of eclipse a second: from 10 s/s, to
     // watch the second contact come, to 30 min/s.
@@ -59,6 +63,7 @@ private:
 
     CUmbrantDoc& m_document;
     CCurrentEclipse& m_eclipse;
+    const CObserverZone* m_zone = nullptr;
     QLabel* m_universalLabel = nullptr;
     QLabel* m_localLabel = nullptr;
     QSlider* m_slider = nullptr;

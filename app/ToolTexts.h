@@ -57,6 +57,7 @@ inline constexpr CUiText kBelowHorizonNote{QT_TRANSLATE_NOOP("UiText", " (Soleil
 inline constexpr CUiText kContactColumn{QT_TRANSLATE_NOOP("UiText", "Phase")};
 inline constexpr CUiText kUniversalTimeColumn{QT_TRANSLATE_NOOP("UiText", "TU")};
 inline constexpr CUiText kLocalTimeColumn{QT_TRANSLATE_NOOP("UiText", "Heure locale (TU%1 h)")};
+inline constexpr CUiText kLocalZoneColumn{QT_TRANSLATE_NOOP("UiText", "Heure locale (%1)")};
 inline constexpr CUiText kSunAltitudeColumn{QT_TRANSLATE_NOOP("UiText", "Hauteur du Soleil")};
 inline constexpr CUiText kSunAzimuthColumn{QT_TRANSLATE_NOOP("UiText", "Azimut du Soleil")};
 inline constexpr CUiText kPositionAngleColumn{QT_TRANSLATE_NOOP("UiText", "Angle de position")};

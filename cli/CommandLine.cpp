@@ -3,6 +3,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/Messages.h"
 #include "cli/OutputCheck.h"
+#include "formats/ProgramNotice.h"
 
 #include <algorithm>
 #include <exception>
@@ -15,7 +16,8 @@ namespace {
 
 constexpr const char* kProgram = "umbrant-cli";
 constexpr const char* kDescription =
-    "umbrant-cli: maps and circumstances of solar eclipses (VSOP87, ELP 2000-82B, GSHHS, WDB II)";
+    "umbrant-cli: maps and circumstances of solar eclipses (VSOP87, ELP 2000-82B, GSHHS, WDB II; towns from "
+    "GeoNames, CC-BY-4.0). Free software under the GNU GPL version 3 or later";
 
 struct Parser {
     CLI::App app{kDescription, kProgram};
@@ -50,7 +52,7 @@ void DefineHelp(Parser& parser)
 
 void DefineCommands(Parser& parser)
 {
-    parser.app.set_version_flag("--version", std::string(kProgram) + " " + UMBRANT_VERSION);
+    parser.app.set_version_flag("--version", std::string(kProgram) + " " + UMBRANT_VERSION + "\n" + kProgramNotice);
     parser.app.require_subcommand(1);
     for (const CommandEntry& command : Commands()) {
         command.define(*parser.app.add_subcommand(command.name, command.description));

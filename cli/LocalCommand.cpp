@@ -1,5 +1,6 @@
 #include "cli/CommandRegistry.h"
 #include "cli/EclipseOfDate.h"
+#include "cli/ObserverPlace.h"
 #include "cli/Options.h"
 #include "eclipse/local/LocalCircumstances.h"
 #include "formats/LocalOutput.h"
@@ -12,7 +13,8 @@ namespace {
 
 struct LocalRequest {
     CivilDate date;
-    GeographicPlace place;
+    PlaceOption place;
+    std::optional<std::string> zone;
     TimeModelOptions model;
     std::string format;
     DataOption data;
@@ -21,12 +23,13 @@ struct LocalRequest {
 void RunLocal(const LocalRequest& request)
 {
     const TimeModel model = request.model.Model();
+    const ObserverPlace observer = FindObserver(request.place, request.zone, request.data.ReadDirectory());
     const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
-    const LocalCircumstances seen = LocalCircumstancesAt(eclipse.fit.elements, request.place);
-    std::cout << (request.format == "json"  ? LocalJson(seen, model)
-                  : request.format == "csv" ? LocalCsv(seen)
-                                            : LocalText(seen, request.place, request.date, model));
+    const LocalCircumstances seen = LocalCircumstancesAt(eclipse.fit.elements, observer.place);
+    std::cout << (request.format == "json"  ? LocalJson(seen, model, observer.context)
+                  : request.format == "csv" ? LocalCsv(seen, observer.context)
+                                            : LocalText(seen, observer.place, request.date, model, observer.context));
 }
 
 void DefineLocal(CLI::App& command)
@@ -34,6 +37,7 @@ void DefineLocal(CLI::App& command)
     auto request = std::make_shared<LocalRequest>();
     AddEclipseDate(command, request->date);
     AddPlace(command, request->place);
+    AddTimeZoneOption(command, request->zone);
     AddTimeModelOptions(command, request->model);
     AddFormat(command, request->format, {"text", "json", "csv"});
     AddDataOption(command, request->data);

@@ -3,6 +3,7 @@
 #include "core/CalendarText.h"
 #include "core/ModernDeltaT.h"
 #include "datafiles/ProgramDirectory.h"
+#include "places/TimeZone.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,6 +44,15 @@ std::vector<std::string_view> Split(std::string_view text, char separator)
         }
     }
     return fields;
+}
+
+// "-96.80,32.78" but not "Dallas" nor "6th of October": a first field of
+// digits, signs, points and exponents.
+bool WrittenAsCoordinates(std::string_view text)
+{
+    const std::string_view first = text.substr(0, text.find(','));
+    return std::any_of(first.begin(), first.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+           first.find_first_not_of("0123456789+-.eE") == std::string_view::npos;
 }
 
 std::string YearsText()
@@ -230,14 +240,39 @@ void AddFormat(CLI::App& command, std::string& format, const std::vector<std::st
         ->type_name(names);
 }
 
-void AddPlace(CLI::App& command, GeographicPlace& place)
+void AddPlace(CLI::App& command, PlaceOption& place)
 {
     command
         .add_option_function<std::string>(
-            "--place", [&place](const std::string& text) { place = ParsePlace(text); },
-            "the observer: longitude and latitude in degrees (east and north positive), height in metres")
-        ->type_name("LON,LAT[,HEIGHT_M]")
+            "--place",
+            [&place](const std::string& text) {
+                place.text = text;
+                place.coordinates.reset();
+                if (WrittenAsCoordinates(text)) {
+                    place.coordinates = ParsePlace(text);
+                }
+            },
+            "the observer: longitude and latitude in degrees (east and north positive) and height in metres, "
+            "or a town's name, with its state or country after a comma when several have it")
+        ->type_name("LON,LAT[,HEIGHT_M]|NAME")
         ->required();
+}
+
+void AddTimeZoneOption(CLI::App& command, std::optional<std::string>& zone)
+{
+    command
+        .add_option_function<std::string>(
+            "--tz",
+            [&zone](const std::string& name) {
+                if (!SystemTimeZone(name)) {
+                    throw CLI::ValidationError("unknown time zone \"" + name +
+                                               "\" (expected a name of the zone database, such as Europe/Paris)");
+                }
+                zone = name;
+            },
+            "the time zone of the local times, a name of the zone database such as America/Chicago "
+            "(default: the town's, or that of the nearest town within 100 km)")
+        ->type_name("ZONE");
 }
 
 std::optional<double> ParseDeltaT(const std::string& text)

@@ -67,9 +67,20 @@ void ApplyEpoch(const std::optional<CivilDateTime>& date, const TimeModelOptions
 // --format NAME, one of formats, the first by default.
 void AddFormat(CLI::App& command, std::string& format, const std::vector<std::string>& formats);
 
-// --place LON,LAT[,HEIGHT_M], required: degrees east and north, metres above
-// the ellipsoid.
-void AddPlace(CLI::App& command, GeographicPlace& place);
+// --place LON,LAT[,HEIGHT_M] or NAME, required: degrees east and north,
+// metres above the ellipsoid; or the name of a town of the gazetteer
+// ("Dallas", "Dallas, Texas", "Burgos, Spain"), looked up when the command
+// runs (cli/ObserverPlace.h). A text whose first field is written with
+// digits is taken for coordinates, and checked as such.
+struct PlaceOption {
+    std::string text;
+    std::optional<GeographicPlace> coordinates;  // none: a name
+};
+void AddPlace(CLI::App& command, PlaceOption& place);
+
+// --tz ZONE: an IANA time zone of the system's database ("Europe/Paris"),
+// for the local times instead of the town's own.
+void AddTimeZoneOption(CLI::App& command, std::optional<std::string>& zone);
 
 // The checks of the options' values, for the commands that read a value
 // themselves. Each raises CLI::ValidationError with one line naming the

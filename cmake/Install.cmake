@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 
 option(UMBRANT_INSTALL_DATA "Install the converted data files of build/bin/data" ON)
 
-set(UMBRANT_DATA_IMAGES VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat)
+set(UMBRANT_DATA_IMAGES VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat places.dat)
 list(TRANSFORM UMBRANT_DATA_IMAGES PREPEND ${UMBRANT_DATA_DIR}/ OUTPUT_VARIABLE UMBRANT_DATA_IMAGE_PATHS)
 
 if(UMBRANT_INSTALL_DATA)
@@ -35,6 +35,11 @@ endforeach()
 add_custom_target(umbrant_man_pages ALL DEPENDS ${UMBRANT_COMPRESSED_MAN_PAGES})
 install(FILES ${UMBRANT_COMPRESSED_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The licence (GPL-3.0-or-later) and, in Debian's format, the licences of
+# the data beside it: the published series, GSHHS and WDB II, GeoNames.
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/umbrant)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+
 set(CPACK_PACKAGE_NAME umbrant)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Umbrant")
@@ -55,5 +60,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The shared libraries (Qt 6 and the C++ runtime) are found by dpkg-shlibdeps;
 # the maps are imported from xygrib-maps and the map's text needs a font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xygrib-maps, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xygrib-maps, fonts-dejavu-core, tzdata")
 include(CPack)

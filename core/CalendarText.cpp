@@ -172,3 +172,47 @@ std::string IsoUniversalTime(const Instant& instant, double deltaT, int decimals
                   decimals, civil.second);
     return IsoDateText(civil.year, civil.month, civil.day) + clock;
 }
+
+namespace {
+
+// "-05:00", "+05:30", "-05:50:36".
+std::string OffsetDigits(int offsetSeconds)
+{
+    const int magnitude = std::abs(offsetSeconds);
+    const int seconds = magnitude % 60;
+    char text[24];
+    std::snprintf(text, sizeof text, "%c%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600, magnitude / 60 % 60);
+    std::string digits = text;
+    if (seconds != 0) {
+        std::snprintf(text, sizeof text, ":%02d", seconds);
+        digits += text;
+    }
+    return digits;
+}
+
+std::string TimeOfDayDigits(const CivilDateTime& civil, int decimals)
+{
+    char clock[48];
+    std::snprintf(clock, sizeof clock, "%02d:%02d:%0*.*f", civil.hour, civil.minute, decimals > 0 ? decimals + 3 : 2,
+                  decimals, civil.second);
+    return clock;
+}
+
+} // namespace
+
+std::string IsoLocalTime(const Instant& clock, int offsetSeconds, int decimals)
+{
+    const CivilDateTime civil = RoundedCivilTime(clock, decimals);
+    return IsoDateText(civil.year, civil.month, civil.day) + "T" + TimeOfDayDigits(civil, decimals) +
+           OffsetDigits(offsetSeconds);
+}
+
+std::string UtcOffsetText(int offsetSeconds)
+{
+    return "UTC" + OffsetDigits(offsetSeconds);
+}
+
+std::string ClockText(const Instant& instant, int decimals)
+{
+    return TimeOfDayDigits(RoundedCivilTime(instant, decimals), decimals);
+}

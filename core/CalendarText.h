@@ -44,3 +44,16 @@ CivilDateTime RoundedCivilTime(const Instant& instant, int decimals);
 // An instant of TT as ISO 8601 Universal Time, TT less deltaT seconds,
 // rounded to the given decimals of a second: "2006-03-29T09:11:28.3Z".
 std::string IsoUniversalTime(const Instant& instant, double deltaT, int decimals = 1);
+
+// A moment of a local civil time as ISO 8601 with its offset from UT,
+// rounded to the given decimals of a second: "2024-04-08T13:40:43.0-05:00"
+// (seconds in the offset only when it has some, as local mean times do).
+// Given:    clock          the moment on the local scale (UT plus offsetSeconds)
+std::string IsoLocalTime(const Instant& clock, int offsetSeconds, int decimals = 1);
+
+// An offset from UT as "UTC-05:00", "UTC+05:30", "UTC+00:00".
+std::string UtcOffsetText(int offsetSeconds);
+
+// The time of day of a moment, rounded to the given decimals: "13:40:43",
+// "13:40:43.0".
+std::string ClockText(const Instant& instant, int decimals = 0);

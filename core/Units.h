@@ -30,6 +30,7 @@ inline constexpr double kCenturiesPerMillennium = 10.0;
 // Julian dates of the epochs the theories count from.
 inline constexpr double kJulianDateJ2000 = 2451545.0;   // 2000 January 1.5 TT
 inline constexpr double kJulianDate1900 = 2415020.0;    // 1899 December 31.5
+inline constexpr double kJulianDatePosixEpoch = 2440587.5; // 1970 January 1.0 UT, the count of the time zones
 
 // Lengths.
 // Metres in one astronomical unit (IAU 1976), as the Sun's distance is converted.
@@ -48,6 +49,9 @@ inline constexpr double kEarthInversePolarRatio = 1.0033640923510632;
 inline constexpr double kEarthFlattening = 1.0 - kEarthPolarRatio;
 // 1 / 6378140 m: metres to equatorial Earth radii.
 inline constexpr double kEarthRadiiPerMetre = 1.567856114959475e-7;
+// The Earth's mean radius, (2a + b) / 3 of the WGS 84 ellipsoid: the sphere
+// on which distances between towns are measured.
+inline constexpr double kEarthMeanRadiusKilometres = 6371.0088;
 // The Earth's rotation seen from the Sun, degrees of longitude per second of
 // time (the sidereal rate of the shadow's placement).
 inline constexpr double kEarthRotationDegreesPerSecond = 0.004178075;

@@ -18,5 +18,5 @@ std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, c
 
 EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type)
 {
-    return {type, ComputeEclipsePath(elements), MapMagnitudeCurves(elements)};
+    return {type, ComputeEclipsePath(elements), MapMagnitudeCurves(elements), {}};
 }

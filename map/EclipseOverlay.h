@@ -5,14 +5,24 @@
 #include "eclipse/search/EclipseSearch.h"
 
 #include <stop_token>
+#include <string>
 #include <vector>
 
-// The current eclipse as the map draws it: its type, its whole path and its
-// curves of equal maximum magnitude (empty until they are computed).
+// A town named on the map.
+struct TownLabel {
+    std::string name;        // UTF-8
+    double longitude = 0.0;  // degrees east
+    double latitude = 0.0;   // degrees north
+};
+
+// The current eclipse as the map draws it: its type, its whole path, its
+// curves of equal maximum magnitude and the largest towns inside its path
+// (each empty until computed).
 struct EclipseOverlay {
     EclipseType type = EclipseType::Partial;
     EclipsePath path;
     std::vector<MagnitudeCurve> magnitudeCurves;
+    std::vector<TownLabel> towns;
 };
 
 // The curves of equal maximum magnitude a map draws: 0.2 to 0.8, from a grid

@@ -31,6 +31,7 @@ CMapTrace::CMapTrace(const std::string& dataDirectory)
     }
     m_staticLayers.push_back(std::make_unique<CGraticuleLayer>());
     m_staticLayers.push_back(std::make_unique<CEclipsePathLayer>());
+    m_staticLayers.push_back(std::make_unique<CTownLabelsLayer>());
     m_dynamicLayers.push_back(std::make_unique<CTerminatorLayer>());
     m_dynamicLayers.push_back(std::make_unique<CShadowLayer>());
     m_dynamicLayers.push_back(std::make_unique<CObserverLayer>());

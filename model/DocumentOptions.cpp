@@ -34,6 +34,7 @@ constexpr LayerKey kLayerKeys[] = {
     {"layer_greatest", &MapLayerChoice::greatest},
     {"layer_labels", &MapLayerChoice::labels},
     {"layer_legend", &MapLayerChoice::legend},
+    {"layer_towns", &MapLayerChoice::towns},
 };
 
 bool EndsWithDocumentExtension(const std::string& path)

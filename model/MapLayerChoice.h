@@ -15,5 +15,6 @@ struct MapLayerChoice {
     bool greatest = true;         // the star at greatest eclipse
     bool labels = true;           // the times along the central line, the magnitudes of the curves
     bool legend = true;           // the key of the layers shown, and the map's title
+    bool towns = false;           // the names of the largest towns inside the path
     friend bool operator==(const MapLayerChoice&, const MapLayerChoice&) = default;
 };

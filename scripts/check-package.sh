@@ -21,7 +21,7 @@ fail() { printf 'check-package: %s\n' "$*" >&2; exit 1; }
 if dpkg-query -W -f='${Status}' umbrant 2>/dev/null | grep -q 'install ok installed'; then
     fail "the package umbrant is installed already; remove it first (dpkg -r umbrant)"
 fi
-version=$("$build/bin/umbrant-cli" --version | cut -d' ' -f2)
+version=$("$build/bin/umbrant-cli" --version | head -1 | cut -d' ' -f2)
 work=$(mktemp -d "${TMPDIR:-/tmp}/umbrant-package.XXXXXX")
 installed=0
 cleanup() {
@@ -52,9 +52,13 @@ HOME=$work/home umbrant-cli render -o "$work/installed.png"
 cmp -s "$work/installed.png" "$work/built.png" || fail "the installed program draws another map than the build tree's"
 HOME=$work/home umbrant-cli animate --date 2024-04-08 --step 1200 --size 320x180 -o "$work/installed.gif" >/dev/null
 [ -s "$work/installed.gif" ] || fail "the installed program wrote no animation"
-[ "$(umbrant-cli --version)" = "umbrant-cli $version" ] || fail "umbrant-cli --version: $(umbrant-cli --version)"
-[ "$(umbrant --version)" = "umbrant $version" ] || fail "umbrant --version: $(umbrant --version)"
-umbrant --version
+[ "$(umbrant-cli --version | head -1)" = "umbrant-cli $version" ] || fail "umbrant-cli --version: $(umbrant-cli --version)"
+[ "$(umbrant --version | head -1)" = "umbrant $version" ] || fail "umbrant --version: $(umbrant --version)"
+umbrant --version | head -1
+umbrant-cli --version | grep -q 'GPL version 3 or later' || fail "umbrant-cli --version does not name the licence"
+grep -q '^License: GPL-3+' /usr/share/doc/umbrant/copyright || fail "the copyright file does not name the GPL"
+grep -q '^License: CC-BY-4.0' /usr/share/doc/umbrant/copyright || fail "the copyright file does not name GeoNames' licence"
+HOME=$work/home umbrant-cli local --date 2024-04-08 --place Dallas | grep -q 'CDT' || fail "umbrant-cli finds no Dallas in /usr/share/umbrant"
 
 say "removing the package"
 "${sudo[@]}" dpkg -r umbrant >/dev/null
@@ -62,7 +66,7 @@ installed=0
 if dpkg-query -W -f='${Status}' umbrant 2>/dev/null | grep -q installed; then
     fail "umbrant is still installed"
 fi
-for path in /usr/bin/umbrant /usr/bin/umbrant-cli /usr/share/umbrant /usr/share/man/man1/umbrant.1.gz \
+for path in /usr/bin/umbrant /usr/bin/umbrant-cli /usr/share/umbrant /usr/share/man/man1/umbrant.1.gz /usr/share/doc/umbrant \
             /usr/share/applications/umbrant.desktop /usr/share/mime/packages/umbrant.xml; do
     [ ! -e "$path" ] || fail "$path is left after dpkg -r"
 done

@@ -3,17 +3,19 @@
 # two front ends, app/ and cli/, never include each other. Inside eclipse/,
 # the fundamental plane (eclipse/plane/) serves the path, the local
 # circumstances and the search, which stand side by side and do not include
-# one another.
+# one another. GLib (and the GeoNames library on it) stays inside
+# places/geonames/, the build's reader of the gazetteer.
 #   cmake -DSOURCE_DIR=<checkout> -P tests/LayeringCheck.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers core datafiles model ephemeris eclipse map formats video)
+set(layers core datafiles model ephemeris eclipse places map formats video)
 set(allowed_core core)
 set(allowed_datafiles core datafiles)
 set(allowed_model core datafiles model)
 set(allowed_ephemeris core datafiles model ephemeris)
 set(allowed_eclipse core datafiles model ephemeris eclipse)
+set(allowed_places core datafiles model ephemeris eclipse places)
 set(allowed_map core datafiles model ephemeris eclipse map)
-set(allowed_formats core datafiles model ephemeris eclipse formats)
+set(allowed_formats core datafiles model ephemeris eclipse places formats)
 # Video files: FFmpeg behind an interface of ours, no Qt, nothing of the map.
 set(allowed_video core datafiles video)
 
@@ -46,6 +48,8 @@ foreach(layer ${layers})
     foreach(line ${includes})
       if(line MATCHES "<Q" OR line MATCHES "<qt")
         list(APPEND failures "${source}: Qt: ${line}")
+      elseif(line MATCHES "<(glib|gio|geonames)" AND NOT relative MATCHES "^places/geonames/")
+        list(APPEND failures "${source}: GLib outside places/geonames/: ${line}")
       elseif(line MATCHES "\"([a-z]+)/")
         set(target "${CMAKE_MATCH_1}")
         if(NOT target IN_LIST allowed_${layer})

@@ -58,6 +58,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Villes : GeoNames (geonames.org), sous licence CC-BY-4.0</source>
+        <translation>Towns: GeoNames (geonames.org), licensed under CC-BY-4.0</translation>
+    </message>
+    <message>
+        <source>Logiciel libre sous licence GNU GPL version 3 ou ultérieure (GPL-3.0-or-later), sans aucune garantie</source>
+        <translation>Free software under the GNU GPL version 3 or later (GPL-3.0-or-later), without any warranty</translation>
+    </message>
 </context>
 <context>
     <name>CAnimationExportDialog</name>
@@ -1544,6 +1552,78 @@ the same abscissa or ordinate</translation>
     <message>
         <source>Met l&apos;époque à l&apos;instant de ce contact</source>
         <translation>Sets the epoch to the instant of this contact</translation>
+    </message>
+    <message>
+        <source>Noms des plus grandes villes de la bande</source>
+        <translation>Names of the largest towns of the path</translation>
+    </message>
+    <message>
+        <source>Villes</source>
+        <translation>Towns</translation>
+    </message>
+    <message>
+        <source>Ville</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Pays</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Maximum (heure locale)</source>
+        <translation>Maximum (local time)</translation>
+    </message>
+    <message>
+        <source>Dans la bande centrale seulement</source>
+        <translation>Inside the central path only</translation>
+    </message>
+    <message>
+        <source>%1 villes</source>
+        <translation>%1 towns</translation>
+    </message>
+    <message>
+        <source>Calcul des villes...</source>
+        <translation>Computing the towns...</translation>
+    </message>
+    <message>
+        <source>Aucune liste de villes (places.dat manque).</source>
+        <translation>No list of towns (places.dat is missing).</translation>
+    </message>
+    <message>
+        <source>Un clic place l&apos;observateur dans la ville et y centre la carte</source>
+        <translation>A click places the observer in the town and centres the map on it</translation>
+    </message>
+    <message>
+        <source>Rechercher une ville</source>
+        <translation>Search for a town</translation>
+    </message>
+    <message>
+        <source>Nom d&apos;une ville, avec sa région ou son pays après une virgule</source>
+        <translation>Name of a town, with its state or country after a comma</translation>
+    </message>
+    <message>
+        <source>Ville inconnue : « %1 »</source>
+        <translation>Unknown town: “%1”</translation>
+    </message>
+    <message>
+        <source>Ville inconnue : « %1 » (proches : %2)</source>
+        <translation>Unknown town: “%1” (close: %2)</translation>
+    </message>
+    <message>
+        <source>Observateur : %1 (homonymes : %2)</source>
+        <translation>Observer: %1 (same name: %2)</translation>
+    </message>
+    <message>
+        <source>Heure locale (%1)</source>
+        <translation>Local time (%1)</translation>
     </message>
 </context>
 <context>

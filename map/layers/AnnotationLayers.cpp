@@ -1,6 +1,7 @@
 #include "map/layers/AnnotationLayers.h"
 
 #include "core/Units.h"
+#include "map/EclipseOverlay.h"
 #include "map/GeoProjection.h"
 #include "map/MapColours.h"
 
@@ -13,6 +14,11 @@ namespace {
 constexpr double kGraticuleSpacing = 15.0;  // degrees
 constexpr double kSampleSpacing = 2.0;      // degrees along a graticule line or a circle
 constexpr double kObserverRadius = 6.0;     // pixels
+constexpr RgbColour kTownColour{40, 20, 10};
+constexpr RgbColour kTownHalo{255, 250, 235};
+constexpr double kTownRadius = 2.5;         // pixels
+constexpr double kTownLabelPoints = 8.0;
+constexpr double kTownLabelGap = 4.0;       // pixels between the dot and the name
 constexpr RgbColour kInstantColour{255, 255, 255};
 constexpr RgbColour kInstantBand{0, 0, 0};
 constexpr double kInstantPointSize = 14.0;
@@ -106,6 +112,23 @@ void DrawObserverMark(IDrawingSurface& surface, MapPoint at, double pixelSize)
     surface.FillArea(Circle(at, radius), {kObserverColour, 1.0});
     surface.FillArea(Circle(at, radius / 2.5), {kObserverInner, 1.0});
     surface.StrokePolyline(Circle(at, radius), {RgbColour{0, 0, 0}, pixelSize});
+}
+
+void CTownLabelsLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
+{
+    if (!frame.layers.towns || frame.eclipse == nullptr) {
+        return;
+    }
+    const GeoProjector projector(frame);
+    for (const TownLabel& town : frame.eclipse->towns) {
+        const std::optional<MapPoint> at = projector.Project(town.latitude, town.longitude);
+        if (!at) {
+            continue;
+        }
+        surface.FillArea(Circle(*at, kTownRadius + 1.0), {kTownHalo, 0.9});
+        surface.FillArea(Circle(*at, kTownRadius), {kTownColour, 1.0});
+        surface.DrawLabel(town.name, {at->x + kTownLabelGap, at->y - kTownLabelGap}, kTownLabelPoints, kTownColour);
+    }
 }
 
 void CInstantLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const

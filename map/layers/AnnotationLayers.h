@@ -24,6 +24,12 @@ public:
 // The observer's mark (a blue ring about a white heart) centred on a client
 // point, sized for the frame's pixel size; the map's key draws it too.
 void DrawObserverMark(IDrawingSurface& surface, MapPoint at, double pixelSize);
+// The largest towns inside the current eclipse's path (EclipseOverlay::towns),
+// each a dot and its name, when chosen.
+class CTownLabelsLayer : public IMapLayer {
+public:
+    void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
+};
 
 // The instant of the picture (MapFrame::instantLabel) in the top-left
 // corner, light on a dark band, when there is one.

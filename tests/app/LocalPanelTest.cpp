@@ -60,7 +60,7 @@ struct CommandLineContact {
 CommandLineContact ContactOf(const QStringList& lines, const QString& name)
 {
     static const QRegularExpression row(QStringLiteral(
-        "^(\\S+)\\s+\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d:\\d\\d\\.\\d)Z\\s+(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)"));
+        "^(\\S+)\\s+\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d:\\d\\d\\.\\d)Z\\s+(?:\\S+ \\S+, UTC[-+]\\d\\d:\\d\\d\\s+)?(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)\\s+(-?\\d+\\.\\d+)"));
     for (const QString& line : lines) {
         const QRegularExpressionMatch match = row.match(line);
         if (match.hasMatch() && match.captured(1) == name) {

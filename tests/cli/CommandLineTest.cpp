@@ -151,7 +151,7 @@ TEST(CommandLine, RefusesAWrongCommandLineInOneLineNamingIt)
         {"render -o x.png --date 3001-01-01T00:00", "year 3001 outside -1999..3000"},
         {"ephemeris --delta-t nan", "malformed Delta T \"nan\""},
         {"eclipses --from 2024-01-01 --to 2024-12-31 --delta-t 86401", "-86400 to 86400 seconds"},
-        {"local --date 2024-04-08 --place " + escape, "malformed place \"\\x1B[31mred\\x1B]0;title\\x07\""},
+        {"local --date 2024-04-08 --place " + escape, "no town named \"\\x1B[31mred\\x1B]0;title\\x07\""},
         {"local --date 2024-04-08 --place $(head -c 100000 /dev/zero | tr '\\0' 1)", "..."},
     };
     for (const Case& c : cases) {

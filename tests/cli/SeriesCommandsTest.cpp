@@ -82,7 +82,11 @@ TEST_F(SeriesCommands, PrintsTheProjectsVersion)
 {
     const CliOutcome run = Cli("--version");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "umbrant-cli " UMBRANT_VERSION "\n");
+    // The version, then the licence and the credits of the data.
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "umbrant-cli " UMBRANT_VERSION "\n");
+    EXPECT_NE(run.out.find("GNU GPL version 3 or later"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("GeoNames (geonames.org)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("CC-BY-4.0"), std::string::npos) << run.out;
 }
 
 TEST_F(SeriesCommands, WritesTheNutationTableTheConverterReads)

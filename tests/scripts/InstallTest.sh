@@ -9,7 +9,7 @@
 set -euo pipefail
 
 build=$1
-for image in VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat; do
+for image in VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat places.dat; do
     [ -f "$build/bin/data/$image" ] || { echo "no $image in $build/bin/data: skipped"; exit 77; }
 done
 
@@ -29,10 +29,11 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 installed() { HOME=$work/home XDG_DATA_HOME= "$prefix/bin/umbrant-cli" "$@"; }
 
 check "umbrant-cli is in bin/" test -x "$prefix/bin/umbrant-cli"
-check "the six images are in share/umbrant/" test "$(ls "$prefix/share/umbrant" | wc -l)" -eq 6
+check "the seven images are in share/umbrant/" test "$(ls "$prefix/share/umbrant" | wc -l)" -eq 7
+check "the licences are in share/doc/umbrant/copyright" grep -q '^License: CC-BY-4.0' "$prefix/share/doc/umbrant/copyright"
 check "no data directory beside the programs" test ! -e "$prefix/bin/data"
 check "the manual pages are in share/man/man1/" test -f "$prefix/share/man/man1/umbrant.1.gz" -a -f "$prefix/share/man/man1/umbrant-cli.1.gz"
-check "the manual page carries the version" sh -c "gzip -dc '$prefix/share/man/man1/umbrant-cli.1.gz' | grep -q 'Umbrant $("$build/bin/umbrant-cli" --version | cut -d' ' -f2)'"
+check "the manual page carries the version" sh -c "gzip -dc '$prefix/share/man/man1/umbrant-cli.1.gz' | grep -q 'Umbrant $("$build/bin/umbrant-cli" --version | head -1 | cut -d' ' -f2)'"
 if [ -f "$build/bin/umbrant" ]; then
     check "umbrant is in bin/" test -x "$prefix/bin/umbrant"
     check "the desktop entry is installed" test -f "$prefix/share/applications/umbrant.desktop"
@@ -46,6 +47,7 @@ check "its ephemeris is the build tree's" test "$(installed ephemeris "${date[@]
 installed render -o "$work/installed.png" --size 640x400 >/dev/null
 "$build/bin/umbrant-cli" render -o "$work/built.png" --size 640x400 >/dev/null
 check "its map is the build tree's" cmp -s "$work/installed.png" "$work/built.png"
+check "it finds the towns in share/umbrant" sh -c "HOME='$work/home' XDG_DATA_HOME= '$prefix/bin/umbrant-cli' local --date 2024-04-08 --place Dallas | grep -q 'Dallas, Texas'"
 
 # Conversions without --data go to the data directory when it may be
 # written, to the user's own when not (root may write anywhere).
