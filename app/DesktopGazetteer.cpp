@@ -23,7 +23,7 @@ using Loaded = CDesktopGazetteer::Loaded;
 
 // Off the interface thread. A missing or damaged file leaves the desktop
 // without towns, as without a gazetteer: local times fall back on the
-// settings' offset.
+// document's offset.
 std::shared_ptr<const Loaded> ReadTowns(const std::string& dataDirectory)
 {
     auto loaded = std::make_shared<Loaded>();

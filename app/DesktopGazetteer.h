@@ -17,7 +17,7 @@
 // interface thread when the window opens (the image, then the list the
 // completion offers, some milliseconds in all), so that the first question
 // never waits on the disk; until Ready, there are none and the fixed offset
-// of the settings stands for local time.
+// of the document stands for local time.
 class CDesktopGazetteer : public QObject {
     Q_OBJECT
 

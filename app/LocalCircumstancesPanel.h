@@ -37,7 +37,7 @@ public:
     // Sets the document's epoch to a contact (0 to 4: C1, C2, the maximum,
     // C3, C4) of the eclipse shown; nothing when it has none.
     void GoToContact(int index);
-    // The observer's time zone for the local times (none: the settings' offset).
+    // The observer's time zone for the local times (none: the document's offset).
     void SetObserverZone(const CObserverZone* zone);
 
 private:

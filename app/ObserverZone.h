@@ -15,7 +15,7 @@ class CUmbrantDoc;
 // The time zone of the document's observer: that of the nearest town of the
 // gazetteer within 100 km, as the command-line tool takes it for
 // coordinates. None while the gazetteer loads, far from any town, or
-// without a gazetteer: the "Décalage horaire" of the settings stands in.
+// without a gazetteer: the document's "Décalage horaire" stands in.
 class CObserverZone : public QObject {
     Q_OBJECT
 

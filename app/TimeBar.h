@@ -12,7 +12,7 @@ class QTimer;
 
 // The time bar under the tool bar: the epoch in Universal Time and in local
 // time (in the observer's time zone, or else UT plus the "Décalage
-// horaire" of the settings), steps of one and
+// horaire" of the document), steps of one and
 // ten minutes either way, a slider over the current eclipse from its first
 // to its last penumbral contact (P1 to P4), and an animation at a chosen
 // speed (10 s/s to 30 min/s) that stops at P4. Every step changes the document's epoch and says
@@ -39,7 +39,7 @@ public:
 
     // Reads the epoch, the offset and the current eclipse again.
     void Refresh();
-    // The observer's time zone for the local time (none: the settings' offset).
+    // The observer's time zone for the local time (none: the document's offset).
     void SetObserverZone(const CObserverZone* zone);
 
     // The speeds offered, seconds of eclipse a second: from 10 s/s, to
