@@ -2,10 +2,12 @@
 #include "cli/EclipseOfDate.h"
 #include "cli/Options.h"
 #include "eclipse/local/LocalCircumstances.h"
+#include "eclipse/uncertainty/CentralChance.h"
 #include "formats/LocalOutput.h"
 
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -24,9 +26,15 @@ void RunLocal(const LocalRequest& request)
     const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
     const LocalCircumstances seen = LocalCircumstancesAt(eclipse.fit.elements, request.place);
-    std::cout << (request.format == "json"  ? LocalJson(seen, model)
-                  : request.format == "csv" ? LocalCsv(seen)
-                                            : LocalText(seen, request.place, request.date, model));
+    // Delta T known only within its sigma: the chance of the central phase.
+    std::optional<LocalUncertainty> uncertainty;
+    if (eclipse.summary.deltaTSigma) {
+        uncertainty = LocalUncertaintyAt(eclipse.fit.elements, request.place, *eclipse.summary.deltaTSigma);
+    }
+    const LocalUncertainty* known = uncertainty ? &*uncertainty : nullptr;
+    std::cout << (request.format == "json"  ? LocalJson(seen, model, known)
+                  : request.format == "csv" ? LocalCsv(seen, known)
+                                            : LocalText(seen, request.place, request.date, model, known));
 }
 
 void DefineLocal(CLI::App& command)
