@@ -6,6 +6,7 @@
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "eclipse/uncertainty/UncertainBand.h"
 #include "ephemeris/Ephemeris.h"
 #include "map/EclipseOverlay.h"
 
@@ -30,6 +31,8 @@ constexpr double kFortnightDays = 15.0;
 constexpr double kSearchDays = 45.0;
 constexpr double kCurveSpacingDegrees = 0.5;
 const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
+// The band of Delta T's uncertainty reaches two sigmas either way (95 %).
+constexpr double kUncertainSigmas = 2.0;
 
 // What makes two ephemerides give the same eclipse: the model's formulas
 // and Delta T where it matters.
@@ -121,11 +124,16 @@ PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse
     return result;
 }
 
-// Off the interface thread: the path with its curves of equal magnitude.
-std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path)
+// Off the interface thread: the path with its curves of equal magnitude,
+// and the band of Delta T's uncertainty when the model states it.
+std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path,
+                                                std::optional<double> deltaTSigma)
 {
     auto overlay = std::make_shared<EclipseOverlay>(path);
     overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements);
+    if (deltaTSigma) {
+        overlay->band = ComputeUncertainBand(elements, path.path, *deltaTSigma, kUncertainSigmas);
+    }
     return overlay;
 }
 
@@ -348,8 +356,9 @@ void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResul
             UpdateBusy();
         }
     });
-    watcher->setFuture(QtConcurrent::run([elements, path, live, generation]() -> Curves {
-        return *live == generation ? AddCurves(elements, *path) : nullptr;
+    const std::optional<double> sigma = eclipse.deltaTSigma;
+    watcher->setFuture(QtConcurrent::run([elements, path, sigma, live, generation]() -> Curves {
+        return *live == generation ? AddCurves(elements, *path, sigma) : nullptr;
     }));
 }
 

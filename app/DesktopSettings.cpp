@@ -48,6 +48,7 @@ MapLayerChoice CDesktopSettings::Layers()
     layers.graticule = Flag(settings, "LayerGraticule", defaults.graticule);
     layers.terminator = Flag(settings, "LayerTerminator", defaults.terminator);
     layers.observer = Flag(settings, "LayerObserver", defaults.observer);
+    layers.uncertainty = Flag(settings, "LayerUncertainty", defaults.uncertainty);
     return layers;
 }
 
@@ -60,6 +61,7 @@ void CDesktopSettings::SetLayers(const MapLayerChoice& layers)
     settings.setValue(kSection + QStringLiteral("LayerGraticule"), layers.graticule);
     settings.setValue(kSection + QStringLiteral("LayerTerminator"), layers.terminator);
     settings.setValue(kSection + QStringLiteral("LayerObserver"), layers.observer);
+    settings.setValue(kSection + QStringLiteral("LayerUncertainty"), layers.uncertainty);
 }
 
 // Under a key of its own: the dialog used to store "classic" for users who

@@ -2,6 +2,7 @@
 
 #include "app/AtlasTexts.h"
 #include "app/DialogButtons.h"
+#include "app/UncertaintyTexts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -40,6 +41,7 @@ QWidget* CDisplaysDialog::MakeLayerGroup()
     m_graticule = AddLayerBox(kLayerGraticule, "graticuleBox", layers.graticule);
     m_terminator = AddLayerBox(kLayerTerminator, "terminatorBox", layers.terminator);
     m_observer = AddLayerBox(kLayerObserver, "observerBox", layers.observer);
+    m_uncertainty = AddLayerBox(kLayerUncertainty, "uncertaintyBox", layers.uncertainty);
     for (QCheckBox* box : m_layerBoxes) {
         column->addWidget(box);
     }
@@ -76,6 +78,7 @@ MapLayerChoice CDisplaysDialog::Layers() const
     layers.graticule = m_graticule->isChecked();
     layers.terminator = m_terminator->isChecked();
     layers.observer = m_observer->isChecked();
+    layers.uncertainty = m_uncertainty->isChecked();
     return layers;
 }
 

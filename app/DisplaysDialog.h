@@ -35,6 +35,7 @@ private:
     QCheckBox* m_graticule = nullptr;
     QCheckBox* m_terminator = nullptr;
     QCheckBox* m_observer = nullptr;
+    QCheckBox* m_uncertainty = nullptr;
     QRadioButton* m_classic = nullptr;
     QRadioButton* m_modern = nullptr;
 };

@@ -1,11 +1,13 @@
 #include "app/LocalCircumstancesPanel.h"
 
+#include "app/CentralChanceText.h"
 #include "app/DesktopSettings.h"
 #include "app/LocalCircumstancesText.h"
 #include "app/PlaceText.h"
 #include "app/ToolTexts.h"
 #include "app/UmbrantDoc.h"
 #include "eclipse/local/LocalCircumstances.h"
+#include "eclipse/uncertainty/CentralChance.h"
 
 #include <QFormLayout>
 #include <QHeaderView>
@@ -56,6 +58,9 @@ CLocalCircumstancesPanel::CLocalCircumstancesPanel(CUmbrantDoc& document, QWidge
     m_place->setWordWrap(true);
     layout->addWidget(m_place);
     layout->addWidget(MakeSummary());
+    m_chance = NamedLabel("localCentralChanceLabel");
+    m_chance->setWordWrap(true);
+    layout->addWidget(m_chance);
     layout->addWidget(MakeContactTable());
     m_horizon = NamedLabel("localHorizonLabel");
     m_horizon->setWordWrap(true);
@@ -108,9 +113,10 @@ QTableWidget* CLocalCircumstancesPanel::MakeContactTable()
     return m_contacts;
 }
 
-void CLocalCircumstancesPanel::SetEclipse(const FittedElements* elements)
+void CLocalCircumstancesPanel::SetEclipse(const FittedElements* elements, std::optional<double> deltaTSigma)
 {
     m_elements = elements != nullptr ? std::make_unique<FittedElements>(*elements) : nullptr;
+    m_deltaTSigma = deltaTSigma;
     Refresh();
 }
 
@@ -123,11 +129,21 @@ void CLocalCircumstancesPanel::Refresh()
     const double offsetHours = CDesktopSettings::TimeOffsetHours();
     m_contacts->setHorizontalHeaderLabels(
         {kUniversalTimeColumn, kLocalTimeColumn.arg(OffsetText(offsetHours)), kSunAltitudeColumn});
+    ShowCentralChance(place);
     if (!m_elements) {
         ShowNothing(kNoEclipseText);
         return;
     }
     Show(LocalCircumstancesAt(*m_elements, place), offsetHours);
+}
+
+void CLocalCircumstancesPanel::ShowCentralChance(const GeographicPlace& place)
+{
+    if (!m_elements || !m_deltaTSigma) {
+        m_chance->clear();
+        return;
+    }
+    m_chance->setText(CentralChanceText(ChanceOfCentral(*m_elements, place, *m_deltaTSigma), m_elements->deltaT));
 }
 
 void CLocalCircumstancesPanel::ShowNothing(const QString& why)

@@ -3,11 +3,13 @@
 #include <QDockWidget>
 
 #include <memory>
+#include <optional>
 
 class CUmbrantDoc;
 class QLabel;
 class QTableWidget;
 struct FittedElements;
+struct GeographicPlace;
 struct LocalCircumstances;
 
 // "Circonstances locales": the current eclipse as the document's observer
@@ -23,8 +25,10 @@ public:
     explicit CLocalCircumstancesPanel(CUmbrantDoc& document, QWidget* parent = nullptr);
     ~CLocalCircumstancesPanel() override;
 
-    // The fitted elements of the eclipse to show (copied); none empties the panel.
-    void SetEclipse(const FittedElements* elements);
+    // The fitted elements of the eclipse to show (copied); none empties the
+    // panel. With the standard error of their Delta T (seconds), the panel
+    // also gives the chance of the central phase.
+    void SetEclipse(const FittedElements* elements, std::optional<double> deltaTSigma = std::nullopt);
     // Computes and shows the circumstances again.
     void Refresh();
 
@@ -35,9 +39,11 @@ private:
     void Show(const LocalCircumstances& seen, double offsetHours);
     void ShowContacts(const LocalCircumstances& seen, double offsetHours);
     void ShowHorizonEvents(const LocalCircumstances& seen);
+    void ShowCentralChance(const GeographicPlace& place);
 
     CUmbrantDoc& m_document;
     std::unique_ptr<FittedElements> m_elements;
+    std::optional<double> m_deltaTSigma;
     QLabel* m_place = nullptr;
     QLabel* m_type = nullptr;
     QLabel* m_magnitude = nullptr;
@@ -46,4 +52,5 @@ private:
     QLabel* m_duration = nullptr;
     QTableWidget* m_contacts = nullptr;
     QLabel* m_horizon = nullptr;
+    QLabel* m_chance = nullptr;
 };

@@ -2,6 +2,9 @@
 
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/path/PathTypes.h"
+#include "eclipse/uncertainty/UncertainBand.h"
+
+#include <optional>
 
 #include <vector>
 
@@ -10,4 +13,7 @@
 struct EclipseOverlay {
     EclipsePath path;
     std::vector<MagnitudeCurve> magnitudeCurves;
+    // Where Delta T's uncertainty may move the central phase (computed with
+    // the curves), when the time model states it.
+    std::optional<UncertainBand> band;
 };

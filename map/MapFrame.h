@@ -12,6 +12,7 @@ struct EclipseOverlay;
 // Which of the map's optional layers are shown.
 struct MapLayerChoice {
     bool path = true;             // central line, umbral band, greatest eclipse
+    bool uncertainty = true;      // with the path, where Delta T's uncertainty may move the band
     bool limits = true;           // penumbral limits, sunrise and sunset curves
     bool magnitudeCurves = true;
     bool graticule = false;

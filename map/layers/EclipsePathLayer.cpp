@@ -18,8 +18,12 @@ constexpr RgbColour kHorizonColour{0, 112, 40};
 constexpr RgbColour kMagnitudeColour{70, 70, 70};
 constexpr RgbColour kGreatestColour{255, 214, 0};
 constexpr RgbColour kOutlineColour{0, 0, 0};
+constexpr RgbColour kUncertainColour{150, 60, 200};
 
 constexpr double kBandOpacity = 0.30;
+constexpr double kUncertainOpacity = 0.12;
+// The uncertain band is drawn only where it widens the path visibly.
+constexpr double kVisibleShiftPixels = 1.0;
 constexpr double kTickHalfLength = 5.0;       // pixels, across the central line
 constexpr double kTickMinutes = 10.0;
 constexpr double kLabelPointSize = 8.0;
@@ -66,6 +70,26 @@ void FillBand(IDrawingSurface& surface, const GeoProjector& projector, const std
         south.push_back(*s);
     }
     flush();
+}
+
+// Where Delta T's uncertainty may put the central phase, hatched under the
+// path: each outer ring by its visible runs, those that pass behind the globe
+// closed along the chord between the limb points (holes, rare, are not cut).
+void FillUncertainBand(IDrawingSurface& surface, const GeoProjector& projector, const UncertainBand& band)
+{
+    for (const GeoPolygon& polygon : band.region) {
+        std::vector<MapPoint> area;
+        projector.ForEachVisibleRun(std::span<const GeoPoint>(polygon.outer), [&](std::span<const MapPoint> run) {
+            area.insert(area.end(), run.begin(), run.end());
+        });
+        surface.FillArea(area, {kUncertainColour, kUncertainOpacity, true});
+    }
+}
+
+bool ShowsUncertainBand(const MapFrame& frame, const EclipseOverlay& eclipse)
+{
+    return frame.layers.uncertainty && eclipse.band &&
+           frame.viewport.m_scale * eclipse.band->ShiftDegrees() * kDegreesToRadians > kVisibleShiftPixels;
 }
 
 // Minutes of Universal Time into the day.
@@ -177,6 +201,9 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
         StrokeLines(surface, projector, path.riseSetMaximum, {kHorizonColour, 1.2, 1.0, true});
     }
     if (frame.layers.path) {
+        if (ShowsUncertainBand(frame, eclipse)) {
+            FillUncertainBand(surface, projector, *eclipse.band);
+        }
         for (const std::vector<CentralVertex>& line : path.centralLine) {
             FillBand(surface, projector, line);
         }
