@@ -29,8 +29,6 @@ constexpr double kFortnightDays = 15.0;
 // A search covers this much on either side of the epoch, so that the steps
 // of the time bar are answered from its list for a month.
 constexpr double kSearchDays = 45.0;
-constexpr double kCurveSpacingDegrees = 0.5;
-const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
 // The band of Delta T's uncertainty reaches two sigmas either way (95 %).
 constexpr double kUncertainSigmas = 2.0;
 
@@ -241,7 +239,7 @@ const FittedElements* CCurrentEclipse::Elements() const
 
 std::vector<MagnitudeCurve> CCurrentEclipse::MagnitudeCurves(const FittedElements& elements)
 {
-    return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees), kCurveLevels);
+    return MapMagnitudeCurves(elements);
 }
 
 std::shared_ptr<const EclipseOverlay> CCurrentEclipse::Overlay() const

@@ -42,8 +42,9 @@ MapLayerChoice CDesktopSettings::Layers()
     QSettings settings;
     const MapLayerChoice defaults;
     MapLayerChoice layers;
-    layers.path = Flag(settings, "LayerPath", defaults.path);
-    layers.limits = Flag(settings, "LayerLimits", defaults.limits);
+    // The desktop shows the path and the limits each as one group.
+    layers.path = layers.umbraLimits = layers.greatest = Flag(settings, "LayerPath", defaults.path);
+    layers.penumbraLimits = layers.riseSet = Flag(settings, "LayerLimits", defaults.penumbraLimits);
     layers.magnitudeCurves = Flag(settings, "LayerMagnitudeCurves", defaults.magnitudeCurves);
     layers.graticule = Flag(settings, "LayerGraticule", defaults.graticule);
     layers.terminator = Flag(settings, "LayerTerminator", defaults.terminator);
@@ -56,7 +57,7 @@ void CDesktopSettings::SetLayers(const MapLayerChoice& layers)
 {
     QSettings settings;
     settings.setValue(kSection + QStringLiteral("LayerPath"), layers.path);
-    settings.setValue(kSection + QStringLiteral("LayerLimits"), layers.limits);
+    settings.setValue(kSection + QStringLiteral("LayerLimits"), layers.penumbraLimits);
     settings.setValue(kSection + QStringLiteral("LayerMagnitudeCurves"), layers.magnitudeCurves);
     settings.setValue(kSection + QStringLiteral("LayerGraticule"), layers.graticule);
     settings.setValue(kSection + QStringLiteral("LayerTerminator"), layers.terminator);

@@ -36,7 +36,7 @@ QWidget* CDisplaysDialog::MakeLayerGroup()
     auto* group = new QGroupBox(kLayersGroup);
     auto* column = new QVBoxLayout(group);
     m_path = AddLayerBox(kLayerPath, "pathBox", layers.path);
-    m_limits = AddLayerBox(kLayerLimits, "limitsBox", layers.limits);
+    m_limits = AddLayerBox(kLayerLimits, "limitsBox", layers.penumbraLimits);
     m_magnitudeCurves = AddLayerBox(kLayerMagnitude, "magnitudeCurvesBox", layers.magnitudeCurves);
     m_graticule = AddLayerBox(kLayerGraticule, "graticuleBox", layers.graticule);
     m_terminator = AddLayerBox(kLayerTerminator, "terminatorBox", layers.terminator);
@@ -72,8 +72,8 @@ QWidget* CDisplaysDialog::MakeClosingButtons()
 MapLayerChoice CDisplaysDialog::Layers() const
 {
     MapLayerChoice layers;
-    layers.path = m_path->isChecked();
-    layers.limits = m_limits->isChecked();
+    layers.path = layers.umbraLimits = layers.greatest = m_path->isChecked();
+    layers.penumbraLimits = layers.riseSet = m_limits->isChecked();
     layers.magnitudeCurves = m_magnitudeCurves->isChecked();
     layers.graticule = m_graticule->isChecked();
     layers.terminator = m_terminator->isChecked();

@@ -128,6 +128,7 @@ void CMainFrame::CreateActions()
         {ID_FILE_EXPORT_MAP, &CMainFrame::OnFileExportMap},
         {ID_FILE_EXPORT_PATH, &CMainFrame::OnFileExportPath},
         {ID_FILE_EXPORT_LOCAL, &CMainFrame::OnFileExportCircumstances},
+        {ID_FILE_EXPORT_ANIMATION, &CMainFrame::OnFileExportAnimation},
         {ID_FILE_PRINT, &CMainFrame::OnFilePrint},
         {ID_FILE_PRINT_PREVIEW, &CMainFrame::OnFilePrintPreview},
         {ID_FILE_PAGE_SETUP, &CMainFrame::OnFilePageSetup},
@@ -199,6 +200,7 @@ void CMainFrame::CreateMenus()
     file->addActions({Action(ID_FILE_NEW), Action(ID_FILE_OPEN), Action(ID_FILE_SAVE), Action(ID_FILE_SAVE_AS)});
     file->addSeparator();
     file->addActions({Action(ID_FILE_EXPORT_MAP), Action(ID_FILE_EXPORT_PATH), Action(ID_FILE_EXPORT_LOCAL)});
+    file->addAction(Action(ID_FILE_EXPORT_ANIMATION));
     file->addSeparator();
     file->addActions({Action(ID_FILE_PRINT), Action(ID_FILE_PRINT_PREVIEW), Action(ID_FILE_PAGE_SETUP)});
     file->addSeparator();

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+struct AnimationExportSettings;
 class CBesselianWindow;
 class CCurrentEclipse;
 class CEphemerisWindow;
@@ -73,6 +74,13 @@ public:
     // The observer's circumstances of the current eclipse: JSON for a .json
     // name (as "umbrant-cli local" writes it), CSV otherwise.
     bool ExportCircumstances(const QString& path);
+    // The shadow in motion as a video or an animated GIF (the format of the
+    // name's extension, or the settings' when it has none known): the
+    // document's map about its centre, the whole globe at the settings'
+    // size, with the layers shown and the current eclipse's path, drawn
+    // and encoded off the interface thread behind a progress bar with
+    // "Annuler". Failures are reported; false then, and when cancelled.
+    bool ExportAnimation(const QString& path, const AnimationExportSettings& settings);
     // Asks for the "Trace !" command after the events already queued.
     void PostCommand(CommandId id);
 
@@ -171,6 +179,7 @@ private:
     void OnFileExportMap();
     void OnFileExportPath();
     void OnFileExportCircumstances();
+    void OnFileExportAnimation();  // MainFrameAnimation.cpp
     QString AskExportName(const char* title, const char* filter, const QString& suggested);
     void ReportWritten(const QString& path);
 

@@ -17,10 +17,10 @@ std::vector<ConverterEntry>& Converters()
 
 namespace {
 
-// The program's end messages of a conversion, as the desktop shows them.
+// The end messages of a conversion, as the desktop shows them in English.
 const char* ConversionMessage(ConversionStatus status)
 {
-    return status == ConversionStatus::Completed ? "Opération terminée" : "Une erreur s'est produite durant la conversion";
+    return status == ConversionStatus::Completed ? "Operation completed" : "An error occurred during the conversion";
 }
 
 // Runs one converter and prints its end message; the cause of a failure goes

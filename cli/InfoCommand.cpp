@@ -3,6 +3,7 @@
 #include "cli/Options.h"
 #include "ephemeris/EpochArithmetic.h"
 #include "ephemeris/TimeModel.h"
+#include "cli/FieldRanges.h"
 #include "ephemeris/TimeScales.h"
 
 #include <cmath>
@@ -47,6 +48,9 @@ void PrintObservation(const CObservation& observation)
                 Figure(observation.m_centre.m_latitude, "%.6f").c_str());
     if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
         std::printf("Out of range       %s\n", outside->c_str());
+    }
+    for (const std::string& note : FieldRangeNotes(observation)) {
+        std::printf("Out of range       %s\n", note.c_str());
     }
 }
 

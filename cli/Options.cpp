@@ -16,6 +16,10 @@ namespace {
 
 constexpr double kHighestPlaceMetres = 100000.0;  // far above any mountain, below any orbit
 constexpr double kLowestPlaceMetres = -12000.0;   // the deepest trench
+// A step of a second already puts the vertices some 500 m apart at the
+// shadow's slowest; a shorter one only multiplies the points.
+constexpr double kShortestStepSeconds = 1.0;
+constexpr double kLongestStepSeconds = 3600.0;
 
 // The whole text as one finite number, or nothing.
 bool ReadNumber(std::string_view text, double& value)
@@ -87,9 +91,20 @@ std::string DataOption::ReadDirectory() const
     return given ? WithSeparator(*given) : GetDataDirectory();
 }
 
+// A named directory that may not be written gives way to the user's own, as
+// the README promises; the user is told where the files go.
+std::string ConversionDirectoryInstead(const std::string& named)
+{
+    const std::string directory = ConversionDirectoryFor(named, CurrentDataDirectoryPlaces());
+    if (directory != named) {
+        std::fprintf(stderr, "umbrant-cli: %s may not be written; using %s\n", named.c_str(), directory.c_str());
+    }
+    return directory;
+}
+
 std::string DataOption::WriteDirectory() const
 {
-    const std::string directory = given ? WithSeparator(*given) : GetConversionDirectory();
+    const std::string directory = given ? ConversionDirectoryInstead(WithSeparator(*given)) : GetConversionDirectory();
     // A directory that cannot be made is reported by the first file written in it.
     std::error_code ignored;
     std::filesystem::create_directories(directory, ignored);
@@ -236,6 +251,18 @@ std::optional<double> ParseDeltaT(const std::string& text)
     }
     if (std::abs(seconds) > kLargestDeltaTSeconds) {
         throw CLI::ValidationError("Delta T \"" + text + "\" " + DeltaTRangeText());
+    }
+    return seconds;
+}
+
+double ParseStep(const std::string& text)
+{
+    double seconds = 0.0;
+    if (!ReadNumber(text, seconds)) {
+        throw CLI::ValidationError("malformed step \"" + text + "\" (expected seconds)");
+    }
+    if (!(seconds >= kShortestStepSeconds) || seconds > kLongestStepSeconds) {
+        throw CLI::ValidationError("step \"" + text + "\" out of range (1 to 3600 seconds)");
     }
     return seconds;
 }

@@ -33,8 +33,10 @@ struct DataOption {
     // The directory given (a separator appended), or the one the programs
     // read (GetDataDirectory).
     std::string ReadDirectory() const;
-    // The directory given, or the data directory if it may be written and
-    // the user's own (GetConversionDirectory) if not; created when missing.
+    // The directory given when it may be written, otherwise the data
+    // directory if it may be written; the user's own (GetConversionDirectory,
+    // ConversionDirectoryFor) if not, with a note on standard error when the
+    // directory given gives way. Created when missing.
     std::string WriteDirectory() const;
 };
 void AddDataOption(CLI::App& command, DataOption& data);
@@ -73,6 +75,7 @@ void AddPlace(CLI::App& command, GeographicPlace& place);
 // themselves. Each raises CLI::ValidationError with one line naming the
 // value.
 std::optional<double> ParseDeltaT(const std::string& text);  // none: "auto"
+double ParseStep(const std::string& text);                   // seconds between a path's vertices
 GeographicPlace ParsePlace(const std::string& text);
 
 // Nothing when the observation's year and given Delta T lie within the

@@ -19,7 +19,6 @@ namespace {
 constexpr double kMagnitudeGridDegrees = 0.5;
 const std::vector<double> kMagnitudeLevels = {0.2, 0.4, 0.6, 0.8};
 constexpr double kDefaultStepSeconds = 60.0;
-constexpr double kLongestStepSeconds = 3600.0;
 // Sigmas of Delta T either side of the band: 2 by default (95 %), at most 10.
 constexpr double kDefaultSigmas = 2.0;
 constexpr double kMostSigmas = 10.0;
@@ -32,21 +31,6 @@ struct PathRequest {
     DataOption data;
     std::optional<double> sigmas;  // with --uncertainty
 };
-
-// Seconds between the central line's vertices: more than 0, at most an hour.
-double ParseStep(const std::string& text)
-{
-    double seconds = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, seconds);
-    if (text.empty() || text.front() == '+' || error != std::errc() || stop != end || !std::isfinite(seconds)) {
-        throw CLI::ValidationError("malformed step \"" + text + "\" (expected seconds)");
-    }
-    if (!(seconds > 0.0) || seconds > kLongestStepSeconds) {
-        throw CLI::ValidationError("step \"" + text + "\" out of range (more than 0, at most 3600 seconds)");
-    }
-    return seconds;
-}
 
 // Sigmas either side: a number from 0 to 10.
 double ParseSigmas(const std::string& text)

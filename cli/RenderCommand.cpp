@@ -1,8 +1,16 @@
 #include "cli/CommandRegistry.h"
 #include "cli/DrawingModule.h"
+#include "cli/FieldRanges.h"
+#include "cli/MapEclipse.h"
+#include "cli/MapOptions.h"
 #include "cli/Options.h"
+#include "core/CalendarText.h"
+#include "map/PathCentre.h"
 #include "map/ViewportOperations.h"
+#include "map/layers/PolylineLayer.h"
 #include "model/EclipseMap.h"
+
+#include <sys/stat.h>
 
 #include <charconv>
 #include <cmath>
@@ -11,6 +19,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,6 +28,7 @@ namespace {
 constexpr int kDefaultWidth = 1600;
 constexpr int kDefaultHeight = 1000;
 constexpr int kLargestSide = 32767;
+constexpr const char* kStandardOutput = "-";
 
 struct RenderRequest {
     std::string document;
@@ -26,22 +36,22 @@ struct RenderRequest {
     int width = kDefaultWidth;
     int height = kDefaultHeight;
     bool timed = false;
-    std::optional<CivilDateTime> date;
+    MapDateOption date;
     TimeModelOptions model;
-    std::optional<CGeoPosition> centre;
+    CentreOption centre;
+    std::optional<MapLayerChoice> layers;
     std::optional<std::pair<DevicePoint, DevicePoint>> zoomRectangle;
     DataOption data;
 };
 
-// Numbers separated by one character, all of them, nothing else.
-template <typename Number>
-bool ParseList(const std::string& text, char separator, std::vector<Number>& numbers, std::size_t expected)
+// Numbers separated by commas, all of them, nothing else.
+bool ParseIntegers(const std::string& text, std::vector<int>& numbers, std::size_t expected)
 {
     numbers.clear();
     const char* position = text.data();
     const char* const end = text.data() + text.size();
     while (numbers.size() < expected) {
-        Number value{};
+        int value = 0;
         const auto [next, error] = std::from_chars(position, end, value);
         if (error != std::errc()) {
             return false;
@@ -49,7 +59,7 @@ bool ParseList(const std::string& text, char separator, std::vector<Number>& num
         numbers.push_back(value);
         position = next;
         if (numbers.size() < expected) {
-            if (position == end || *position != separator) {
+            if (position == end || *position != ',') {
                 return false;
             }
             ++position;
@@ -58,29 +68,10 @@ bool ParseList(const std::string& text, char separator, std::vector<Number>& num
     return position == end;
 }
 
-void ParseSize(const std::string& text, RenderRequest& request)
-{
-    std::vector<int> size;
-    if (!ParseList(text, 'x', size, 2) || size[0] < 1 || size[1] < 1 || size[0] > kLargestSide || size[1] > kLargestSide) {
-        throw CLI::ValidationError("--size wants WIDTHxHEIGHT in pixels, 1 to 32767 each, not " + text);
-    }
-    request.width = size[0];
-    request.height = size[1];
-}
-
-CGeoPosition ParseCentre(const std::string& text)
-{
-    std::vector<double> position;
-    if (!ParseList(text, ',', position, 2) || !std::isfinite(position[0]) || !std::isfinite(position[1])) {
-        throw CLI::ValidationError("--centre wants LONGITUDE,LATITUDE in degrees, not " + text);
-    }
-    return CGeoPosition(position[0], position[1]);
-}
-
 std::pair<DevicePoint, DevicePoint> ParseZoomRectangle(const std::string& text)
 {
     std::vector<int> corners;
-    if (!ParseList(text, ',', corners, 4)) {
+    if (!ParseIntegers(text, corners, 4)) {
         throw CLI::ValidationError("--zoom-in wants X1,Y1,X2,Y2 in pixels, not " + text);
     }
     return std::pair(DevicePoint{corners[0], corners[1]}, DevicePoint{corners[2], corners[3]});
@@ -89,7 +80,7 @@ std::pair<DevicePoint, DevicePoint> ParseZoomRectangle(const std::string& text)
 void ApplyZoomIn(CEclipseMap& map, const std::pair<DevicePoint, DevicePoint>& rectangle)
 {
     if (ZoomIn(map, rectangle.first, rectangle.second) == ZoomResult::Refused) {
-        throw std::runtime_error("cannot zoom in: the rectangle's corners share a column or a row");
+        throw std::runtime_error("Zoom+ not possible: the start and end points have the same abscissa or ordinate");
     }
 }
 
@@ -100,22 +91,85 @@ void WarnOfEpochOutOfRange(const CObservation& observation)
     if (const std::optional<std::string> outside = EpochOutOfRange(observation)) {
         std::fprintf(stderr, "umbrant-cli: warning: %s; the shadow drawn means nothing\n", outside->c_str());
     }
+    for (const std::string& note : FieldRangeNotes(observation)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s; the map is drawn as the document says\n", note.c_str());
+    }
+}
+
+// The borders and rivers are optional layers: a map drawn without them says
+// so once it is written.
+void WarnOfMissingLayers(const std::string& dataDirectory)
+{
+    for (const std::string& path : MissingLineImages(dataDirectory)) {
+        std::fprintf(stderr, "umbrant-cli: warning: %s is missing; the map is drawn without it\n", path.c_str());
+    }
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Writing the picture over the document it is drawn from would lose the
+// document, under its own name or any other that leads to it.
+void RefuseOutputOntoDocument(const RenderRequest& request)
+{
+    if (!request.document.empty() && request.output != kStandardOutput && IsSameFile(request.output, request.document)) {
+        throw std::runtime_error("-o " + request.output + " is the document " + request.document +
+                                 " itself; write the map to another file");
+    }
+}
+
+// The epoch of greatest eclipse, to the millisecond of Universal Time.
+CivilDateTime GreatestEclipseTime(const MapEclipse& eclipse)
+{
+    return RoundedCivilTime(eclipse.greatest.PlusSeconds(-eclipse.overlay.path.deltaT), 3);
+}
+
+// The eclipse the map needs (the date's, or the one around the epoch for
+// its path or its centre), and the epoch and centre it sets.
+std::optional<MapEclipse> FindMapEclipse(const RenderRequest& request, CEclipseMap& map, const std::string& data)
+{
+    const bool drawsPath = request.layers && DrawsPath(*request.layers);
+    if (!request.date.eclipseDay && !request.centre.automatic && !drawsPath) {
+        return std::nullopt;
+    }
+    const Ephemeris ephemeris = Ephemeris::Load(data, request.model.Model());
+    std::optional<MapEclipse> eclipse;
+    if (request.date.eclipseDay) {
+        eclipse = EclipseOfDay(ephemeris, *request.date.eclipseDay);
+        ApplyEpoch(GreatestEclipseTime(*eclipse), request.model, map.m_observation);
+    } else {
+        eclipse = EclipseAround(ephemeris, InstantOfObservation(ephemeris, map.m_observation));
+    }
+    if (!eclipse && request.centre.automatic) {
+        throw std::runtime_error("--centre auto: no eclipse within a fortnight of the epoch to centre the map on");
+    }
+    if (!eclipse) {
+        std::fprintf(stderr, "umbrant-cli: warning: no eclipse within a fortnight of the epoch; no path is drawn\n");
+    }
+    return eclipse;
 }
 
 // The document's map as the options set it: the epoch, then the viewport
 // as the view does when it gets its size, then the centre and the zoom.
-CEclipseMap MapOf(const RenderRequest& request)
+CEclipseMap MapOf(const RenderRequest& request, std::optional<MapEclipse>& eclipse, const std::string& data)
 {
     CEclipseMap map;
     if (!request.document.empty()) {
         LoadDocument(request.document, map);
     }
     // After the document, so that the options override its epoch.
-    ApplyEpoch(request.date, request.model, map.m_observation);
+    ApplyEpoch(request.date.epoch, request.model, map.m_observation);
+    eclipse = FindMapEclipse(request, map, data);
     WarnOfEpochOutOfRange(map.m_observation);
     SetGlobalViewport(map.m_viewport, request.width, request.height);
-    if (request.centre) {
-        map.m_observation.m_centre = *request.centre;
+    if (request.centre.given) {
+        map.m_observation.m_centre = *request.centre.given;
+    } else if (request.centre.automatic) {
+        map.m_observation.m_centre = CentreShowingPath(eclipse->overlay.path);
     }
     if (request.zoomRectangle) {
         ApplyZoomIn(map, *request.zoomRectangle);
@@ -123,19 +177,31 @@ CEclipseMap MapOf(const RenderRequest& request)
     return map;
 }
 
+// Without --layers, the document's map and its shadow, without an observer
+// or a path, as render always drew it.
+MapLayerChoice DefaultLayers()
+{
+    MapLayerChoice layers;
+    layers.observer = false;
+    return layers;
+}
+
 void RunRender(const RenderRequest& request)
 {
+    RefuseOutputOntoDocument(request);
     MapDrawingRequest drawing;
-    drawing.map = MapOf(request);
     drawing.dataDirectory = request.data.ReadDirectory();
+    std::optional<MapEclipse> eclipse;
+    drawing.map = MapOf(request, eclipse, drawing.dataDirectory);
     drawing.model = request.model.Model();
-    // The document's map and its shadow, without an observer or a path.
     drawing.scene.width = request.width;
     drawing.scene.height = request.height;
-    drawing.scene.layers.observer = false;
+    drawing.scene.layers = request.layers.value_or(DefaultLayers());
+    drawing.scene.eclipse = eclipse && request.layers ? &eclipse->overlay : nullptr;
     drawing.output = request.output;
     drawing.timed = request.timed;
     DrawThroughModule(drawing);
+    WarnOfMissingLayers(drawing.dataDirectory);
 }
 
 void DefineRender(CLI::App& command)
@@ -156,21 +222,31 @@ void DefineRender(CLI::App& command)
         ->required();
     command
         .add_option_function<std::string>(
-            "--size", [request](const std::string& text) { ParseSize(text, *request); },
+            "--size",
+            [request](const std::string& text) {
+                std::tie(request->width, request->height) = ParseMapSize(text, kLargestSide);
+            },
             "the picture's size in pixels (default: 1600x1000)")
         ->type_name("WxH");
-    AddEpochDate(command, request->date);
+    command
+        .add_option_function<std::string>(
+            "--date", [request](const std::string& text) { request->date = ParseMapDate("--date", text, false); },
+            "the epoch, Universal Time (default: the document's, or 2006-03-29T08:36 for a new one); a date alone "
+            "is the instant of greatest eclipse of that day's eclipse")
+        ->type_name("YYYY-MM-DD[THH:MM:SS.ss]");
     AddTimeModelOptions(command, request->model);
     command
         .add_option_function<std::string>(
             "--centre", [request](const std::string& text) { request->centre = ParseCentre(text); },
-            "the point the globe is projected about, degrees east and north (default: the document's)")
-        ->type_name("LON,LAT");
+            "the point the globe is projected about, degrees east and north, or auto for the one that keeps the "
+            "eclipse's whole path in view (default: the document's)")
+        ->type_name("LON,LAT|auto");
     command
         .add_option_function<std::string>(
             "--zoom-in", [request](const std::string& text) { request->zoomRectangle = ParseZoomRectangle(text); },
             "zoom in on a rectangle of the picture, in pixels")
         ->type_name("X1,Y1,X2,Y2");
+    AddLayersOption(command, request->layers, "the shadow alone");
     AddDataOption(command, request->data);
     command.add_flag("--time", request->timed, "print the time the drawing took");
     command.callback([request] { RunRender(*request); });

@@ -129,14 +129,15 @@ constexpr std::array<VsopCheckPosition, 10> kVsopCheckPositions = {{
 // The check file prints ten decimals.
 constexpr double kVsopCheckToleranceAu = 1e-10;
 
-void CheckVsop(const std::string& directory, Failures& failures)
+// Whether the image loaded, good or not: the Moon's check needs it there.
+bool CheckVsop(const std::string& directory, Failures& failures)
 {
     if (!CheckTermCount(directory, kVsopTextName, "VSOP87", kVsopTermCount, failures)) {
-        return;
+        return false;
     }
     const std::optional<DataImage> image = LoadImage(directory, kVsopImageName, kVsopImageSize, kVsopTextName, failures);
     if (!image) {
-        return;
+        return false;
     }
     for (const VsopCheckPosition& check : kVsopCheckPositions) {
         const Vector3 earth = HeliocentricEarth(**image, (check.julianDay - kJulianDateJ2000) / kDaysPerJulianMillennium);
@@ -145,9 +146,10 @@ void CheckVsop(const std::string& directory, Failures& failures)
         if (error > kVsopCheckToleranceAu) {
             failures.push_back({kVsopTextName, Format("the Earth of JD %.1f is %.3g au from the published check position",
                                                       check.julianDay, error)});
-            return;
+            return true;
         }
     }
+    return true;
 }
 
 // The nutation of JD 2453736.5 TT, radians, as the IAU SOFA routine NUT80
@@ -209,7 +211,30 @@ std::size_t ElpTermTotal()
     return total;
 }
 
-void CheckElp(const std::string& directory, bool nutationGood, Failures& failures)
+// The text a failure names for an image that the series loading refused.
+std::string BlamedText(const CFileException& error)
+{
+    const std::string image = std::filesystem::path(error.FileName()).filename().string();
+    return image == kVsopImageName ? kVsopTextName : image == kNutationImageName ? kNutationTextName : kAllElpFiles;
+}
+
+void CheckMoon(const std::string& directory, Failures& failures)
+{
+    try {
+        const std::shared_ptr<const EphemerisSeries> series = LoadEphemerisSeries(directory);
+        const Vector3 moon = MoonAtEpoch(*series, MoonCheckEpoch(), kAllPositionOptions);
+        const double error = Length(moon - kMoonCheckPosition);
+        if (error > kMoonCheckToleranceKm) {
+            failures.push_back({kAllElpFiles, Format("the Moon of 2006-03-29 10:11:17.9 UT is %.3f km from its published "
+                                                     "place (%.0f km away)",
+                                                     error, Length(kMoonCheckPosition))});
+        }
+    } catch (const CFileException& error) {
+        failures.push_back({BlamedText(error), error.what()});
+    }
+}
+
+void CheckElp(const std::string& directory, bool othersGood, Failures& failures)
 {
     // A file with the wrong count is named; the Moon would only blame them all.
     bool countsGood = true;
@@ -221,16 +246,8 @@ void CheckElp(const std::string& directory, bool nutationGood, Failures& failure
         return;
     }
     const std::optional<DataImage> image = LoadImage(directory, kElpImageName, kElpImageSize, kAllElpFiles, failures);
-    if (!image || !nutationGood) {
-        return;
-    }
-    const std::shared_ptr<const EphemerisSeries> series = LoadEphemerisSeries(directory);
-    const Vector3 moon = MoonAtEpoch(*series, MoonCheckEpoch(), kAllPositionOptions);
-    const double error = Length(moon - kMoonCheckPosition);
-    if (error > kMoonCheckToleranceKm) {
-        failures.push_back({kAllElpFiles, Format("the Moon of 2006-03-29 10:11:17.9 UT is %.3f km from its published "
-                                                 "place (%.0f km away)",
-                                                 error, Length(kMoonCheckPosition))});
+    if (image && othersGood) {
+        CheckMoon(directory, failures);
     }
 }
 
@@ -245,9 +262,9 @@ int RunVerifySeries(const DataOption& data)
 {
     const std::string directory = data.ReadDirectory();
     Failures failures;
-    CheckVsop(directory, failures);
+    const bool vsopLoaded = CheckVsop(directory, failures);
     const bool nutationGood = CheckNutation(directory, failures);
-    CheckElp(directory, nutationGood, failures);
+    CheckElp(directory, vsopLoaded && nutationGood, failures);
     for (const Failure& failure : failures) {
         std::fprintf(stderr, "umbrant-cli: %s: %s\n", failure.name.c_str(), failure.reason.c_str());
     }

@@ -8,8 +8,11 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
+#include <mutex>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <system_error>
 
 #include <fcntl.h>
@@ -163,13 +166,98 @@ void WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes)
     }
 }
 
+// The temporaries being written, so that an interrupt, a termination or a
+// hang-up does not leave them behind: the handler removes them and lets the
+// signal do what it did before. Fixed slots, since a handler may not
+// allocate; a write that finds them all taken goes unguarded.
+constexpr int kGuardedSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::size_t kTemporarySlots = 64;
+std::atomic<const char*> g_temporaries[kTemporarySlots];
+struct sigaction g_previousActions[std::size(kGuardedSignals)];
+
+extern "C" void RemoveTemporariesAndResignal(int signalNumber)
+{
+    const int savedErrorNumber = errno;
+    for (std::atomic<const char*>& slot : g_temporaries) {
+        if (const char* temporary = slot.load()) {
+            ::unlink(temporary);
+        }
+    }
+    for (std::size_t index = 0; index < std::size(kGuardedSignals); ++index) {
+        if (kGuardedSignals[index] == signalNumber) {
+            ::sigaction(signalNumber, &g_previousActions[index], nullptr);
+        }
+    }
+    // Blocked while this handler runs: delivered, to the previous action, as it returns.
+    ::raise(signalNumber);
+    errno = savedErrorNumber;
+}
+
+// A signal that was ignored (nohup, a shell's background job) stays ignored.
+void InstallSignalGuards()
+{
+    for (std::size_t index = 0; index < std::size(kGuardedSignals); ++index) {
+        struct sigaction guard {};
+        guard.sa_handler = RemoveTemporariesAndResignal;
+        ::sigemptyset(&guard.sa_mask);
+        ::sigaction(kGuardedSignals[index], nullptr, &g_previousActions[index]);
+        if (g_previousActions[index].sa_handler != SIG_IGN) {
+            ::sigaction(kGuardedSignals[index], &guard, nullptr);
+        }
+    }
+}
+
+} // namespace
+
+// Holds the name of the temporary being written in a free slot, from before
+// it is created until it is renamed or removed, so that a signal removes it.
+class TemporaryGuard {
+public:
+    TemporaryGuard()
+    {
+        static std::once_flag installed;
+        std::call_once(installed, InstallSignalGuards);
+    }
+    ~TemporaryGuard() { Release(); }
+    TemporaryGuard(const TemporaryGuard&) = delete;
+    TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+
+    void Hold(std::string name)
+    {
+        Release();
+        m_name = std::move(name);
+        for (std::atomic<const char*>& slot : g_temporaries) {
+            const char* empty = nullptr;
+            if (slot.compare_exchange_strong(empty, m_name.c_str())) {
+                m_slot = &slot;
+                return;
+            }
+        }
+    }
+    const std::string& Name() const { return m_name; }
+
+private:
+    void Release()
+    {
+        if (m_slot != nullptr) {
+            m_slot->store(nullptr);
+            m_slot = nullptr;
+        }
+    }
+
+    std::string m_name;
+    std::atomic<const char*>* m_slot = nullptr;
+};
+
+namespace {
+
 // Created with O_EXCL under a name no other writer uses; the mode 0666 is
 // cut by the umask (and a default ACL), as for any new file.
-int CreateTemporary(const fs::path& target, const std::string& path, std::string& temporary)
+int CreateTemporary(const fs::path& target, const std::string& path, TemporaryGuard& temporary)
 {
     for (int attempt = 0;; ++attempt) {
-        temporary = TemporaryPathFor(target);
-        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary.Hold(TemporaryPathFor(target));
+        const int descriptor = ::open(temporary.Name().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0) {
             return descriptor;
         }
@@ -199,8 +287,9 @@ void ReplaceThroughTemporary(const std::string& path, const fs::path& target, co
                              std::span<const std::uint8_t> bytes)
 {
     RemoveOrphanedTemporaries(target.parent_path().empty() ? "." : target.parent_path().string());
-    std::string temporary;
-    const int descriptor = CreateTemporary(target, path, temporary);
+    TemporaryGuard guard;
+    const int descriptor = CreateTemporary(target, path, guard);
+    const std::string& temporary = guard.Name();
     const int writeError = WriteAll(descriptor, bytes);
     if (writeError == 0 && replaced != nullptr) {
         KeepOwnerAndMode(descriptor, *replaced);
@@ -216,6 +305,56 @@ void ReplaceThroughTemporary(const std::string& path, const fs::path& target, co
     }
 }
 
+// A file that may be written in a directory that may not: rewritten where it
+// lies, as an editor does. Its blocks are reserved first, so that a full disk
+// shows before the old content is touched.
+void OverwriteInPlace(const std::string& path, const fs::path& target, std::span<const std::uint8_t> bytes)
+{
+    const int descriptor = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        throw CFileException(path, FileErrorKind::Write, errno);
+    }
+    const auto size = static_cast<off_t>(bytes.size());
+    // A file system that cannot reserve (EOPNOTSUPP) is written all the same.
+    int error = size > 0 && ::fallocate(descriptor, 0, 0, size) != 0 && (errno == ENOSPC || errno == EDQUOT) ? errno : 0;
+    if (error == 0) {
+        error = WriteAll(descriptor, bytes);
+    }
+    if (error == 0 && ::ftruncate(descriptor, size) != 0) {
+        error = errno;
+    }
+    if (error == 0 && ::fsync(descriptor) != 0) {
+        error = errno;
+    }
+    const int closeError = ::close(descriptor) == 0 ? 0 : errno;
+    if (error != 0 || closeError != 0) {
+        throw CFileException(path, FileErrorKind::Write, error != 0 ? error : closeError);
+    }
+}
+
+bool IsRefusedByTheDirectory(const CFileException& error)
+{
+    return error.Kind() == FileErrorKind::Create && (error.ErrorNumber() == EACCES || error.ErrorNumber() == EPERM);
+}
+
+// Replacing by rename needs only the directory's permission: the file's own
+// is asked for here, as a write into it would.
+void ReplaceExistingFile(const std::string& path, const struct stat& existing, std::span<const std::uint8_t> bytes)
+{
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        throw CFileException(path, FileErrorKind::Write, errno);
+    }
+    const fs::path target = FollowLinks(path);
+    try {
+        ReplaceThroughTemporary(path, target, &existing, bytes);
+    } catch (const CFileException& error) {
+        if (!IsRefusedByTheDirectory(error)) {
+            throw;
+        }
+        OverwriteInPlace(path, target, bytes);
+    }
+}
+
 } // namespace
 
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
@@ -226,11 +365,50 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
             WriteInPlace(path, bytes);
             return;
         }
-        ReplaceThroughTemporary(path, FollowLinks(path), &existing, bytes);
+        ReplaceExistingFile(path, existing, bytes);
         return;
     }
     if (errno != ENOENT) {
         throw CFileException(path, FileErrorKind::Create, errno);
     }
     ReplaceThroughTemporary(path, FollowLinks(path), nullptr, bytes);
+}
+
+CReplacementFile::CReplacementFile(const std::string& path)
+    : m_path(path), m_guard(std::make_unique<TemporaryGuard>())
+{
+    const fs::path target = FollowLinks(path);
+    m_target = target.string();
+    RemoveOrphanedTemporaries(target.parent_path().empty() ? "." : target.parent_path().string());
+    const int descriptor = CreateTemporary(target, path, *m_guard);
+    m_temporary = m_guard->Name();
+    struct stat existing {};
+    if (::stat(m_target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        KeepOwnerAndMode(descriptor, existing);
+    }
+    ::close(descriptor);
+}
+
+CReplacementFile::~CReplacementFile()
+{
+    if (!m_committed) {
+        ::unlink(m_temporary.c_str());
+    }
+}
+
+void CReplacementFile::Commit()
+{
+    const int descriptor = ::open(m_temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        throw CFileException(m_path, FileErrorKind::Write, errno);
+    }
+    const int syncError = ::fsync(descriptor) == 0 ? 0 : errno;
+    ::close(descriptor);
+    if (syncError != 0) {
+        throw CFileException(m_path, FileErrorKind::Write, syncError);
+    }
+    if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        throw CFileException(m_path, FileErrorKind::Replace, errno);
+    }
+    m_committed = true;
 }

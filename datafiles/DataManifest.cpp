@@ -23,7 +23,7 @@ constexpr std::string_view kManifestHeader = "# Umbrant data images: name, size 
 std::optional<ManifestEntry> ParseEntry(std::string_view line)
 {
     const std::size_t nameEnd = line.find(' ');
-    if (nameEnd == 0 || nameEnd == std::string_view::npos || line.front() == '#') {
+    if (nameEnd == 0 || nameEnd == std::string_view::npos) {
         return std::nullopt;
     }
     ManifestEntry entry;
@@ -45,7 +45,7 @@ std::vector<ManifestEntry> ReadManifest(const std::string& path)
 {
     try {
         const std::vector<std::uint8_t> text = ReadWholeFile(path);
-        return ParseManifest(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+        return ParseManifest(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), path);
     } catch (const CFileException& error) {
         if (error.Kind() == FileErrorKind::Open && error.ErrorNumber() == ENOENT) {
             return {};
@@ -60,17 +60,12 @@ void WriteManifest(const std::string& path, const std::vector<ManifestEntry>& en
     WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
-// The manifest without name's entry, and with entry when one is given.
-void UpdateManifest(const std::string& path, const std::string& name, const std::optional<ManifestEntry>& entry)
+// The manifest with entry in place of the one of the same name.
+void UpdateManifest(const std::string& path, const ManifestEntry& entry)
 {
     std::vector<ManifestEntry> entries = ReadManifest(path);
-    const std::size_t before = entries.size();
-    std::erase_if(entries, [&name](const ManifestEntry& listed) { return listed.name == name; });
-    if (entry) {
-        entries.push_back(*entry);
-    } else if (entries.size() == before) {
-        return;
-    }
+    std::erase_if(entries, [&entry](const ManifestEntry& listed) { return listed.name == entry.name; });
+    entries.push_back(entry);
     WriteManifest(path, entries);
 }
 
@@ -106,16 +101,24 @@ std::uint32_t ImageChecksum(std::span<const std::uint8_t> bytes)
     return static_cast<std::uint32_t>(::crc32_z(::crc32_z(0, nullptr, 0), bytes.data(), bytes.size()));
 }
 
-std::vector<ManifestEntry> ParseManifest(std::string_view text)
+std::vector<ManifestEntry> ParseManifest(std::string_view text, const std::string& fileName)
 {
     std::vector<ManifestEntry> entries;
-    while (!text.empty()) {
+    for (std::size_t lineNumber = 1; !text.empty(); ++lineNumber) {
         const std::size_t lineEnd = std::min(text.find('\n'), text.size());
-        if (std::optional<ManifestEntry> entry = ParseEntry(text.substr(0, lineEnd))) {
-            std::erase_if(entries, [&entry](const ManifestEntry& listed) { return listed.name == entry->name; });
-            entries.push_back(std::move(*entry));
-        }
+        const std::string_view line = text.substr(0, lineEnd);
         text.remove_prefix(std::min(lineEnd + 1, text.size()));
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        std::optional<ManifestEntry> entry = ParseEntry(line);
+        if (!entry) {
+            throw CFileException(fileName, "line " + std::to_string(lineNumber) +
+                                               ": not an entry \"NAME SIZE CRC32\" (remove the manifest and convert "
+                                               "the images again)");
+        }
+        std::erase_if(entries, [&entry](const ManifestEntry& listed) { return listed.name == entry->name; });
+        entries.push_back(std::move(*entry));
     }
     return entries;
 }
@@ -137,9 +140,11 @@ void WriteDataImage(const std::string& dataDirectory, const std::string& name, s
 {
     const DirectoryLock lock(dataDirectory.empty() ? "." : dataDirectory);
     const std::string manifest = JoinPath(dataDirectory, kManifestName);
-    UpdateManifest(manifest, name, std::nullopt);
+    // Read first, so that an unreadable manifest stops the conversion before
+    // the image is replaced.
+    ReadManifest(manifest);
     WriteFileAtomically(JoinPath(dataDirectory, name), bytes);
-    UpdateManifest(manifest, name, ManifestEntry{name, bytes.size(), ImageChecksum(bytes)});
+    UpdateManifest(manifest, ManifestEntry{name, bytes.size(), ImageChecksum(bytes)});
 }
 
 void CheckAgainstManifest(const std::string& path, std::span<const std::uint8_t> bytes)

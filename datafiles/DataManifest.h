@@ -11,7 +11,9 @@
 // recognised when it is loaded instead of being computed with. A text file:
 // a comment line, then one line per image, "NAME SIZE CRC32" (bytes; eight
 // hexadecimal digits of zlib's CRC-32). An image it does not list, such as
-// one of an older conversion, loads unchecked.
+// one of an older conversion, loads unchecked; a manifest that does not read
+// as one is an error for every image beside it, never a reason to check
+// none.
 inline constexpr const char* kManifestName = "manifest.txt";
 
 struct ManifestEntry {
@@ -25,16 +27,18 @@ struct ManifestEntry {
 // CRC-32 of bytes (zlib's, the ISO-HDLC polynomial), about 6 GB/s.
 std::uint32_t ImageChecksum(std::span<const std::uint8_t> bytes);
 
-// The entries of a manifest's text; lines that do not read as an entry are
-// skipped, and of two entries for one name the last counts.
-std::vector<ManifestEntry> ParseManifest(std::string_view text);
+// The entries of a manifest's text: blank lines and lines starting with "#"
+// are skipped, of two entries for one name the last counts, and any other
+// line raises CFileException naming fileName and the line.
+std::vector<ManifestEntry> ParseManifest(std::string_view text, const std::string& fileName);
 std::string FormatManifest(const std::vector<ManifestEntry>& entries);
 
 // Writes a conversion's image dataDirectory + name and records it in the
-// manifest. The image's entry is dropped before the image is replaced and
-// written again after, so that a conversion cut short leaves its image
-// unlisted, never listed with another image's checksum. Conversions into one
-// directory take turns. Raises CFileException.
+// manifest. The previous entry stays until the new image has replaced the
+// old one: a conversion that fails keeps both the old image and its entry,
+// and one cut short between the two writes leaves an image that its entry
+// reports as damaged (convert it again), never one that loads unchecked.
+// Conversions into one directory take turns. Raises CFileException.
 void WriteDataImage(const std::string& dataDirectory, const std::string& name, std::span<const std::uint8_t> bytes);
 
 // Raises CFileException::Damaged when the manifest beside path lists its file

@@ -6,7 +6,9 @@
 #include "datafiles/FileIo.h"
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/RecordImage.h"
+#include "datafiles/SeriesTexts.h"
 #include "datafiles/TextFields.h"
+#include "datafiles/TextLayout.h"
 
 #include <span>
 #include <string>
@@ -17,6 +19,48 @@ namespace {
 
 constexpr int kMultiplierWidth = 3;
 constexpr int kRealWidth = 9;
+
+constexpr LayoutField Multiplier(int index, int firstColumn = 0)
+{
+    return {firstColumn + kMultiplierWidth * index, kMultiplierWidth, FieldKind::Multiplier};
+}
+
+// The published lines of each kind: the fields the converter reads, with
+// blanks between them.
+constexpr LayoutField kMainLayout[] = {
+    Multiplier(0), Multiplier(1), Multiplier(2), Multiplier(3), {14, 13, FieldKind::Real},
+    {29, 10, FieldKind::Real}, {41, 10, FieldKind::Real}, {53, 10, FieldKind::Real}, {65, 10, FieldKind::Real},
+    {77, 10, FieldKind::Real}, {89, 10, FieldKind::Real},
+};
+constexpr LayoutField kFigureLayout[] = {
+    Multiplier(0), Multiplier(1), Multiplier(2), Multiplier(3), Multiplier(4),
+    {16, kRealWidth, FieldKind::Real}, {26, kRealWidth, FieldKind::Real}, {36, kRealWidth, FieldKind::Real},
+};
+constexpr LayoutField kPlanetaryLayout[] = {
+    Multiplier(0), Multiplier(1), Multiplier(2), Multiplier(3), Multiplier(4), Multiplier(5),
+    Multiplier(6), Multiplier(7), Multiplier(8), Multiplier(9), Multiplier(10),
+    {34, kRealWidth, FieldKind::Real}, {44, kRealWidth, FieldKind::Real}, {54, kRealWidth, FieldKind::Real},
+};
+// The first column, the multiplier of zeta, is read only for the layout.
+constexpr LayoutField kMinorLayout[] = {
+    Multiplier(0), Multiplier(0, 3), Multiplier(1, 3), Multiplier(2, 3), Multiplier(3, 3),
+    {16, kRealWidth, FieldKind::Real}, {26, kRealWidth, FieldKind::Real}, {36, kRealWidth, FieldKind::Real},
+};
+
+std::span<const LayoutField> LayoutOf(ElpRecordKind kind)
+{
+    switch (kind) {
+    case ElpRecordKind::Main:
+        return kMainLayout;
+    case ElpRecordKind::Figure:
+        return kFigureLayout;
+    case ElpRecordKind::Planetary:
+        return kPlanetaryLayout;
+    case ElpRecordKind::Minor:
+        break;
+    }
+    return kMinorLayout;
+}
 
 template <std::size_t Count>
 void ParseMultipliers(std::string_view line, int firstColumn, std::int8_t (&multipliers)[Count])
@@ -92,32 +136,39 @@ void StoreParsedLine(int series, std::string_view line, std::span<std::uint8_t> 
     }
 }
 
-// Fills the region of one series from its text. A missing file, or a text
-// holding more terms than the region, raises CFileException.
-void ReadElpSeries(const std::string& dataDirectory, int series, std::span<std::uint8_t> image)
+std::string TermsOf(int series)
 {
-    CTextFile text(JoinPath(dataDirectory, kElpTextPrefix + std::to_string(series)));
-    const std::size_t recordSize = ElpRecordSize(series);
-    const std::size_t regionStart = ElpSeriesOffset(series);
-    std::string line;
-    text.ReadString(line); // header
-    std::size_t term = 0;
-    while (text.ReadString(line)) {
-        if (term == ElpTermCount(series)) {
-            throw CFileException(text.Path(), "more than the image's " + std::to_string(ElpTermCount(series)) + " terms of this series");
-        }
-        StoreParsedLine(series, line, image.subspan(regionStart + term * recordSize, recordSize));
-        ++term;
-    }
+    return "the " + std::to_string(ElpTermCount(series)) + " terms of ELP" + std::to_string(series);
 }
 
 } // namespace
+
+// A blank line may end the text; one among the terms is refused where it stands.
+void ReadElpSeriesText(ILineSource& text, int series, std::span<std::uint8_t> image)
+{
+    CNumberedLines lines(text);
+    const std::size_t recordSize = ElpRecordSize(series);
+    const std::size_t regionStart = ElpSeriesOffset(series);
+    std::string line;
+    if (!lines.Next(line)) {
+        lines.Fail("the text is empty, where a header line and " + TermsOf(series) + " were expected");
+    }
+    for (std::size_t term = 0; term < ElpTermCount(series); ++term) {
+        if (!lines.Next(line) || IsBlankLine(line)) {
+            lines.Fail("the terms end after " + std::to_string(term) + " of " + TermsOf(series));
+        }
+        lines.ExpectLayout(line, LayoutOf(ElpKindOfSeries(series)));
+        StoreParsedLine(series, line, image.subspan(regionStart + term * recordSize, recordSize));
+    }
+    lines.ExpectNothingAfter(TermsOf(series));
+}
 
 void BuildElpImage(const std::string& dataDirectory)
 {
     std::vector<std::uint8_t> image(kElpImageSize);
     for (int series = 1; series <= kElpSeriesCount; ++series) {
-        ReadElpSeries(dataDirectory, series, image);
+        CTextFile text(JoinPath(dataDirectory, kElpTextPrefix + std::to_string(series)));
+        ReadElpSeriesText(text, series, image);
     }
     WriteDataImage(dataDirectory, kElpImageName, image);
 }

@@ -64,3 +64,8 @@ CFileException CFileException::Damaged(std::string fileName, std::size_t actualS
     error.m_expectedSize = recordedSize;
     return error;
 }
+
+CFileException CFileException::NotRegular(std::string fileName, const std::string& kind)
+{
+    return CFileException(std::move(fileName), FileErrorKind::Open, "cannot open: " + kind + ", not a regular file");
+}

@@ -30,6 +30,9 @@ public:
     // bytes where recordedSize were written, or of the same size with other
     // bytes. Running the conversion again mends it.
     static CFileException Damaged(std::string fileName, std::size_t actualSize, std::size_t recordedSize);
+    // A name that stands for something other than a regular file (kind: "a
+    // FIFO", "a directory"...), which is never opened for reading.
+    static CFileException NotRegular(std::string fileName, const std::string& kind);
 
     const std::string& FileName() const { return m_fileName; }
     FileErrorKind Kind() const { return m_kind; }

@@ -2,16 +2,70 @@
 
 #include "datafiles/FileException.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
+const char* KindOfFile(mode_t mode)
+{
+    if (S_ISFIFO(mode)) {
+        return "a FIFO";
+    }
+    if (S_ISCHR(mode)) {
+        return "a character device";
+    }
+    if (S_ISBLK(mode)) {
+        return "a block device";
+    }
+    if (S_ISDIR(mode)) {
+        return "a directory";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "a special file";
+}
+
+[[noreturn]] void RefuseSpecialFile(const std::string& path, mode_t mode)
+{
+    throw CFileException::NotRegular(path, KindOfFile(mode));
+}
+
+// The type is checked before the open, so that no device is ever opened, and
+// again on what was opened, in case the name was replaced in between; the
+// open itself does not wait for a FIFO's writer.
 std::FILE* OpenForReading(const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        RefuseSpecialFile(path, status.st_mode);
+    }
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
         throw CFileException(path, FileErrorKind::Open, errno);
+    }
+    if (::fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        throw CFileException(path, FileErrorKind::Open, error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        RefuseSpecialFile(path, status.st_mode);
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* file = ::fdopen(descriptor, "rb");
+    if (file == nullptr) {
+        const int error = errno;
+        ::close(descriptor);
+        throw CFileException(path, FileErrorKind::Open, error);
     }
     return file;
 }
@@ -39,6 +93,23 @@ bool CTextFile::ReadString(std::string& line)
         line.pop_back();
     }
     return readAny;
+}
+
+CTextInMemory::CTextInMemory(std::string path, std::string_view text) : m_path(std::move(path)), m_rest(text) {}
+
+bool CTextInMemory::ReadString(std::string& line)
+{
+    if (m_rest.empty()) {
+        line.clear();
+        return false;
+    }
+    const std::size_t end = std::min(m_rest.find('\n'), m_rest.size());
+    line.assign(m_rest.substr(0, end));
+    m_rest.remove_prefix(std::min(end + 1, m_rest.size()));
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
 }
 
 CBinaryFile::CBinaryFile(const std::string& path) : m_path(path), m_file(OpenForReading(path)) {}

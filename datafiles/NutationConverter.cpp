@@ -5,13 +5,24 @@
 #include "datafiles/NutationImage.h"
 #include "datafiles/ProgramDirectory.h"
 #include "datafiles/RecordImage.h"
+#include "datafiles/SeriesTexts.h"
 #include "datafiles/TextFields.h"
+#include "datafiles/TextLayout.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
 namespace {
+
+// The five multipliers, the period in days (not read), the longitude
+// coefficient and its rate, the obliquity coefficient and its rate.
+constexpr LayoutField kTermLayout[] = {
+    {0, 2, FieldKind::Multiplier},  {2, 3, FieldKind::Multiplier}, {5, 3, FieldKind::Multiplier},
+    {8, 3, FieldKind::Multiplier},  {11, 3, FieldKind::Multiplier}, {14, 7, FieldKind::Real},
+    {21, 9, FieldKind::Real},       {30, 7, FieldKind::Real},       {38, 7, FieldKind::Real},
+    {45, 5, FieldKind::Real},
+};
 
 NutationTerm ParseNutationLine(const std::string& line)
 {
@@ -28,24 +39,31 @@ NutationTerm ParseNutationLine(const std::string& line)
     return term;
 }
 
-// The count is fixed: lines missing at the end give zero terms, and lines
-// after the last term are never read.
-std::vector<std::uint8_t> ReadNutationText(const std::string& path)
-{
-    std::vector<std::uint8_t> image(kNutationImageSize);
-    CTextFile text(path);
-    std::string line;
-    text.ReadString(line); // header
-    for (std::size_t index = 0; index < kNutationTermCount; ++index) {
-        text.ReadString(line);
-        StoreRecord(std::span<std::uint8_t>(image), index * sizeof(NutationTerm), ParseNutationLine(line));
-    }
-    return image;
-}
+const std::string kTermsOfTheTable = "the " + std::to_string(kNutationTermCount) + " terms of the IAU 1980 nutation";
 
 } // namespace
 
+std::vector<std::uint8_t> NutationImageFromText(ILineSource& text)
+{
+    std::vector<std::uint8_t> image(kNutationImageSize);
+    CNumberedLines lines(text);
+    std::string line;
+    if (!lines.Next(line)) {
+        lines.Fail("the text is empty, where a header line and " + kTermsOfTheTable + " were expected");
+    }
+    for (std::size_t index = 0; index < kNutationTermCount; ++index) {
+        if (!lines.Next(line)) {
+            lines.Fail("the text ends after " + std::to_string(index) + " of " + kTermsOfTheTable);
+        }
+        lines.ExpectLayout(line, kTermLayout);
+        StoreRecord(std::span<std::uint8_t>(image), index * sizeof(NutationTerm), ParseNutationLine(line));
+    }
+    lines.ExpectNothingAfter(kTermsOfTheTable);
+    return image;
+}
+
 void BuildNutationImage(const std::string& dataDirectory)
 {
-    WriteDataImage(dataDirectory, kNutationImageName, ReadNutationText(JoinPath(dataDirectory, kNutationTextName)));
+    CTextFile text(JoinPath(dataDirectory, kNutationTextName));
+    WriteDataImage(dataDirectory, kNutationImageName, NutationImageFromText(text));
 }

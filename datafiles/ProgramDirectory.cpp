@@ -91,6 +91,15 @@ std::string FindConversionDirectory(const DataDirectoryPlaces& places)
     return user;
 }
 
+std::string ConversionDirectoryFor(const std::string& named, const DataDirectoryPlaces& places)
+{
+    const std::string user = UserDataDirectory(places);
+    if (!IsDirectory(named) || IsWritableDirectory(named) || user.empty()) {
+        return named;
+    }
+    return user;
+}
+
 std::string GetDataDirectory()
 {
     return FindDataDirectory(CurrentDataDirectoryPlaces());

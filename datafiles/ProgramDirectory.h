@@ -39,6 +39,12 @@ std::string FindDataDirectory(const DataDirectoryPlaces& places);
 // writes under its prefix.
 std::string FindConversionDirectory(const DataDirectoryPlaces& places);
 
+// Where conversions go when the user names a data directory: that one when
+// it may be written or does not exist yet (it is then created), the user's own
+// when it exists and may not be written, as the programs' own data directory
+// is treated. Without a home, the directory named.
+std::string ConversionDirectoryFor(const std::string& named, const DataDirectoryPlaces& places);
+
 // The same for the running program.
 std::string GetDataDirectory();
 std::string GetConversionDirectory();

@@ -3,6 +3,7 @@
 #include "datafiles/ElpImage.h"
 #include "datafiles/NutationImage.h"
 #include "datafiles/VsopImage.h"
+#include "ephemeris/SeriesPlausibility.h"
 
 #include <map>
 #include <mutex>
@@ -18,6 +19,7 @@ std::shared_ptr<const EphemerisSeries> LoadEphemerisSeries(const std::string& da
     std::shared_ptr<const EphemerisSeries>& kept = byDirectory[dataDirectory];
     if (!kept || kept->vsop != loaded.vsop || kept->elp != loaded.elp || kept->nutation != loaded.nutation) {
         loaded.elpTerms = SharedLunarSeriesTerms(loaded.elp);
+        CheckSeriesPlausible(loaded, dataDirectory);
         kept = std::make_shared<const EphemerisSeries>(std::move(loaded));
     }
     return kept;

@@ -19,6 +19,7 @@ struct EphemerisSeries {
 
 // The series of dataDirectory (ending with a separator). Loaded once and
 // shared; loaded again when a file has been rewritten since (a converter's
-// new output is used from the next computation on). A missing or short file
-// raises CFileException naming it.
+// new output is used from the next computation on). A missing or short file,
+// or one whose sums are not those of the published series
+// (SeriesPlausibility.h), raises CFileException naming it.
 std::shared_ptr<const EphemerisSeries> LoadEphemerisSeries(const std::string& dataDirectory);

@@ -17,3 +17,11 @@ struct EclipseOverlay {
     // the curves), when the time model states it.
     std::optional<UncertainBand> band;
 };
+
+// The curves of equal maximum magnitude a map draws: 0.2 to 0.8, from a grid
+// of half a degree.
+std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements);
+
+// The whole overlay of an eclipse from its fitted elements: its path with a
+// vertex a minute and its curves, as the desktop and the command line draw it.
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements);

@@ -11,13 +11,18 @@ struct EclipseOverlay;
 
 // Which of the map's optional layers are shown.
 struct MapLayerChoice {
-    bool path = true;             // central line, umbral band, greatest eclipse
+    bool shadow = true;           // the Moon's shadow at the instant: umbra, penumbra, axis cross
+    bool path = true;             // umbral band and central line with its ticks of time
     bool uncertainty = true;      // with the path, where Delta T's uncertainty may move the band
-    bool limits = true;           // penumbral limits, sunrise and sunset curves
+    bool umbraLimits = true;      // the lines that bound the umbral band
+    bool penumbraLimits = true;   // the northern and southern limits of the partial eclipse
+    bool riseSet = true;          // where the eclipse begins, ends or is greatest at sunrise or sunset
     bool magnitudeCurves = true;
     bool graticule = false;
     bool terminator = false;      // the day/night line of the instant
     bool observer = true;
+    bool greatest = true;         // the star at greatest eclipse
+    bool labels = true;           // the times along the central line, the magnitudes of the curves
     friend bool operator==(const MapLayerChoice&, const MapLayerChoice&) = default;
 };
 
@@ -43,4 +48,7 @@ struct MapFrame {
     // What the credit line says of the time model and Delta T of the shadow
     // ("ΔT 69.2 s (modern)"); nothing outside a computation.
     std::string timeNote;
+    // The instant written in the top-left corner ("2024-04-08 18:17:00 UT"),
+    // for the pictures of an animation; nothing on other maps.
+    std::string instantLabel;
 };

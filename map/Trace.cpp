@@ -33,6 +33,7 @@ CMapTrace::CMapTrace(const std::string& dataDirectory)
     m_dynamicLayers.push_back(std::make_unique<CTerminatorLayer>());
     m_dynamicLayers.push_back(std::make_unique<CShadowLayer>());
     m_dynamicLayers.push_back(std::make_unique<CObserverLayer>());
+    m_dynamicLayers.push_back(std::make_unique<CInstantLayer>());
     m_dynamicLayers.push_back(std::make_unique<CCreditLayer>());
 }
 

@@ -1,6 +1,7 @@
 #include "model/EclipseMap.h"
 
 #include "model/Archive.h"
+#include "datafiles/FileException.h"
 #include "datafiles/FileIo.h"
 
 #include <algorithm>
@@ -25,6 +26,10 @@ void LoadDocument(const std::string& path, CEclipseMap& map)
 
 void LoadDocument(std::span<const std::uint8_t> bytes, const std::string& fileName, CEclipseMap& map)
 {
+    // Named by the document's own size, not by the field that ran short.
+    if (bytes.size() < kDocumentFileSize) {
+        throw CFileException(fileName, bytes.size(), kDocumentFileSize);
+    }
     CArchive archive(bytes.first(std::min(bytes.size(), kDocumentFileSize)), fileName);
     CEclipseMap loaded = map;
     loaded.Serialize(archive);

@@ -30,9 +30,10 @@ public:
 // Size of a ".umb" document file.
 inline constexpr std::size_t kDocumentFileSize = 193;
 
-// Reads a ".umb" file into map. A missing file or one shorter than 193 bytes
-// raises CFileException naming it and leaves map exactly as it was; bytes
-// after the 193rd are ignored.
+// Reads a ".umb" file into map. A missing file, anything but a regular file
+// (a FIFO is never waited on), or one shorter than 193 bytes ("100 bytes,
+// expected 193") raises CFileException naming it and leaves map exactly as
+// it was; bytes after the 193rd are ignored.
 void LoadDocument(const std::string& path, CEclipseMap& map);
 
 // The same from a document's bytes already in memory; fileName names them in

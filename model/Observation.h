@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class CArchive;
 
@@ -47,3 +48,19 @@ public:
     CGeoPosition m_centre;            // the point about which the map is projected
     std::int32_t m_flag = 1;
 };
+
+// A value of an observation outside the range that the dialogs offer for it.
+struct FieldOutOfRange {
+    const char* field;  // "day", "month", "hour", "minute", "second", "centre longitude", "centre latitude"
+    double value;
+    double least;
+    double most;        // the second: up to, not including, 60
+};
+
+// The document validates nothing and may hold any bits: the fields of its
+// date and time (but the year and Delta T, whose ranges the front ends
+// choose, and seconds that are not a finite number) and of its map centre
+// that lie outside day 1 to 31, month 1 to 12, hour 0 to 23, minute 0 to 59,
+// second 0 to 60, longitude -180 to 180 and latitude -90 to 90 degrees (not
+// a finite number included), in this order.
+std::vector<FieldOutOfRange> FieldsOutOfRange(const CObservation& observation);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package and tries it as a user would: installs it with
 # dpkg (apt-get -f install brings its dependencies), draws the default map
-# with umbrant-cli from the PATH and the data in /usr/share/umbrant, asks both
+# and a short animation with umbrant-cli from the PATH and the data in /usr/share/umbrant, asks both
 # programs their version, then removes the package and checks that nothing of
 # it is left. It changes the system's packages while it runs: it needs root
 # (or sudo) and refuses to run when umbrant is installed already.
@@ -34,6 +34,7 @@ say "building the package"
 (cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
 package=$(ls "$work"/package/umbrant_"${version}"_*.deb)
 dpkg-deb -f "$package" Depends
+dpkg-deb -f "$package" Depends | grep -q libavcodec || fail "the package does not depend on FFmpeg's libraries"
 
 say "installing $package"
 installed=1
@@ -49,6 +50,8 @@ grep -q '/usr/share/umbrant/ are good' "$work/verified" || fail "umbrant-cli did
 HOME=$work/home umbrant-cli render -o "$work/installed.png"
 "$build/bin/umbrant-cli" render -o "$work/built.png" >/dev/null
 cmp -s "$work/installed.png" "$work/built.png" || fail "the installed program draws another map than the build tree's"
+HOME=$work/home umbrant-cli animate --date 2024-04-08 --step 1200 --size 320x180 -o "$work/installed.gif" >/dev/null
+[ -s "$work/installed.gif" ] || fail "the installed program wrote no animation"
 [ "$(umbrant-cli --version)" = "umbrant-cli $version" ] || fail "umbrant-cli --version: $(umbrant-cli --version)"
 [ "$(umbrant --version)" = "umbrant $version" ] || fail "umbrant --version: $(umbrant --version)"
 umbrant --version

@@ -17,8 +17,9 @@
 #   UMBRANT_SOURCES      a directory holding VSOP87C.ear and ELP1..ELP36
 #                        (default: ../shared/sources beside the checkout)
 #   UMBRANT_SOURCES_URL  one address serving all 37 files side by side
-#                        (http://, https://, ftp:// or file://), tried instead
-#                        of the published distributions
+#                        (http://, https://, ftp:// or file://, without blanks:
+#                        write a space as %20), tried instead of the published
+#                        distributions
 # Exit status: 0 when the directory holds good series, 1 otherwise.
 set -euo pipefail
 
@@ -39,12 +40,24 @@ mirrors=(
     "https://ftp.imcce.fr/pub/ephem/planets/vsop87 https://ftp.imcce.fr/pub/ephem/moon/elp82b"
     "ftp://ftp.imcce.fr/pub/ephem/planets/vsop87 ftp://ftp.imcce.fr/pub/ephem/moon/elp82b"
 )
-if [ -n "${UMBRANT_SOURCES_URL:-}" ]; then
-    mirrors=("${UMBRANT_SOURCES_URL%/} ${UMBRANT_SOURCES_URL%/}")
-fi
 
 say() { printf '== %s\n' "$*"; }
 fail() { printf 'setup: %s\n' "$@" >&2; exit 1; }
+
+# An address reaches curl as an address and nothing else: one that starts
+# with "-" would be read as options (a configuration file, an output), and
+# one with blanks would be cut into several.
+check_address() {
+    local address=$1
+    if [[ ! $address =~ ^(https?|ftp|file):// ]] || [[ $address =~ [[:space:][:cntrl:]] ]]; then
+        fail "UMBRANT_SOURCES_URL must be an http://, https://, ftp:// or file:// address without blanks (write a space as %20), not '$address'"
+    fi
+}
+
+if [ -n "${UMBRANT_SOURCES_URL:-}" ]; then
+    check_address "$UMBRANT_SOURCES_URL"
+    mirrors=("${UMBRANT_SOURCES_URL%/} ${UMBRANT_SOURCES_URL%/}")
+fi
 
 declare -A origin=()   # file name -> where this run took it from
 tried=()               # "address: what went wrong", for the message
@@ -99,9 +112,12 @@ download() {
     return 1
 }
 
+# Only the schemes above, also after a redirection (which never leads to a
+# local file).
 fetch() {
     curl --fail --silent --show-error --location --retry 3 --retry-delay 2 --connect-timeout 20 \
-         --continue-at - --output "$2" "$1" 2>&1
+         --proto =http,https,ftp,file --proto-redir =http,https,ftp \
+         --continue-at - --output "$2" --url "$1" 2>&1
 }
 
 # Every file still missing, mirror after mirror; a mirror that fails one file
@@ -157,29 +173,43 @@ needs_conversion() {
     [ "$data/Nutation.txt" -nt "$data/Nutation.dat" ]
 }
 
-# verify-series names each failing file on a line "umbrant-cli: NAME: why";
-# NAME "ELP1..ELP36" stands for the whole lunar series.
+# The series files to fetch again, from the reports of the conversion and of
+# verify-series: each line "umbrant-cli: [CONVERTER: ]FILE: why", FILE a name
+# or a path of the data directory. An image stands for its texts, as does
+# "ELP1..ELP36"; the lunar texts go all together only when none is named.
 failed_names() {
-    sed -n 's/^umbrant-cli: \([A-Za-z0-9.]*\): .*/\1/p' | sort -u | while read -r name; do
-        if [ "$name" = ELP1..ELP36 ]; then printf '%s\n' "${series_files[@]:1}"; else echo "$name"; fi
+    local names name elp_named=0
+    names=$(sed -n 's/^umbrant-cli: \(\(nutation\|vsop\|elp\): \)\{0,1\}\([^:]*\): .*/\3/p' | sed 's|.*/||' | sort -u)
+    for name in $names; do
+        case $name in ELP[0-9]*) elp_named=1 ;; esac
     done
+    for name in $names; do
+        case $name in
+            VSOP87C.ear | VSOP87.dat) echo VSOP87C.ear ;;
+            ELP[0-9]*) echo "$name" ;;
+            ELP1..ELP36 | Elp2000.dat) [ $elp_named -eq 1 ] || printf '%s\n' "${series_files[@]:1}" ;;
+        esac
+    done | sort -u
 }
 
 convert_and_check() {
-    local report name
+    local converted verified status=0 name removed=()
     say "converting the ephemeris series in $data"
     rm -f "${images[@]/#/$data/}"
-    "$cli" convert ephemeris --data "$data" || true
-    if report=$("$cli" verify-series --data "$data" 2>&1); then
-        printf '%s\n' "$report"
+    converted=$("$cli" convert ephemeris --data "$data" 2>&1) || status=1
+    printf '%s\n' "$converted"
+    verified=$("$cli" verify-series --data "$data" 2>&1) || status=1
+    if [ $status -eq 0 ]; then
+        printf '%s\n' "$verified"
         return 0
     fi
-    printf '%s\n' "$report" >&2
-    for name in $(printf '%s\n' "$report" | failed_names); do
-        [ "$name" = Nutation.txt ] && continue   # written from the program's table
+    printf '%s\n' "$verified" >&2
+    for name in $(printf '%s\n%s\n' "$converted" "$verified" | failed_names); do
         echo "setup: $name failed its check (from ${origin[$name]:-an earlier run}); removed" >&2
         rm -f "$data/$name" "$data/$(image_of "$name")"
+        removed+=("$name")
     done
+    [ ${#removed[@]} -gt 0 ] || fail "the ephemeris series in $data are not usable, and no series file is named; see the messages above"
     fail "the ephemeris series in $data are not usable; run set-up again to fetch the removed files anew"
 }
 

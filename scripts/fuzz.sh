@@ -42,7 +42,7 @@ for target in "${targets[@]}"; do
     if "$build/bin/$target" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$work/$target/findings/" "$work/$target/corpus" >"$work/$target/log" 2>&1; then
         # The last status line: runs, coverage, features, executions per second.
-        grep -E '^#[0-9]+.*cov: ' "$work/$target/log" | tail -n 1 | cut -c1-120
+        grep -E '^#[0-9]+.*cov: ' "$work/$target/log" | tail -n 1 | cut -c1-120 || true
     else
         tail -n 40 "$work/$target/log"
         echo "fuzz: $target found a fault; log and input in $work/$target" >&2

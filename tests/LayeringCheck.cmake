@@ -6,7 +6,7 @@
 # one another.
 #   cmake -DSOURCE_DIR=<checkout> -P tests/LayeringCheck.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers core datafiles model ephemeris eclipse map formats)
+set(layers core datafiles model ephemeris eclipse map formats video)
 set(allowed_core core)
 set(allowed_datafiles core datafiles)
 set(allowed_model core datafiles model)
@@ -14,6 +14,8 @@ set(allowed_ephemeris core datafiles model ephemeris)
 set(allowed_eclipse core datafiles model ephemeris eclipse)
 set(allowed_map core datafiles model ephemeris eclipse map)
 set(allowed_formats core datafiles model ephemeris eclipse formats)
+# Video files: FFmpeg behind an interface of ours, no Qt, nothing of the map.
+set(allowed_video core datafiles video)
 
 # Folders of eclipse/; "eclipse" stands for the files at its top.
 set(eclipse_folders plane path local search)

@@ -17,6 +17,53 @@
     </message>
 </context>
 <context>
+    <name>CAnimationExportDialog</name>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Export the animation</translation>
+    </message>
+    <message>
+        <source>Début (TU) :</source>
+        <translation>Start (UT):</translation>
+    </message>
+    <message>
+        <source>Fin (TU) :</source>
+        <translation>End (UT):</translation>
+    </message>
+    <message>
+        <source>Pas entre deux images (secondes) :</source>
+        <translation>Step between two pictures (seconds):</translation>
+    </message>
+    <message>
+        <source>Largeur (pixels) :</source>
+        <translation>Width (pixels):</translation>
+    </message>
+    <message>
+        <source>Hauteur (pixels) :</source>
+        <translation>Height (pixels):</translation>
+    </message>
+    <message>
+        <source>Images par seconde :</source>
+        <translation>Pictures per second:</translation>
+    </message>
+    <message>
+        <source>Format :</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Vidéo MP4 (H.264)</source>
+        <translation>MP4 video (H.264)</translation>
+    </message>
+    <message>
+        <source>Vidéo WebM (VP9)</source>
+        <translation>WebM video (VP9)</translation>
+    </message>
+    <message>
+        <source>Image GIF animée</source>
+        <translation>Animated GIF image</translation>
+    </message>
+</context>
+<context>
     <name>CEpochDialog</name>
     <message>
         <source>Choix du temps</source>
@@ -201,6 +248,18 @@
         <translation>Export the circumstances</translation>
     </message>
     <message>
+        <source>Exporter l&apos;&amp;animation...</source>
+        <translation>Export the &amp;animation...</translation>
+    </message>
+    <message>
+        <source>Enregistre l&apos;ombre en mouvement en vidéo MP4 ou WebM, ou en image GIF animée</source>
+        <translation>Saves the shadow in motion as an MP4 or WebM video, or as an animated GIF image</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Export the animation</translation>
+    </message>
+    <message>
         <source>Tableau CSV (*.csv);;JSON (*.json)</source>
         <translation>CSV table (*.csv);;JSON (*.json)</translation>
     </message>
@@ -215,6 +274,42 @@
     <message>
         <source>Fichier « %1 » écrit</source>
         <translation>File “%1” written</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;animation</source>
+        <translation>Export the animation</translation>
+    </message>
+    <message>
+        <source>Vidéo MP4 (*.mp4)</source>
+        <translation>MP4 video (*.mp4)</translation>
+    </message>
+    <message>
+        <source>Vidéo WebM (*.webm)</source>
+        <translation>WebM video (*.webm)</translation>
+    </message>
+    <message>
+        <source>Image GIF animée (*.gif)</source>
+        <translation>Animated GIF image (*.gif)</translation>
+    </message>
+    <message>
+        <source>Exportation de l&apos;animation...</source>
+        <translation>Exporting the animation...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>La fin de l&apos;animation précède son début.</source>
+        <translation>The animation&apos;s end comes before its start.</translation>
+    </message>
+    <message>
+        <source>L&apos;animation aurait plus de 100 000 images : choisissez un pas plus long.</source>
+        <translation>The animation would have more than 100,000 pictures: choose a longer step.</translation>
+    </message>
+    <message>
+        <source>La vidéo MP4 demande une largeur et une hauteur paires.</source>
+        <translation>An MP4 video needs an even width and height.</translation>
     </message>
 </context>
 <context>

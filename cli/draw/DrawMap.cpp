@@ -3,14 +3,13 @@
 
 #include "cli/MapDrawing.h"
 #include "cli/OutputCheck.h"
+#include "cli/draw/GuiApplication.h"
 #include "datafiles/FileIo.h"
 #include "ephemeris/Ephemeris.h"
 #include "map/Trace.h"
 #include "map/qt/FontWarmUp.h"
 #include "map/qt/MapImage.h"
 #include "map/qt/VectorMap.h"
-
-#include <QGuiApplication>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,36 +26,6 @@
 namespace {
 
 constexpr const char* kStandardOutput = "-";
-
-// Qt's notes about its platform (no runtime directory, and the like) are no
-// concern of the map; only its errors are shown.
-void ShowOnlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "umbrant-cli: %s\n", qPrintable(message));
-    }
-}
-
-// Text needs the application object; without a display it draws off screen.
-std::unique_ptr<QGuiApplication> StartGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    qInstallMessageHandler(ShowOnlyQtErrors);
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "umbrant-cli";
-    static char* argv[] = {name, nullptr};
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    // The platform plugin is loaded by now. The PNG writer is Qt's own; the
-    // image plugins it would otherwise open first (GIF, ICO, JPEG, SVG and
-    // their libraries) take longer than encoding the map.
-    QCoreApplication::setLibraryPaths({});
-    return application;
-}
 
 // The whole map as a vector file: the trace's layers with the shadow of
 // the model.

@@ -9,6 +9,8 @@
 #include "eclipse/plane/EarthOnPlane.h"
 
 #include <cmath>
+#include <cstdio>
+#include <stdexcept>
 #include <functional>
 
 namespace {
@@ -88,6 +90,13 @@ std::vector<std::vector<CentralVertex>> TraceCentralLine(const FittedElements& e
 // Delta T, and T0 is a whole hour of TT.
 TraceSchedule ScheduleOf(const FittedElements& elements, double stepSeconds)
 {
+    const double regularVertices = (elements.validTo - elements.validFrom) * kSecondsPerHour / stepSeconds;
+    if (!(stepSeconds > 0.0) || !(regularVertices <= static_cast<double>(kMostRegularPathVertices))) {
+        char message[160];
+        std::snprintf(message, sizeof message, "a path step of %g s gives more than %d vertices to a curve", stepSeconds,
+                      kMostRegularPathVertices);
+        throw std::invalid_argument(message);
+    }
     TraceSchedule schedule;
     schedule.begin = elements.validFrom;
     schedule.end = elements.validTo;

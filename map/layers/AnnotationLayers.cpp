@@ -16,6 +16,14 @@ constexpr RgbColour kObserverInner{255, 255, 255};
 constexpr double kGraticuleSpacing = 15.0;  // degrees
 constexpr double kSampleSpacing = 2.0;      // degrees along a graticule line or a circle
 constexpr double kObserverRadius = 6.0;     // pixels
+constexpr RgbColour kInstantColour{255, 255, 255};
+constexpr RgbColour kInstantBand{0, 0, 0};
+constexpr double kInstantPointSize = 14.0;
+constexpr double kInstantMargin = 8.0;      // pixels from the corner
+// A band wide enough for the label in the default font (its digits are
+// about 0.6 em wide), so that it reads on land and sea alike.
+constexpr double kInstantCharacterEms = 0.62;
+constexpr double kInstantBandOpacity = 0.55;
 
 void StrokePlaces(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<double>& latitudes,
                   const std::vector<double>& longitudes, const LineStyle& style)
@@ -95,4 +103,19 @@ void CObserverLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
     surface.FillArea(Circle(*at, kObserverRadius), {kObserverColour, 1.0});
     surface.FillArea(Circle(*at, kObserverRadius / 2.5), {kObserverInner, 1.0});
     surface.StrokePolyline(Circle(*at, kObserverRadius), {RgbColour{0, 0, 0}, 1.0});
+}
+
+void CInstantLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
+{
+    if (frame.instantLabel.empty()) {
+        return;
+    }
+    // Points at the raster's 96 dots per inch.
+    const double em = kInstantPointSize * 96.0 / 72.0;
+    const double width = static_cast<double>(frame.instantLabel.size()) * em * kInstantCharacterEms + 2.0 * kInstantMargin;
+    const double height = em + kInstantMargin;
+    const MapPoint band[] = {{0.0, 0.0}, {width + kInstantMargin, 0.0}, {width + kInstantMargin, height + kInstantMargin},
+                             {0.0, height + kInstantMargin}};
+    surface.FillArea(band, {kInstantBand, kInstantBandOpacity});
+    surface.DrawLabel(frame.instantLabel, {2.0 * kInstantMargin, height}, kInstantPointSize, kInstantColour);
 }

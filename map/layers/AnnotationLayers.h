@@ -20,3 +20,10 @@ class CObserverLayer : public IMapLayer {
 public:
     void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
 };
+
+// The instant of the picture (MapFrame::instantLabel) in the top-left
+// corner, light on a dark band, when there is one.
+class CInstantLayer : public IMapLayer {
+public:
+    void Draw(IDrawingSurface& surface, const MapFrame& frame) const override;
+};

@@ -110,7 +110,7 @@ std::string ClockText(double minutes)
 // A tick across the line at every whole 10 minutes of UT, with the time
 // beside every third one.
 void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, const std::vector<CentralVertex>& line,
-                   double deltaT)
+                   double deltaT, bool labelled)
 {
     for (std::size_t i = 0; i < line.size(); ++i) {
         const CentralVertex& vertex = line[i];
@@ -138,7 +138,7 @@ void DrawTimeTicks(IDrawingSurface& surface, const GeoProjector& projector, cons
         const double ny = dx / length * kTickHalfLength;
         const MapPoint tick[] = {{at->x - nx, at->y - ny}, {at->x + nx, at->y + ny}};
         surface.StrokePolyline(tick, {kCentralColour, 1.5});
-        if (std::fmod(nearest, 3.0 * kTickMinutes) == 0.0) {
+        if (labelled && std::fmod(nearest, 3.0 * kTickMinutes) == 0.0) {
             surface.DrawLabel(ClockText(nearest), {at->x + nx + 2.0, at->y + ny + 3.0}, kLabelPointSize, kCentralColour);
         }
     }
@@ -162,19 +162,20 @@ void DrawGreatest(IDrawingSurface& surface, const GeoProjector& projector, const
     surface.StrokePolyline(star, {kOutlineColour, 1.0});
 }
 
-void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector, const EclipseOverlay& eclipse)
+void DrawMagnitudeCurves(IDrawingSurface& surface, const GeoProjector& projector, const EclipseOverlay& eclipse,
+                         bool labelled)
 {
     for (const MagnitudeCurve& curve : eclipse.magnitudeCurves) {
         char label[8];
         std::snprintf(label, sizeof label, "%.1f", curve.magnitude);
         for (const std::vector<GeoPoint>& line : curve.lines) {
-            bool labelled = false;
+            bool labelDrawn = !labelled;
             projector.ForEachVisibleRun(std::span<const GeoPoint>(line), [&](std::span<const MapPoint> run) {
                 surface.StrokePolyline(run, {kMagnitudeColour, 1.0, 0.8, true});
-                if (!labelled && run.size() > 8) {
+                if (!labelDrawn && run.size() > 8) {
                     const MapPoint at = run[run.size() / 2];
                     surface.DrawLabel(label, {at.x + 3.0, at.y - 3.0}, kLabelPointSize, kMagnitudeColour);
-                    labelled = true;
+                    labelDrawn = true;
                 }
             });
         }
@@ -190,25 +191,32 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
     }
     const EclipseOverlay& eclipse = *frame.eclipse;
     const EclipsePath& path = eclipse.path;
+    const MapLayerChoice& layers = frame.layers;
     const GeoProjector projector(frame);
-    if (frame.layers.magnitudeCurves) {
-        DrawMagnitudeCurves(surface, projector, eclipse);
+    if (layers.magnitudeCurves) {
+        DrawMagnitudeCurves(surface, projector, eclipse, layers.labels);
     }
-    if (frame.layers.limits) {
+    if (layers.penumbraLimits) {
         StrokeLines(surface, projector, path.penumbraNorth, {kPenumbraColour, 1.6, 1.0, true});
         StrokeLines(surface, projector, path.penumbraSouth, {kPenumbraColour, 1.6, 1.0, true});
+    }
+    if (layers.riseSet) {
         StrokeLines(surface, projector, path.riseSetContacts, {kHorizonColour, 1.4});
         StrokeLines(surface, projector, path.riseSetMaximum, {kHorizonColour, 1.2, 1.0, true});
     }
-    if (frame.layers.path) {
+    if (layers.path) {
         if (ShowsUncertainBand(frame, eclipse)) {
             FillUncertainBand(surface, projector, *eclipse.band);
         }
         for (const std::vector<CentralVertex>& line : path.centralLine) {
             FillBand(surface, projector, line);
         }
+    }
+    if (layers.umbraLimits) {
         StrokeLines(surface, projector, path.umbraNorth, {kBandColour, 1.4});
         StrokeLines(surface, projector, path.umbraSouth, {kBandColour, 1.4});
+    }
+    if (layers.path) {
         for (const std::vector<CentralVertex>& line : path.centralLine) {
             PathLine places;
             places.reserve(line.size());
@@ -216,8 +224,10 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
                 places.push_back(vertex.place);
             }
             StrokeLine(surface, projector, places, {kCentralColour, 2.0});
-            DrawTimeTicks(surface, projector, line, path.deltaT);
+            DrawTimeTicks(surface, projector, line, path.deltaT, layers.labels);
         }
+    }
+    if (layers.greatest) {
         DrawGreatest(surface, projector, path.circumstances.greatest);
     }
 }

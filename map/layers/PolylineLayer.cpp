@@ -12,6 +12,8 @@
 #include <cmath>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Strokes the runs of consecutive visible points, each within the surface's
@@ -82,6 +84,19 @@ DataImage OptionalLineImage(const std::string& dataDirectory, const PolylineLayo
         }
         throw;
     }
+}
+
+std::vector<std::string> MissingLineImages(const std::string& dataDirectory)
+{
+    std::vector<std::string> missing;
+    for (const PolylineLayout& layout : {kBorderLayout, kRiverLayout}) {
+        const std::string path = JoinPath(dataDirectory, layout.imageName);
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0 && errno == ENOENT) {
+            missing.push_back(path);
+        }
+    }
+    return missing;
 }
 
 void DrawPolylines(IDrawingSurface& surface, const std::string& dataDirectory, const PolylineLayout& layout, RgbColour pen,

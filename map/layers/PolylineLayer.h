@@ -9,6 +9,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 // Strokes the lines of a border or river image in the pen colour, point to
 // point; a stretch that passes behind the globe is left out. Counts stored in
@@ -26,6 +27,10 @@ void DrawPolylines(IDrawingSurface& surface, const std::string& dataDirectory, c
 // missing. A file that is there but unreadable, shorter than its image or
 // damaged raises CFileException naming it.
 DataImage OptionalLineImage(const std::string& dataDirectory, const PolylineLayout& layout);
+
+// The border and river images of dataDirectory that are missing, as paths:
+// the layers that a trace leaves out, for the front ends to tell.
+std::vector<std::string> MissingLineImages(const std::string& dataDirectory);
 
 // The lines of one border or river image, in the pen colour, for the
 // frame's viewport and centre.

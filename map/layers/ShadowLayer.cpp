@@ -80,7 +80,7 @@ void DrawShadow(IDrawingSurface& surface, const ShadowOutlines& shadow, const CV
 
 void CShadowLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) const
 {
-    if (frame.shadow == nullptr) {
+    if (frame.shadow == nullptr || !frame.layers.shadow) {
         return;
     }
     const double centreLatitude = frame.centre.m_latitude * kDegreesToRadians;

@@ -5,6 +5,7 @@
 
 #include "AppTestSupport.h"
 
+#include "app/AnimationExportDialog.h"
 #include "app/CurrentEclipse.h"
 #include "app/DesktopSettings.h"
 #include "app/MapPrinting.h"
@@ -14,11 +15,15 @@
 #include "app/UmbrantView.h"
 #include "map/EclipseOverlay.h"
 #include "map/Trace.h"
+#include "video/VideoProbe.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QDir>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +59,8 @@ private slots:
     void theViewPrintingAndExportDrawOneShadowUnderEitherModel();
     void thePathIsTheFileOfTheCommandLine();
     void theCircumstancesAreTheFileOfTheCommandLine();
+    void theAnimationHasThePicturesOfTheCommandLine();
+    void aCancelledAnimationLeavesNothing();
     void withoutAnEclipseNothingIsWrittenAndTheUserIsTold();
 
 private:
@@ -184,6 +191,71 @@ void ExportTest::theCircumstancesAreTheFileOfTheCommandLine()
         QVERIFY(cli.contains("partial"));
         QVERIFY2(ReadFile(path) == cli, qPrintable(ReadFile(path) + cli));
     }
+    QVERIFY(m_messages.Messages().empty());
+}
+
+namespace {
+
+// Three pictures of the eclipse's middle, small and few a second.
+AnimationExportSettings ShortAnimation()
+{
+    AnimationExportSettings settings;
+    settings.from = {2006, 3, 29, 10, 0, 0.0};
+    settings.to = {2006, 3, 29, 10, 6, 0.0};
+    settings.stepSeconds = 180.0;
+    settings.width = 320;
+    settings.height = 180;
+    settings.framesPerSecond = 10;
+    return settings;
+}
+
+} // namespace
+
+// The same settings give the same pictures from the window and from
+// "umbrant-cli animate": the document's centre, the layers the window shows
+// (its defaults), the current eclipse's path.
+void ExportTest::theAnimationHasThePicturesOfTheCommandLine()
+{
+    const QString desktop = m_files.filePath(QStringLiteral("fenetre.mp4"));
+    QVERIFY(m_frame->ExportAnimation(desktop, ShortAnimation()));
+    const QString cli = m_files.filePath(QStringLiteral("outil.mp4"));
+    RunCli({QStringLiteral("animate"), QStringLiteral("--from"), QStringLiteral("2006-03-29T10:00"), QStringLiteral("--to"),
+            QStringLiteral("2006-03-29T10:06"), QStringLiteral("--step"), QStringLiteral("180"), QStringLiteral("--size"),
+            QStringLiteral("320x180"), QStringLiteral("--fps"), QStringLiteral("10"), QStringLiteral("--centre"),
+            QStringLiteral("-2.2,49.5"), QStringLiteral("--layers"),
+            QStringLiteral("shadow,path,limits,penumbra-limits,rise-set,magnitude-curves,observer,greatest,labels"),
+            QStringLiteral("-o"), cli});
+    for (const int frame : {0, 2}) {
+        const VideoProbe fromWindow = ProbeVideo(desktop.toStdString(), frame);
+        const VideoProbe fromTool = ProbeVideo(cli.toStdString(), frame);
+        QCOMPARE(fromWindow.frameCount, 3);
+        QCOMPARE(fromTool.frameCount, 3);
+        QVERIFY(!fromWindow.frameRgb.empty());
+        QVERIFY2(fromWindow.frameRgb == fromTool.frameRgb, qPrintable(QString::number(frame)));
+    }
+    QVERIFY(m_messages.Messages().empty());
+}
+
+// "Annuler" stops the export: no file, no temporary, no message.
+void ExportTest::aCancelledAnimationLeavesNothing()
+{
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("longue.webm"));
+    AnimationExportSettings settings = ShortAnimation();
+    settings.from = {2006, 3, 29, 8, 0, 0.0};
+    settings.to = {2006, 3, 29, 12, 0, 0.0};
+    settings.stepSeconds = 10.0;
+    QTimer cancel;
+    connect(&cancel, &QTimer::timeout, this, [this] {
+        auto* progress = m_frame->findChild<QProgressDialog*>(QStringLiteral("animationProgress"));
+        if (progress != nullptr && progress->value() >= 3) {
+            progress->cancel();
+        }
+    });
+    cancel.start(10);
+    QVERIFY(!m_frame->ExportAnimation(path, settings));
+    cancel.stop();
+    QVERIFY(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     QVERIFY(m_messages.Messages().empty());
 }
 

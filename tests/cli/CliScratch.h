@@ -100,6 +100,21 @@ inline std::string KilledInAWrite(const std::string& pathText)
     return FailingWrites(pathText, 0) + " UMBRANT_FAIL_KILL=1";
 }
 
+// Environment that sends the signal to the tool in its first write() on files
+// whose path contains pathText.
+inline std::string SignalledInAWrite(const std::string& pathText, int signalNumber)
+{
+    return FailingWrites(pathText, 0) + " UMBRANT_FAIL_SIGNAL=" + std::to_string(signalNumber);
+}
+
+// A prefix that runs the tool as an unprivileged user: the user "nobody"
+// when the tests run as root (whom no permission stops), the tests' own
+// user otherwise. Files the tool must reach are made so for that user.
+inline std::string AsUnprivilegedUser()
+{
+    return ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "";
+}
+
 class CliScratch : public ::testing::Test {
 protected:
     void SetUp() override

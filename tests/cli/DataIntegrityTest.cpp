@@ -9,6 +9,7 @@
 
 #include <zlib.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -99,11 +100,16 @@ TEST_F(DataIntegrity, ImagesWithoutAManifestLoadAsBefore)
     EXPECT_TRUE(Contains(outcome.out, "Moon")) << outcome.out;
 }
 
-TEST_F(DataIntegrity, AMissingBorderFileDropsItsLayerAndAShortOneIsAnError)
+TEST_F(DataIntegrity, AMissingBorderOrRiverFileDropsItsLayerWithAWarningAndAShortOneIsAnError)
 {
     CopyConvertedData({"Elp2000.dat", "VSOP87.dat", "Nutation.dat", "gshhs_i.dat", "fleuves.dat"});
     const std::string render = "render --size 64x48 -o " + Path("map.png").string() + DataOption();
-    EXPECT_EQ(Run(render).status, 0);
+    const Outcome withoutBorders = Run(render);
+    EXPECT_EQ(withoutBorders.status, 0);
+    EXPECT_EQ(withoutBorders.err, "umbrant-cli: warning: " + Data("frontier.dat").string() + " is missing; the map is drawn without it\n");
+    fs::rename(Data("fleuves.dat"), Path("fleuves.dat"));
+    EXPECT_EQ(LineCount(Run(render).err), 2);
+    fs::rename(Path("fleuves.dat"), Data("fleuves.dat"));
 
     WriteText(Data("frontier.dat"), std::string(1000, '\0'));
     const Outcome outcome = Run(render);
@@ -122,4 +128,43 @@ TEST_F(DataIntegrity, ADamagedRiverFileIsAnErrorNamingIt)
     ASSERT_EQ(Run(render).status, 0);
     FlipByte(Data("fleuves.dat"), 4);
     ExpectDamageReported(Run(render), "fleuves.dat");
+}
+
+// A conversion that fails (here on a full disk) keeps the previous image and
+// its entry: a later change of that image is still found.
+TEST_F(DataIntegrity, AFailedConversionKeepsThePreviousImagesEntry)
+{
+    ConvertEphemeris();
+    const std::string manifest = ReadText(Data("manifest.txt"));
+    const Outcome failed = Run("convert nutation" + DataOption(), FailingWrites("Nutation.dat", ENOSPC));
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(Contains(failed.err, "No space left on device")) << failed.err;
+    EXPECT_EQ(ReadText(Data("manifest.txt")), manifest);
+    FlipByte(Data("Nutation.dat"), 1000);
+    ExpectDamageReported(Run("ephemeris" + DataOption()), "Nutation.dat");
+}
+
+// A manifest that cannot be read is an error naming it and its line, never a
+// reason to check nothing.
+TEST_F(DataIntegrity, AnUnreadableManifestIsAnErrorNamingIt)
+{
+    ConvertEphemeris();
+    const std::string listed = ReadText(Data("manifest.txt"));
+    const struct {
+        const char* what;
+        std::string text;
+        const char* line;
+    } cases[] = {
+        {"random bytes", std::string("\x8f\x02\xff\xfe\x00\x13garbage\n", 14), "line 1"},
+        {"a checksum of letters", listed + "Elp2000.dat 1569672 zzzzzzzz\n", "line 4"},
+        {"a negative size", listed + "Elp2000.dat -5 0000001e\n", "line 4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteText(Data("manifest.txt"), c.text);
+        const Outcome outcome = Run("ephemeris" + DataOption());
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+        EXPECT_TRUE(Contains(outcome.err, Data("manifest.txt").string() + ": " + c.line + ": not an entry")) << outcome.err;
+    }
 }

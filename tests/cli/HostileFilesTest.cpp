@@ -18,6 +18,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -79,11 +80,12 @@ protected:
         }
     }
 
-    Outcome Run(const std::string& arguments) const
+    // prefix: a command the tool runs under, such as "timeout 20".
+    Outcome Run(const std::string& arguments, const std::string& prefix = "") const
     {
         const fs::path err = Path("err.txt");
-        const std::string command =
-            (BinaryDirectory() / "umbrant-cli").string() + " " + arguments + " >" + Path("out.txt").string() + " 2>" + err.string();
+        const std::string command = prefix + " " + (BinaryDirectory() / "umbrant-cli").string() + " " + arguments + " >" +
+                                    Path("out.txt").string() + " 2>" + err.string();
         const int raw = std::system(command.c_str());
         Outcome outcome;
         outcome.exited = WIFEXITED(raw);
@@ -230,7 +232,7 @@ TEST_F(HostileFiles, RenderDrawsImagesWhoseCountsRunPastTheirCapacities)
     EXPECT_TRUE(fs::exists(Path("map.png")));
 }
 
-TEST_F(HostileFiles, RenderDrawsAMoonSeriesOfNaNs)
+TEST_F(HostileFiles, RenderRefusesAMoonSeriesOfNaNsNamingIt)
 {
     if (!HaveConvertedData()) {
         GTEST_SKIP() << "no converted data beside umbrant-cli";
@@ -239,8 +241,75 @@ TEST_F(HostileFiles, RenderDrawsAMoonSeriesOfNaNs)
     WriteBytes(Data("Elp2000.dat"), std::vector<std::uint8_t>(kElpImageSize, 0xff));
     const Outcome outcome = Run("render -o " + Path("map.png").string() + " --size 160x120" + DataOption());
     ASSERT_TRUE(outcome.exited);
-    EXPECT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_TRUE(fs::exists(Path("map.png")));
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+    EXPECT_NE(outcome.err.find(Data("Elp2000.dat").string() + ": the Moon's distance"), std::string::npos) << outcome.err;
+    EXPECT_FALSE(fs::exists(Path("map.png")));
+}
+
+// A FIFO or a device in place of a data file or a document is refused at
+// once, saying what it is; no command waits for a writer. (Bounded, so that
+// a tool that waited would fail the test rather than hang it.)
+TEST_F(HostileFiles, SpecialFilesInPlaceOfDataOrADocumentAreRefusedWithoutWaiting)
+{
+    if (!HaveConvertedData()) {
+        GTEST_SKIP() << "no converted data beside umbrant-cli";
+    }
+    CopyConvertedData();
+    ASSERT_EQ(::mkfifo(Path("doc.umb").c_str(), 0600), 0);
+    const Outcome info = Run("info " + Path("doc.umb").string(), "timeout 20");
+    EXPECT_EQ(info.status, 1);
+    EXPECT_EQ(info.err, "umbrant-cli: " + Path("doc.umb").string() + ": cannot open: a FIFO, not a regular file\n");
+    for (const char* name : {"VSOP87.dat", "Elp2000.dat", "Nutation.dat", "gshhs_i.dat", "frontier.dat"}) {
+        SCOPED_TRACE(name);
+        fs::rename(Data(name), Path("kept.dat"));
+        ASSERT_EQ(::mkfifo(Data(name).c_str(), 0600), 0);
+        const Outcome render = Run("render -o " + Path("map.png").string() + " --size 64x48" + DataOption(), "timeout 20");
+        EXPECT_EQ(render.status, 1);
+        EXPECT_EQ(LineCount(render.err), 1) << render.err;
+        EXPECT_NE(render.err.find(Data(name).string() + ": cannot open: a FIFO"), std::string::npos) << render.err;
+        fs::remove(Data(name));
+        fs::rename(Path("kept.dat"), Data(name));
+    }
+}
+
+// A document may hold anything: what lies outside the dialogs' ranges is
+// drawn as the document says, with a warning naming each value; the same
+// values from the command line are refused.
+TEST_F(HostileFiles, ValuesOutsideTheirRangesAreWarnedOfInADocumentAndRefusedAsOptions)
+{
+    if (!HaveConvertedData()) {
+        GTEST_SKIP() << "no converted data beside umbrant-cli";
+    }
+    CopyConvertedData();
+    CEclipseMap map;
+    map.m_observation.m_month = std::numeric_limits<std::int32_t>::min();
+    map.m_observation.m_hour = std::numeric_limits<std::int32_t>::min();
+    map.m_observation.m_second = 1e30f;
+    map.m_observation.m_centre = CGeoPosition(kNaN, std::numeric_limits<double>::infinity());
+    WriteDocument(Path("odd.umb"), map);
+    const Outcome drawn = Run("render " + Path("odd.umb").string() + " -o " + Path("odd.png").string() + " --size 64x48" + DataOption());
+    EXPECT_EQ(drawn.status, 0) << drawn.err;
+    for (const char* warning : {"warning: the month -2147483648 lies outside 1 to 12", "warning: the hour -2147483648 lies outside 0 to 23",
+                                "warning: the second 1.000000015e+30 lies outside 0 to 60",
+                                "warning: the centre longitude is not a finite number",
+                                "warning: the centre latitude is not a finite number"}) {
+        EXPECT_NE(drawn.err.find(warning), std::string::npos) << warning << "\n" << drawn.err;
+    }
+    EXPECT_EQ(LineCount(drawn.err), 5) << drawn.err;
+    const Outcome info = Run("info " + Path("odd.umb").string());
+    EXPECT_EQ(info.status, 0);
+    EXPECT_NE(ReadText(Path("out.txt")).find("Out of range       the month -2147483648 lies outside 1 to 12\n"), std::string::npos)
+        << ReadText(Path("out.txt"));
+
+    for (const char* centre : {"1e308,0", "1e300,1e300", "0,100", "-180.5,0"}) {
+        SCOPED_TRACE(centre);
+        const Outcome refused = Run("render -o " + Path("centre.png").string() + " --size 64x48 --centre " + centre + DataOption());
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(LineCount(refused.err), 1) << refused.err;
+        EXPECT_NE(refused.err.find("--centre: the centre l"), std::string::npos) << refused.err;
+        EXPECT_FALSE(fs::exists(Path("centre.png")));
+    }
 }
 
 TEST_F(HostileFiles, RenderRefusesACutShorelineImageInOneLineWithStatusOne)
@@ -274,4 +343,17 @@ TEST_F(HostileFiles, ShadowRefusesADeltaTBeyondTheDocumentsRangeInOneLine)
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find("Delta T \"1e300\" out of range"), std::string::npos);
+}
+
+// A document shorter than its 193 bytes is named by its size, whatever field
+// it ends in.
+TEST_F(HostileFiles, InfoNamesTheSizeOfAShortDocument)
+{
+    for (const std::size_t size : {0u, 4u, 100u, 192u}) {
+        SCOPED_TRACE(size);
+        WriteBytes(Path("short.umb"), std::vector<std::uint8_t>(size, 1));
+        const Outcome outcome = Run("info " + Path("short.umb").string());
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.err, "umbrant-cli: " + Path("short.umb").string() + ": " + std::to_string(size) + " bytes, expected 193\n");
+    }
 }

@@ -287,6 +287,11 @@ TEST(EclipseCommandRefusals, AreOneLineWithStatusOne)
         {"path --date 2006-03-29 --step 0", "step"},
         {"path --date 2006-03-29 --step -60", "step"},
         {"path --date 2006-03-29 --step 3601", "step"},
+        // Finer than a second: refused at once, before any work (the
+        // smallest step the double holds included).
+        {"path --date 2024-04-08 --step 1e-9", "step \"1e-9\" out of range (1 to 3600 seconds)"},
+        {"path --date 2024-04-08 --step 5e-324", "1 to 3600 seconds"},
+        {"path --date 2024-04-08 --step 0.999", "1 to 3600 seconds"},
         {"path --date 2006-03-29 --step soon", "soon"},
         {"path --date 2006-02-30", "2006-02-30"},
         {"path --date 29/03/2006", "29/03/2006"},

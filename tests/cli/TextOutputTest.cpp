@@ -2,6 +2,7 @@
 // why not and exits with status 1: into /dev/full (a full disk) or a closed
 // standard output, nothing passes for a success.
 #include "tests/cli/CliScratch.h"
+#include "tests/datafiles/SeriesTextMaker.h"
 
 #include <string>
 #include <utility>
@@ -43,7 +44,7 @@ protected:
 
 TEST_F(TextOutput, EveryCommandIntoAFullDiskExitsOneNamingTheCause)
 {
-    WriteText(Data("Nutation.txt"), "header\n");
+    WriteText(Data("Nutation.txt"), series_text::NutationText());
     for (const std::string& command : Commands()) {
         ExpectRefusedInOneLine(command, "/dev/full", "No space left on device");
     }
@@ -51,7 +52,7 @@ TEST_F(TextOutput, EveryCommandIntoAFullDiskExitsOneNamingTheCause)
 
 TEST_F(TextOutput, EveryCommandIntoAClosedStandardOutputExitsOne)
 {
-    WriteText(Data("Nutation.txt"), "header\n");
+    WriteText(Data("Nutation.txt"), series_text::NutationText());
     for (const std::string& command : Commands()) {
         ExpectRefusedInOneLine(command, "&-", "Bad file descriptor");
     }

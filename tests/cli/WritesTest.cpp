@@ -203,3 +203,63 @@ TEST_F(Writes, TheExtensionChoosesPngSvgOrPdf)
         EXPECT_EQ(TemporariesIn(Path("")), "") << c.name;
     }
 }
+
+// A picture written over the document it is drawn from would lose the
+// document: refused, under the document's own name or through a link.
+TEST_F(Writes, TheOutputIsNeverTheDocumentItself)
+{
+    WriteText(Path("doc.umb"), std::string(193, '\0'));
+    const std::string document = ReadText(Path("doc.umb"));
+    fs::create_symlink("doc.umb", Path("link.png"));
+    fs::create_hard_link(Path("doc.umb"), Path("hard.png"));
+    for (const char* output : {"doc.umb", "link.png", "hard.png"}) {
+        SCOPED_TRACE(output);
+        const Outcome outcome = Run("render " + Path("doc.umb").string() + " --size 64x48 -o " + Path(output).string() + DataOption());
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(LineCount(outcome.err), 1) << outcome.err;
+        EXPECT_TRUE(Contains(outcome.err, "is the document")) << outcome.err;
+        EXPECT_EQ(ReadText(Path("doc.umb")), document);
+    }
+}
+
+// Stopped by an interrupt, a termination or a hang-up in the middle of a
+// write, the tool ends by that signal, as the shell expects, and leaves
+// neither its temporary nor a changed file.
+TEST_F(Writes, ASignalInAWriteEndsTheToolAndLeavesNoTemporary)
+{
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signalNumber);
+        WriteText(Path("map.png"), "previous map");
+        const Outcome outcome = Render(Path("map.png").string(), SignalledInAWrite("map.png", signalNumber));
+        EXPECT_EQ(outcome.status, 128 + signalNumber) << outcome.err;
+        EXPECT_EQ(ReadText(Path("map.png")), "previous map");
+        EXPECT_EQ(TemporariesIn(m_directory), "");
+    }
+}
+
+// Replacing by rename needs only the directory's permission; the tool asks
+// for the file's own as well, as a write into it would, and updates in
+// place a file it may write in a directory it may not.
+TEST_F(Writes, TheTargetsOwnWritePermissionIsRespected)
+{
+    fs::create_directories(Path("open"));
+    fs::permissions(Path("open"), fs::perms::all);
+    WriteText(Path("open/locked.png"), "not yours");
+    fs::permissions(Path("open/locked.png"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const Outcome refused = Render(Path("open/locked.png").string(), AsUnprivilegedUser());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(LineCount(refused.err), 1) << refused.err;
+    EXPECT_TRUE(Contains(refused.err, "locked.png: cannot write: Permission denied")) << refused.err;
+    EXPECT_EQ(ReadText(Path("open/locked.png")), "not yours");
+    EXPECT_EQ(TemporariesIn(Path("open")), "");
+
+    fs::create_directories(Path("closed"));
+    WriteText(Path("closed/shared.png"), "previous map");
+    fs::permissions(Path("closed/shared.png"), fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
+    fs::permissions(Path("closed"), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+    const Outcome updated = Render(Path("closed/shared.png").string(), AsUnprivilegedUser());
+    fs::permissions(Path("closed"), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(updated.status, 0) << updated.err;
+    EXPECT_TRUE(IsPng(ReadText(Path("closed/shared.png"))));
+}

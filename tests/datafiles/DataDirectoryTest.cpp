@@ -81,3 +81,21 @@ TEST_F(DataDirectoryTest, ConversionsGoToTheUsersDirectoryBesideAReadOnlyInstall
     EXPECT_EQ(FindConversionDirectory(Places()), PathOf("home") + "/.local/share/umbrant/");
     ::chmod(shared.c_str(), 0755);
 }
+
+// A directory named for a conversion is kept unless it exists and may not be
+// written; then the user's own takes its place, when there is one.
+TEST_F(DataDirectoryTest, ANamedConversionDirectoryGivesWayOnlyWhenItMayNotBeWritten)
+{
+    const std::string user = PathOf("home") + "/.local/share/umbrant/";
+    const std::string writable = Make("mine");
+    EXPECT_EQ(ConversionDirectoryFor(writable, Places()), writable);
+    EXPECT_EQ(ConversionDirectoryFor(PathOf("new") + "/", Places()), PathOf("new") + "/") << "created by the conversion";
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may write anywhere (the command-line tests run the tool as another user)";
+    }
+    const std::string readOnly = Make("installed");
+    ::chmod(readOnly.c_str(), 0555);
+    EXPECT_EQ(ConversionDirectoryFor(readOnly, Places()), user);
+    EXPECT_EQ(ConversionDirectoryFor(readOnly, DataDirectoryPlaces{PathOf("prefix/bin/"), "", ""}), readOnly) << "no home";
+    ::chmod(readOnly.c_str(), 0755);
+}

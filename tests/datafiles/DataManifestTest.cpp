@@ -7,6 +7,7 @@
 #include "datafiles/ImageCache.h"
 
 #include "tests/TestDirectory.h"
+#include "tests/datafiles/SeriesTextMaker.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,8 @@ std::span<const std::uint8_t> BytesOf(std::string_view text)
 
 const std::vector<std::uint8_t> kImage(2544, 0x42);
 
+constexpr const char* kManifestHeaderForTests = "# Umbrant data images: name, size in bytes, CRC-32 (zlib)\n";
+
 } // namespace
 
 TEST(ImageChecksum, IsTheStandardCrc32)
@@ -35,28 +38,53 @@ TEST(ImageChecksum, IsTheStandardCrc32)
     EXPECT_EQ(ImageChecksum(BytesOf("The quick brown fox jumps over the lazy dog")), 0x414fa339u);
 }
 
-TEST(ManifestText, ReadsBackWhatItWritesAndSkipsWhatIsNotAnEntry)
+TEST(ManifestText, ReadsBackWhatItWrites)
 {
     const std::vector<ManifestEntry> entries{{"VSOP87.dat", 100656, 0x7bf813ab}, {"Nutation.dat", 2544, 0x0000001e}};
     const std::string text = FormatManifest(entries);
     EXPECT_EQ(text, "# Umbrant data images: name, size in bytes, CRC-32 (zlib)\n"
                     "Nutation.dat 2544 0000001e\n"
                     "VSOP87.dat 100656 7bf813ab\n");
-    EXPECT_EQ(ParseManifest(text), (std::vector<ManifestEntry>{entries[1], entries[0]}));
+    EXPECT_EQ(ParseManifest(text, "manifest.txt"), (std::vector<ManifestEntry>{entries[1], entries[0]}));
+    // Blank lines and comments are no entries; the last line may lack its end.
+    EXPECT_EQ(ParseManifest("# comment\n\nElp2000.dat 1569672 b8941446", "manifest.txt"),
+              (std::vector<ManifestEntry>{{"Elp2000.dat", 1569672, 0xb8941446}}));
+}
 
-    const std::string damaged = "Nutation.dat 2544 1e\n"            // checksum not of 8 digits
-                                "Nutation.dat -1 0000001e\n"        // no size
-                                "VSOP87.dat 100656 7bf813ab trail\n" // something after
-                                " 100656 7bf813ab\n"                // no name
-                                "Elp2000.dat 1569672 b8941446";     // last line without its end
-    EXPECT_EQ(ParseManifest(damaged), (std::vector<ManifestEntry>{{"Elp2000.dat", 1569672, 0xb8941446}}));
+// A manifest that cannot be read would turn every check off: each line that
+// is not an entry is an error naming the file and the line.
+TEST(ManifestText, RefusesALineThatIsNotAnEntryNamingIt)
+{
+    const struct {
+        const char* line;
+        const char* why;
+    } cases[] = {
+        {"Nutation.dat 2544 zzzzzzzz", "checksum not hexadecimal"},
+        {"Nutation.dat -5 0000001e", "negative size"},
+        {"Nutation.dat 2544 1e", "checksum not of 8 digits"},
+        {"VSOP87.dat 100656 7bf813ab trail", "something after"},
+        {" 100656 7bf813ab", "no name"},
+        {"Nutation.dat", "name alone"},
+        {"\x93\xff\x01\x7f binary", "random bytes"},
+        {"Nutation.dat 2544 0000001e\r", "a DOS line end"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        try {
+            ParseManifest(std::string(kManifestHeaderForTests) + "VSOP87.dat 100656 7bf813ab\n" + c.line + "\n", "data/manifest.txt");
+            ADD_FAILURE() << "read";
+        } catch (const CFileException& error) {
+            EXPECT_EQ(error.FileName(), "data/manifest.txt");
+            EXPECT_NE(std::string(error.what()).find("line 3: not an entry"), std::string::npos) << error.what();
+        }
+    }
 }
 
 TEST_F(DataManifestTest, AWrittenImageIsListedAndLoads)
 {
     WriteDataImage(DataDirectory(), "Nutation.dat", kImage);
     const std::vector<std::uint8_t> text = ReadBytes("manifest.txt");
-    EXPECT_EQ(ParseManifest(std::string(text.begin(), text.end())),
+    EXPECT_EQ(ParseManifest(std::string(text.begin(), text.end()), "manifest.txt"),
               (std::vector<ManifestEntry>{{"Nutation.dat", 2544, ImageChecksum(kImage)}}));
     ClearImageCache();
     EXPECT_EQ(LoadCachedImage(PathOf("Nutation.dat"), kImage.size())->size(), kImage.size());
@@ -95,11 +123,11 @@ TEST_F(DataManifestTest, AnImageTheManifestDoesNotListLoadsUnchecked)
 TEST_F(DataManifestTest, AConversionReplacesOnlyItsOwnEntry)
 {
     WriteDataImage(DataDirectory(), "VSOP87.dat", kImage);
-    WriteText("Nutation.txt", "header\n");
+    WriteText("Nutation.txt", series_text::NutationText());
     BuildNutationImage(DataDirectory());
     BuildNutationImage(DataDirectory());
     const std::vector<std::uint8_t> text = ReadBytes("manifest.txt");
-    const std::vector<ManifestEntry> entries = ParseManifest(std::string(text.begin(), text.end()));
+    const std::vector<ManifestEntry> entries = ParseManifest(std::string(text.begin(), text.end()), "manifest.txt");
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].name, "Nutation.dat");
     EXPECT_EQ(entries[0].checksum, ImageChecksum(ReadBytes("Nutation.dat")));
@@ -108,12 +136,28 @@ TEST_F(DataManifestTest, AConversionReplacesOnlyItsOwnEntry)
 
 TEST_F(DataManifestTest, AFailedConversionKeepsThePreviousImageAndItsEntry)
 {
-    WriteText("Nutation.txt", "header\n");
+    WriteText("Nutation.txt", series_text::NutationText());
     BuildNutationImage(DataDirectory());
     std::filesystem::remove(PathOf("Nutation.txt"));
     EXPECT_THROW(BuildNutationImage(DataDirectory()), CFileException);
     const std::vector<std::uint8_t> text = ReadBytes("manifest.txt");
-    EXPECT_EQ(ParseManifest(std::string(text.begin(), text.end())).size(), 1u);
+    EXPECT_EQ(ParseManifest(std::string(text.begin(), text.end()), "manifest.txt").size(), 1u);
     ClearImageCache();
     EXPECT_NO_THROW(LoadCachedImage(PathOf("Nutation.dat"), 2544));
+}
+
+TEST_F(DataManifestTest, AnUnreadableManifestRefusesEveryImageAndEveryConversionNamingIt)
+{
+    WriteDataImage(DataDirectory(), "Nutation.dat", kImage);
+    WriteText("manifest.txt", "Nutation.dat 2544 zzzzzzzz\n");
+    ClearImageCache();
+    try {
+        LoadCachedImage(PathOf("Nutation.dat"), kImage.size());
+        ADD_FAILURE() << "loaded";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.FileName(), PathOf("manifest.txt"));
+    }
+    WriteText("Nutation.txt", series_text::NutationText());
+    EXPECT_THROW(BuildNutationImage(DataDirectory()), CFileException);
+    EXPECT_EQ(ReadBytes("Nutation.dat"), kImage);
 }

@@ -1,4 +1,5 @@
 #include "ConverterTestDirectory.h"
+#include "SeriesTextMaker.h"
 
 #include "datafiles/Converters.h"
 #include "datafiles/ElpImage.h"
@@ -22,42 +23,23 @@ constexpr const char* kFigureLine = "  0  0  0  0  1  90.00000   0.00003     0.0
 constexpr const char* kPlanetaryLine = "  1  2  3  4  5  6  7  8  9 10 -2 359.98254   0.00007     0.074";
 constexpr const char* kMinorLine = "  9  1  1 -1 -1 192.93665   0.00004     0.075";
 
-// A line of the series' own kind whose amplitude is value.
-std::string LineWithAmplitude(int series, double value)
-{
-    char line[128];
-    switch (ElpKindOfSeries(series)) {
-    case ElpRecordKind::Main:
-        std::snprintf(line, sizeof line, "  0  0  0  1  %13.5f", value);
-        break;
-    case ElpRecordKind::Planetary:
-        std::snprintf(line, sizeof line, "  0  0  0  0  0  0  0  0  0  0  1   0.00000 %9.5f     0.074", value);
-        break;
-    default:
-        std::snprintf(line, sizeof line, "  0  0  0  0  1   0.00000 %9.5f     0.075", value);
-        break;
-    }
-    return line;
-}
-
 class ElpConverterTest : public ConverterTest {
 protected:
-    // Every series present with its header and no terms.
+    // Every series present in the published layout.
     void SetUp() override
     {
         ConverterTest::SetUp();
         for (int series = 1; series <= 36; ++series) {
-            WriteSeries(series, {});
+            WriteText("ELP" + std::to_string(series), series_text::ElpText(series));
         }
     }
 
+    // The series with its first term lines replaced by lines.
     void WriteSeries(int series, const std::vector<std::string>& lines, const std::string& header = "SERIES HEADER") const
     {
-        std::string text = header + "\n";
-        for (const std::string& line : lines) {
-            text += line + "\n";
-        }
-        WriteText("ELP" + std::to_string(series), text);
+        std::vector<std::string> all = series_text::ElpTermLines(series);
+        std::copy(lines.begin(), lines.end(), all.begin());
+        WriteText("ELP" + std::to_string(series), series_text::Joined(header, all));
     }
 
     template <typename Record>
@@ -84,28 +66,35 @@ std::vector<int> Multipliers(const std::int8_t* multipliers, std::size_t count)
 TEST_F(ElpConverterTest, PlacesEachSeriesInItsRegionOf1569672Bytes)
 {
     for (int series = 1; series <= 36; ++series) {
-        WriteSeries(series, {LineWithAmplitude(series, series)});
+        WriteSeries(series, {series_text::ElpLine(series, series)});
     }
     ASSERT_EQ(ConvertElp(DataDirectory()), ConversionStatus::Completed);
 
     EXPECT_EQ(ReadBytes("Elp2000.dat").size(), 1569672u);
     for (int series = 1; series <= 36; ++series) {
-        double amplitude = 0.0;
+        const std::size_t last = ElpTermCount(series) - 1;
+        double first = 0.0;
+        double final = 0.0;
         switch (ElpKindOfSeries(series)) {
         case ElpRecordKind::Main:
-            amplitude = RecordOf<ElpMainTerm>(series, 0).amplitude;
+            first = RecordOf<ElpMainTerm>(series, 0).amplitude;
+            final = RecordOf<ElpMainTerm>(series, last).amplitude;
             break;
         case ElpRecordKind::Figure:
-            amplitude = RecordOf<ElpFigureTerm>(series, 0).amplitude;
+            first = RecordOf<ElpFigureTerm>(series, 0).amplitude;
+            final = RecordOf<ElpFigureTerm>(series, last).amplitude;
             break;
         case ElpRecordKind::Planetary:
-            amplitude = RecordOf<ElpPlanetaryTerm>(series, 0).amplitude;
+            first = RecordOf<ElpPlanetaryTerm>(series, 0).amplitude;
+            final = RecordOf<ElpPlanetaryTerm>(series, last).amplitude;
             break;
         case ElpRecordKind::Minor:
-            amplitude = RecordOf<ElpMinorTerm>(series, 0).amplitude;
+            first = RecordOf<ElpMinorTerm>(series, 0).amplitude;
+            final = RecordOf<ElpMinorTerm>(series, last).amplitude;
             break;
         }
-        EXPECT_EQ(amplitude, series) << "series " << series;
+        EXPECT_EQ(first, series) << "series " << series;
+        EXPECT_DOUBLE_EQ(final, series_text::ElpAmplitude(last)) << "series " << series;
     }
 }
 
@@ -131,15 +120,6 @@ TEST_F(ElpConverterTest, ReadsEveryColumnOfAMainProblemLine)
     EXPECT_EQ(term.b4, 0.40);
     EXPECT_EQ(term.b5, -0.18);
     EXPECT_EQ(term.b6, 0.07);
-}
-
-TEST_F(ElpConverterTest, GivesNoSixthCoefficientToAMainLineEndingBeforeColumn89)
-{
-    WriteSeries(2, {std::string(kMainLine).substr(0, 88)});
-    ASSERT_EQ(ConvertElp(DataDirectory()), ConversionStatus::Completed);
-
-    EXPECT_EQ(RecordOf<ElpMainTerm>(2, 0).b5, -0.18);
-    EXPECT_EQ(RecordOf<ElpMainTerm>(2, 0).b6, 0.0);
 }
 
 TEST_F(ElpConverterTest, StoresPhasesInRadians)
@@ -178,15 +158,13 @@ TEST_F(ElpConverterTest, DropsTheFirstIntegerColumnOfMinorLines)
     EXPECT_EQ(term.amplitude, 0.00004);
 }
 
-TEST_F(ElpConverterTest, SkipsOnlyTheFirstLineAndReadsABlankLineAsAZeroTerm)
+TEST_F(ElpConverterTest, SkipsOnlyTheFirstLineWhateverItHolds)
 {
-    WriteSeries(5, {"", kFigureLine}, kFigureLine);
+    WriteSeries(5, {kFigureLine}, kFigureLine);
     ASSERT_EQ(ConvertElp(DataDirectory()), ConversionStatus::Completed);
 
-    EXPECT_EQ(RecordOf<ElpFigureTerm>(5, 0).amplitude, 0.0);
-    EXPECT_EQ(RecordOf<ElpFigureTerm>(5, 0).phase, 0.0);
-    EXPECT_EQ(RecordOf<ElpFigureTerm>(5, 1).amplitude, 0.00003);
-    EXPECT_EQ(RecordOf<ElpFigureTerm>(5, 2).amplitude, 0.0);
+    EXPECT_EQ(RecordOf<ElpFigureTerm>(5, 0).amplitude, 0.00003);
+    EXPECT_DOUBLE_EQ(RecordOf<ElpFigureTerm>(5, 1).amplitude, series_text::ElpAmplitude(1));
 }
 
 TEST_F(ElpConverterTest, FillsTheLastRegionToTheEndOfTheImage)
@@ -200,12 +178,12 @@ TEST_F(ElpConverterTest, FillsTheLastRegionToTheEndOfTheImage)
 TEST_F(ElpConverterTest, FailsWithoutTouchingTheImageWhenASeriesHasMoreLinesThanItsCount)
 {
     WriteText("Elp2000.dat", "previous image");
-    WriteSeries(22, std::vector<std::string>(4, kMinorLine)); // holds 3
+    WriteText("ELP22", series_text::Joined("HEADER", std::vector<std::string>(4, kMinorLine))); // holds 3
     EXPECT_EQ(ConvertElp(DataDirectory()), ConversionStatus::Failed);
     ExpectPreviousImageKept();
 
-    WriteSeries(22, {});
-    WriteSeries(36, std::vector<std::string>(20, kMinorLine)); // holds 19, and ends the image
+    WriteText("ELP22", series_text::ElpText(22));
+    WriteText("ELP36", series_text::Joined("HEADER", std::vector<std::string>(20, kMinorLine))); // holds 19, and ends the image
     EXPECT_EQ(ConvertElp(DataDirectory()), ConversionStatus::Failed);
     ExpectPreviousImageKept();
 }

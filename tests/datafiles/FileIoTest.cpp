@@ -9,13 +9,18 @@
 #include <cctype>
 #include <cerrno>
 #include <filesystem>
+#include <atomic>
+#include <chrono>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <thread>
 #include <utility>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <fcntl.h>
 
 namespace {
 
@@ -154,7 +159,10 @@ TEST_F(FileIoTest, AtomicWriteToAFifoOrADeviceWritesItInPlace)
 {
     ASSERT_EQ(::mkfifo(PathOf("fifo").c_str(), 0600), 0);
     std::vector<std::uint8_t> received;
-    std::thread reader([&] { received = ReadWholeFile(PathOf("fifo")); });
+    std::thread reader([&] {
+        std::ifstream fifo(PathOf("fifo"), std::ios::binary);
+        received.assign(std::istreambuf_iterator<char>(fifo), std::istreambuf_iterator<char>());
+    });
     WriteFileAtomically(PathOf("fifo"), kNewBytes);
     reader.join();
     EXPECT_EQ(received, kNewBytes);
@@ -216,4 +224,50 @@ TEST_F(FileIoTest, OnlyTemporariesOfEndedWritersOnThisMachineAreCleared)
     EXPECT_TRUE(Exists(running));
     EXPECT_TRUE(Exists(elsewhere));
     EXPECT_TRUE(Exists(unrelated));
+}
+
+// Data files and documents are read only from regular files: a FIFO without
+// a writer would hold the open until one came, a device would answer
+// anything or nothing. The name is refused at once, saying what it is.
+TEST_F(FileIoTest, ReadingAFifoADeviceOrADirectoryIsRefusedWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(PathOf("fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory(PathOf("directory"));
+    const std::string device = ::mknod(PathOf("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 ? PathOf("null") : "/dev/null";
+    const std::vector<std::pair<std::string, std::string>> specials = {
+        {PathOf("fifo"), "a FIFO"}, {device, "a character device"}, {PathOf("directory"), "a directory"}};
+    const std::vector<std::pair<const char*, std::function<void(const std::string&)>>> readers = {
+        {"text", [](const std::string& path) { CTextFile file(path); }},
+        {"image", [](const std::string& path) { ReadFileImage(path, 2544); }},
+        {"whole file", [](const std::string& path) { ReadWholeFile(path); }},
+    };
+    // A reader that waited on the FIFO is let go, and seen: the test never hangs.
+    std::atomic<bool> finished{false};
+    std::atomic<bool> readerWaited{false};
+    std::thread writer([&] {
+        while (!finished) {
+            const int descriptor = ::open(PathOf("fifo").c_str(), O_WRONLY | O_NONBLOCK);
+            if (descriptor >= 0) {
+                readerWaited = true;
+                ::close(descriptor);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    for (const auto& [path, kind] : specials) {
+        for (const auto& [reader, read] : readers) {
+            SCOPED_TRACE(path + ", " + reader);
+            try {
+                read(path);
+                ADD_FAILURE() << "read";
+            } catch (const CFileException& error) {
+                EXPECT_EQ(error.FileName(), path);
+                EXPECT_EQ(error.Kind(), FileErrorKind::Open);
+                EXPECT_EQ(error.Cause(), "cannot open: " + kind + ", not a regular file");
+            }
+        }
+    }
+    finished = true;
+    writer.join();
+    EXPECT_FALSE(readerWaited);
 }

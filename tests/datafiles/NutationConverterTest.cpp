@@ -1,24 +1,16 @@
 #include "ConverterTestDirectory.h"
+#include "SeriesTextMaker.h"
 
 #include "datafiles/Converters.h"
+#include "datafiles/FileException.h"
 #include "datafiles/NutationImage.h"
 #include "datafiles/RecordImage.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
+using namespace series_text;
+
 namespace {
-
-constexpr const char* kHeader = "  l l'  F  D Om  Period  Psi(\")   dPsi   Eps(\") dEps\n";
-
-// A term line whose longitude coefficient is value and all else zero.
-std::string LineWithLongitudeCoefficient(double value)
-{
-    char line[64];
-    std::snprintf(line, sizeof line, " 0  0  0  0  0    0.0%9.4f    0.0  0.0000  0.0\n", value);
-    return line;
-}
 
 class NutationConverterTest : public ConverterTest {
 protected:
@@ -27,18 +19,21 @@ protected:
         const std::vector<std::uint8_t> image = ReadBytes(kNutationImageName);
         return RecordAt<NutationTerm>(image, index * sizeof(NutationTerm));
     }
+
+    // The published layout with one term line of the test's own in place i.
+    void WriteTextWithLine(std::size_t i, const std::string& line) const
+    {
+        std::vector<std::string> lines = NutationTermLines();
+        lines[i] = line;
+        WriteText("Nutation.txt", Joined(kNutationHeader, lines));
+    }
 };
 
 } // namespace
 
 TEST_F(NutationConverterTest, StoresTermLineIAsRecordIInAFileOf2544Bytes)
 {
-    std::string text = kHeader;
-    for (int line = 0; line < 106; ++line) {
-        text += LineWithLongitudeCoefficient(line + 0.5);
-    }
-    text += LineWithLongitudeCoefficient(999.0); // past the table: never read
-    WriteText("Nutation.txt", text);
+    WriteText("Nutation.txt", NutationText());
 
     ASSERT_EQ(ConvertNutation(DataDirectory()), ConversionStatus::Completed);
     EXPECT_EQ(ReadBytes("Nutation.dat").size(), 2544u);
@@ -49,7 +44,7 @@ TEST_F(NutationConverterTest, StoresTermLineIAsRecordIInAFileOf2544Bytes)
 
 TEST_F(NutationConverterTest, ReadsEveryColumnOfATermLine)
 {
-    WriteText("Nutation.txt", std::string(kHeader) + " 0  0  0  0  1 6798.4 -17.1996-1742.0  9.2025 89.0\n");
+    WriteTextWithLine(0, " 0  0  0  0  1 6798.4 -17.1996-1742.0  9.2025 89.0");
     ASSERT_EQ(ConvertNutation(DataDirectory()), ConversionStatus::Completed);
 
     const NutationTerm term = Record(0);
@@ -61,32 +56,14 @@ TEST_F(NutationConverterTest, ReadsEveryColumnOfATermLine)
     EXPECT_EQ(term.obliquityRate, 89.0f);
 }
 
-TEST_F(NutationConverterTest, StoresMultipliersAsTheirLow8Bits)
+TEST_F(NutationConverterTest, ReadsASignedMultiplierOnEitherSideOfItsField)
 {
-    // Fields: "-1", " -2", "-2 ", "  3", "200".
-    WriteText("Nutation.txt", std::string(kHeader) + "-1 -2-2   3200\n");
+    // Fields: "-1", " -2", "-2 ", "  3", "127".
+    WriteTextWithLine(3, "-1 -2-2   3127 6798.4   0.0001    0.0  0.0000  0.0");
     ASSERT_EQ(ConvertNutation(DataDirectory()), ConversionStatus::Completed);
 
-    const NutationTerm term = Record(0);
-    EXPECT_EQ(std::vector<int>(term.multipliers, term.multipliers + 5), (std::vector<int>{-1, -2, -2, 3, -56}));
-}
-
-TEST_F(NutationConverterTest, FillsMissingTermLinesWithZeroRecords)
-{
-    WriteText("Nutation.txt", std::string(kHeader) + LineWithLongitudeCoefficient(1.0) + LineWithLongitudeCoefficient(2.0));
-    ASSERT_EQ(ConvertNutation(DataDirectory()), ConversionStatus::Completed);
-
-    const std::vector<std::uint8_t> image = ReadBytes("Nutation.dat");
-    ASSERT_EQ(image.size(), 2544u);
-    EXPECT_EQ(Record(1).longitudeCoefficient, 2.0f);
-    EXPECT_TRUE(std::all_of(image.begin() + 2 * 24, image.end(), [](std::uint8_t byte) { return byte == 0; }));
-}
-
-TEST_F(NutationConverterTest, TurnsAnEmptyTextInto106ZeroRecords)
-{
-    WriteText("Nutation.txt", "");
-    ASSERT_EQ(ConvertNutation(DataDirectory()), ConversionStatus::Completed);
-    EXPECT_EQ(ReadBytes("Nutation.dat"), std::vector<std::uint8_t>(2544, 0));
+    const NutationTerm term = Record(3);
+    EXPECT_EQ(std::vector<int>(term.multipliers, term.multipliers + 5), (std::vector<int>{-1, -2, -2, 3, 127}));
 }
 
 TEST_F(NutationConverterTest, FailsWithoutTouchingTheImageWhenTheTextIsMissing)
@@ -99,7 +76,7 @@ TEST_F(NutationConverterTest, FailsWithoutTouchingTheImageWhenTheTextIsMissing)
 
 TEST_F(NutationConverterTest, FailsWhenTheImageCannotBeWritten)
 {
-    WriteText("Nutation.txt", std::string(kHeader) + LineWithLongitudeCoefficient(1.0));
+    WriteText("Nutation.txt", NutationText());
     std::filesystem::create_directory(PathOf("Nutation.dat"));
     EXPECT_EQ(ConvertNutation(DataDirectory()), ConversionStatus::Failed);
     EXPECT_TRUE(std::filesystem::is_directory(PathOf("Nutation.dat")));

@@ -421,3 +421,33 @@ TEST(GlobalCircumstances, FirstAndLastContactsAreSeenAtSunriseAndSunset)
 }
 
 } // namespace
+
+// No caller can ask for unbounded work: a step that would put more than
+// kMostRegularPathVertices regular vertices on a curve is refused before any
+// is computed, and the shortest step the command line allows, one second, is
+// far from that bound.
+TEST(EclipsePathStep, AStepThatWouldGiveUnboundedWorkIsRefused)
+{
+    const FittedElements elements = published::Eclipse2024();
+    const double shortestStep = (elements.validTo - elements.validFrom) * kSecondsPerHour / kMostRegularPathVertices;
+    ASSERT_LT(shortestStep, 1.0);
+    for (const double step : {1e-9, 5e-324, 0.0, -60.0, std::nan(""), shortestStep * 0.99}) {
+        SCOPED_TRACE(step);
+        EXPECT_THROW(ComputeEclipsePath(elements, step), std::invalid_argument);
+    }
+    // Between its exact ends, the central line has a vertex on every second.
+    const EclipsePath path = ComputeEclipsePath(elements, 1.0);
+    ASSERT_FALSE(path.centralLine.empty());
+    for (const auto& run : path.centralLine) {
+        std::vector<double> seconds;
+        for (const CentralVertex& vertex : run) {
+            if (vertex.onStep) {
+                seconds.push_back(vertex.place.time.SecondsSince(run.front().place.time));
+            }
+        }
+        ASSERT_GT(seconds.size(), 3u);
+        for (std::size_t i = 2; i + 1 < seconds.size(); ++i) {
+            EXPECT_NEAR(seconds[i] - seconds[i - 1], 1.0, 1e-3) << "vertex " << i;
+        }
+    }
+}

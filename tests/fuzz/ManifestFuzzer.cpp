@@ -1,6 +1,7 @@
 // "manifest.txt" of any bytes: its entries read, written and read back the
-// same, and an image checked against it, which passes or is refused as
-// damaged, and nothing else.
+// same, or the manifest refused naming itself; and an image checked against
+// it, which passes, is refused as damaged, or is refused because the
+// manifest cannot be read, and nothing else.
 #include "FuzzSupport.h"
 
 #include "datafiles/DataManifest.h"
@@ -20,11 +21,24 @@ const fuzz::ScratchDirectory& Scratch()
     return directory;
 }
 
+bool IsManifestRefusal(const CFileException& error, const std::string& name)
+{
+    return error.Kind() == FileErrorKind::Malformed && error.FileName() == name && error.Cause().rfind("line ", 0) == 0;
+}
+
 void CheckRoundTrip(std::string_view text)
 {
-    std::vector<ManifestEntry> entries = ParseManifest(text);
+    std::vector<ManifestEntry> entries;
+    try {
+        entries = ParseManifest(text, "manifest.txt");
+    } catch (const CFileException& error) {
+        if (!IsManifestRefusal(error, "manifest.txt")) {
+            std::abort();
+        }
+        return;
+    }
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
-    if (ParseManifest(FormatManifest(entries)) != entries) {
+    if (ParseManifest(FormatManifest(entries), "manifest.txt") != entries) {
         std::abort();
     }
 }
@@ -43,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         LoadCachedImage(Scratch().File("Nutation.dat"), image.size());
     } catch (const CFileException& error) {
-        if (error.Kind() != FileErrorKind::Damaged) {
+        if (error.Kind() != FileErrorKind::Damaged && !IsManifestRefusal(error, Scratch().File("manifest.txt"))) {
             std::abort();
         }
     }

@@ -1,7 +1,8 @@
-// The values of the eclipse commands' options, of any bytes: the first byte
-// picks the reader (date, step, place, Delta T), the rest is the text. A
+// The values of the commands' options, of any bytes: the first byte picks
+// the reader (date and time, step, place, Delta T), the rest is the text. A
 // place that is accepted is then seen through the 2006 eclipse.
-#include "cli/ValueParsers.h"
+#include "cli/Options.h"
+#include "core/CalendarText.h"
 #include "eclipse/local/LocalCircumstances.h"
 #include "tests/eclipse/PublishedElements.h"
 
@@ -16,8 +17,13 @@ namespace {
 
 void CheckDate(const std::string& text)
 {
-    const UniversalCalendarDate date = ParseUniversalDate(text);
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31) {
+    const ParsedDateTime parsed = ParseIsoDateTime(text);
+    if (parsed.error) {
+        return;
+    }
+    const CivilDateTime& date = parsed.value;
+    if (!IsCalendarDate(date.year, date.month, date.day) || date.hour < 0 || date.hour > 23 || date.minute < 0 ||
+        date.minute > 59 || !(date.second >= 0.0 && date.second < 60.0)) {
         std::abort();
     }
 }
@@ -25,7 +31,7 @@ void CheckDate(const std::string& text)
 void CheckStep(const std::string& text)
 {
     const double step = ParseStep(text);
-    if (!(step > 0.0 && step <= 3600.0)) {
+    if (!(step >= 1.0 && step <= 3600.0)) {
         std::abort();
     }
 }
@@ -55,7 +61,8 @@ void CheckPlace(const std::string& text)
 
 void CheckDeltaT(const std::string& text)
 {
-    if (!std::isfinite(ParseDeltaTSeconds(text))) {
+    const std::optional<double> seconds = ParseDeltaT(text);
+    if (seconds && !(std::abs(*seconds) <= kLargestDeltaTSeconds)) {
         std::abort();
     }
 }
@@ -75,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2: CheckPlace(text); break;
         default: CheckDeltaT(text); break;
         }
-    } catch (const std::invalid_argument&) {
+    } catch (const CLI::ValidationError&) {
         // A malformed value is refused with its message: that is the point.
     }
     return 0;

@@ -227,6 +227,16 @@ def manifest():
     write("fuzz_manifest", "repeated", "Nutation.dat 2544 00000000\nNutation.dat 2544 ffffffff")
 
 
+# --- the series texts in their layouts, edited: FuzzedDataProvider choices ------
+
+def layouts():
+    for target in ("fuzz_nutation_layout", "fuzz_vsop_layout", "fuzz_elp_layout"):
+        write(target, "unedited", b"")
+    provider_seeds("fuzz_nutation_layout", 3, 96)
+    provider_seeds("fuzz_vsop_layout", 3, 96)
+    provider_seeds("fuzz_elp_layout", 4, 96)
+
+
 def main():
     documents()
     text_fields()
@@ -241,6 +251,7 @@ def main():
     eclipse_options()
     path_options()
     manifest()
+    layouts()
 
 
 if __name__ == "__main__":

@@ -7,9 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -126,22 +133,51 @@ TEST_F(DocumentFileTest, ReservedWordsAreCarriedThrough)
     EXPECT_EQ(SavedBytes(loaded), bytes);
 }
 
-TEST_F(DocumentFileTest, A192ByteFileIsRefusedAndLeavesTheDocumentAsItWas)
+// Named by the document's size, whichever field the file ends in.
+TEST_F(DocumentFileTest, AShortFileIsRefusedByItsSizeAndLeavesTheDocumentAsItWas)
 {
-    std::vector<std::uint8_t> bytes = SavedBytes(ChangedMap());
-    bytes.pop_back();
-    const std::string path = WriteBytes("short.umb", bytes);
-    CEclipseMap map;
-    map.m_observation.m_day = 12;
-    try {
-        LoadDocument(path, map);
-        FAIL() << "no exception";
-    } catch (const CFileException& error) {
-        EXPECT_EQ(error.FileName(), path);
+    const std::vector<std::uint8_t> whole = SavedBytes(ChangedMap());
+    for (const std::size_t size : {0u, 4u, 100u, 192u}) {
+        SCOPED_TRACE(size);
+        const std::string path = WriteBytes("short.umb", std::vector<std::uint8_t>(whole.begin(), whole.begin() + size));
+        CEclipseMap map;
+        map.m_observation.m_day = 12;
+        try {
+            LoadDocument(path, map);
+            ADD_FAILURE() << "no exception";
+        } catch (const CFileException& error) {
+            EXPECT_EQ(error.FileName(), path);
+            EXPECT_EQ(error.Cause(), std::to_string(size) + " bytes, expected 193");
+        }
+        EXPECT_EQ(map.m_observation.m_day, 12);
+        EXPECT_EQ(map.m_observation.m_year, 2006);
+        EXPECT_EQ(map.m_viewport.m_width, 0);
     }
-    EXPECT_EQ(map.m_observation.m_day, 12);
-    EXPECT_EQ(map.m_observation.m_year, 2006);
-    EXPECT_EQ(map.m_viewport.m_width, 0);
+}
+
+TEST_F(DocumentFileTest, AFifoIsRefusedWithoutWaitingForAWriter)
+{
+    ASSERT_EQ(::mkfifo(PathOf("pipe.umb").c_str(), 0600), 0);
+    // Would the open wait, a writer lets it go after a while, and the
+    // document it then reads is empty: the test ends either way.
+    std::thread writer([this] {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const int descriptor = ::open(PathOf("pipe.umb").c_str(), O_WRONLY | O_NONBLOCK);
+            if (descriptor >= 0) {
+                ::close(descriptor);
+                return;
+            }
+            ::usleep(50000);
+        }
+    });
+    CEclipseMap map;
+    try {
+        LoadDocument(PathOf("pipe.umb"), map);
+        ADD_FAILURE() << "loaded";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.Cause(), "cannot open: a FIFO, not a regular file");
+    }
+    writer.join();
 }
 
 TEST_F(DocumentFileTest, A200ByteFileLoadsAndItsTailIsIgnored)
@@ -198,4 +234,51 @@ TEST(Archive, LoadingPastTheEndRaisesAnError)
     CArchive archive(bytes, "three.umb");
     std::int32_t value = 0;
     EXPECT_THROW(archive.Exchange(value), CFileException);
+}
+
+// The document validates nothing: what lies outside the ranges of the
+// dialogs is named, field by field, for the front ends to warn of.
+TEST(ObservationRanges, NameTheFieldsOutsideTheDialogsRanges)
+{
+    CObservation inside;
+    inside.m_second = 59.99f;
+    inside.m_centre = CGeoPosition(-180.0, 90.0);
+    EXPECT_TRUE(FieldsOutOfRange(inside).empty());
+
+    const double nan = std::nan("");
+    const struct {
+        const char* what;
+        std::function<void(CObservation&)> change;
+        const char* field;
+        double value;
+    } cases[] = {
+        {"month -2^31", [](CObservation& o) { o.m_month = INT32_MIN; }, "month", -2147483648.0},
+        {"month 13", [](CObservation& o) { o.m_month = 13; }, "month", 13.0},
+        {"day 0", [](CObservation& o) { o.m_day = 0; }, "day", 0.0},
+        {"hour -2^31", [](CObservation& o) { o.m_hour = INT32_MIN; }, "hour", -2147483648.0},
+        {"minute 60", [](CObservation& o) { o.m_minute = 60; }, "minute", 60.0},
+        {"second 60", [](CObservation& o) { o.m_second = 60.0f; }, "second", 60.0},
+        {"second 1e30", [](CObservation& o) { o.m_second = 1e30f; }, "second", static_cast<double>(1e30f)},
+        {"second -0.5", [](CObservation& o) { o.m_second = -0.5f; }, "second", -0.5},
+        {"centre longitude 1e308", [](CObservation& o) { o.m_centre.m_longitude = 1e308; }, "centre longitude", 1e308},
+        {"centre latitude 100", [](CObservation& o) { o.m_centre.m_latitude = 100.0; }, "centre latitude", 100.0},
+        {"centre latitude NaN", [nan](CObservation& o) { o.m_centre.m_latitude = nan; }, "centre latitude", nan},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CObservation observation;
+        c.change(observation);
+        const std::vector<FieldOutOfRange> outside = FieldsOutOfRange(observation);
+        ASSERT_EQ(outside.size(), 1u);
+        EXPECT_STREQ(outside.front().field, c.field);
+        if (std::isnan(c.value)) {
+            EXPECT_TRUE(std::isnan(outside.front().value));
+        } else {
+            EXPECT_EQ(outside.front().value, c.value);
+        }
+    }
+    // Seconds that are not a number are named by the front ends' check of the epoch.
+    CObservation notANumber;
+    notANumber.m_second = std::nanf("");
+    EXPECT_TRUE(FieldsOutOfRange(notANumber).empty());
 }

@@ -49,11 +49,12 @@ done
 [ -n "$port" ] || { echo "the HTTP server did not start"; cat "$work/server.log"; exit 1; }
 url=http://127.0.0.1:$port
 
-fetch() { # data directory; output in $work/out, status in $status
+fetch_from() { # address, data directory; output in $work/out, status in $status
     status=0
-    env -u UMBRANT_SOURCES -u UMBRANT_BUILD_DIR UMBRANT_SOURCES_URL="$url" UMBRANT_CLI="$cli" \
-        "$work/clone/scripts/fetch-series.sh" "$1" >"$work/out" 2>&1 || status=$?
+    env -u UMBRANT_SOURCES -u UMBRANT_BUILD_DIR UMBRANT_SOURCES_URL="$1" UMBRANT_CLI="$cli" \
+        "$work/clone/scripts/fetch-series.sh" "$2" >"$work/out" 2>&1 || status=$?
 }
+fetch() { fetch_from "$url" "$1"; }
 output_has() { grep -qF -- "$1" "$work/out"; }
 same_file() { cmp -s "$1" "$2"; }
 
@@ -91,7 +92,40 @@ check "refuses an altered VSOP87C.ear (exit 1)" test "$status" -eq 1
 check "names VSOP87C.ear" output_has "VSOP87C.ear"
 check "removes VSOP87C.ear and its image" test ! -e "$work/data-altered/VSOP87C.ear" -a ! -e "$work/data-altered/VSOP87.dat"
 
-# 4. Nothing reachable: the message names the address tried and the two
+# 4. A mirror that answers an HTML page with status 200: the page is named
+#    and removed, so that each new run fetches it again, and the run after
+#    the mirror is mended ends with good series.
+printf '<!DOCTYPE html>\n<html><body>Please sign in</body></html>\n' >"$mirror/VSOP87C.ear"
+for run in 1 2; do
+    fetch "$work/data-page"
+    cat "$work/out"
+    check "refuses a page served as VSOP87C.ear, run $run (exit 1)" test "$status" -eq 1
+    check "names VSOP87C.ear and its first line, run $run" output_has "VSOP87C.ear: line 1:"
+    check "removes the page, run $run" test ! -e "$work/data-page/VSOP87C.ear"
+done
+cp "$published/VSOP87C.ear" "$mirror/VSOP87C.ear"
+fetch "$work/data-page"
+cat "$work/out"
+check "fetches the mended file and ends good (exit 0)" test "$status" -eq 0
+check "the mended series are good" output_has "are good"
+
+# 5. The address reaches curl as an address: one that curl would take for
+#    options (here, a configuration that fetches into a file of its own
+#    choosing) or one with blanks is refused before anything is fetched.
+# (The script asks for ADDRESS/VSOP87C.ear first: there lies the configuration.)
+mkdir -p "$work/options"
+printf 'url = "file://%s/ELP1"\noutput = "%s/fetched-by-options"\n' "$published" "$work" >"$work/options/VSOP87C.ear"
+for address in "-K$work/options" "-K $work/options" "$url/with space"; do
+    fetch_from "$address" "$work/data-options"
+    cat "$work/out"
+    check "refuses the address '$address' (exit 1)" test "$status" -eq 1
+    check "says what an address must be" output_has "without blanks"
+done
+# Read as options, the configuration would fetch ELP1 in place of VSOP87C.ear.
+check "curl read no options from the address" test ! -e "$work/fetched-by-options" -a ! -e "$work/data-options/VSOP87C.ear"
+check "nothing was fetched" test -z "$(find "$work/data-options" -name 'ELP*' -o -name '*.part' 2>/dev/null)"
+
+# 6. Nothing reachable: the message names the address tried and the two
 #    variables that point at a local copy.
 kill "$server"
 wait "$server" 2>/dev/null || true

@@ -6,6 +6,9 @@
 //   UMBRANT_FAIL_CALLS  "write", "fsync" or "write,fsync" (default "write")
 //   UMBRANT_FAIL_KILL   when set, the process is killed (SIGKILL) instead, as
 //                       a user's kill or a crash ends it in the middle of a write
+//   UMBRANT_FAIL_SIGNAL a signal number sent to the process instead (an
+//                       interrupt, a termination, a hang-up); the call goes on
+//                       as usual if the process survives it
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -51,11 +54,22 @@ Function Next(const char* name)
     return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
 }
 
+// The signal chosen, or 0.
+int ChosenSignal()
+{
+    const char* number = std::getenv("UMBRANT_FAIL_SIGNAL");
+    return number != nullptr ? std::atoi(number) : 0;
+}
+
 } // namespace
 
 extern "C" ssize_t write(int descriptor, const void* buffer, size_t size)
 {
     static const auto next = Next<ssize_t (*)(int, const void*, size_t)>("write");
+    if (ChosenSignal() != 0 && Chosen(descriptor, "write")) {
+        ::kill(::getpid(), ChosenSignal());
+        return next(descriptor, buffer, size);
+    }
     if (Chosen(descriptor, "write")) {
         errno = ChosenError();
         return -1;
