@@ -29,8 +29,6 @@ constexpr double kFortnightDays = 15.0;
 // A search covers this much on either side of the epoch, so that the steps
 // of the time bar are answered from its list for a month.
 constexpr double kSearchDays = 45.0;
-// The band of Delta T's uncertainty reaches two sigmas either way (95 %).
-constexpr double kUncertainSigmas = 2.0;
 
 // What makes two ephemerides give the same eclipse: the model's formulas
 // and Delta T where it matters.
@@ -130,7 +128,7 @@ std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, 
     auto overlay = std::make_shared<EclipseOverlay>(path);
     overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements);
     if (deltaTSigma) {
-        overlay->band = ComputeUncertainBand(elements, path.path, *deltaTSigma, kUncertainSigmas);
+        overlay->band = ComputeUncertainBand(elements, path.path, *deltaTSigma, kMapUncertainSigmas);
     }
     return overlay;
 }

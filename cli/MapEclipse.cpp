@@ -14,7 +14,7 @@ constexpr double kFortnightDays = 15.0;
 
 MapEclipse Compose(const Ephemeris& ephemeris, const EclipseSummary& summary)
 {
-    return {ComposeEclipseOverlay(FitElements(ephemeris, summary.greatest).elements), summary.greatest};
+    return {ComposeEclipseOverlay(FitElements(ephemeris, summary.greatest).elements, summary.deltaTSigma), summary.greatest};
 }
 
 } // namespace
@@ -22,7 +22,7 @@ MapEclipse Compose(const Ephemeris& ephemeris, const EclipseSummary& summary)
 MapEclipse EclipseOfDay(const Ephemeris& ephemeris, const CivilDate& day)
 {
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, day);
-    return {ComposeEclipseOverlay(eclipse.fit.elements), eclipse.summary.greatest};
+    return {ComposeEclipseOverlay(eclipse.fit.elements, eclipse.summary.deltaTSigma), eclipse.summary.greatest};
 }
 
 std::optional<MapEclipse> EclipseAround(const Ephemeris& ephemeris, const Instant& instant)

@@ -16,7 +16,11 @@ std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements)
     return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees), kCurveLevels);
 }
 
-EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements)
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, std::optional<double> deltaTSigma)
 {
-    return {ComputeEclipsePath(elements), MapMagnitudeCurves(elements)};
+    EclipseOverlay overlay{ComputeEclipsePath(elements), MapMagnitudeCurves(elements), std::nullopt};
+    if (deltaTSigma) {
+        overlay.band = ComputeUncertainBand(elements, overlay.path, *deltaTSigma, kMapUncertainSigmas);
+    }
+    return overlay;
 }

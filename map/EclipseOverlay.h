@@ -22,6 +22,10 @@ struct EclipseOverlay {
 // of half a degree.
 std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements);
 
+// Sigmas of Delta T either side of the band a map draws (95 %).
+inline constexpr double kMapUncertainSigmas = 2.0;
+
 // The whole overlay of an eclipse from its fitted elements: its path with a
-// vertex a minute and its curves, as the desktop and the command line draw it.
-EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements);
+// vertex a minute and its curves, as the desktop and the command line draw
+// it, and the band of Delta T's uncertainty when its sigma (seconds) is given.
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, std::optional<double> deltaTSigma = std::nullopt);
