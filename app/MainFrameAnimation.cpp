@@ -149,8 +149,8 @@ bool CMainFrame::ExportAnimation(const QString& path, const AnimationExportSetti
     // The curves of the current eclipse are computed now when still on their way.
     std::shared_ptr<const EclipseOverlay> overlay = m_currentEclipse->Overlay();
     if (overlay && overlay->magnitudeCurves.empty() && m_currentEclipse->Elements() != nullptr) {
-        overlay = std::make_shared<const EclipseOverlay>(
-            EclipseOverlay{overlay->path, CCurrentEclipse::MagnitudeCurves(*m_currentEclipse->Elements())});
+        overlay = std::make_shared<const EclipseOverlay>(EclipseOverlay{
+            overlay->path, CCurrentEclipse::MagnitudeCurves(*m_currentEclipse->Elements()), overlay->band});
     }
     request.scene.eclipse = overlay.get();
     request.times = AnimationSpan(UniversalInstantOf(settings.from), UniversalInstantOf(settings.to), settings.stepSeconds);
