@@ -8,6 +8,7 @@
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "eclipse/uncertainty/UncertainBand.h"
 #include "ephemeris/Ephemeris.h"
 #include "map/EclipseOverlay.h"
 #include "places/EclipseTowns.h"
@@ -125,14 +126,18 @@ PathResult ComputePath(const Ephemeris& ephemeris, const EclipseSummary& eclipse
     return result;
 }
 
-// Off the interface thread: the path with its curves of equal magnitude;
-// none once abandoned.
+// Off the interface thread: the path with its curves of equal magnitude,
+// and the band of Delta T's uncertainty when the model states it; none once
+// abandoned.
 std::shared_ptr<const EclipseOverlay> AddCurves(const FittedElements& elements, const EclipseOverlay& path,
-                                                const std::stop_token& stop)
+                                                std::optional<double> deltaTSigma, const std::stop_token& stop)
 {
     try {
         auto overlay = std::make_shared<EclipseOverlay>(path);
         overlay->magnitudeCurves = CCurrentEclipse::MagnitudeCurves(elements, stop);
+        if (deltaTSigma && !stop.stop_requested()) {
+            overlay->band = ComputeUncertainBand(elements, path.path, *deltaTSigma, kMapUncertainSigmas);
+        }
         return overlay;
     } catch (const OperationCancelled&) {
         return nullptr;
@@ -211,7 +216,7 @@ std::shared_ptr<const EclipseOverlay> CCurrentEclipse::OverlayAround(const CObse
         return nullptr;
     }
     const PathResult result = ComputePath(ephemeris, *eclipse, never);
-    return result.found ? AddCurves(result.elements, *result.overlay, never) : nullptr;
+    return result.found ? AddCurves(result.elements, *result.overlay, eclipse->deltaTSigma, never) : nullptr;
 }
 
 CCurrentEclipse::CCurrentEclipse(QObject* parent) : QObject(parent), m_state(std::make_unique<State>()) {}
@@ -420,7 +425,9 @@ void CCurrentEclipse::PublishPath(const EclipseSummary& eclipse, const PathResul
             UpdateBusy();
         }
     });
-    watcher->setFuture(RunInBackground([elements, path, stop] { return AddCurves(elements, *path, stop); }));
+    const std::optional<double> sigma = eclipse.deltaTSigma;
+    watcher->setFuture(
+        RunInBackground([elements, path, sigma, stop] { return AddCurves(elements, *path, sigma, stop); }));
 }
 
 void CCurrentEclipse::SetGazetteer(std::shared_ptr<const Gazetteer> gazetteer)

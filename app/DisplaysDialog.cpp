@@ -2,6 +2,7 @@
 
 #include "app/AtlasTexts.h"
 #include "app/DialogButtons.h"
+#include "app/UncertaintyTexts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -41,6 +42,7 @@ QWidget* CDisplaysDialog::MakeLayerGroup(const MapLayerChoice& layers)
     m_observer = AddLayerBox(kLayerObserver, "observerBox", layers.observer);
     m_legend = AddLayerBox(kLayerLegend, "legendBox", layers.legend);
     m_towns = AddLayerBox(kLayerTowns, "townsBox", layers.towns);
+    m_uncertainty = AddLayerBox(kLayerUncertainty, "uncertaintyBox", layers.uncertainty);
     for (QCheckBox* box : m_layerBoxes) {
         column->addWidget(box);
     }
@@ -79,6 +81,7 @@ MapLayerChoice CDisplaysDialog::Layers() const
     layers.observer = m_observer->isChecked();
     layers.legend = m_legend->isChecked();
     layers.towns = m_towns->isChecked();
+    layers.uncertainty = m_uncertainty->isChecked();
     return layers;
 }
 

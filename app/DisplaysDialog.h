@@ -39,6 +39,7 @@ private:
     QCheckBox* m_observer = nullptr;
     QCheckBox* m_legend = nullptr;
     QCheckBox* m_towns = nullptr;
+    QCheckBox* m_uncertainty = nullptr;
     QRadioButton* m_classic = nullptr;
     QRadioButton* m_modern = nullptr;
 };

@@ -1,11 +1,13 @@
 #include "app/LocalCircumstancesPanel.h"
 
+#include "app/CentralChanceText.h"
 #include "app/LocalCircumstancesText.h"
 #include "app/ObserverZone.h"
 #include "app/PlaceText.h"
 #include "app/ToolTexts.h"
 #include "app/UmbrantDoc.h"
 #include "eclipse/local/LocalCircumstances.h"
+#include "eclipse/uncertainty/CentralChance.h"
 #include "ephemeris/EpochArithmetic.h"
 
 #include <QFormLayout>
@@ -90,6 +92,9 @@ CLocalCircumstancesPanel::CLocalCircumstancesPanel(CUmbrantDoc& document, QWidge
     m_place->setWordWrap(true);
     layout->addWidget(m_place);
     layout->addWidget(MakeSummary());
+    m_chance = NamedLabel("localCentralChanceLabel");
+    m_chance->setWordWrap(true);
+    layout->addWidget(m_chance);
     layout->addWidget(MakeContactTable());
     layout->addWidget(MakeContactButtons());
     m_horizon = NamedLabel("localHorizonLabel");
@@ -203,9 +208,10 @@ void CLocalCircumstancesPanel::GoToContact(int index)
     m_document.NotifyEpochChanged();
 }
 
-void CLocalCircumstancesPanel::SetEclipse(const FittedElements* elements)
+void CLocalCircumstancesPanel::SetEclipse(const FittedElements* elements, std::optional<double> deltaTSigma)
 {
     m_elements = elements != nullptr ? std::make_unique<FittedElements>(*elements) : nullptr;
+    m_deltaTSigma = deltaTSigma;
     Refresh();
 }
 
@@ -219,6 +225,7 @@ void CLocalCircumstancesPanel::Refresh()
     m_contacts->setHorizontalHeaderLabels({kUniversalTimeColumn, OnTwoLines(LocalTimeHeader(offsetHours)),
                                            OnTwoLines(kSunAltitudeColumn), OnTwoLines(kSunAzimuthColumn),
                                            OnTwoLines(kPositionAngleColumn)});
+    ShowCentralChance(place);
     if (!m_elements) {
         m_seen.reset();
         ShowNothing(kNoEclipseText);
@@ -251,6 +258,15 @@ QString CLocalCircumstancesPanel::LocalTimeOfDay(const Instant& instant, double 
         return ZoneTimeOfDayText(instant, deltaT, *m_zone->Zone());
     }
     return TimeOfDayText(instant, deltaT, offsetHours);
+}
+
+void CLocalCircumstancesPanel::ShowCentralChance(const GeographicPlace& place)
+{
+    if (!m_elements || !m_deltaTSigma) {
+        m_chance->clear();
+        return;
+    }
+    m_chance->setText(CentralChanceText(ChanceOfCentral(*m_elements, place, *m_deltaTSigma), m_elements->deltaT));
 }
 
 void CLocalCircumstancesPanel::ShowNothing(const QString& why)

@@ -3,6 +3,7 @@
 #include <QDockWidget>
 
 #include <memory>
+#include <optional>
 
 class CObserverZone;
 class CUmbrantDoc;
@@ -11,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 struct FittedElements;
+struct GeographicPlace;
 struct LocalCircumstances;
 
 // "Circonstances locales": the current eclipse as the document's observer
@@ -30,8 +32,10 @@ public:
     explicit CLocalCircumstancesPanel(CUmbrantDoc& document, QWidget* parent = nullptr);
     ~CLocalCircumstancesPanel() override;
 
-    // The fitted elements of the eclipse to show (copied); none empties the panel.
-    void SetEclipse(const FittedElements* elements);
+    // The fitted elements of the eclipse to show (copied); none empties the
+    // panel. With the standard error of their Delta T (seconds), the panel
+    // also gives the chance of the central phase.
+    void SetEclipse(const FittedElements* elements, std::optional<double> deltaTSigma = std::nullopt);
     // Computes and shows the circumstances again.
     void Refresh();
     // Sets the document's epoch to a contact (0 to 4: C1, C2, the maximum,
@@ -51,11 +55,13 @@ private:
     void ShowHorizonEvents(const LocalCircumstances& seen);
     QString LocalTimeHeader(double offsetHours) const;
     QString LocalTimeOfDay(const Instant& instant, double deltaT, double offsetHours) const;
+    void ShowCentralChance(const GeographicPlace& place);
 
     CUmbrantDoc& m_document;
     const CObserverZone* m_zone = nullptr;
     std::unique_ptr<FittedElements> m_elements;
     std::unique_ptr<LocalCircumstances> m_seen;  // what the panel shows
+    std::optional<double> m_deltaTSigma;
     QLabel* m_place = nullptr;
     QLabel* m_type = nullptr;
     QLabel* m_magnitude = nullptr;
@@ -65,4 +71,5 @@ private:
     QTableWidget* m_contacts = nullptr;
     QList<QPushButton*> m_contactButtons;
     QLabel* m_horizon = nullptr;
+    QLabel* m_chance = nullptr;
 };

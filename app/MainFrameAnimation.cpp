@@ -151,7 +151,7 @@ bool CMainFrame::ExportAnimation(const QString& path, const AnimationExportSetti
     if (overlay && overlay->magnitudeCurves.empty() && m_currentEclipse->Elements() != nullptr) {
         overlay = std::make_shared<const EclipseOverlay>(
             EclipseOverlay{overlay->type, overlay->path, CCurrentEclipse::MagnitudeCurves(*m_currentEclipse->Elements()),
-                           overlay->towns});
+                           overlay->towns, overlay->band});
     }
     request.scene.eclipse = overlay.get();
     request.times = AnimationSpan(UniversalInstantOf(settings.from), UniversalInstantOf(settings.to), settings.stepSeconds);

@@ -14,6 +14,7 @@
 #include "eclipse/local/LocalCircumstances.h"
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "eclipse/uncertainty/CentralChance.h"
 #include "map/EclipseOverlay.h"
 #include "map/Trace.h"
 #include "map/qt/MapImage.h"
@@ -34,6 +35,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 
 namespace {
@@ -303,8 +305,16 @@ bool CMainFrame::ExportCircumstances(const QString& path)
         const LocalCircumstances seen = LocalCircumstancesAt(*elements, place);
         const bool json = QFileInfo(path).suffix().compare(QStringLiteral("json"), Qt::CaseInsensitive) == 0;
         const ObserverContext context = ObserverContextForExport();
-        WriteText(path, json ? WithObserverInJson(LocalJson(seen, DesktopEphemeris().Model(), context), place)
-                             : WithObserverInCsv(LocalCsv(seen, context), place));
+        // Delta T known only within its sigma: the chance of the central
+        // phase, as the command line gives it.
+        std::optional<LocalUncertainty> uncertainty;
+        const EclipseSummary* summary = m_currentEclipse->Summary();
+        if (summary != nullptr && summary->deltaTSigma) {
+            uncertainty = LocalUncertaintyAt(*elements, place, *summary->deltaTSigma);
+        }
+        const LocalUncertainty* known = uncertainty ? &*uncertainty : nullptr;
+        WriteText(path, json ? WithObserverInJson(LocalJson(seen, DesktopEphemeris().Model(), context, known), place)
+                             : WithObserverInCsv(LocalCsv(seen, context, known), place));
         written = true;
     });
     if (written) {

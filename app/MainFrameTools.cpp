@@ -17,6 +17,7 @@
 #include "app/UmbrantDoc.h"
 #include "app/UmbrantView.h"
 #include "app/ViewNavigation.h"
+#include "eclipse/search/EclipseSearch.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -119,7 +120,10 @@ void CMainFrame::CreateLocalPanel()
     m_localPanel = new CLocalCircumstancesPanel(m_document, this);
     addDockWidget(Qt::RightDockWidgetArea, m_localPanel);
     connect(m_currentEclipse, &CCurrentEclipse::Changed, m_localPanel,
-            [this] { m_localPanel->SetEclipse(m_currentEclipse->Elements()); });
+            [this] {
+                const EclipseSummary* summary = m_currentEclipse->Summary();
+                m_localPanel->SetEclipse(m_currentEclipse->Elements(), summary ? summary->deltaTSigma : std::nullopt);
+            });
     if (QMenu* display = MenuOf(Action(ID_VIEW_STATUS_BAR))) {
         display->addAction(m_localPanel->toggleViewAction());
     }

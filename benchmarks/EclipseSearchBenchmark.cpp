@@ -6,9 +6,12 @@
 #include "eclipse/BesselianElements.h"
 #include "eclipse/ElementFitting.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "eclipse/uncertainty/CentralChance.h"
 #include "ephemeris/Ephemeris.h"
 
 #include <benchmark/benchmark.h>
+
+#include <optional>
 
 namespace {
 
@@ -50,6 +53,20 @@ void EclipseOfOneDate(benchmark::State& state)
     }
 }
 BENCHMARK(EclipseOfOneDate)->Unit(benchmark::kMillisecond);
+
+// The probability of the central phase at a place and its contacts' sigmas:
+// Babylon for the eclipse of -135 April 15, as local computes them.
+void ChanceOfCentralAtBabylon(benchmark::State& state)
+{
+    const Ephemeris& ephemeris = TheEphemeris();
+    const std::optional<EclipseSummary> eclipse = FindEclipseOnUniversalDate(ephemeris, -135, 4, 15);
+    const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
+    const GeographicPlace babylon{44.42, 32.55, 0.0};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LocalUncertaintyAt(elements, babylon, eclipse->deltaTSigma.value_or(0.0)));
+    }
+}
+BENCHMARK(ChanceOfCentralAtBabylon)->Unit(benchmark::kMillisecond);
 
 void EclipsesFrom1900To2100(benchmark::State& state)
 {

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -57,6 +58,17 @@ void RequireFinite(const FittedElementsReport& report)
     }
 }
 
+// " +- 265.3" after Delta T, when the model states its uncertainty.
+std::string SigmaText(const std::optional<double>& sigma)
+{
+    if (!sigma) {
+        return "";
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, " \xC2\xB1 %.1f", *sigma);
+    return text;
+}
+
 void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse, const TimeModel& model)
 {
     const FittedElements& e = report.elements;
@@ -65,8 +77,8 @@ void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse
     const std::string greatest = IsoTime(eclipse.greatest, eclipse.deltaT);
     std::printf("Besselian elements of the eclipse of %s, greatest eclipse %s UT (%s TT)\n\n", IsoDatePart(greatest).c_str(),
                 IsoClockPart(greatest).c_str(), IsoClockPart(IsoTime(eclipse.greatest, 0.0)).c_str());
-    std::printf("T0 = %s %s TT      Delta T = %.1f s (%s model)\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(),
-                e.deltaT, model.Name());
+    std::printf("T0 = %s %s TT      Delta T = %.1f s%s (%s model)\n\n", IsoDatePart(t0).c_str(), IsoClockPart(t0).c_str(),
+                e.deltaT, SigmaText(eclipse.deltaTSigma).c_str(), model.Name());
     std::fputs(ElementsTableText(p).c_str(), stdout);
     std::printf("\n");
     std::printf("At t hours of TT from T0, a = a0 + a1 t + a2 t^2 + a3 t^3 for a = x, y, d, l1, l2 and mu;\n"
@@ -79,7 +91,7 @@ void PrintText(const FittedElementsReport& report, const EclipseSummary& eclipse
                 r.d * kRadiansToDegrees, r.l1, r.l2, r.mu * kRadiansToDegrees);
 }
 
-void PrintJson(const FittedElementsReport& report, const TimeModel& model)
+void PrintJson(const FittedElementsReport& report, const EclipseSummary& eclipse, const TimeModel& model)
 {
     const FittedElements& e = report.elements;
     const PrintedElements p = PrintedElementsOf(e);
@@ -87,6 +99,7 @@ void PrintJson(const FittedElementsReport& report, const TimeModel& model)
     nlohmann::ordered_json json;
     json["t0_tt"] = IsoTime(e.t0, 0.0);
     json["delta_t"] = e.deltaT;
+    json["delta_t_sigma"] = eclipse.deltaTSigma ? nlohmann::ordered_json(*eclipse.deltaTSigma) : nlohmann::ordered_json(nullptr);
     json["model"] = model.Name();
     json["x"] = p.x;
     json["y"] = p.y;
@@ -116,7 +129,7 @@ void RunBesselian(const BesselianRequest& request)
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
     RequireFinite(eclipse.fit);
     if (request.format == "json") {
-        PrintJson(eclipse.fit, model);
+        PrintJson(eclipse.fit, eclipse.summary, model);
     } else {
         PrintText(eclipse.fit, eclipse.summary, model);
     }

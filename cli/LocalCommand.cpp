@@ -3,10 +3,12 @@
 #include "cli/ObserverPlace.h"
 #include "cli/Options.h"
 #include "eclipse/local/LocalCircumstances.h"
+#include "eclipse/uncertainty/CentralChance.h"
 #include "formats/LocalOutput.h"
 
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -27,9 +29,15 @@ void RunLocal(const LocalRequest& request)
     const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
     const LocalCircumstances seen = LocalCircumstancesAt(eclipse.fit.elements, observer.place);
-    std::cout << (request.format == "json"  ? LocalJson(seen, model, observer.context)
-                  : request.format == "csv" ? LocalCsv(seen, observer.context)
-                                            : LocalText(seen, observer.place, request.date, model, observer.context));
+    // Delta T known only within its sigma: the chance of the central phase.
+    std::optional<LocalUncertainty> uncertainty;
+    if (eclipse.summary.deltaTSigma) {
+        uncertainty = LocalUncertaintyAt(eclipse.fit.elements, observer.place, *eclipse.summary.deltaTSigma);
+    }
+    const LocalUncertainty* known = uncertainty ? &*uncertainty : nullptr;
+    std::cout << (request.format == "json"  ? LocalJson(seen, model, observer.context, known)
+                  : request.format == "csv" ? LocalCsv(seen, observer.context, known)
+                                            : LocalText(seen, observer.place, request.date, model, observer.context, known));
 }
 
 void DefineLocal(CLI::App& command)

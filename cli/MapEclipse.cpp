@@ -14,7 +14,8 @@ constexpr double kFortnightDays = 15.0;
 
 MapEclipse Compose(const Ephemeris& ephemeris, const EclipseSummary& summary)
 {
-    return {ComposeEclipseOverlay(FitElements(ephemeris, summary.greatest).elements, summary.type), summary.greatest};
+    const FittedElements elements = FitElements(ephemeris, summary.greatest).elements;
+    return {ComposeEclipseOverlay(elements, summary.type, summary.deltaTSigma), summary.greatest};
 }
 
 } // namespace
@@ -22,7 +23,8 @@ MapEclipse Compose(const Ephemeris& ephemeris, const EclipseSummary& summary)
 MapEclipse EclipseOfDay(const Ephemeris& ephemeris, const CivilDate& day)
 {
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, day);
-    return {ComposeEclipseOverlay(eclipse.fit.elements, eclipse.summary.type), eclipse.summary.greatest};
+    return {ComposeEclipseOverlay(eclipse.fit.elements, eclipse.summary.type, eclipse.summary.deltaTSigma),
+            eclipse.summary.greatest};
 }
 
 std::optional<MapEclipse> EclipseAround(const Ephemeris& ephemeris, const Instant& instant)

@@ -20,6 +20,8 @@ struct LayerName {
 constexpr LayerName kLayerNames[] = {
     {"shadow", &MapLayerChoice::shadow, "the Moon's shadow at the instant: umbra, penumbra, axis cross"},
     {"path", &MapLayerChoice::path, "the band of totality or annularity and its central line, ticked every 10 minutes"},
+    {"uncertainty", &MapLayerChoice::uncertainty,
+     "with the path, the hatched band where Delta T's uncertainty (2 sigma) may put the central phase"},
     {"limits", &MapLayerChoice::umbraLimits, "the northern and southern limits of that band"},
     {"penumbra-limits", &MapLayerChoice::penumbraLimits, "the limits of the partial eclipse"},
     {"rise-set", &MapLayerChoice::riseSet, "where the eclipse begins, ends or is greatest at sunrise or sunset"},

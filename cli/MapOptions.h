@@ -23,7 +23,7 @@ struct CentreOption {
 };
 CentreOption ParseCentre(const std::string& text);
 
-// --layers NAME[,NAME...]: the layers by name (shadow, path, limits,
+// --layers NAME[,NAME...]: the layers by name (shadow, path, uncertainty, limits,
 // penumbra-limits, rise-set, magnitude-curves, graticule, terminator,
 // observer, greatest, labels), all or none; later names add to earlier ones
 // ("none,shadow" is the shadow alone).

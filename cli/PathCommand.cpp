@@ -3,10 +3,15 @@
 #include "cli/Options.h"
 #include "eclipse/path/EclipsePath.h"
 #include "eclipse/path/MagnitudeCurves.h"
+#include "eclipse/uncertainty/UncertainBand.h"
 #include "formats/PathOutput.h"
 
+#include <charconv>
+#include <cmath>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -14,6 +19,9 @@ namespace {
 constexpr double kMagnitudeGridDegrees = 0.5;
 const std::vector<double> kMagnitudeLevels = {0.2, 0.4, 0.6, 0.8};
 constexpr double kDefaultStepSeconds = 60.0;
+// Sigmas of Delta T either side of the band: 2 by default (95 %), at most 10.
+constexpr double kDefaultSigmas = 2.0;
+constexpr double kMostSigmas = 10.0;
 
 struct PathRequest {
     CivilDate date;
@@ -21,7 +29,36 @@ struct PathRequest {
     TimeModelOptions model;
     std::string format;
     DataOption data;
+    std::optional<double> sigmas;  // with --uncertainty
 };
+
+// Sigmas either side: a number from 0 to 10.
+double ParseSigmas(const std::string& text)
+{
+    double sigmas = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, sigmas);
+    if (text.empty() || text.front() == '+' || error != std::errc() || stop != end || !std::isfinite(sigmas)) {
+        throw CLI::ValidationError("malformed uncertainty \"" + text + "\" (expected a number of sigmas)");
+    }
+    if (sigmas < 0.0 || sigmas > kMostSigmas) {
+        throw CLI::ValidationError("uncertainty \"" + text + "\" out of range (0 to 10 sigmas)");
+    }
+    return sigmas;
+}
+
+// The band of Delta T's uncertainty, when asked for: the model must state it.
+std::optional<UncertainBand> BandOf(const PathRequest& request, const EclipseOfDate& eclipse, const EclipsePath& path)
+{
+    if (!request.sigmas) {
+        return std::nullopt;
+    }
+    if (!eclipse.summary.deltaTSigma) {
+        throw std::runtime_error("--uncertainty needs Delta T's standard error, which only the modern model's own Delta T "
+                                 "states (not the classic model's, nor a Delta T given)");
+    }
+    return ComputeUncertainBand(eclipse.fit.elements, path, *eclipse.summary.deltaTSigma, *request.sigmas);
+}
 
 void RunPath(const PathRequest& request)
 {
@@ -30,16 +67,18 @@ void RunPath(const PathRequest& request)
     const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
     const FittedElements& elements = eclipse.fit.elements;
     const EclipsePath path = ComputeEclipsePath(elements, request.stepSeconds);
+    const std::optional<UncertainBand> band = BandOf(request, eclipse, path);
+    const UncertainBand* spread = band ? &*band : nullptr;
     if (request.format == "csv") {
-        std::cout << PathCsv(path);
+        std::cout << PathCsv(path, spread);
         return;
     }
     const std::vector<MagnitudeCurve> magnitudes =
         MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kMagnitudeGridDegrees), kMagnitudeLevels);
     if (request.format == "kml") {
-        std::cout << PathKml(path, magnitudes, EclipseTitle(eclipse.summary.greatest, eclipse.summary.deltaT), model);
+        std::cout << PathKml(path, magnitudes, EclipseTitle(eclipse.summary.greatest, eclipse.summary.deltaT), model, spread);
     } else {
-        std::cout << PathGeoJson(path, magnitudes, model);
+        std::cout << PathGeoJson(path, magnitudes, model, spread);
     }
 }
 
@@ -55,6 +94,14 @@ void DefinePath(CLI::App& command)
     AddTimeModelOptions(command, request->model);
     AddFormat(command, request->format, {"geojson", "kml", "csv"});
     AddDataOption(command, request->data);
+    command
+        .add_option_function<std::string>(
+            "--uncertainty",
+            [request](const std::string& text) { request->sigmas = text.empty() ? kDefaultSigmas : ParseSigmas(text); },
+            "add the band where Delta T's uncertainty may put the central phase, K sigmas either side (default: 2), "
+            "with the central line and limits for Delta T - K sigma and + K sigma")
+        ->type_name("[K]")
+        ->expected(0, 1);
     command.callback([request] { RunPath(*request); });
 }
 

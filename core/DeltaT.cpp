@@ -37,6 +37,11 @@ double DeltaTAt(const Instant& instant, const IDeltaTModel& model)
     return deltaT;
 }
 
+std::optional<double> DeltaTSigmaAt(const Instant& instant, const IDeltaTModel& model)
+{
+    return model.SigmaAt(instant.JulianDate() - DeltaTAt(instant, model) / kSecondsPerDay);
+}
+
 UniversalDate UniversalOf(const Instant& instant, const IDeltaTModel& model)
 {
     const Instant ut = instant.PlusSeconds(-DeltaTAt(instant, model));

@@ -3,11 +3,14 @@
 #include "core/Calendar.h"
 #include "core/Instant.h"
 
+#include <optional>
+
 // Delta T = TT - UT, the lag of the Earth's rotation behind uniform time.
 //
 // A model gives Delta T for a Universal Time and names the secular
 // acceleration of the Moon's mean longitude that its values assume, so that
-// the lunar theory can be brought to the same acceleration.
+// the lunar theory can be brought to the same acceleration, and the standard
+// error of its values where one is published.
 class IDeltaTModel {
 public:
     virtual ~IDeltaTModel() = default;
@@ -17,6 +20,9 @@ public:
     // The tidal acceleration of the Moon's mean longitude behind the values,
     // arcseconds per century squared.
     virtual double LunarAcceleration() const = 0;
+    // The standard error (one sigma) of SecondsAt, seconds; none when the
+    // model's values come with no published uncertainty.
+    virtual std::optional<double> SigmaAt(double julianDateUT) const = 0;
 };
 
 // The acceleration of ELP 2000-82B's mean longitude, arcseconds per century
@@ -29,13 +35,19 @@ inline constexpr double kElpLunarAcceleration = -23.8946;
 double ClassicDeltaTSeconds(double julianDate);
 
 // The classic formula as a model (it asks for no correction of the Moon).
+// It states no uncertainty: the formula was never an estimate of the Earth's
+// rotation with an error attached, and it strays from the observed record by
+// many times the record's own error (some 1700 s at year 0, where the record
+// is good to 265 s), so no sigma would describe its values.
 class ClassicDeltaT : public IDeltaTModel {
 public:
     double SecondsAt(double julianDateUT) const override { return ClassicDeltaTSeconds(julianDateUT); }
     double LunarAcceleration() const override { return kElpLunarAcceleration; }
+    std::optional<double> SigmaAt(double) const override { return std::nullopt; }
 };
 
-// A number of seconds given by the user, the same at every date.
+// A number of seconds given by the user, the same at every date. Its
+// uncertainty is the user's to know: the model states none.
 class GivenDeltaT : public IDeltaTModel {
 public:
     explicit GivenDeltaT(double seconds, double lunarAcceleration = kElpLunarAcceleration)
@@ -44,6 +56,7 @@ public:
     }
     double SecondsAt(double) const override { return m_seconds; }
     double LunarAcceleration() const override { return m_lunarAcceleration; }
+    std::optional<double> SigmaAt(double) const override { return std::nullopt; }
 
 private:
     double m_seconds;
@@ -67,3 +80,5 @@ UniversalDate UniversalOf(const Instant& instant, const IDeltaTModel& model);
 CivilDateTime UniversalCivilOf(const Instant& instant, const IDeltaTModel& model);
 // Delta T at the instant, seconds.
 double DeltaTAt(const Instant& instant, const IDeltaTModel& model);
+// Its standard error there, seconds, if the model states one.
+std::optional<double> DeltaTSigmaAt(const Instant& instant, const IDeltaTModel& model);

@@ -2,6 +2,7 @@
 
 #include "core/Calendar.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -173,6 +174,62 @@ double ExtrapolatedAt(double year)
            (-2.0 * s3 + 3.0 * s2) * endValue + (s3 - s2) * span * endRate;
 }
 
+// The standard error: Morrison & Stephenson's parabola until it falls to
+// the decade fluctuations' 20 s (in 1320), then the telescopic era's figures.
+constexpr double kHistoricalSigmaPerCenturySquared = 0.8;  // seconds
+constexpr double kHistoricalSigmaOrigin = 1820.0;
+constexpr double kDecadeFluctuationSigma = 20.0;           // seconds, 1320 to 1600
+struct SigmaPoint {
+    double year;  // or years after the last observation
+    double sigma; // seconds
+};
+constexpr std::array<SigmaPoint, 4> kTelescopicSigma{{{1600.0, 20.0}, {1700.0, 5.0}, {1800.0, 1.0}, {1900.0, 0.1}}};
+constexpr double kObservedSigma = 0.1;
+// HMNAO's uncertainty of Delta T extrapolated, by years after the last observation.
+constexpr std::array<SigmaPoint, 9> kExtrapolatedSigma{{{0.0, 0.1},
+                                                         {10.0, 2.0},
+                                                         {20.0, 4.0},
+                                                         {30.0, 6.0},
+                                                         {80.0, 10.0},
+                                                         {180.0, 20.0},
+                                                         {280.0, 30.0},
+                                                         {380.0, 50.0},
+                                                         {480.0, 100.0}}};
+
+double HistoricalSigma(double year)
+{
+    const double t = (year - kHistoricalSigmaOrigin) / 100.0;
+    return kHistoricalSigmaPerCenturySquared * t * t;
+}
+
+double TelescopicSigma(double year)
+{
+    std::size_t i = 0;
+    while (i + 2 < kTelescopicSigma.size() && year >= kTelescopicSigma[i + 1].year) {
+        ++i;
+    }
+    const SigmaPoint& a = kTelescopicSigma[i];
+    const SigmaPoint& b = kTelescopicSigma[i + 1];
+    // Geometrically: the error shrinks by a factor a century.
+    return a.sigma * std::pow(b.sigma / a.sigma, (year - a.year) / (b.year - a.year));
+}
+
+double ExtrapolatedSigma(double yearsAfter)
+{
+    const SigmaPoint& last = kExtrapolatedSigma.back();
+    if (yearsAfter >= last.year) {
+        const double ratio = yearsAfter / last.year;
+        return last.sigma * ratio * ratio;
+    }
+    std::size_t i = 0;
+    while (yearsAfter >= kExtrapolatedSigma[i + 1].year) {
+        ++i;
+    }
+    const SigmaPoint& a = kExtrapolatedSigma[i];
+    const SigmaPoint& b = kExtrapolatedSigma[i + 1];
+    return a.sigma + (b.sigma - a.sigma) * (yearsAfter - a.year) / (b.year - a.year);
+}
+
 } // namespace
 
 double ModernDeltaT::SecondsAt(double julianDateUT) const
@@ -195,6 +252,25 @@ double ModernDeltaT::SecondsAtYear(double year)
         return ExtrapolatedAt(year);
     }
     return LongTermParabola(year) + AccelerationCorrection(year);
+}
+
+std::optional<double> ModernDeltaT::SigmaAt(double julianDateUT) const
+{
+    return SigmaAtYear(DecimalYear(julianDateUT));
+}
+
+double ModernDeltaT::SigmaAtYear(double year)
+{
+    if (year < kTelescopicSigma.front().year) {
+        return std::max(HistoricalSigma(year), kDecadeFluctuationSigma);
+    }
+    if (year < kTelescopicSigma.back().year) {
+        return TelescopicSigma(year);
+    }
+    if (year <= kLastTabulatedYear) {
+        return kObservedSigma;
+    }
+    return ExtrapolatedSigma(year - kLastTabulatedYear);
 }
 
 double ModernDeltaT::FirstObservedYear()

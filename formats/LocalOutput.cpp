@@ -112,6 +112,94 @@ std::string DurationText(double seconds)
     return text;
 }
 
+Json OptionalJson(const std::optional<double>& value, double scale)
+{
+    return value ? Json(Rounded(*value, scale)) : Json(nullptr);
+}
+
+Json RangeJson(const DeltaTRange& range)
+{
+    return Json::array({Rounded(range.from, 10.0), Rounded(range.to, 10.0)});
+}
+
+// Delta T's sigma, the central phase's chance and each contact's spread.
+void AddUncertainty(Json& json, const LocalUncertainty* uncertainty)
+{
+    const CentralChance* chance = uncertainty ? &uncertainty->chance : nullptr;
+    json["delta_t_sigma"] = chance ? Json(Rounded(chance->sigma, 10.0)) : Json(nullptr);
+    json["probability_central"] = chance ? Json(Rounded(chance->probability, 1e4)) : Json(nullptr);
+    json["delta_t_range_central"] = chance && chance->likeliest ? RangeJson(*chance->likeliest) : Json(nullptr);
+    Json ranges = Json::array();
+    if (chance) {
+        for (const DeltaTRange& range : chance->ranges) {
+            ranges.push_back(RangeJson(range));
+        }
+    }
+    json["delta_t_ranges_central"] = ranges;
+    const ContactSigmas none;
+    const ContactSigmas& contacts = uncertainty ? uncertainty->contacts : none;
+    const std::pair<const char*, const std::optional<double>*> spreads[] = {
+        {"c1", &contacts.c1}, {"c2", &contacts.c2}, {"max", &contacts.maximum}, {"c3", &contacts.c3}, {"c4", &contacts.c4}};
+    for (const auto& [name, spread] : spreads) {
+        if (!json["contacts"][name].is_null()) {
+            json["contacts"][name]["ut_sigma_s"] = OptionalJson(*spread, 10.0);
+        }
+    }
+}
+
+std::string SpreadText(const std::optional<double>& seconds)
+{
+    if (!seconds) {
+        return "-";
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "\xC2\xB1%.0f s", *seconds);
+    return text;
+}
+
+// The closing lines on Delta T's uncertainty.
+std::string UncertaintyText(const LocalUncertainty& uncertainty)
+{
+    const CentralChance& chance = uncertainty.chance;
+    char line[200];
+    if (chance.likeliest) {
+        std::snprintf(line, sizeof line, "Central phase   %s, probability %.1f %% (Delta T from %.1f to %.1f s)\n",
+                      LocalTypeName(chance.centralType).c_str(), 100.0 * chance.probability, chance.likeliest->from,
+                      chance.likeliest->to);
+    } else {
+        std::snprintf(line, sizeof line, "Central phase   not seen for any Delta T\n");
+    }
+    const ContactSigmas& c = uncertainty.contacts;
+    return std::string(line) + "Delta T \xC2\xB1 sigma moves C1 " + SpreadText(c.c1) + ", C2 " + SpreadText(c.c2) +
+           ", maximum " + SpreadText(c.maximum) + ", C3 " + SpreadText(c.c3) + ", C4 " + SpreadText(c.c4) + "\n";
+}
+
+std::string SpreadOfContact(const char* name, const ContactSigmas& contacts)
+{
+    const std::string event = name;
+    const std::optional<double>& spread = event == "c1"   ? contacts.c1
+                                          : event == "c2" ? contacts.c2
+                                          : event == "c3" ? contacts.c3
+                                          : event == "c4" ? contacts.c4
+                                                          : contacts.maximum;
+    if (!spread) {
+        return "";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", *spread);
+    return text;
+}
+
+// The row's closing columns on Delta T's uncertainty (the row ends with a
+// line feed, kept last).
+void AppendUncertaintyColumns(std::string& row, const char* name, const LocalUncertainty& uncertainty)
+{
+    char columns[96];
+    std::snprintf(columns, sizeof columns, ",%.1f,%.4f,%s", uncertainty.chance.sigma, uncertainty.chance.probability,
+                  SpreadOfContact(name, uncertainty.contacts).c_str());
+    row.insert(row.size() - 1, columns);
+}
+
 } // namespace
 
 std::string LocalTypeName(LocalEclipseType type)
@@ -135,7 +223,7 @@ std::string IsoLocalTimeOf(const Instant& instant, double deltaT, const TimeZone
 }
 
 std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& place, const CivilDate& date,
-                      const TimeModel& model, const ObserverContext& observer)
+                      const TimeModel& model, const ObserverContext& observer, const LocalUncertainty* uncertainty)
 {
     char line[160];
     std::string text = "Solar eclipse of " + IsoDateText(date) + " seen from " + Degrees(place.longitude, 'E', 'W') + " " +
@@ -148,7 +236,7 @@ std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& pla
     text += "Type            " + LocalTypeName(seen.type) +
             (seen.type != LocalEclipseType::None && !seen.Visible() ? " (below the horizon)" : "") + "\n";
     if (seen.type == LocalEclipseType::None) {
-        return text;
+        return uncertainty ? text + UncertaintyText(*uncertainty) : text;
     }
     std::snprintf(line, sizeof line, "Magnitude       %.4f\nMoon/Sun ratio  %.4f\nObscuration     %.2f %%\n", seen.magnitude,
                   seen.moonSunRatio, 100.0 * seen.obscuration);
@@ -174,13 +262,19 @@ std::string LocalText(const LocalCircumstances& seen, const GeographicPlace& pla
         text += line;
     }
     std::snprintf(line, sizeof line, "Delta T         %.1f s (%s model)\n", seen.deltaT, model.Name());
+    if (uncertainty) {
+        std::snprintf(line, sizeof line, "Delta T         %.1f \xC2\xB1 %.1f s (%s model)\n", seen.deltaT,
+                      uncertainty->chance.sigma, model.Name());
+        return text + line + UncertaintyText(*uncertainty);
+    }
     return text + line;
 }
 
-std::string LocalJson(const LocalCircumstances& seen, const TimeModel& model, const ObserverContext& observer)
+std::string LocalJson(const LocalCircumstances& seen, const TimeModel& model, const ObserverContext& observer,
+                      const LocalUncertainty* uncertainty)
 {
     const TimeZone* zone = observer.zone;
-    return Json{{"type", LocalTypeName(seen.type)},
+    Json json{{"type", LocalTypeName(seen.type)},
                 {"magnitude", Rounded(seen.magnitude, 1e4)},
                 {"moon_sun_ratio", Rounded(seen.moonSunRatio, 1e4)},
                 {"obscuration", Rounded(seen.obscuration, 1e4)},
@@ -197,17 +291,20 @@ std::string LocalJson(const LocalCircumstances& seen, const TimeModel& model, co
                 {"delta_t", Rounded(seen.deltaT, 10.0)},
                 {"model", model.Name()},
                 {"place", OptionalText(observer.placeName)},
-                {"time_zone", zone != nullptr ? Json(zone->Name()) : Json(nullptr)}}
-               .dump(2) +
-           "\n";
+                {"time_zone", zone != nullptr ? Json(zone->Name()) : Json(nullptr)}};
+    AddUncertainty(json, uncertainty);
+    return json.dump(2) + "\n";
 }
 
 // Contacts as rows, so that a spreadsheet takes them as they come; the
 // figures of the whole eclipse repeat on each row.
-std::string LocalCsv(const LocalCircumstances& seen, const ObserverContext& observer)
+std::string LocalCsv(const LocalCircumstances& seen, const ObserverContext& observer, const LocalUncertainty* uncertainty)
 {
     std::string text = "event,ut,local,sun_altitude,sun_azimuth,position_angle,sun_above_horizon,type,magnitude,moon_sun_ratio,obscuration,"
                        "duration_s,delta_t\n";
+    if (uncertainty) {
+        text.insert(text.size() - 1, ",delta_t_sigma,probability_central,ut_sigma_s");
+    }
     const std::pair<const char*, const std::optional<LocalContact>*> events[] = {
         {"c1", &seen.c1}, {"c2", &seen.c2}, {"max", &seen.maximum}, {"c3", &seen.c3}, {"c4", &seen.c4}};
     for (const auto& [name, contact] : events) {
@@ -221,7 +318,11 @@ std::string LocalCsv(const LocalCircumstances& seen, const ObserverContext& obse
                       IsoLocalTimeOf(c.time, seen.deltaT, observer.zone).c_str(), c.sunAltitude, c.sunAzimuth, c.positionAngle,
                       c.sunAboveHorizon ? "true" : "false", LocalTypeName(seen.type).c_str(), seen.magnitude,
                       seen.moonSunRatio, seen.obscuration, seen.durationSeconds, seen.deltaT);
-        text += row;
+        std::string line = row;
+        if (uncertainty) {
+            AppendUncertaintyColumns(line, name, *uncertainty);
+        }
+        text += line;
     }
     return text;
 }

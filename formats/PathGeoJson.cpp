@@ -1,5 +1,6 @@
 #include "formats/PathOutput.h"
 #include "core/CalendarText.h"
+#include "core/DeltaT.h"
 #include "eclipse/path/Antimeridian.h"
 
 #include <nlohmann/json.hpp>
@@ -104,15 +105,80 @@ Json GreatestFeature(const GlobalCircumstances& global, double deltaT, const Tim
                   {"sun_altitude", std::round(greatest.sunAltitude * 10.0) / 10.0},
                   {"contacts", ContactsJson(global, deltaT)},
                   {"delta_t", std::round(deltaT * 10.0) / 10.0},
+                  {"delta_t_sigma", OptionalNumber(DeltaTSigmaAt(greatest.time, model.DeltaT()), 10.0)},
                   {"model", model.Name()}}},
                 {"geometry", {{"type", "Point"}, {"coordinates", Position(greatest.longitude, greatest.latitude)}}}};
 }
 
+Json Ring(const std::vector<GeoPoint>& ring)
+{
+    Json positions = Json::array();
+    for (const GeoPoint& point : ring) {
+        positions.push_back(Position(point.longitude, point.latitude));
+    }
+    return positions;
+}
+
+Json PolygonCoordinates(const GeoPolygon& polygon)
+{
+    Json rings = Json::array({Ring(polygon.outer)});
+    for (const std::vector<GeoPoint>& hole : polygon.holes) {
+        rings.push_back(Ring(hole));
+    }
+    return rings;
+}
+
+Json BandFeature(const UncertainBand& band)
+{
+    Json polygons = Json::array();
+    for (const GeoPolygon& polygon : band.region) {
+        polygons.push_back(PolygonCoordinates(polygon));
+    }
+    const Json geometry = polygons.size() == 1 ? Json{{"type", "Polygon"}, {"coordinates", polygons.front()}}
+                                               : Json{{"type", "MultiPolygon"}, {"coordinates", polygons}};
+    return Json{{"type", "Feature"},
+                {"properties",
+                 {{"kind", "uncertain-band"},
+                  {"k_sigma", band.sigmas},
+                  {"delta_t_sigma", std::round(band.sigma * 10.0) / 10.0},
+                  {"delta_t_from", std::round(band.earlyDeltaT * 1000.0) / 1000.0},
+                  {"delta_t_to", std::round(band.lateDeltaT * 1000.0) / 1000.0}}},
+                {"geometry", geometry}};
+}
+
+// The band and the early and late lines, the band first so that it lies
+// under the lines drawn after it.
+void AddBandFeatures(Json& features, const UncertainBand& band)
+{
+    if (!band.region.empty()) {
+        features.push_back(BandFeature(band));
+    }
+    const std::pair<const char*, const std::vector<PathLine>*> early[] = {{"central-early", &band.centralEarly},
+                                                                           {"umbra-limit-west", &band.limitsWest}};
+    const std::pair<const char*, const std::vector<PathLine>*> late[] = {{"central-late", &band.centralLate},
+                                                                          {"umbra-limit-east", &band.limitsEast}};
+    for (const auto& [lines, deltaT] : {std::pair{&early, band.earlyDeltaT}, std::pair{&late, band.lateDeltaT}}) {
+        for (const auto& [kind, line] : *lines) {
+            if (line->empty()) {
+                continue;
+            }
+            Json feature = LineFeature(kind, *line, deltaT);
+            // To the millisecond: another run with --delta-t draws the same line.
+            feature["properties"]["delta_t"] = std::round(deltaT * 1000.0) / 1000.0;
+            features.push_back(std::move(feature));
+        }
+    }
+}
+
 } // namespace
 
-std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const TimeModel& model)
+std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const TimeModel& model,
+                        const UncertainBand* band)
 {
     Json features = Json::array();
+    if (band) {
+        AddBandFeatures(features, *band);
+    }
     for (const auto& [kind, lines] : NamedLines(path)) {
         features.push_back(LineFeature(kind, lines, path.deltaT));
     }

@@ -39,6 +39,7 @@ struct LineStyle {
 struct AreaStyle {
     RgbColour colour;
     double opacity = 1.0;
+    bool hatched = false;   // diagonal lines in the colour over the translucent fill
 };
 
 // What the map layers draw on. Nothing in a layer knows whether the surface is

@@ -16,7 +16,11 @@ std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, c
     return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees, stop), kCurveLevels);
 }
 
-EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type)
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type, std::optional<double> deltaTSigma)
 {
-    return {type, ComputeEclipsePath(elements), MapMagnitudeCurves(elements), {}};
+    EclipseOverlay overlay{type, ComputeEclipsePath(elements), MapMagnitudeCurves(elements), {}, std::nullopt};
+    if (deltaTSigma) {
+        overlay.band = ComputeUncertainBand(elements, overlay.path, *deltaTSigma, kMapUncertainSigmas);
+    }
+    return overlay;
 }

@@ -3,7 +3,9 @@
 #include "eclipse/path/MagnitudeCurves.h"
 #include "eclipse/path/PathTypes.h"
 #include "eclipse/search/EclipseSearch.h"
+#include "eclipse/uncertainty/UncertainBand.h"
 
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -23,6 +25,9 @@ struct EclipseOverlay {
     EclipsePath path;
     std::vector<MagnitudeCurve> magnitudeCurves;
     std::vector<TownLabel> towns;
+    // Where Delta T's uncertainty may move the central phase (computed with
+    // the curves), when the time model states it.
+    std::optional<UncertainBand> band;
 };
 
 // The curves of equal maximum magnitude a map draws: 0.2 to 0.8, from a grid
@@ -30,7 +35,12 @@ struct EclipseOverlay {
 // A stop request ends the grid early; the curves are then incomplete.
 std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop = {});
 
+// Sigmas of Delta T either side of the band a map draws (95 %).
+inline constexpr double kMapUncertainSigmas = 2.0;
+
 // The whole overlay of an eclipse of the type from its fitted elements: its
 // path with a vertex a minute and its curves, as the desktop and the command
-// line draw it.
-EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type);
+// line draw it, and the band of Delta T's uncertainty when its sigma
+// (seconds) is given.
+EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type,
+                                     std::optional<double> deltaTSigma = std::nullopt);

@@ -24,6 +24,7 @@ struct LayerKey {
 constexpr LayerKey kLayerKeys[] = {
     {"layer_shadow", &MapLayerChoice::shadow},
     {"layer_path", &MapLayerChoice::path},
+    {"layer_uncertainty", &MapLayerChoice::uncertainty},
     {"layer_limits", &MapLayerChoice::umbraLimits},
     {"layer_penumbra_limits", &MapLayerChoice::penumbraLimits},
     {"layer_rise_set", &MapLayerChoice::riseSet},

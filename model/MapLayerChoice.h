@@ -5,6 +5,7 @@
 struct MapLayerChoice {
     bool shadow = true;           // the Moon's shadow at the instant: umbra, penumbra, axis cross
     bool path = true;             // umbral band and central line with its ticks of time
+    bool uncertainty = true;      // with the path, where Delta T's uncertainty may move the band
     bool umbraLimits = true;      // the lines that bound the umbral band
     bool penumbraLimits = true;   // the northern and southern limits of the partial eclipse
     bool riseSet = true;          // where the eclipse begins, ends or is greatest at sunrise or sunset

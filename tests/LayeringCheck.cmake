@@ -3,7 +3,8 @@
 # two front ends, app/ and cli/, never include each other. Inside eclipse/,
 # the fundamental plane (eclipse/plane/) serves the path, the local
 # circumstances and the search, which stand side by side and do not include
-# one another. GLib (and the GeoNames library on it) stays inside
+# one another; Delta T's uncertainty (eclipse/uncertainty/) stands above
+# the three, asking each of them again for a Delta T moved. GLib (and the GeoNames library on it) stays inside
 # places/geonames/, the build's reader of the gazetteer.
 #   cmake -DSOURCE_DIR=<checkout> -P tests/LayeringCheck.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -20,12 +21,13 @@ set(allowed_formats core datafiles model ephemeris eclipse places formats)
 set(allowed_video core datafiles video)
 
 # Folders of eclipse/; "eclipse" stands for the files at its top.
-set(eclipse_folders plane path local search)
+set(eclipse_folders plane path local search uncertainty)
 set(allowed_in_eclipse_eclipse eclipse plane)
 set(allowed_in_eclipse_plane eclipse plane)
 set(allowed_in_eclipse_path eclipse plane path)
 set(allowed_in_eclipse_local eclipse plane local)
 set(allowed_in_eclipse_search eclipse plane search)
+set(allowed_in_eclipse_uncertainty eclipse plane path local search uncertainty)
 
 function(eclipse_folder_of path result)
   set(folder eclipse)

@@ -1016,6 +1016,22 @@ The current file will be replaced. These files are usually built at installation
 <context>
     <name>UiText</name>
     <message>
+        <source>Incertitude de ΔT : bande hachurée où la phase centrale peut tomber (2 σ)</source>
+        <translation>ΔT uncertainty: hatched band where the central phase may fall (2 σ)</translation>
+    </message>
+    <message>
+        <source>Totale avec une probabilité de %1 %</source>
+        <translation>Total with a probability of %1 %</translation>
+    </message>
+    <message>
+        <source>Annulaire avec une probabilité de %1 %</source>
+        <translation>Annular with a probability of %1 %</translation>
+    </message>
+    <message>
+        <source>si ΔT est compris entre %1 et %2 s (ΔT = %3 ± %4 s)</source>
+        <translation>if ΔT lies between %1 and %2 s (ΔT = %3 ± %4 s)</translation>
+    </message>
+    <message>
         <source>Temps</source>
         <translation>Time</translation>
     </message>

@@ -114,6 +114,12 @@ bool LocalCircumstances::Visible() const
     return sunrise.has_value() || sunset.has_value();
 }
 
+bool LocalCircumstances::CentralSeen() const
+{
+    const bool central = type == LocalEclipseType::Total || type == LocalEclipseType::Annular;
+    return central && maximum.has_value() && maximum->sunAboveHorizon;
+}
+
 LocalCircumstances LocalCircumstancesAt(const FittedElements& elements, const GeographicPlace& place)
 {
     LocalCircumstances circumstances;

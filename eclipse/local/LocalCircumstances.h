@@ -42,6 +42,8 @@ struct LocalCircumstances {
 
     // Some phase of the eclipse happens with the Sun above the horizon.
     bool Visible() const;
+    // Total or annular, with the Sun above the horizon at the maximum.
+    bool CentralSeen() const;
 };
 
 // The circumstances of an eclipse at a place: the maximum, where the

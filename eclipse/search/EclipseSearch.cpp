@@ -136,6 +136,7 @@ std::optional<EclipseSummary> EclipseOfLunation(const Ephemeris& ephemeris, cons
     EclipseSummary summary = eclipse->summary;
     summary.saros = SarosSeries(newMoon.lunation);
     summary.deltaT = DeltaTAt(summary.greatest, ephemeris.DeltaT());
+    summary.deltaTSigma = DeltaTSigmaAt(summary.greatest, ephemeris.DeltaT());
     return summary;
 }
 

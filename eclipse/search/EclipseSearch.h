@@ -16,6 +16,7 @@ enum class EclipseType { Partial, Annular, Total, Hybrid };
 struct EclipseSummary {
     Instant greatest;                      // greatest eclipse, TT
     double deltaT = 0.0;                   // seconds, TT - UT used
+    std::optional<double> deltaTSigma;     // its standard error, seconds, where the model states one
     EclipseType type = EclipseType::Partial;
     double gamma = 0.0;                    // least distance of the axis from the Earth's centre, Earth radii, signed as y
     double magnitude = 0.0;                // at greatest eclipse

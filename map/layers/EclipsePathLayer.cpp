@@ -13,6 +13,10 @@
 namespace {
 
 constexpr RgbColour kOutlineColour{0, 0, 0};
+constexpr RgbColour kUncertainColour{150, 60, 200};
+constexpr double kUncertainOpacity = 0.12;
+// The uncertain band is drawn only where it widens the path visibly.
+constexpr double kVisibleShiftPixels = 1.0;
 constexpr double kTickHalfLength = 5.0;       // pixels, across the central line
 constexpr double kTickMinutes = 10.0;
 constexpr double kLabelPointSize = 8.0;
@@ -120,6 +124,26 @@ void FillBand(IDrawingSurface& surface, const GeoProjector& projector, const Ecl
     longitudes.push_back(first.longitude);
     const std::vector<MapPoint> polygon = projector.ProjectArea(latitudes, longitudes);
     surface.FillArea(polygon, {kBandColour, kBandOpacity});
+}
+
+// Where Delta T's uncertainty may put the central phase, hatched under the
+// path: each outer ring by its visible runs, those that pass behind the globe
+// closed along the chord between the limb points (holes, rare, are not cut).
+void FillUncertainBand(IDrawingSurface& surface, const GeoProjector& projector, const UncertainBand& band)
+{
+    for (const GeoPolygon& polygon : band.region) {
+        std::vector<MapPoint> area;
+        projector.ForEachVisibleRun(std::span<const GeoPoint>(polygon.outer), [&](std::span<const MapPoint> run) {
+            area.insert(area.end(), run.begin(), run.end());
+        });
+        surface.FillArea(area, {kUncertainColour, kUncertainOpacity, true});
+    }
+}
+
+bool ShowsUncertainBand(const MapFrame& frame, const EclipseOverlay& eclipse)
+{
+    return frame.layers.uncertainty && eclipse.band &&
+           frame.viewport.m_scale * eclipse.band->ShiftDegrees() * kDegreesToRadians > kVisibleShiftPixels;
 }
 
 // Minutes of Universal Time into the day.
@@ -245,6 +269,9 @@ void CEclipsePathLayer::Draw(IDrawingSurface& surface, const MapFrame& frame) co
         StrokeLines(surface, projector, path.riseSetMaximum, Sized({kHorizonColour, 1.2, 1.0, true}, px));
     }
     if (layers.path) {
+        if (ShowsUncertainBand(frame, eclipse)) {
+            FillUncertainBand(surface, projector, *eclipse.band);
+        }
         FillBand(surface, projector, path);
     }
     if (layers.umbraLimits) {

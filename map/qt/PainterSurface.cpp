@@ -28,6 +28,8 @@ QPen PixelPen(RgbColour colour, qreal width, bool cosmetic)
 }
 
 constexpr RgbColour kOutlineColour{0, 0, 0};
+// The lines of a hatched area, lighter than their colour.
+constexpr double kHatchOpacity = 0.55;
 
 // A coordinate that the integer path can take exactly.
 bool IsIntegral(double value)
@@ -353,6 +355,10 @@ void CPainterSurface::FillArea(std::span<const MapPoint> points, const AreaStyle
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(Translucent(style.colour, style.opacity));
     m_painter.drawPolygon(ToPolygonF(points), Qt::OddEvenFill);
+    if (style.hatched) {
+        m_painter.setBrush(QBrush(Translucent(style.colour, kHatchOpacity), Qt::BDiagPattern));
+        m_painter.drawPolygon(ToPolygonF(points), Qt::OddEvenFill);
+    }
 }
 
 void CPainterSurface::DrawLabel(const std::string& text, MapPoint anchor, double pointSize, RgbColour colour)

@@ -296,6 +296,14 @@ TEST(EclipseCommandRefusals, AreOneLineWithStatusOne)
         {"path --date 2006-02-30", "2006-02-30"},
         {"path --date 29/03/2006", "29/03/2006"},
         {"local --date 2006-03-29 --place 0,0 --delta-t 1e300", "Delta T"},
+        // Sigmas of Delta T: finite, 0 to 10; and only where the model states sigma.
+        {"path --date 0029-11-24 --uncertainty nan", "uncertainty \"nan\""},
+        {"path --date 0029-11-24 --uncertainty inf", "uncertainty \"inf\""},
+        {"path --date 0029-11-24 --uncertainty -1", "0 to 10 sigmas"},
+        {"path --date 0029-11-24 --uncertainty 10.5", "0 to 10 sigmas"},
+        {"path --date 0029-11-24 --uncertainty 2 --model classic", "standard error"},
+        {"eclipses --from 2000-01-01 --to 2001-01-01 --place 0,0 --min-probability 1.5", "0 to 1"},
+        {"eclipses --from 2000-01-01 --to 2001-01-01 --min-probability 0.5", "--place"},
     };
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.arguments);

@@ -105,6 +105,65 @@ TEST(ModernDeltaT, ContinuesTheLastObservationTowardTheTidalParabola)
     EXPECT_EQ(ModernDeltaT().LunarAcceleration(), -25.8);
 }
 
+TEST(ModernDeltaT, StatesTheStandardErrorsPublishedForItsValues)
+{
+    struct Published {
+        double year;
+        double sigma;      // seconds
+        double tolerance;  // the table's rounding
+    };
+    const double last = ModernDeltaT::LastObservedYear();
+    const std::array published{
+        // Morrison & Stephenson (2004) as the Five Millennium Canon tabulates it.
+        Published{-1000.0, 636.0, 0.5}, Published{-500.0, 431.0, 0.5}, Published{0.0, 265.0, 0.5},
+        Published{500.0, 139.0, 0.5}, Published{1000.0, 54.0, 0.5}, Published{1200.0, 31.0, 0.5},
+        // The decade fluctuations between 1300 and 1600.
+        Published{1450.0, 20.0, 0.0},
+        // Stephenson & Houlden (1986).
+        Published{1700.0, 5.0, 1e-12}, Published{1800.0, 1.0, 1e-12}, Published{1900.0, 0.1, 1e-12},
+        Published{2000.0, 0.1, 0.0},
+        // HMNAO's extrapolation, years after the last observation.
+        Published{last + 10.0, 2.0, 1e-9}, Published{last + 80.0, 10.0, 1e-9}, Published{last + 480.0, 100.0, 1e-9},
+    };
+    for (const Published& row : published) {
+        EXPECT_NEAR(ModernDeltaT::SigmaAtYear(row.year), row.sigma, row.tolerance) << row.year;
+    }
+    // The parabola kept before -1000 meets HMNAO's figure for -2000 within 10 %.
+    EXPECT_NEAR(ModernDeltaT::SigmaAtYear(-1999.0), 1080.0, 108.0);
+}
+
+TEST(ModernDeltaT, HasNoJumpInItsStandardErrorAndGrowsAwayFromTheObservations)
+{
+    const double last = ModernDeltaT::LastObservedYear();
+    for (const double join : {1320.0, 1600.0, 1700.0, 1800.0, 1900.0, last, last + 10.0, last + 480.0}) {
+        EXPECT_NEAR(ModernDeltaT::SigmaAtYear(join - 1e-7), ModernDeltaT::SigmaAtYear(join + 1e-7), 1e-5) << join;
+    }
+    for (double year = -1999.0; year < 3000.0; year += 1.0) {
+        const double before = ModernDeltaT::SigmaAtYear(year);
+        const double after = ModernDeltaT::SigmaAtYear(year + 1.0);
+        if (year + 1.0 <= 1900.0) {
+            EXPECT_LE(after, before) << year;
+        } else {
+            EXPECT_GE(after, before) << year;
+        }
+    }
+}
+
+TEST(DeltaTModels, OnlyTheModernModelStatesAnUncertainty)
+{
+    const double year0 = JulianDateAtMidnight(0, 1, 1);
+    EXPECT_FALSE(ClassicDeltaT().SigmaAt(year0).has_value());
+    EXPECT_FALSE(GivenDeltaT(10000.0).SigmaAt(year0).has_value());
+    EXPECT_FALSE(ModernModel(10000.0).DeltaT().SigmaAt(year0).has_value());
+    EXPECT_FALSE(ClassicModel().DeltaT().SigmaAt(year0).has_value());
+    ASSERT_TRUE(ModernModel().DeltaT().SigmaAt(year0).has_value());
+    EXPECT_NEAR(*ModernModel().DeltaT().SigmaAt(year0), 265.0, 1.0);
+    // At an instant, the sigma of the instant's Universal Time.
+    const Instant instant = InstantFromUniversal(UniversalDate{year0, 0.0}, ModernModel().DeltaT());
+    ASSERT_TRUE(DeltaTSigmaAt(instant, ModernModel().DeltaT()).has_value());
+    EXPECT_NEAR(*DeltaTSigmaAt(instant, ModernModel().DeltaT()), *ModernModel().DeltaT().SigmaAt(year0), 1e-9);
+}
+
 TEST(SiderealTime, MeanAndApparentAsInMeeusExamples)
 {
     SKIP_WITHOUT_PUBLISHED_SERIES(directory);

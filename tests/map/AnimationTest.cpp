@@ -195,7 +195,7 @@ TEST(AnimationFramesTest, EachPictureIsTheWholeTraceOfItsInstant)
     request.scene.width = 480;
     request.scene.height = 270;
     request.scene.layers.terminator = true;
-    const EclipseOverlay overlay{EclipseType::Total, Path2006(), {}, {}};
+    const EclipseOverlay overlay{EclipseType::Total, Path2006(), {}, {}, std::nullopt};
     request.scene.eclipse = &overlay;
     SetGlobalViewport(request.map.m_viewport, request.scene.width, request.scene.height);
     request.map.m_observation.m_centre = CentreShowingPath(Path2006());
