@@ -1,13 +1,10 @@
 #include "eclipse/uncertainty/ChancesAtPlace.h"
 
+#include "core/WorkerPool.h"
 #include "eclipse/ElementFitting.h"
 #include "ephemeris/Ephemeris.h"
 
-#include <algorithm>
-#include <atomic>
-#include <exception>
 #include <optional>
-#include <thread>
 
 namespace {
 
@@ -34,33 +31,10 @@ std::vector<EclipseChance> CentralAtPlace(const Ephemeris& ephemeris, const std:
                                           const GeographicPlace& place, double minimumProbability)
 {
     std::vector<std::optional<EclipseChance>> results(eclipses.size());
-    std::atomic<std::size_t> next{0};
-    const std::size_t threadCount = std::clamp<std::size_t>(
-        std::min<std::size_t>(std::thread::hardware_concurrency(), eclipses.size() / kEclipsesPerThread), 1, 64);
-    std::vector<std::exception_ptr> failures(threadCount);
-    const auto work = [&](std::size_t thread) {
-        try {
-            for (std::size_t i = next++; i < eclipses.size(); i = next++) {
-                results[i] = Weigh(ephemeris, eclipses[i], place, minimumProbability);
-            }
-        } catch (...) {
-            failures[thread] = std::current_exception();
-            next = eclipses.size();
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (std::size_t thread = 1; thread < threadCount; ++thread) {
-        helpers.emplace_back(work, thread);
-    }
-    work(0);
-    for (std::thread& helper : helpers) {
-        helper.join();
-    }
-    for (const std::exception_ptr& failure : failures) {
-        if (failure) {
-            std::rethrow_exception(failure);
-        }
-    }
+    WorkerPool::Shared().ForEachIndex(
+        eclipses.size(),
+        [&](std::size_t i) { results[i] = Weigh(ephemeris, eclipses[i], place, minimumProbability); },
+        kEclipsesPerThread);
     std::vector<EclipseChance> chances;
     for (std::optional<EclipseChance>& result : results) {
         if (result) {
