@@ -7,6 +7,7 @@
 
 #include "app/AnimationExportDialog.h"
 #include "app/CurrentEclipse.h"
+#include "app/DesktopGazetteer.h"
 #include "app/DesktopSettings.h"
 #include "app/MapPrinting.h"
 #include "app/MainFrame.h"
@@ -84,6 +85,9 @@ void ExportTest::initTestCase()
     m_frame = std::make_unique<CMainFrame>(m_document, m_recentFiles);
     m_frame->SetMessagePresenter(m_messages.Presenter());
     m_frame->SetDataDirectory(kDataDirectory.toStdString());
+    // The towns and their zones come in the background: the exports and the
+    // pictures compared here are those of a desktop that has them.
+    m_frame->Gazetteer().WaitUntilLoaded();
     m_frame->resize(1000, 700);
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));

@@ -5,6 +5,7 @@
 #include "FrameTestSupport.h"
 
 #include "app/CurrentEclipse.h"
+#include "app/DesktopGazetteer.h"
 #include "app/MapPrinting.h"
 #include "map/EclipseOverlay.h"
 #include "map/MapColours.h"
@@ -119,6 +120,9 @@ void PrintingTest::thePreviewShowsTheMapNotABlackBlock()
     m_frame = std::make_unique<CMainFrame>(*m_document, *m_recentFiles);
     m_frame->SetMessagePresenter(m_messages.Presenter());
     m_frame->SetDataDirectory(kDataDirectory.toStdString());
+    // The towns and their zones come in the background: the exports and the
+    // pictures compared here are those of a desktop that has them.
+    m_frame->Gazetteer().WaitUntilLoaded();
     m_frame->resize(1000, 700);
     m_frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
