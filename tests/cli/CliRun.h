@@ -4,6 +4,7 @@
 // the exit status and what it printed. For the tests that run the
 // command-line tool (or ogrinfo and the like) once per case.
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +54,22 @@ inline CliRun RunCli(const std::string& arguments)
 inline bool HaveEphemerisData()
 {
     return std::filesystem::exists(std::string(UMBRANT_BINARY_DIR) + "/data/Elp2000.dat");
+}
+
+// Seconds of the day of an ISO 8601 instant, "YYYY-MM-DDTHH:MM:SS.s"
+// followed by "Z" or an offset.
+inline double SecondsOfDay(const std::string& iso)
+{
+    int hour = 0;
+    int minute = 0;
+    double second = 0.0;
+    std::sscanf(iso.c_str() + 11, "%d:%d:%lf", &hour, &minute, &second);
+    return hour * 3600.0 + minute * 60.0 + second;
+}
+
+inline double Hms(int hours, int minutes, double seconds)
+{
+    return hours * 3600.0 + minutes * 60.0 + seconds;
 }
 
 } // namespace cli_run

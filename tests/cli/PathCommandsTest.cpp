@@ -28,21 +28,6 @@ int LineCount(const std::string& text)
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-// Seconds of the day of "YYYY-MM-DDTHH:MM:SS.sZ".
-double SecondsOfDay(const std::string& iso)
-{
-    int hour = 0;
-    int minute = 0;
-    double second = 0.0;
-    std::sscanf(iso.c_str() + 11, "%d:%d:%lfZ", &hour, &minute, &second);
-    return hour * 3600.0 + minute * 60.0 + second;
-}
-
-double Hms(int hours, int minutes, double seconds)
-{
-    return hours * 3600.0 + minutes * 60.0 + seconds;
-}
-
 double DistanceKm(double latitude1, double longitude1, double latitude2, double longitude2)
 {
     constexpr double kDegree = 0.017453292519943295;

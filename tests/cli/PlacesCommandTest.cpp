@@ -34,21 +34,6 @@ std::string Quoted(const std::string& text)
     return quoted + "'";
 }
 
-// Seconds of the day of "YYYY-MM-DDTHH:MM:SS.s" followed by "Z" or an offset.
-double SecondsOfDay(const std::string& iso)
-{
-    int hour = 0;
-    int minute = 0;
-    double second = 0.0;
-    std::sscanf(iso.c_str() + 11, "%d:%d:%lf", &hour, &minute, &second);
-    return hour * 3600.0 + minute * 60.0 + second;
-}
-
-double Hms(int hours, int minutes, double seconds)
-{
-    return hours * 3600.0 + minutes * 60.0 + seconds;
-}
-
 bool HavePlacesData()
 {
     return HaveEphemerisData() && std::filesystem::exists(std::string(UMBRANT_BINARY_DIR) + "/data/places.dat");
