@@ -172,7 +172,7 @@ EclipseScene Scene2024(const Ephemeris& ephemeris)
     }
     const FittedElements elements = FitElements(ephemeris, eclipse->greatest).elements;
     scene.overlay.path = ComputeEclipsePath(elements);
-    scene.overlay.magnitudeCurves = MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, 0.5), {0.2, 0.4, 0.6, 0.8});
+    scene.overlay.magnitudeCurves = TraceMagnitudeCurves(elements, {0.2, 0.4, 0.6, 0.8});
     return scene;
 }
 

@@ -42,7 +42,7 @@ void MagnitudeCurves(benchmark::State& state)
 {
     const FittedElements& elements = Elements(state.range(0));
     for (auto _ : state) {
-        const auto curves = MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, 0.5), {0.2, 0.4, 0.6, 0.8});
+        const auto curves = TraceMagnitudeCurves(elements, {0.2, 0.4, 0.6, 0.8});
         benchmark::DoNotOptimize(curves.data());
     }
 }

@@ -6,14 +6,13 @@
 
 namespace {
 
-constexpr double kCurveSpacingDegrees = 0.5;
 const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
 
 } // namespace
 
 std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop)
 {
-    return MagnitudeCurvesOf(ComputeMagnitudeGrid(elements, kCurveSpacingDegrees, stop), kCurveLevels);
+    return TraceMagnitudeCurves(elements, kCurveLevels, stop);
 }
 
 EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type, std::optional<double> deltaTSigma)

@@ -30,9 +30,8 @@ struct EclipseOverlay {
     std::optional<UncertainBand> band;
 };
 
-// The curves of equal maximum magnitude a map draws: 0.2 to 0.8, from a grid
-// of half a degree.
-// A stop request ends the grid early; the curves are then incomplete.
+// The curves of equal maximum magnitude a map draws: 0.2 to 0.8.
+// A stop request ends them early with OperationCancelled.
 std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop = {});
 
 // Sigmas of Delta T either side of the band a map draws (95 %).

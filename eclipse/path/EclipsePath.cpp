@@ -1,6 +1,7 @@
 #include "eclipse/path/EclipsePath.h"
 
 #include "core/Units.h"
+#include "core/WorkerPool.h"
 #include "eclipse/path/CentralLine.h"
 #include "eclipse/path/CurveTracing.h"
 #include "eclipse/path/GlobalCircumstances.h"
@@ -8,10 +9,11 @@
 #include "eclipse/path/LimitLines.h"
 #include "eclipse/plane/EarthOnPlane.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
-#include <stdexcept>
 #include <functional>
+#include <stdexcept>
 
 namespace {
 
@@ -112,13 +114,18 @@ EclipsePath ComputeEclipsePath(const FittedElements& elements, double stepSecond
     const TraceSchedule schedule = ScheduleOf(elements, stepSeconds);
     EclipsePath path;
     path.deltaT = elements.deltaT;
-    path.circumstances = ComputeGlobalCircumstances(elements);
-    path.centralLine = TraceCentralLine(elements, schedule);
-    path.umbraNorth = TraceLimitLines(elements, ShadowCone::Umbra, PathSide::North);
-    path.umbraSouth = TraceLimitLines(elements, ShadowCone::Umbra, PathSide::South);
-    path.penumbraNorth = TraceLimitLines(elements, ShadowCone::Penumbra, PathSide::North);
-    path.penumbraSouth = TraceLimitLines(elements, ShadowCone::Penumbra, PathSide::South);
-    path.riseSetContacts = TraceOnLimb(elements, schedule, ContactOnLimb);
-    path.riseSetMaximum = TraceOnLimb(elements, schedule, MaximumOnLimb);
+    // Each curve stands on its own: they are traced side by side, the
+    // longest first.
+    const std::array<std::function<void()>, 8> curves = {
+        [&] { path.penumbraNorth = TraceLimitLines(elements, ShadowCone::Penumbra, PathSide::North); },
+        [&] { path.penumbraSouth = TraceLimitLines(elements, ShadowCone::Penumbra, PathSide::South); },
+        [&] { path.riseSetContacts = TraceOnLimb(elements, schedule, ContactOnLimb); },
+        [&] { path.riseSetMaximum = TraceOnLimb(elements, schedule, MaximumOnLimb); },
+        [&] { path.centralLine = TraceCentralLine(elements, schedule); },
+        [&] { path.umbraNorth = TraceLimitLines(elements, ShadowCone::Umbra, PathSide::North); },
+        [&] { path.umbraSouth = TraceLimitLines(elements, ShadowCone::Umbra, PathSide::South); },
+        [&] { path.circumstances = ComputeGlobalCircumstances(elements); },
+    };
+    WorkerPool::Shared().ForEachIndex(curves.size(), [&](std::size_t curve) { curves[curve](); });
     return path;
 }

@@ -72,7 +72,7 @@ double AngleBetween(const Vector3& a, const Vector3& b)
 
 class LimitFollower {
 public:
-    LimitFollower(const FittedElements& elements, ShadowCone cone, double turn)
+    LimitFollower(const FittedElements& elements, const ShadowCircle& cone, double turn)
         : m_elements(elements), m_cone(cone), m_turn(turn)
     {
     }
@@ -228,13 +228,13 @@ private:
     }
 
     const FittedElements& m_elements;
-    ShadowCone m_cone;
+    ShadowCircle m_cone;
     double m_turn;
 };
 
 // Limit points at regular instants, the one farthest from the limb in each
 // stretch of instants where there is one.
-std::vector<std::pair<SurfacePoint, double>> Seeds(const FittedElements& elements, ShadowCone cone, PathSide side)
+std::vector<std::pair<SurfacePoint, double>> Seeds(const FittedElements& elements, const ShadowCircle& cone, PathSide side)
 {
     std::vector<std::pair<SurfacePoint, double>> seeds;
     bool inStretch = false;
@@ -277,7 +277,7 @@ bool OnALine(const SurfacePoint& point, const std::vector<std::vector<LineVertex
 
 } // namespace
 
-std::vector<PathLine> TraceLimitLines(const FittedElements& elements, ShadowCone cone, PathSide side)
+std::vector<PathLine> TraceLimitLines(const FittedElements& elements, const ShadowCircle& cone, PathSide side)
 {
     // Outside the path lies north of the northern limit: walking along it
     // with the outside on the left runs with the shadow, eastward.

@@ -6,8 +6,9 @@
 
 #include <vector>
 
-// The limit of the umbral (antumbral) or penumbral path on one side: the
-// places whose eclipse just grazes the cone at its maximum, where the axis'
+// The limit of the umbral (antumbral) or penumbral path on one side, or a
+// curve of equal magnitude (ShadowCircle::OfMagnitude): the places whose
+// eclipse just grazes the circle at its maximum, where the axis'
 // least distance from them equals the cone's radius at their height. Seeds
 // come from the limit points of regular instants (LimitPoint); from each,
 // the line is followed over the Earth in both directions, each vertex
@@ -18,4 +19,4 @@
 // instant of its maximum.
 // Reference: Explanatory Supplement to the Astronomical Almanac (1992), 8.5;
 //            Chauvenet, Manual of Spherical and Practical Astronomy (1863), I, 10.
-std::vector<PathLine> TraceLimitLines(const FittedElements& elements, ShadowCone cone, PathSide side);
+std::vector<PathLine> TraceLimitLines(const FittedElements& elements, const ShadowCircle& cone, PathSide side);

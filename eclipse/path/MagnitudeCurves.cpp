@@ -1,69 +1,46 @@
 #include "eclipse/path/MagnitudeCurves.h"
 
 #include "core/Cancellation.h"
-#include "core/Units.h"
-#include "eclipse/plane/ClosestApproach.h"
+#include "core/WorkerPool.h"
+#include "eclipse/path/Antimeridian.h"
+#include "eclipse/path/LimitLines.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
+#include <array>
 
 namespace {
 
-// The magnitude changes by less than 1e-9 for an error of 0.4 ms in the
-// instant of the maximum, where the distance is stationary.
-constexpr double kMaximumToleranceHours = 1e-7;
+std::vector<GeoPoint> GeoPointsOf(const PathLine& line)
+{
+    std::vector<GeoPoint> points;
+    points.reserve(line.size());
+    for (const PathVertex& point : line) {
+        points.push_back({point.latitude, point.longitude});
+    }
+    return points;
+}
 
 } // namespace
 
-GeoPoint MagnitudeGrid::PlaceOf(const GridPoint& point) const
+std::vector<MagnitudeCurve> TraceMagnitudeCurves(const FittedElements& elements, const std::vector<double>& levels,
+                                                 const std::stop_token& stop)
 {
-    return {-90.0 + point.row * spacing, -180.0 + point.column * spacing};
-}
-
-MagnitudeGrid ComputeMagnitudeGrid(const FittedElements& elements, double spacingDegrees, const std::stop_token& stop)
-{
-    MagnitudeGrid grid;
-    grid.spacing = spacingDegrees;
-    grid.values.rows = static_cast<std::size_t>(std::lround(180.0 / spacingDegrees)) + 1;
-    grid.values.columns = static_cast<std::size_t>(std::lround(360.0 / spacingDegrees)) + 1;
-    grid.values.values.assign(grid.values.rows * grid.values.columns, std::numeric_limits<double>::quiet_NaN());
-    // Each maximum starts from its western neighbour's, which lies within minutes of it.
-    double rowStart = 0.0;
-    for (std::size_t row = 0; row < grid.values.rows; ++row) {
+    // Both sides of every level, side by side: each line stands on its own.
+    constexpr std::array kSides = {PathSide::North, PathSide::South};
+    std::vector<std::vector<PathLine>> traced(levels.size() * kSides.size());
+    WorkerPool::Shared().ForEachIndex(traced.size(), [&](std::size_t index) {
         ThrowIfStopRequested(stop);
-        GeocentricPlace place = GeocentricOf({0.0, std::min(90.0, -90.0 + static_cast<double>(row) * spacingDegrees), 0.0});
-        double start = rowStart;
-        for (std::size_t column = 0; column < grid.values.columns; ++column) {
-            place.longitude = (-180.0 + static_cast<double>(column) * spacingDegrees) * kDegreesToRadians;
-            const std::optional<PlaceApproach> closest = ClosestApproachAt(elements, place, start, kMaximumToleranceHours);
-            if (!closest || closest->plane.hours < elements.validFrom || closest->plane.hours > elements.validTo) {
-                continue;
-            }
-            start = closest->plane.hours;
-            if (column == 0) {
-                rowStart = start;
-            }
-            if (SunSeenFrom(place, closest->plane).altitude >= 0.0) {
-                grid.values.values[row * grid.values.columns + column] = closest->Magnitude();
-            }
-        }
-    }
-    return grid;
-}
-
-std::vector<MagnitudeCurve> MagnitudeCurvesOf(const MagnitudeGrid& grid, const std::vector<double>& levels)
-{
+        const ShadowCircle circle = ShadowCircle::OfMagnitude(levels[index / kSides.size()]);
+        traced[index] = TraceLimitLines(elements, circle, kSides[index % kSides.size()]);
+    });
     std::vector<MagnitudeCurve> curves;
-    for (const double level : levels) {
-        MagnitudeCurve curve{level, {}};
-        for (const std::vector<GridPoint>& line : ContourLines(grid.values, level)) {
-            std::vector<GeoPoint> places;
-            places.reserve(line.size());
-            for (const GridPoint& point : line) {
-                places.push_back(grid.PlaceOf(point));
+    for (std::size_t level = 0; level < levels.size(); ++level) {
+        MagnitudeCurve curve{levels[level], {}};
+        for (std::size_t side = 0; side < kSides.size(); ++side) {
+            for (const PathLine& line : traced[level * kSides.size() + side]) {
+                for (const PathLine& piece : SplitAtAntimeridian(line)) {
+                    curve.lines.push_back(GeoPointsOf(piece));
+                }
             }
-            curve.lines.push_back(std::move(places));
         }
         curves.push_back(std::move(curve));
     }

@@ -17,7 +17,7 @@ constexpr double kAngleTolerance = 1e-12;  // radians
 // height, which depends on the radius. The radius changes by tan f (0.005)
 // times the height, so each round gains two digits; zeta starts from the
 // height of the point found before, in the same direction or nearly.
-PlanePoint PointAtConeEdge(const EarthOnPlane& earth, ShadowCone cone, double angle, double& zeta)
+PlanePoint PointAtConeEdge(const EarthOnPlane& earth, const ShadowCircle& cone, double angle, double& zeta)
 {
     const PlaneInstant& plane = earth.Plane();
     const double east = std::sin(angle);
@@ -39,7 +39,7 @@ PlanePoint PointAtConeEdge(const EarthOnPlane& earth, ShadowCone cone, double an
 
 } // namespace
 
-std::optional<PlanePoint> LimitPoint(const EarthOnPlane& earth, ShadowCone cone, PathSide side)
+std::optional<PlanePoint> LimitPoint(const EarthOnPlane& earth, const ShadowCircle& cone, PathSide side)
 {
     const PlaneInstant& plane = earth.Plane();
     // Positive where the axis, seen from the edge point in that direction,

@@ -23,9 +23,9 @@ double PlaceApproach::MoonSunRatio() const
     return ::MoonSunRatio(penumbra, umbra);
 }
 
-double PlaceApproach::ConeRadius(ShadowCone cone) const
+double PlaceApproach::ConeRadius(const ShadowCircle& circle) const
 {
-    return cone == ShadowCone::Penumbra ? penumbra : std::abs(umbra);
+    return circle.Radius(penumbra, umbra);
 }
 
 PlaceApproach ApproachAt(const FittedElements& elements, const GeocentricPlace& place, double hours)

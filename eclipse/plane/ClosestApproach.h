@@ -23,8 +23,9 @@ struct PlaceApproach {
     double Magnitude() const;
     // The ratio of the Moon's apparent diameter to the Sun's, (L1 - L2) / (L1 + L2).
     double MoonSunRatio() const;
-    // The radius of one cone there: L1, or |L2| for the umbra or antumbra.
-    double ConeRadius(ShadowCone cone) const;
+    // The radius of one circle about the axis there; for a cone, L1, or |L2|
+    // for the umbra or antumbra.
+    double ConeRadius(const ShadowCircle& circle) const;
 };
 
 // A place at hours from T0.

@@ -3,6 +3,7 @@
 #include "eclipse/BesselianElements.h"
 
 #include <cmath>
+#include <optional>
 
 struct FittedElements;
 
@@ -55,10 +56,38 @@ inline double UmbraRadius(const PlaneInstant& plane, double zeta)
 {
     return plane.elements.l2 - zeta * plane.elements.tanF2;
 }
-// The radius of one cone: L1, or |L2| for the umbra or antumbra.
-inline double ConeRadius(const PlaneInstant& plane, ShadowCone cone, double zeta)
+
+// A circle about the shadow's axis, at every height: the edge of one cone,
+// or the circle where the Moon covers a given magnitude of the Sun's
+// diameter, L1 - m (L1 + L2) from the axis. The places whose maximum just
+// touches it make a limit of the path, or a curve of equal magnitude.
+class ShadowCircle {
+public:
+    // A cone's edge is such a circle, wherever one is taken.
+    ShadowCircle(ShadowCone cone) : m_cone(cone) {}
+    static ShadowCircle OfMagnitude(double magnitude) { return ShadowCircle(magnitude); }
+
+    // Earth radii, from the cones' radii L1 and L2 at the same height: L1,
+    // |L2| for the umbra or antumbra.
+    double Radius(double penumbraRadius, double umbraRadius) const
+    {
+        if (m_magnitude) {
+            return penumbraRadius - *m_magnitude * (penumbraRadius + umbraRadius);
+        }
+        return m_cone == ShadowCone::Penumbra ? penumbraRadius : std::abs(umbraRadius);
+    }
+
+private:
+    explicit ShadowCircle(double magnitude) : m_magnitude(magnitude) {}
+
+    ShadowCone m_cone = ShadowCone::Penumbra;
+    std::optional<double> m_magnitude;
+};
+
+// The radius of one circle at height zeta; for a cone, L1 or |L2|.
+inline double ConeRadius(const PlaneInstant& plane, const ShadowCircle& circle, double zeta)
 {
-    return cone == ShadowCone::Penumbra ? PenumbraRadius(plane, zeta) : std::abs(UmbraRadius(plane, zeta));
+    return circle.Radius(PenumbraRadius(plane, zeta), UmbraRadius(plane, zeta));
 }
 
 // Seen from a place at distance m from the axis, where the cones' radii are

@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <functional>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -73,28 +76,87 @@ TEST(ContourLines, SeparateTheTwoHillsOfASaddle)
     }
 }
 
-// Each curve's places see the curve's magnitude at their maximum, with the
-// Sun up; between nodes the magnitude is interpolated linearly, so within
-// a few thousandths.
-TEST(MagnitudeCurves, PlacesOnACurveSeeItsMagnitude)
+double ArcDegrees(const GeoPoint& a, const GeoPoint& b)
+{
+    constexpr double kRadians = 3.14159265358979323846 / 180.0;
+    const double sinLatitude = std::sin(0.5 * (b.latitude - a.latitude) * kRadians);
+    const double sinLongitude = std::sin(0.5 * (b.longitude - a.longitude) * kRadians);
+    const double h = sinLatitude * sinLatitude +
+                     std::cos(a.latitude * kRadians) * std::cos(b.latitude * kRadians) * sinLongitude * sinLongitude;
+    return 2.0 * std::asin(std::sqrt(std::min(1.0, h))) / kRadians;
+}
+
+double DegreesToNearestVertex(const MagnitudeCurve& curve, const GeoPoint& place)
+{
+    double nearest = 180.0;
+    for (const auto& line : curve.lines) {
+        for (const GeoPoint& vertex : line) {
+            nearest = std::min(nearest, ArcDegrees(vertex, place));
+        }
+    }
+    return nearest;
+}
+
+const std::vector<double> kLevels = {0.2, 0.4, 0.6, 0.8};
+
+// Every vertex sees the curve's magnitude at its maximum, with the Sun up,
+// as the local circumstances compute it; and no vertex crosses the
+// antimeridian on its way to the next.
+TEST(MagnitudeCurves, EachVertexSeesTheLevelAtItsMaximum)
 {
     for (const auto& make : {published::Eclipse2006, published::Eclipse2024}) {
         const FittedElements elements = make();
-        const MagnitudeGrid grid = ComputeMagnitudeGrid(elements, 0.5);
-        const std::vector<MagnitudeCurve> curves = MagnitudeCurvesOf(grid, {0.2, 0.4, 0.6, 0.8});
-        ASSERT_EQ(curves.size(), 4u);
+        const std::vector<MagnitudeCurve> curves = TraceMagnitudeCurves(elements, kLevels);
+        ASSERT_EQ(curves.size(), kLevels.size());
         for (const MagnitudeCurve& curve : curves) {
             SCOPED_TRACE(curve.magnitude);
             ASSERT_FALSE(curve.lines.empty());
             for (const auto& line : curve.lines) {
-                for (std::size_t i = 0; i < line.size(); i += 13) {
+                for (std::size_t i = 0; i < line.size(); ++i) {
                     const LocalCircumstances seen = LocalCircumstancesAt(elements, {line[i].longitude, line[i].latitude, 0.0});
                     ASSERT_TRUE(seen.maximum);
-                    EXPECT_NEAR(seen.magnitude, curve.magnitude, 0.003);
-                    EXPECT_GT(seen.maximum->sunAltitude, -0.5);
+                    EXPECT_NEAR(seen.magnitude, curve.magnitude, 1e-6);
+                    EXPECT_GT(seen.maximum->sunAltitude, -1e-6);
+                    if (i > 0) {
+                        EXPECT_LT(std::abs(line[i].longitude - line[i - 1].longitude), 180.0);
+                    }
                 }
             }
         }
+    }
+}
+
+// An independent route to the same places: walking along meridians, the
+// local circumstances say where the magnitude passes each level, with the
+// Sun well up; a curve passes there, within a vertex's spacing.
+TEST(MagnitudeCurves, PassWhereverTheMagnitudeAlongAMeridianCrossesTheLevel)
+{
+    for (const auto& make : {published::Eclipse2006, published::Eclipse2024}) {
+        const FittedElements elements = make();
+        const std::vector<MagnitudeCurve> curves = TraceMagnitudeCurves(elements, kLevels);
+        int crossings = 0;
+        for (double longitude = -180.0; longitude < 180.0; longitude += 7.5) {
+            std::optional<std::pair<double, double>> previous;  // latitude, magnitude
+            for (double latitude = -85.0; latitude <= 85.0; latitude += 0.5) {
+                const LocalCircumstances seen = LocalCircumstancesAt(elements, {longitude, latitude, 0.0});
+                if (!seen.maximum || seen.maximum->sunAltitude < 2.0) {
+                    previous.reset();
+                    continue;
+                }
+                for (std::size_t level = 0; previous && level < kLevels.size(); ++level) {
+                    const double below = previous->second - kLevels[level];
+                    const double above = seen.magnitude - kLevels[level];
+                    if (below * above < 0.0) {
+                        const double crossing = previous->first + 0.5 * below / (below - above);
+                        SCOPED_TRACE(testing::Message() << kLevels[level] << " at " << longitude << ", " << crossing);
+                        EXPECT_LT(DegreesToNearestVertex(curves[level], {crossing, longitude}), 0.4);
+                        ++crossings;
+                    }
+                }
+                previous = std::pair{latitude, seen.magnitude};
+            }
+        }
+        EXPECT_GT(crossings, 40);
     }
 }
 
