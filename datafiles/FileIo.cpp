@@ -123,6 +123,13 @@ std::size_t CBinaryFile::Read(void* buffer, std::size_t size)
     return delivered;
 }
 
+std::size_t CBinaryFile::Size() const
+{
+    struct stat status {};
+    return ::fstat(::fileno(m_file.get()), &status) == 0 && status.st_size > 0 ? static_cast<std::size_t>(status.st_size)
+                                                                               : 0;
+}
+
 std::vector<std::uint8_t> ReadFileImage(const std::string& path, std::size_t expectedSize)
 {
     CBinaryFile file(path);
@@ -137,11 +144,15 @@ std::vector<std::uint8_t> ReadFileImage(const std::string& path, std::size_t exp
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
 {
     CBinaryFile file(path);
+    // Straight into place, the file's size and a byte at a time: one
+    // allocation and no copy, unless the file grows meanwhile.
+    const std::size_t chunk = std::max(file.Size() + 1, std::size_t{4096});
     std::vector<std::uint8_t> content;
-    std::uint8_t chunk[65536];
-    std::size_t delivered = 0;
-    while ((delivered = file.Read(chunk, sizeof chunk)) > 0) {
-        content.insert(content.end(), chunk, chunk + delivered);
+    for (std::size_t delivered = chunk; delivered > 0;) {
+        const std::size_t start = content.size();
+        content.resize(start + chunk);
+        delivered = file.Read(content.data() + start, chunk);
+        content.resize(start + delivered);
     }
     return content;
 }

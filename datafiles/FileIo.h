@@ -66,6 +66,9 @@ public:
     // Reads up to size bytes; returns how many were delivered (0 at the end).
     std::size_t Read(void* buffer, std::size_t size);
 
+    // The file's size now, 0 when the system cannot tell.
+    std::size_t Size() const;
+
     const std::string& Path() const { return m_path; }
 
 private:

@@ -63,13 +63,15 @@ std::map<std::string, CachedImage>& Cache()
     return cache;
 }
 
-DataImage ReadImage(const std::string& path, std::size_t expectedSize)
+// The file's first expectedSize bytes, or all of it.
+DataImage ReadImage(const std::string& path, std::optional<std::size_t> expectedSize)
 {
-    auto image = std::make_shared<ImageBytes>(expectedSize);
     CBinaryFile file(path);
-    const std::size_t delivered = file.Read(image->data(), expectedSize);
-    if (delivered != expectedSize) {
-        throw CFileException(path, delivered, expectedSize);
+    const std::size_t size = expectedSize.value_or(file.Size());
+    auto image = std::make_shared<ImageBytes>(size);
+    const std::size_t delivered = file.Read(image->data(), size);
+    if (delivered != size) {
+        throw CFileException(path, delivered, size);
     }
     CheckAgainstManifest(path, *image);
     return image;
@@ -122,6 +124,11 @@ DataImage LoadCachedImage(const std::string& path, std::size_t expectedSize)
         Cache()[path] = CachedImage{*version, expectedSize, image};
     }
     return image;
+}
+
+DataImage LoadWholeImage(const std::string& path)
+{
+    return ReadImage(path, std::nullopt);
 }
 
 void ClearImageCache()

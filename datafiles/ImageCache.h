@@ -40,5 +40,9 @@ using DataImage = std::shared_ptr<const ImageBytes>;
 // bytes after expectedSize are not read.
 DataImage LoadCachedImage(const std::string& path, std::size_t expectedSize);
 
+// A whole file of any size, checked against the manifest beside it
+// (DataManifest.h) and not kept. Raises CFileException.
+DataImage LoadWholeImage(const std::string& path);
+
 // Drops every kept image (tests, and to free memory).
 void ClearImageCache();

@@ -1,11 +1,11 @@
 #include "places/PlaceImage.h"
 
-#include "datafiles/DataManifest.h"
+#include "core/Units.h"
 #include "datafiles/FileException.h"
-#include "datafiles/FileIo.h"
 #include "datafiles/RecordImage.h"
 #include "places/PlaceNames.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -14,6 +14,10 @@
 namespace {
 
 constexpr std::size_t kHeaderSize = 2 * sizeof(std::uint32_t);
+// Along a meridian on the sphere of GreatCircleKilometres; less a margin for
+// the rounding of either.
+constexpr double kKilometresPerDegreeOfLatitude = kEarthMeanRadiusKilometres * kDegreesToRadians;
+constexpr double kRounding = 1e-6;
 constexpr std::size_t kCoordinatesSize = 2 * sizeof(float);
 
 std::size_t RecordsOffset(std::size_t count)
@@ -44,6 +48,13 @@ private:
     std::map<std::string, std::uint32_t> m_offsets;
     std::vector<std::uint8_t> m_bytes;
 };
+
+DataImage CopiedImage(std::span<const std::uint8_t> bytes)
+{
+    auto image = std::make_shared<ImageBytes>(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), image->data());
+    return image;
+}
 
 bool Finite(float longitude, float latitude)
 {
@@ -80,15 +91,18 @@ std::vector<std::uint8_t> PlaceImage::Encode(const Gazetteer& source)
 
 std::shared_ptr<const PlaceImage> PlaceImage::Load(const std::string& path)
 {
-    std::vector<std::uint8_t> bytes = ReadWholeFile(path);
-    CheckAgainstManifest(path, bytes);
-    return std::make_shared<const PlaceImage>(path, std::move(bytes));
+    return std::make_shared<const PlaceImage>(path, LoadWholeImage(path));
 }
 
-PlaceImage::PlaceImage(std::string fileName, std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes))
+PlaceImage::PlaceImage(const std::string& fileName, DataImage bytes) : m_image(std::move(bytes)), m_bytes(*m_image)
 {
     ReadHeader(fileName);
     CheckRecords(fileName);
+}
+
+PlaceImage::PlaceImage(const std::string& fileName, std::span<const std::uint8_t> bytes)
+    : PlaceImage(fileName, CopiedImage(bytes))
+{
 }
 
 void PlaceImage::ReadHeader(const std::string& fileName)
@@ -187,6 +201,11 @@ std::optional<NearbyPlace> PlaceImage::Nearest(double longitude, double latitude
     double nearestDistance = std::numeric_limits<double>::infinity();
     for (std::size_t index = 0; index < m_count; ++index) {
         const auto [placeLongitude, placeLatitude] = CoordinatesOf(index);
+        // No place is nearer than the arc between the two parallels: most
+        // are passed over without the trigonometry.
+        if (std::abs(placeLatitude - latitude) * kKilometresPerDegreeOfLatitude > nearestDistance + kRounding) {
+            continue;
+        }
         const double distance = GreatCircleKilometres(longitude, latitude, placeLongitude, placeLatitude);
         if (distance < nearestDistance) {
             nearest = index;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datafiles/ImageCache.h"
 #include "places/Gazetteer.h"
 
 #include <cstdint>
@@ -41,7 +42,8 @@ public:
     // is missing, damaged or not an image of this layout.
     static std::shared_ptr<const PlaceImage> Load(const std::string& path);
     // Checks bytes read from fileName; raises CFileException as Load does.
-    PlaceImage(std::string fileName, std::vector<std::uint8_t> bytes);
+    PlaceImage(const std::string& fileName, DataImage bytes);
+    PlaceImage(const std::string& fileName, std::span<const std::uint8_t> bytes);
 
     std::size_t Size() const override { return m_count; }
     void ForEach(const std::function<void(const Place&)>& visit) const override;
@@ -56,7 +58,8 @@ private:
     std::string_view TextAt(std::uint32_t offset) const;
     void Fill(std::size_t index, Place& place) const;
 
-    std::vector<std::uint8_t> m_bytes;
+    DataImage m_image;
+    std::span<const std::uint8_t> m_bytes;
     std::size_t m_count = 0;
     std::size_t m_textSize = 0;
 };
