@@ -58,15 +58,23 @@ double CorrectedAmplitude(const ElpMainTerm& record, int series)
 }
 
 template <typename Record>
+MultiplierMask MaskOf(const Record& record)
+{
+    MultiplierMask mask = 0;
+    for (std::size_t k = 0; k < sizeof(Record::multipliers); ++k) {
+        if (record.multipliers[k] != 0) {
+            mask = static_cast<MultiplierMask>(mask | (1u << k));
+        }
+    }
+    return mask;
+}
+
+template <typename Record>
 Term TermOf(const Record& record, int series)
 {
     Term term;
-    for (std::size_t k = 0; k < sizeof(Record::multipliers); ++k) {
-        term.multipliers[k] = record.multipliers[k];
-        if (record.multipliers[k] != 0) {
-            term.nonZero = static_cast<MultiplierMask>(term.nonZero | (1u << k));
-        }
-    }
+    std::copy(std::begin(record.multipliers), std::end(record.multipliers), term.multipliers.begin());
+    term.nonZero = MaskOf(record);
     if constexpr (std::is_same_v<Record, ElpMainTerm>) {
         term.amplitude = CorrectedAmplitude(record, series);
     } else {
@@ -76,18 +84,17 @@ Term TermOf(const Record& record, int series)
     return term;
 }
 
-// The terms of the series being laid out; reused from one series to the next,
-// since fresh memory costs more to fault in than the terms to read.
-using TermScratch = std::vector<Term, LargePageAllocator<Term>>;
-
+// A series' records, read one at a time (RecordAt: the image has no alignment).
 template <typename Record>
-void ReadTerms(std::span<const std::uint8_t> image, int series, TermScratch& terms)
-{
-    terms.clear();
-    for (std::size_t index = 0; index < ElpTermCount(series); ++index) {
-        terms.push_back(TermOf(RecordAt<Record>(image, ElpSeriesOffset(series) + index * sizeof(Record)), series));
+struct RecordsOf {
+    std::size_t size() const { return ElpTermCount(series); }
+    Record operator[](std::size_t index) const
+    {
+        return RecordAt<Record>(image, ElpSeriesOffset(series) + index * sizeof(Record));
     }
-}
+    std::span<const std::uint8_t> image;
+    int series;
+};
 
 std::size_t MultiplierCount(int series)
 {
@@ -104,28 +111,30 @@ std::size_t MultiplierCount(int series)
     return 0;
 }
 
-void ReadTerms(std::span<const std::uint8_t> image, int series, TermScratch& terms)
+// Calls visit with the records of a series, typed by the series' kind.
+template <typename Visit>
+void WithRecords(std::span<const std::uint8_t> image, int series, Visit&& visit)
 {
     switch (ElpKindOfSeries(series)) {
     case ElpRecordKind::Main:
-        return ReadTerms<ElpMainTerm>(image, series, terms);
+        return visit(RecordsOf<ElpMainTerm>{image, series});
     case ElpRecordKind::Figure:
-        return ReadTerms<ElpFigureTerm>(image, series, terms);
+        return visit(RecordsOf<ElpFigureTerm>{image, series});
     case ElpRecordKind::Planetary:
-        return ReadTerms<ElpPlanetaryTerm>(image, series, terms);
+        return visit(RecordsOf<ElpPlanetaryTerm>{image, series});
     case ElpRecordKind::Minor:
-        return ReadTerms<ElpMinorTerm>(image, series, terms);
+        return visit(RecordsOf<ElpMinorTerm>{image, series});
     }
-    terms.clear();
 }
 
 } // namespace
 
 // Terms sharing their non-zero multipliers, padded with null terms to a
-// multiple of the lane count. In the series' values, from offset: the
+// multiple of the lane count. In the table of values, from offset: the
 // multipliers slot by slot (count each), then the phases, then the
 // amplitudes.
 struct LunarTermGroup {
+    MultiplierMask mask = 0;
     std::array<std::size_t, kMaximumMultipliers> argumentOf = {}; // argument index of each slot
     std::size_t slots = 0;
     std::size_t count = 0;
@@ -138,7 +147,6 @@ struct LunarTermGroup {
 
 struct LunarTermsOfSeries {
     std::vector<LunarTermGroup> groups;
-    std::vector<double, LargePageAllocator<double>> values;
     std::uint64_t quarterTurns = 0; // 1: the cosine
     std::size_t multipliers = 0;    // arguments the series takes
 };
@@ -151,18 +159,78 @@ std::size_t PaddedCount(std::size_t terms)
     return (terms + kLaneCount - 1) / kLaneCount * kLaneCount;
 }
 
-void AppendGroup(std::span<const Term> terms, LunarTermsOfSeries& series)
+// A group's place in the table of values, from offset on; its bounds are
+// those of no term yet.
+LunarTermGroup GroupOf(MultiplierMask mask, std::size_t terms, std::size_t offset)
 {
     LunarTermGroup group;
+    group.mask = mask;
     for (std::size_t k = 0; k < kMaximumMultipliers; ++k) {
-        if ((terms.front().nonZero & (1u << k)) != 0) {
+        if ((mask & (1u << k)) != 0) {
             group.argumentOf[group.slots++] = k;
         }
     }
-    group.count = PaddedCount(terms.size());
-    group.offset = series.values.size();
-    series.values.resize(group.offset + (group.slots + 2) * group.count, 0.0);
-    double* const multipliers = series.values.data() + group.offset;
+    group.count = PaddedCount(terms);
+    group.offset = offset;
+    return group;
+}
+
+// The series' terms by mask, each mask's terms in the image's order (a
+// counting sort: there are only 2^11 masks); the groups' first terms are at
+// starts, in the order of the masks.
+struct TermsByMask {
+    std::vector<std::uint32_t> terms;
+    std::vector<std::size_t> starts;
+    std::vector<MultiplierMask> masks;
+};
+
+TermsByMask SortedByMask(std::span<const std::uint8_t> image, int series)
+{
+    TermsByMask sorted;
+    WithRecords(image, series, [&](const auto& records) {
+        std::vector<MultiplierMask> masks(records.size());
+        std::array<std::uint32_t, std::size_t{1} << kMaximumMultipliers> next{};
+        for (std::size_t index = 0; index < records.size(); ++index) {
+            masks[index] = MaskOf(records[index]);
+            ++next[masks[index]];
+        }
+        std::uint32_t start = 0;
+        for (std::size_t mask = 0; mask < next.size(); ++mask) {
+            if (next[mask] > 0) {
+                sorted.starts.push_back(start);
+                sorted.masks.push_back(static_cast<MultiplierMask>(mask));
+            }
+            start += std::exchange(next[mask], start);
+        }
+        sorted.terms.resize(records.size());
+        for (std::size_t index = 0; index < records.size(); ++index) {
+            sorted.terms[next[masks[index]]++] = static_cast<std::uint32_t>(index);
+        }
+    });
+    sorted.starts.push_back(sorted.terms.size());
+    return sorted;
+}
+
+// The series' groups in the order of their masks, placed in the table from
+// nextOffset on, which moves past them.
+LunarTermsOfSeries Plan(const TermsByMask& sorted, int series, std::size_t& nextOffset)
+{
+    LunarTermsOfSeries laid;
+    laid.quarterTurns = series == 3 ? 1 : 0;
+    laid.multipliers = MultiplierCount(series);
+    for (std::size_t group = 0; group < sorted.masks.size(); ++group) {
+        const std::size_t terms = sorted.starts[group + 1] - sorted.starts[group];
+        laid.groups.push_back(GroupOf(sorted.masks[group], terms, nextOffset));
+        nextOffset += (laid.groups.back().slots + 2) * laid.groups.back().count;
+    }
+    return laid;
+}
+
+// Writes a group's terms into the zero-filled table, so that the padding
+// stays null terms, and takes their bounds.
+void FillGroup(std::span<const Term> terms, LunarTermGroup& group, double* values)
+{
+    double* const multipliers = values + group.offset;
     double* const phases = multipliers + group.slots * group.count;
     double* const amplitudes = phases + group.count;
     for (std::size_t index = 0; index < terms.size(); ++index) {
@@ -177,54 +245,23 @@ void AppendGroup(std::span<const Term> terms, LunarTermsOfSeries& series)
         const double phase = std::isfinite(term.phase) ? std::fabs(term.phase) : std::numeric_limits<double>::infinity();
         group.largestPhase = std::max(group.largestPhase, phase);
     }
-    series.groups.push_back(group);
 }
 
-// The terms in the order of their masks, each mask's terms in the image's
-// order (a counting sort: there are only 2^11 masks).
-void SortByMask(const TermScratch& terms, TermScratch& sorted)
+// Group by group, so that the table is written in order.
+void Fill(std::span<const std::uint8_t> image, int series, const TermsByMask& sorted, LunarTermsOfSeries& laid,
+          double* values)
 {
-    std::array<std::size_t, std::size_t{1} << kMaximumMultipliers> next{};
-    for (const Term& term : terms) {
-        ++next[term.nonZero];
-    }
-    std::size_t start = 0;
-    for (std::size_t& place : next) {
-        start += std::exchange(place, start);
-    }
-    sorted.resize(terms.size());
-    for (const Term& term : terms) {
-        sorted[next[term.nonZero]++] = term;
-    }
-}
-
-struct LayOutScratch {
-    TermScratch read;
-    TermScratch terms;  // sorted by mask
-};
-
-LunarTermsOfSeries LayOut(std::span<const std::uint8_t> image, int series, LayOutScratch& scratch)
-{
-    ReadTerms(image, series, scratch.read);
-    SortByMask(scratch.read, scratch.terms);
-    const TermScratch& terms = scratch.terms;
-    LunarTermsOfSeries laid;
-    laid.quarterTurns = series == 3 ? 1 : 0;
-    laid.multipliers = MultiplierCount(series);
-    std::vector<std::span<const Term>> groups;
-    std::size_t values = 0;
-    for (auto first = terms.begin(); first != terms.end();) {
-        const auto last = std::find_if(first, terms.end(), [&](const Term& term) { return term.nonZero != first->nonZero; });
-        groups.emplace_back(&*first, static_cast<std::size_t>(last - first));
-        values += (static_cast<std::size_t>(std::popcount(first->nonZero)) + 2) * PaddedCount(groups.back().size());
-        first = last;
-    }
-    laid.values.reserve(values);
-    laid.groups.reserve(groups.size());
-    for (const std::span<const Term> group : groups) {
-        AppendGroup(group, laid);
-    }
-    return laid;
+    std::vector<Term> terms;
+    terms.reserve(sorted.terms.size());
+    WithRecords(image, series, [&](const auto& records) {
+        for (std::size_t group = 0; group < laid.groups.size(); ++group) {
+            terms.clear();
+            for (std::size_t term = sorted.starts[group]; term < sorted.starts[group + 1]; ++term) {
+                terms.push_back(TermOf(records[sorted.terms[term]], series));
+            }
+            FillGroup(terms, laid.groups[group], values);
+        }
+    });
 }
 
 [[gnu::always_inline]] inline void LoadLanes(const double* values, DoubleLanes& lanes)
@@ -246,10 +283,10 @@ bool AnglesWithinLimit(const LunarTermGroup& group, const double* arguments)
 
 // The same terms one at a time with the standard library's sine, for angles
 // beyond the lanes' reduction.
-void AddGroupOneByOne(const LunarTermsOfSeries& series, const LunarTermGroup& group, const double* arguments,
-                      DoubleLanes& sums)
+void AddGroupOneByOne(const LunarTermsOfSeries& series, const LunarTermGroup& group, const double* values,
+                      const double* arguments, DoubleLanes& sums)
 {
-    const double* const multipliers = series.values.data() + group.offset;
+    const double* const multipliers = values + group.offset;
     const double* const phases = multipliers + group.slots * group.count;
     const double* const amplitudes = phases + group.count;
     for (std::size_t index = 0; index < group.count; ++index) {
@@ -263,13 +300,13 @@ void AddGroupOneByOne(const LunarTermsOfSeries& series, const LunarTermGroup& gr
 }
 
 [[gnu::always_inline]] inline void AddGroupInLanes(const LunarTermsOfSeries& series, const LunarTermGroup& group,
-                                                   const double* arguments, DoubleLanes& sums)
+                                                   const double* values, const double* arguments, DoubleLanes& sums)
 {
     std::array<double, kMaximumMultipliers> slotArguments = {};
     for (std::size_t slot = 0; slot < group.slots; ++slot) {
         slotArguments[slot] = arguments[group.argumentOf[slot]];
     }
-    const double* const multipliers = series.values.data() + group.offset;
+    const double* const multipliers = values + group.offset;
     const double* const phases = multipliers + group.slots * group.count;
     const double* const amplitudes = phases + group.count;
     for (std::size_t index = 0; index < group.count; index += kLaneCount) {
@@ -296,14 +333,14 @@ void AddGroupOneByOne(const LunarTermsOfSeries& series, const LunarTermGroup& gr
 #if defined(__x86_64__)
 [[gnu::target_clones("avx2", "default")]]
 #endif
-double SumInLanes(const LunarTermsOfSeries& series, const double* arguments)
+double SumInLanes(const LunarTermsOfSeries& series, const double* values, const double* arguments)
 {
     DoubleLanes sums = {};
     for (const LunarTermGroup& group : series.groups) {
         if (AnglesWithinLimit(group, arguments)) {
-            AddGroupInLanes(series, group, arguments, sums);
+            AddGroupInLanes(series, group, values, arguments, sums);
         } else {
-            AddGroupOneByOne(series, group, arguments, sums);
+            AddGroupOneByOne(series, group, values, arguments, sums);
         }
     }
     return (sums[0] + sums[1]) + (sums[2] + sums[3]);
@@ -317,13 +354,20 @@ LunarSeriesTerms::LunarSeriesTerms(std::span<const std::uint8_t> elpImage)
         throw std::invalid_argument("an ELP 2000 image of " + std::to_string(elpImage.size()) + " bytes, expected " +
                                     std::to_string(kElpImageSize));
     }
-    const std::size_t mostTerms = *std::max_element(kElpTermCounts.begin(), kElpTermCounts.end());
-    LayOutScratch scratch;
-    scratch.read.reserve(mostTerms);
-    scratch.terms.reserve(mostTerms);
+    // Planned first, so that the table is made in one piece (on huge pages,
+    // cleared by the system) and each term read straight into its place.
+    std::vector<TermsByMask> sorted;
+    sorted.reserve(kElpSeriesCount);
+    std::size_t values = 0;
     m_series.reserve(kElpSeriesCount);
     for (int series = 1; series <= kElpSeriesCount; ++series) {
-        m_series.push_back(LayOut(elpImage, series, scratch));
+        sorted.push_back(SortedByMask(elpImage, series));
+        m_series.push_back(Plan(sorted.back(), series, values));
+    }
+    m_values = LargePageArray<double>(values);
+    for (int series = 1; series <= kElpSeriesCount; ++series) {
+        const auto index = static_cast<std::size_t>(series - 1);
+        Fill(elpImage, series, sorted[index], m_series[index], m_values.data());
     }
 }
 
@@ -336,7 +380,7 @@ double LunarSeriesTerms::Sum(int series, std::span<const double> arguments) cons
         throw std::invalid_argument("series " + std::to_string(series) + " takes " + std::to_string(laid.multipliers) +
                                     " arguments");
     }
-    return SumInLanes(laid, arguments.data());
+    return SumInLanes(laid, m_values.data(), arguments.data());
 }
 
 std::shared_ptr<const LunarSeriesTerms> SharedLunarSeriesTerms(const DataImage& elpImage)

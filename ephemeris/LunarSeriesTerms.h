@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LargePages.h"
 #include "datafiles/ImageCache.h"
 
 #include <cstdint>
@@ -43,6 +44,7 @@ public:
 
 private:
     std::vector<LunarTermsOfSeries> m_series;
+    LargePageArray<double> m_values;  // of every series, in one piece
 };
 
 // The terms of an image, built once for each image and shared by all who
