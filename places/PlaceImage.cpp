@@ -195,19 +195,42 @@ std::vector<Place> PlaceImage::FindByName(std::string_view name) const
     return found;
 }
 
-std::optional<NearbyPlace> PlaceImage::Nearest(double longitude, double latitude, double maximumKilometres) const
+std::size_t PlaceImage::RoughlyNearest(double longitude, double latitude) const
 {
+    const double shrink = std::cos(latitude * kDegreesToRadians);
     std::size_t nearest = m_count;
-    double nearestDistance = std::numeric_limits<double>::infinity();
+    double nearestSquare = std::numeric_limits<double>::infinity();
     for (std::size_t index = 0; index < m_count; ++index) {
         const auto [placeLongitude, placeLatitude] = CoordinatesOf(index);
-        // No place is nearer than the arc between the two parallels: most
-        // are passed over without the trigonometry.
+        const double east = std::remainder(placeLongitude - longitude, 360.0) * shrink;
+        const double north = placeLatitude - latitude;
+        const double square = east * east + north * north;
+        if (square < nearestSquare) {
+            nearest = index;
+            nearestSquare = square;
+        }
+    }
+    return nearest;
+}
+
+std::optional<NearbyPlace> PlaceImage::Nearest(double longitude, double latitude, double maximumKilometres) const
+{
+    // Starting from the place nearest on a flat map about the observer, no
+    // place is nearer than the arc between the two parallels: nearly all
+    // are passed over without the trigonometry.
+    std::size_t nearest = RoughlyNearest(longitude, latitude);
+    double nearestDistance = std::numeric_limits<double>::infinity();
+    if (nearest < m_count) {
+        const auto [placeLongitude, placeLatitude] = CoordinatesOf(nearest);
+        nearestDistance = GreatCircleKilometres(longitude, latitude, placeLongitude, placeLatitude);
+    }
+    for (std::size_t index = 0; index < m_count; ++index) {
+        const auto [placeLongitude, placeLatitude] = CoordinatesOf(index);
         if (std::abs(placeLatitude - latitude) * kKilometresPerDegreeOfLatitude > nearestDistance + kRounding) {
             continue;
         }
         const double distance = GreatCircleKilometres(longitude, latitude, placeLongitude, placeLatitude);
-        if (distance < nearestDistance) {
+        if (distance < nearestDistance || (distance == nearestDistance && index < nearest)) {
             nearest = index;
             nearestDistance = distance;
         }

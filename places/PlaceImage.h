@@ -53,6 +53,8 @@ public:
 private:
     void ReadHeader(const std::string& fileName);
     void CheckRecords(const std::string& fileName) const;
+    // The place nearest on an equirectangular map about the point.
+    std::size_t RoughlyNearest(double longitude, double latitude) const;
     PlaceImageRecord RecordOf(std::size_t index) const;
     std::pair<float, float> CoordinatesOf(std::size_t index) const;
     std::string_view TextAt(std::uint32_t offset) const;

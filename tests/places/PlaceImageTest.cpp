@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -42,9 +44,18 @@ TEST(PlaceImage, GivesBackTheTownsItWasMadeFrom)
     for (const char* name : {"dallas", "Montreal", "Springfield", ""}) {
         EXPECT_EQ(image.FindByName(name).size(), source.FindByName(name).size()) << name;
     }
-    for (const auto& [longitude, latitude] : {std::pair{-179.9, -16.5}, {0.0, 90.0}, {-96.8, 32.8}}) {
-        const std::optional<NearbyPlace> a = image.Nearest(longitude, latitude, 1000.0);
-        const std::optional<NearbyPlace> b = source.Nearest(longitude, latitude, 1000.0);
+    // The nearest place, from anywhere on the globe, is the one the full
+    // search over the towns finds.
+    std::vector<std::pair<double, double>> points = {{-179.9, -16.5}, {0.0, 90.0}, {-96.8, 32.8}};
+    for (double longitude = -180.0; longitude < 180.0; longitude += 15.0) {
+        for (double latitude = -90.0; latitude <= 90.0; latitude += 7.5) {
+            points.emplace_back(longitude, latitude);
+        }
+    }
+    for (const auto& [longitude, latitude] : points) {
+        SCOPED_TRACE(testing::Message() << longitude << ", " << latitude);
+        const std::optional<NearbyPlace> a = image.Nearest(longitude, latitude, 20100.0);
+        const std::optional<NearbyPlace> b = source.Nearest(longitude, latitude, 20100.0);
         ASSERT_EQ(a.has_value(), b.has_value());
         if (a) {
             EXPECT_EQ(a->place.name, b->place.name);
