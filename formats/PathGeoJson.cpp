@@ -22,13 +22,24 @@ Json Position(double longitude, double latitude)
     return Json::array({Rounded(longitude), Rounded(latitude)});
 }
 
-// One geometry of one or several pieces, and the matching nesting of times.
-Json Geometry(const Json& pieces)
+// One piece alone, or all of them: a geometry's coordinates and the
+// matching nesting of times.
+Json Single(Json pieces)
 {
     if (pieces.size() == 1) {
-        return Json{{"type", "LineString"}, {"coordinates", pieces.front()}};
+        return std::move(pieces.front());
     }
-    return Json{{"type", "MultiLineString"}, {"coordinates", pieces}};
+    return pieces;
+}
+
+// One geometry of one or several pieces.
+Json Geometry(Json pieces)
+{
+    const char* const type = pieces.size() == 1 ? "LineString" : "MultiLineString";
+    Json geometry = Json::object();
+    geometry["type"] = type;
+    geometry["coordinates"] = Single(std::move(pieces));
+    return geometry;
 }
 
 Json LineFeature(const std::string& kind, const std::vector<PathLine>& lines, double deltaT)
@@ -39,6 +50,8 @@ Json LineFeature(const std::string& kind, const std::vector<PathLine>& lines, do
         for (const PathLine& piece : SplitAtAntimeridian(line)) {
             Json pieceCoordinates = Json::array();
             Json pieceTimes = Json::array();
+            pieceCoordinates.get_ref<Json::array_t&>().reserve(piece.size());
+            pieceTimes.get_ref<Json::array_t&>().reserve(piece.size());
             for (const PathVertex& vertex : piece) {
                 pieceCoordinates.push_back(Position(vertex.longitude, vertex.latitude));
                 pieceTimes.push_back(IsoUniversalTime(vertex.time, deltaT));
@@ -47,9 +60,12 @@ Json LineFeature(const std::string& kind, const std::vector<PathLine>& lines, do
             times.push_back(std::move(pieceTimes));
         }
     }
-    return Json{{"type", "Feature"},
-                {"properties", {{"kind", kind}, {"times", times.size() == 1 ? times.front() : times}}},
-                {"geometry", Geometry(coordinates)}};
+    Json feature = Json::object();
+    feature["type"] = "Feature";
+    feature["properties"] = Json{{"kind", kind}};
+    feature["properties"]["times"] = Single(std::move(times));
+    feature["geometry"] = Geometry(std::move(coordinates));
+    return feature;
 }
 
 Json MagnitudeFeature(const MagnitudeCurve& curve)
@@ -57,14 +73,17 @@ Json MagnitudeFeature(const MagnitudeCurve& curve)
     Json coordinates = Json::array();
     for (const std::vector<GeoPoint>& line : curve.lines) {
         Json piece = Json::array();
+        piece.get_ref<Json::array_t&>().reserve(line.size());
         for (const GeoPoint& point : line) {
             piece.push_back(Position(point.longitude, point.latitude));
         }
         coordinates.push_back(std::move(piece));
     }
-    return Json{{"type", "Feature"},
-                {"properties", {{"kind", MagnitudeKind(curve.magnitude)}, {"magnitude", curve.magnitude}}},
-                {"geometry", Geometry(coordinates)}};
+    Json feature = Json::object();
+    feature["type"] = "Feature";
+    feature["properties"] = Json{{"kind", MagnitudeKind(curve.magnitude)}, {"magnitude", curve.magnitude}};
+    feature["geometry"] = Geometry(std::move(coordinates));
+    return feature;
 }
 
 Json OptionalNumber(const std::optional<double>& value, double scale)
@@ -134,8 +153,9 @@ Json BandFeature(const UncertainBand& band)
     for (const GeoPolygon& polygon : band.region) {
         polygons.push_back(PolygonCoordinates(polygon));
     }
-    const Json geometry = polygons.size() == 1 ? Json{{"type", "Polygon"}, {"coordinates", polygons.front()}}
-                                               : Json{{"type", "MultiPolygon"}, {"coordinates", polygons}};
+    Json geometry = Json::object();
+    geometry["type"] = polygons.size() == 1 ? "Polygon" : "MultiPolygon";
+    geometry["coordinates"] = Single(std::move(polygons));
     return Json{{"type", "Feature"},
                 {"properties",
                  {{"kind", "uncertain-band"},
@@ -143,7 +163,7 @@ Json BandFeature(const UncertainBand& band)
                   {"delta_t_sigma", std::round(band.sigma * 10.0) / 10.0},
                   {"delta_t_from", std::round(band.earlyDeltaT * 1000.0) / 1000.0},
                   {"delta_t_to", std::round(band.lateDeltaT * 1000.0) / 1000.0}}},
-                {"geometry", geometry}};
+                {"geometry", std::move(geometry)}};
 }
 
 // The band and the early and late lines, the band first so that it lies
@@ -188,5 +208,8 @@ std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurv
         }
     }
     features.push_back(GreatestFeature(path.circumstances, path.deltaT, model));
-    return Json{{"type", "FeatureCollection"}, {"features", features}}.dump() + "\n";
+    Json collection = Json::object();
+    collection["type"] = "FeatureCollection";
+    collection["features"] = std::move(features);
+    return collection.dump() + "\n";
 }
