@@ -13,7 +13,7 @@ constexpr std::size_t kPageSize = 4096;
 // The end of a block beyond its last whole huge page takes a huge page of
 // its own from this size on, and small pages below it. Each small page
 // costs a fault on first touch (about 5 us in a virtual machine with shadow
-// page tables), clearing a huge page about 100 us: a megabyte and a half
+// page tables), clearing a huge page 0.1 to 0.2 ms: a megabyte and a half
 // on small pages costs ten times a huge page.
 constexpr std::size_t kSmallPagesTail = std::size_t{128} << 10;
 

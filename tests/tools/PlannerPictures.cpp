@@ -159,6 +159,7 @@ int main(int argc, char* argv[])
         return current.IsBusy() || !current.Overlay() || current.Overlay()->magnitudeCurves.empty() ||
                frame.View().Eclipse() != current.Overlay();
     });
+    Settle(3000);  // the map with the curves is drawn off the interface thread
     saved &= SaveScreen(output, "globe-before.png");
     saved &= WithDialogShown(*frame.Action(ID_FILE_PRINT_PREVIEW), output, "globe-behind-print-preview.png", nullptr);
     saved &= WithDialogShown(*frame.Action(ID_FILE_OPEN), output, "globe-behind-open-dialog.png", nullptr);
