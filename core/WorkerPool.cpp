@@ -202,9 +202,11 @@ private:
 WorkerPool::WorkerPool(std::size_t threadCount) : m_threadCount(std::max<std::size_t>(threadCount, 1)) {}
 
 // Work under way may hand work to either urgency: both refuse it before
-// either is joined.
+// either is joined, and a lane not started by now never starts.
 WorkerPool::~WorkerPool()
 {
+    std::call_once(m_nowStarted, [] {});
+    std::call_once(m_aheadStarted, [] {});
     for (Lane* lane : {m_now.get(), m_ahead.get()}) {
         if (lane != nullptr) {
             lane->RequestStop();
@@ -240,24 +242,30 @@ WorkerPool& WorkerPool::Shared()
 
 // Both urgencies at once, from a thread outside the pool (no pool thread
 // exists before), so that the threads of urgency Now keep its priority.
-void WorkerPool::StartThreads()
+// Each urgency's threads start with its first work: a command that never
+// works ahead does not start (and wait for) threads to do it.
+WorkerPool::Lane* WorkerPool::LaneOf(TaskUrgency urgency)
 {
-    std::call_once(m_started, [this] {
-        m_now = std::make_unique<Lane>(m_threadCount, 0);
-        m_ahead = std::make_unique<Lane>(m_threadCount, kAheadNiceness);
-    });
+    if (urgency == TaskUrgency::Now) {
+        std::call_once(m_nowStarted, [this] { m_now = std::make_unique<Lane>(m_threadCount, 0); });
+        return m_now.get();
+    }
+    std::call_once(m_aheadStarted, [this] { m_ahead = std::make_unique<Lane>(m_threadCount, kAheadNiceness); });
+    return m_ahead.get();
 }
 
+// Dropped, as work not begun is, once the pool is going.
 void WorkerPool::Enqueue(TaskUrgency urgency, std::shared_ptr<Job> job)
 {
-    StartThreads();
-    (urgency == TaskUrgency::Now ? *m_now : *m_ahead).Push(std::move(job));
+    if (Lane* lane = LaneOf(urgency)) {
+        lane->Push(std::move(job));
+    }
 }
 
 bool WorkerPool::EnqueueOnIdleThread(std::shared_ptr<Job> job)
 {
-    StartThreads();
-    return m_now->PushToIdle(std::move(job));
+    Lane* lane = LaneOf(TaskUrgency::Now);
+    return lane != nullptr && lane->PushToIdle(std::move(job));
 }
 
 void WorkerPool::ForEachIndex(std::size_t count, const std::function<void(std::size_t)>& body,

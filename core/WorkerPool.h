@@ -99,7 +99,7 @@ private:
 class WorkerPool {
 public:
     // threadCount threads for each urgency (at least one), started with the
-    // first work handed to the pool, which waits until they all wait for work.
+    // first work of that urgency, which waits until they all wait for work.
     explicit WorkerPool(std::size_t threadCount);
     // Work not begun is dropped (a PoolTask still runs it when asked); work
     // under way is waited for.
@@ -159,12 +159,13 @@ private:
         return std::pair(std::shared_ptr<worker_pool_detail::Job>(std::move(job)), std::move(task));
     }
 
-    void StartThreads();
+    Lane* LaneOf(TaskUrgency urgency);
     void Enqueue(TaskUrgency urgency, std::shared_ptr<worker_pool_detail::Job> job);
     bool EnqueueOnIdleThread(std::shared_ptr<worker_pool_detail::Job> job);
 
     std::size_t m_threadCount;
-    std::once_flag m_started;
+    std::once_flag m_nowStarted;
+    std::once_flag m_aheadStarted;
     std::unique_ptr<Lane> m_now;
     std::unique_ptr<Lane> m_ahead;
 };
