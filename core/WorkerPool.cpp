@@ -240,14 +240,16 @@ WorkerPool& WorkerPool::Shared()
     return pool;
 }
 
-// Both urgencies at once, from a thread outside the pool (no pool thread
-// exists before), so that the threads of urgency Now keep its priority.
 // Each urgency's threads start with its first work: a command that never
-// works ahead does not start (and wait for) threads to do it.
+// works ahead does not start (and wait for) threads to do it. The threads of
+// urgency Now start first, always from a thread outside the pool (none of
+// the pool's exists before them): started from a thread working ahead they
+// would inherit its lower priority, which no unprivileged thread may raise
+// again.
 WorkerPool::Lane* WorkerPool::LaneOf(TaskUrgency urgency)
 {
+    std::call_once(m_nowStarted, [this] { m_now = std::make_unique<Lane>(m_threadCount, 0); });
     if (urgency == TaskUrgency::Now) {
-        std::call_once(m_nowStarted, [this] { m_now = std::make_unique<Lane>(m_threadCount, 0); });
         return m_now.get();
     }
     std::call_once(m_aheadStarted, [this] { m_ahead = std::make_unique<Lane>(m_threadCount, kAheadNiceness); });

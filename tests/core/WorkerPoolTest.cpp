@@ -199,3 +199,24 @@ TEST(WorkerPoolTest, AheadWorkRunsAtALowerPriority)
     }
     EXPECT_EQ(::getpriority(PRIO_PROCESS, 0), caller);
 }
+
+// Work needed now keeps the caller's priority even when the first work the
+// pool ever had was done ahead, and handed the work needed now over.
+TEST(WorkerPoolTest, WorkNeededNowKeepsItsPriorityWhenWorkAheadCameFirst)
+{
+    const int caller = ::getpriority(PRIO_PROCESS, 0);
+    WorkerPool pool(1);
+    std::latch ran(1);
+    int priority = 0;
+    PoolTask<void> now;
+    const PoolTask<void> ahead = pool.Submit(TaskUrgency::Ahead, [&] {
+        now = pool.Submit(TaskUrgency::Now, [&] {
+            priority = ::getpriority(PRIO_PROCESS, 0);
+            ran.count_down();
+        });
+    });
+    ran.wait();
+    ahead.Get();
+    now.Get();
+    EXPECT_EQ(priority, caller);
+}
