@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -41,7 +40,6 @@ struct Term {
     std::array<std::int8_t, kMaximumMultipliers> multipliers = {};
     double phase = 0.0;
     double amplitude = 0.0;
-    MultiplierMask nonZero = 0;
 };
 
 // The main problem's amplitude with the corrections of the constants; the
@@ -74,7 +72,6 @@ Term TermOf(const Record& record, int series)
 {
     Term term;
     std::copy(std::begin(record.multipliers), std::end(record.multipliers), term.multipliers.begin());
-    term.nonZero = MaskOf(record);
     if constexpr (std::is_same_v<Record, ElpMainTerm>) {
         term.amplitude = CorrectedAmplitude(record, series);
     } else {
@@ -134,7 +131,6 @@ void WithRecords(std::span<const std::uint8_t> image, int series, Visit&& visit)
 // multipliers slot by slot (count each), then the phases, then the
 // amplitudes.
 struct LunarTermGroup {
-    MultiplierMask mask = 0;
     std::array<std::size_t, kMaximumMultipliers> argumentOf = {}; // argument index of each slot
     std::size_t slots = 0;
     std::size_t count = 0;
@@ -164,7 +160,6 @@ std::size_t PaddedCount(std::size_t terms)
 LunarTermGroup GroupOf(MultiplierMask mask, std::size_t terms, std::size_t offset)
 {
     LunarTermGroup group;
-    group.mask = mask;
     for (std::size_t k = 0; k < kMaximumMultipliers; ++k) {
         if ((mask & (1u << k)) != 0) {
             group.argumentOf[group.slots++] = k;
@@ -226,40 +221,34 @@ LunarTermsOfSeries Plan(const TermsByMask& sorted, int series, std::size_t& next
     return laid;
 }
 
-// Writes a group's terms into the zero-filled table, so that the padding
-// stays null terms, and takes their bounds.
-void FillGroup(std::span<const Term> terms, LunarTermGroup& group, double* values)
+// Writes a term at its position in its group of the zero-filled table (the
+// padding stays null terms), and widens the group's bounds.
+void PlaceTerm(const Term& term, std::size_t position, LunarTermGroup& group, double* values)
 {
     double* const multipliers = values + group.offset;
+    for (std::size_t slot = 0; slot < group.slots; ++slot) {
+        const double multiplier = term.multipliers[group.argumentOf[slot]];
+        multipliers[slot * group.count + position] = multiplier;
+        group.largestMultiplier[slot] = std::max(group.largestMultiplier[slot], std::fabs(multiplier));
+    }
     double* const phases = multipliers + group.slots * group.count;
     double* const amplitudes = phases + group.count;
-    for (std::size_t index = 0; index < terms.size(); ++index) {
-        const Term& term = terms[index];
-        for (std::size_t slot = 0; slot < group.slots; ++slot) {
-            const double multiplier = term.multipliers[group.argumentOf[slot]];
-            multipliers[slot * group.count + index] = multiplier;
-            group.largestMultiplier[slot] = std::max(group.largestMultiplier[slot], std::fabs(multiplier));
-        }
-        phases[index] = term.phase;
-        amplitudes[index] = term.amplitude;
-        const double phase = std::isfinite(term.phase) ? std::fabs(term.phase) : std::numeric_limits<double>::infinity();
-        group.largestPhase = std::max(group.largestPhase, phase);
-    }
+    phases[position] = term.phase;
+    amplitudes[position] = term.amplitude;
+    const double phase = std::isfinite(term.phase) ? std::fabs(term.phase) : std::numeric_limits<double>::infinity();
+    group.largestPhase = std::max(group.largestPhase, phase);
 }
 
 // Group by group, so that the table is written in order.
 void Fill(std::span<const std::uint8_t> image, int series, const TermsByMask& sorted, LunarTermsOfSeries& laid,
           double* values)
 {
-    std::vector<Term> terms;
-    terms.reserve(sorted.terms.size());
     WithRecords(image, series, [&](const auto& records) {
         for (std::size_t group = 0; group < laid.groups.size(); ++group) {
-            terms.clear();
             for (std::size_t term = sorted.starts[group]; term < sorted.starts[group + 1]; ++term) {
-                terms.push_back(TermOf(records[sorted.terms[term]], series));
+                PlaceTerm(TermOf(records[sorted.terms[term]], series), term - sorted.starts[group], laid.groups[group],
+                          values);
             }
-            FillGroup(terms, laid.groups[group], values);
         }
     });
 }
