@@ -31,6 +31,7 @@ say() { printf '== %s\n' "$*"; }
 
 say "building the fuzz targets in $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only -DNDEBUG" \
     -DUMBRANT_FUZZ=ON -DUMBRANT_BUILD_APP=OFF -DUMBRANT_BUILD_TESTS=OFF "-DUMBRANT_SOURCES_DIR=$sources" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 

@@ -3,6 +3,7 @@
 // Helpers shared by the interface tests: recorded message boxes, a trace that
 // needs no data files, and a settings file of the test's own.
 
+#include "QtTestRegistry.h"
 #include "app/UserMessages.h"
 #include "model/EclipseMap.h"
 #include "datafiles/FileException.h"

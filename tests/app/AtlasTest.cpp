@@ -504,5 +504,5 @@ void AtlasTest::choosingAnotherEclipseWhileTheFirstIsComputedShowsOnlyTheSecond(
     QVERIFY(std::abs(current.Overlay()->path.circumstances.greatest.time.SecondsSince(second->greatest)) < 60.0);
 }
 
-QTEST_MAIN(AtlasTest)
+UMBRANT_QTEST(AtlasTest)
 #include "AtlasTest.moc"

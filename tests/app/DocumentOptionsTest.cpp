@@ -145,5 +145,5 @@ void DocumentOptionsTest::changingTheLayersMarksTheDocumentModified()
     QVERIFY(m_fixture->Frame().windowTitle().startsWith(QStringLiteral("Sans titre*")));
 }
 
-QTEST_MAIN(DocumentOptionsTest)
+UMBRANT_QTEST(DocumentOptionsTest)
 #include "DocumentOptionsTest.moc"

@@ -273,5 +273,5 @@ void EnglishTest::theManualAndTheNumbersFollowTheLanguage()
     QCOMPARE(english.readAll().count("<dt>"), french.readAll().count("<dt>") + 1);  // "Language / Langue"
 }
 
-QTEST_MAIN(EnglishTest)
+UMBRANT_QTEST(EnglishTest)
 #include "EnglishTest.moc"

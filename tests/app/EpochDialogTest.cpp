@@ -372,5 +372,5 @@ void EpochDialogTest::theTimeOffsetIsTheDocuments()
     QCOMPARE(m_options.m_timeOffsetHours, 5.5);
 }
 
-QTEST_MAIN(EpochDialogTest)
+UMBRANT_QTEST(EpochDialogTest)
 #include "EpochDialogTest.moc"

@@ -298,5 +298,5 @@ void ExportTest::withoutAnEclipseNothingIsWrittenAndTheUserIsTold()
     QVERIFY(m_messages.Messages().front().text.startsWith(QStringLiteral("Aucune éclipse en cours")));
 }
 
-QTEST_MAIN(ExportTest)
+UMBRANT_QTEST(ExportTest)
 #include "ExportTest.moc"

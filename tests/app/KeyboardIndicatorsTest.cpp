@@ -118,5 +118,5 @@ void KeyboardIndicatorsTest::offscreenGivesNoQueryAndKeysChangeNothing()
     QCOMPARE(LitPanes(), QStringList());
 }
 
-QTEST_MAIN(KeyboardIndicatorsTest)
+UMBRANT_QTEST(KeyboardIndicatorsTest)
 #include "KeyboardIndicatorsTest.moc"

@@ -186,5 +186,5 @@ void LocalPanelTest::withoutAnEclipseThePanelSaysSo()
     QCOMPARE(Text(panel, "localHorizonLabel"), QStringLiteral("Aucune éclipse choisie."));
 }
 
-QTEST_MAIN(LocalPanelTest)
+UMBRANT_QTEST(LocalPanelTest)
 #include "LocalPanelTest.moc"

@@ -363,5 +363,5 @@ void MainFrameTest::aFileErrorInsideTraceIsReportedWithAStopIconNamingTheFile()
     QVERIFY(m_frame->isVisible());
 }
 
-QTEST_MAIN(MainFrameTest)
+UMBRANT_QTEST(MainFrameTest)
 #include "MainFrameTest.moc"

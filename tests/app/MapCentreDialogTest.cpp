@@ -176,5 +176,5 @@ void MapCentreDialogTest::theDegreeFieldsTakeOnlyNumbersSignsAndTheirHemispheres
     QCOMPARE(m_observation.m_centre.m_latitude, -28.3);
 }
 
-QTEST_MAIN(MapCentreDialogTest)
+UMBRANT_QTEST(MapCentreDialogTest)
 #include "MapCentreDialogTest.moc"

@@ -161,5 +161,5 @@ void MenusAndFilesTest::theSmallestWindowKeepsAMap()
     QVERIFY(m_fixture->View().isVisible());
 }
 
-QTEST_MAIN(MenusAndFilesTest)
+UMBRANT_QTEST(MenusAndFilesTest)
 #include "MenusAndFilesTest.moc"

@@ -340,5 +340,5 @@ void ObserverPositionTest::theMapDrawsTheObserverAsAMarker()
     QCOMPARE(QColor(picture.pixel((at - QPointF(0.0, 4.0)).toPoint())), QColor(0, 90, 220));
 }
 
-QTEST_MAIN(ObserverPositionTest)
+UMBRANT_QTEST(ObserverPositionTest)
 #include "ObserverPositionTest.moc"

@@ -288,5 +288,5 @@ void PlacesTest::thePositionDialogCompletesATown()
     QVERIFY(std::abs(observation.m_latitude - 45.5088) < 1.0 / 3600.0);
 }
 
-QTEST_MAIN(PlacesTest)
+UMBRANT_QTEST(PlacesTest)
 #include "PlacesTest.moc"

@@ -194,5 +194,5 @@ void PrintSwitchesTest::aFileThatIsNotADocumentIsRefusedWithItsNameAndReason()
     }
 }
 
-QTEST_MAIN(PrintSwitchesTest)
+UMBRANT_QTEST(PrintSwitchesTest)
 #include "PrintSwitchesTest.moc"

@@ -181,5 +181,5 @@ void PrintingTest::thePrintSwitchesPageIsWhiteAroundTheGlobeAndCarriesThePath()
     QVERIFY2(letters > 300, qPrintable(QString::number(letters)));
 }
 
-QTEST_MAIN(PrintingTest)
+UMBRANT_QTEST(PrintingTest)
 #include "PrintingTest.moc"

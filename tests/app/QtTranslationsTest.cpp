@@ -71,5 +71,5 @@ void QtTranslationsTest::theProgramStartsWithQtsFrenchTexts()
     QCOMPARE(MessageBoxButtons().at(1), QStringLiteral("Annuler"));
 }
 
-QTEST_MAIN(QtTranslationsTest)
+UMBRANT_QTEST(QtTranslationsTest)
 #include "QtTranslationsTest.moc"

@@ -92,5 +92,5 @@ void RecentFileListTest::removingAFileClosesTheGap()
     QVERIFY(!settings.contains(QStringLiteral("Recent File List/File3")));
 }
 
-QTEST_MAIN(RecentFileListTest)
+UMBRANT_QTEST(RecentFileListTest)
 #include "RecentFileListTest.moc"

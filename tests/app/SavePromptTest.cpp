@@ -185,5 +185,5 @@ void SavePromptTest::openingAsksFirstAndDrawsTheOpenedMapAtOnce()
     QCOMPARE(fixture.m_trace.m_calls, 3);
 }
 
-QTEST_MAIN(SavePromptTest)
+UMBRANT_QTEST(SavePromptTest)
 #include "SavePromptTest.moc"

@@ -107,5 +107,5 @@ void SeparationTest::theFirstClickAsksForTheSecond()
     QVERIFY(fixture.View().cursor().shape() != Qt::CrossCursor);
 }
 
-QTEST_MAIN(SeparationTest)
+UMBRANT_QTEST(SeparationTest)
 #include "SeparationTest.moc"

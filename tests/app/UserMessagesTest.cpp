@@ -92,5 +92,5 @@ void UserMessagesTest::otherErrorsKeepTheirEnglishTextOut()
 }
 
 
-QTEST_MAIN(UserMessagesTest)
+UMBRANT_QTEST(UserMessagesTest)
 #include "UserMessagesTest.moc"

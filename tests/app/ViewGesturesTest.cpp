@@ -263,5 +263,5 @@ void ViewGesturesTest::aModeChosenDuringADragEndsTheGestureWithTheNewAction()
     QCOMPARE(m_document->m_map.m_viewport.m_scale, 254.6479034423828f);
 }
 
-QTEST_MAIN(ViewGesturesTest)
+UMBRANT_QTEST(ViewGesturesTest)
 #include "ViewGesturesTest.moc"

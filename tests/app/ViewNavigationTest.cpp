@@ -305,5 +305,5 @@ void ViewNavigationTest::theMapBehindADialogStaysAsItIs()
     QVERIFY(!fixture.Document().IsModified());
 }
 
-QTEST_MAIN(ViewNavigationTest)
+UMBRANT_QTEST(ViewNavigationTest)
 #include "ViewNavigationTest.moc"

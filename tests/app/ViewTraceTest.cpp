@@ -117,5 +117,5 @@ void ViewTraceTest::printingDrawsThePictureScaledToThePage()
     QCOMPARE(QColor(page.pixel(400, 900)), QColor(Qt::white));
 }
 
-QTEST_MAIN(ViewTraceTest)
+UMBRANT_QTEST(ViewTraceTest)
 #include "ViewTraceTest.moc"

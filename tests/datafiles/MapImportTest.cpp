@@ -110,7 +110,7 @@ TEST_F(MapImportTest, TruncatedInputsAreRejectedNamingTheFile)
 {
     std::vector<std::uint8_t> wdb;
     AddSegment(wdb, 1, {{0, 0}, {1, 1}});
-    wdb.resize(wdb.size() - 1);
+    wdb.pop_back();
     WriteText("short.b", std::string(wdb.begin(), wdb.end()));
     WriteText("short.rim", std::string(35, '\0'));
     try {
