@@ -14,7 +14,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-#include <zlib.h>
+#include <libdeflate.h>
 
 namespace {
 
@@ -98,7 +98,7 @@ private:
 
 std::uint32_t ImageChecksum(std::span<const std::uint8_t> bytes)
 {
-    return static_cast<std::uint32_t>(::crc32_z(::crc32_z(0, nullptr, 0), bytes.data(), bytes.size()));
+    return ::libdeflate_crc32(0, bytes.data(), bytes.size());
 }
 
 std::vector<ManifestEntry> ParseManifest(std::string_view text, const std::string& fileName)

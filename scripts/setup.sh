@@ -26,7 +26,7 @@ cmake_options=("$@")
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libxcb-xkb-dev libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth xygrib-maps fonts-dejavu-core locales clang libclang-rt-14-dev
-          curl dpkg-dev file nlohmann-json3-dev gdal-bin zlib1g-dev libgeographiclib-dev
+          curl dpkg-dev file nlohmann-json3-dev gdal-bin zlib1g-dev libdeflate-dev libgeographiclib-dev
           qt6-svg-dev libxml2-utils poppler-utils librsvg2-bin libgeonames-dev tzdata
           libavcodec-dev libavformat-dev libavfilter-dev libswscale-dev)
 
