@@ -2,7 +2,9 @@
 
 #include "core/Units.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -108,11 +110,52 @@ CivilDateTime CivilOf(const Instant& instant)
     return CivilFromJulianDate(instant.WholeDays(), instant.DayFraction());
 }
 
-std::string YearText(int year)
+// The digits of a value of at least zero, zeros in front up to width: the
+// C library's "%0*d" without its cost, on the thousands of times a path or
+// a list of towns prints.
+void AppendPadded(std::string& text, long long value, int width)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, year < 0 ? "-%04d" : "%04d", std::abs(year));
-    return text;
+    char digits[24];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, width - (end - digits))), '0');
+    text.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+// "%0*.*f" of seconds below a minute: two digits before the point.
+void AppendSeconds(std::string& text, double seconds, int decimals)
+{
+    // Beyond 17 decimals a double has no more digits to show.
+    const int shown = std::clamp(decimals, 0, 17);
+    char digits[32];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, seconds, std::chars_format::fixed, shown).ptr;
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, (shown > 0 ? shown + 3 : 2) - (end - digits))), '0');
+    text.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+void AppendYear(std::string& text, int year)
+{
+    if (year < 0) {
+        text += '-';
+    }
+    AppendPadded(text, std::abs(static_cast<long long>(year)), 4);
+}
+
+void AppendIsoDate(std::string& text, int year, int month, int day)
+{
+    AppendYear(text, year);
+    text += '-';
+    AppendPadded(text, month, 2);
+    text += '-';
+    AppendPadded(text, day, 2);
+}
+
+void AppendTimeOfDay(std::string& text, const CivilDateTime& civil, int decimals)
+{
+    AppendPadded(text, civil.hour, 2);
+    text += ':';
+    AppendPadded(text, civil.minute, 2);
+    text += ':';
+    AppendSeconds(text, civil.second, decimals);
 }
 
 } // namespace
@@ -138,8 +181,8 @@ ParsedDateTime ParseIsoDateTime(std::string_view text)
 
 std::string IsoDateText(int year, int month, int day)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%s-%02d-%02d", YearText(year).c_str(), month, day);
+    std::string text;
+    AppendIsoDate(text, year, month, day);
     return text;
 }
 
@@ -167,10 +210,13 @@ CivilDateTime RoundedCivilTime(const Instant& instant, int decimals)
 std::string IsoUniversalTime(const Instant& instant, double deltaT, int decimals)
 {
     const CivilDateTime civil = RoundedCivilTime(instant.PlusSeconds(-deltaT), decimals);
-    char clock[48];
-    std::snprintf(clock, sizeof clock, "T%02d:%02d:%0*.*fZ", civil.hour, civil.minute, decimals > 0 ? decimals + 3 : 2,
-                  decimals, civil.second);
-    return IsoDateText(civil.year, civil.month, civil.day) + clock;
+    std::string text;
+    text.reserve(32);
+    AppendIsoDate(text, civil.year, civil.month, civil.day);
+    text += 'T';
+    AppendTimeOfDay(text, civil, decimals);
+    text += 'Z';
+    return text;
 }
 
 namespace {
@@ -192,9 +238,8 @@ std::string OffsetDigits(int offsetSeconds)
 
 std::string TimeOfDayDigits(const CivilDateTime& civil, int decimals)
 {
-    char clock[48];
-    std::snprintf(clock, sizeof clock, "%02d:%02d:%0*.*f", civil.hour, civil.minute, decimals > 0 ? decimals + 3 : 2,
-                  decimals, civil.second);
+    std::string clock;
+    AppendTimeOfDay(clock, civil, decimals);
     return clock;
 }
 

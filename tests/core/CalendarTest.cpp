@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -114,6 +116,24 @@ TEST(CalendarText, WritesInstantsRoundedWithTheirCarries)
     EXPECT_EQ(IsoUniversalTime(midnight.PlusSeconds(65858.3 + 69.2), 69.2, 0), "2024-04-08T18:17:38Z");
     const Instant ancient = Instant::FromJulianDate(JulianDateAtMidnight(-584, 5, 28)).PlusSeconds(50709.0);
     EXPECT_EQ(IsoUniversalTime(ancient, 0.0, 0), "-0584-05-28T14:05:09Z");
+}
+
+// The digits are written without the C library's formatting, and read as
+// its "%04d-%02d-%02dT%02d:%02d:%0*.*fZ" of the same rounded time, over
+// 14 000 years, with zero to three decimals.
+TEST(CalendarText, WritesTimesAsTheCLibraryPrintsThem)
+{
+    for (double julianDate = 0.0; julianDate < 5.4e6; julianDate += 1234.56789123) {
+        const Instant instant = Instant::FromJulianDate(julianDate);
+        for (int decimals = 0; decimals <= 3; ++decimals) {
+            const CivilDateTime civil = RoundedCivilTime(instant, decimals);
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%s%04d-%02d-%02dT%02d:%02d:%0*.*fZ", civil.year < 0 ? "-" : "",
+                          std::abs(civil.year), civil.month, civil.day, civil.hour, civil.minute,
+                          decimals > 0 ? decimals + 3 : 2, decimals, civil.second);
+            ASSERT_EQ(IsoUniversalTime(instant, 0.0, decimals), expected) << "JD " << julianDate;
+        }
+    }
 }
 
 } // namespace
