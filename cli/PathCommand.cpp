@@ -16,7 +16,6 @@
 
 namespace {
 
-const std::vector<double> kMagnitudeLevels = {0.2, 0.4, 0.6, 0.8};
 constexpr double kDefaultStepSeconds = 60.0;
 // Sigmas of Delta T either side of the band: 2 by default (95 %), at most 10.
 constexpr double kDefaultSigmas = 2.0;
@@ -72,7 +71,7 @@ void RunPath(const PathRequest& request)
         std::cout << PathCsv(path, spread);
         return;
     }
-    const std::vector<MagnitudeCurve> magnitudes = TraceMagnitudeCurves(elements, kMagnitudeLevels);
+    const std::vector<MagnitudeCurve> magnitudes = TraceMagnitudeCurves(elements, ShownMagnitudeLevels());
     if (request.format == "kml") {
         std::cout << PathKml(path, magnitudes, EclipseTitle(eclipse.summary.greatest, eclipse.summary.deltaT), model, spread);
     } else {

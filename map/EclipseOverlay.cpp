@@ -1,18 +1,11 @@
 #include "map/EclipseOverlay.h"
 
 #include "eclipse/path/EclipsePath.h"
-
-#include <vector>
-
-namespace {
-
-const std::vector<double> kCurveLevels = {0.2, 0.4, 0.6, 0.8};
-
-} // namespace
+#include "eclipse/path/MagnitudeCurves.h"
 
 std::vector<MagnitudeCurve> MapMagnitudeCurves(const FittedElements& elements, const std::stop_token& stop)
 {
-    return TraceMagnitudeCurves(elements, kCurveLevels, stop);
+    return TraceMagnitudeCurves(elements, ShownMagnitudeLevels(), stop);
 }
 
 EclipseOverlay ComposeEclipseOverlay(const FittedElements& elements, EclipseType type, std::optional<double> deltaTSigma)

@@ -46,3 +46,9 @@ std::vector<MagnitudeCurve> TraceMagnitudeCurves(const FittedElements& elements,
     }
     return curves;
 }
+
+const std::vector<double>& ShownMagnitudeLevels()
+{
+    static const std::vector<double> levels = {0.2, 0.4, 0.6, 0.8};
+    return levels;
+}

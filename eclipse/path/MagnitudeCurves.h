@@ -28,3 +28,6 @@ struct MagnitudeCurve {
 };
 std::vector<MagnitudeCurve> TraceMagnitudeCurves(const FittedElements& elements, const std::vector<double>& levels,
                                                  const std::stop_token& stop = {});
+
+// The levels that the path's files and the map show: 0.2, 0.4, 0.6 and 0.8.
+const std::vector<double>& ShownMagnitudeLevels();
