@@ -110,26 +110,30 @@ CivilDateTime CivilOf(const Instant& instant)
     return CivilFromJulianDate(instant.WholeDays(), instant.DayFraction());
 }
 
-// The digits of a value of at least zero, zeros in front up to width: the
-// C library's "%0*d" without its cost, on the thousands of times a path or
-// a list of towns prints.
-void AppendPadded(std::string& text, long long value, int width)
+// Digits with zeros in front up to width: the C library's "%0*d" and
+// "%0*.*f" without their cost, on the thousands of times a path or a list of
+// towns prints.
+void AppendZeroPadded(std::string& text, const char* digits, const char* end, int width)
 {
-    char digits[24];
-    const char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, width - (end - digits))), '0');
     text.append(digits, static_cast<std::size_t>(end - digits));
 }
 
-// "%0*.*f" of seconds below a minute: two digits before the point.
+// A value of at least zero.
+void AppendPadded(std::string& text, long long value, int width)
+{
+    char digits[24];
+    AppendZeroPadded(text, digits, std::to_chars(digits, digits + sizeof digits, value).ptr, width);
+}
+
+// Seconds below a minute: two digits before the point.
 void AppendSeconds(std::string& text, double seconds, int decimals)
 {
     // Beyond 17 decimals a double has no more digits to show.
     const int shown = std::clamp(decimals, 0, 17);
     char digits[32];
     const char* const end = std::to_chars(digits, digits + sizeof digits, seconds, std::chars_format::fixed, shown).ptr;
-    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, (shown > 0 ? shown + 3 : 2) - (end - digits))), '0');
-    text.append(digits, static_cast<std::size_t>(end - digits));
+    AppendZeroPadded(text, digits, end, shown > 0 ? shown + 3 : 2);
 }
 
 void AppendYear(std::string& text, int year)
