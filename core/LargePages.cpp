@@ -1,7 +1,13 @@
 #include "core/LargePages.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <utility>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#include <unistd.h>
+#endif
 #include <sys/mman.h>
 
 namespace {
@@ -26,7 +32,55 @@ std::size_t MappedLength(std::size_t bytes)
     return (bytes + kPageSize - 1) & ~(kPageSize - 1);
 }
 
+std::uintptr_t HugePageAbove(std::uintptr_t address)
+{
+    return (address + kHugePageSize - 1) & ~(kHugePageSize - 1);
+}
+
+#if defined(__GLIBC__)
+constexpr int kHeapGrowth = 16 << 20;
+constexpr int kLargestHeapBlock = 8 << 20;
+// glibc's chunks: a size word of 8 bytes before each block, all on 16 bytes.
+constexpr std::size_t kChunkHeader = 8;
+constexpr std::size_t kChunkAlignment = 16;
+
+// Takes the heap's free end up to a huge page boundary beyond it in one
+// block, kept for good: the heap grows, and its free end now begins 16
+// bytes below the boundary, so that its header does not touch the
+// boundary's page before that page is marked. Returns the boundary, or 0
+// when the block did not come from the heap's end.
+std::uintptr_t FillHeapUpToHugePage()
+{
+    const auto end = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+    const std::uintptr_t freeStart = end - mallinfo2().keepcost;
+    const std::uintptr_t boundary = HugePageAbove(end + 2 * kChunkAlignment);
+    static void* const kept = std::malloc(boundary - kChunkAlignment - freeStart - kChunkHeader);
+    if (reinterpret_cast<std::uintptr_t>(kept) != freeStart + kChunkAlignment) {
+        return 0;
+    }
+    return boundary;
+}
+#endif
+
 } // namespace
+
+bool PlaceHeapOnLargePages()
+{
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    static bool placed = false;
+    if (std::exchange(placed, true) || mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock) == 0 ||
+        mallopt(M_TOP_PAD, kHeapGrowth) == 0 || mallopt(M_TRIM_THRESHOLD, 2 * kHeapGrowth) == 0 ||
+        mallopt(M_ARENA_MAX, 1) == 0) {
+        return false;
+    }
+    const std::uintptr_t boundary = FillHeapUpToHugePage();
+    const auto end = reinterpret_cast<std::uintptr_t>(::sbrk(0));
+    return boundary != 0 && end >= boundary + kHugePageSize &&
+           ::madvise(reinterpret_cast<void*>(boundary), (end - boundary) & ~(kHugePageSize - 1), MADV_HUGEPAGE) == 0;
+#else
+    return false;
+#endif
+}
 
 void* AllocateLargePages(std::size_t bytes)
 {
@@ -41,7 +95,7 @@ void* AllocateLargePages(std::size_t bytes)
         return nullptr;
     }
     const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = (start + kHugePageSize - 1) & ~(kHugePageSize - 1);
+    const std::uintptr_t aligned = HugePageAbove(start);
     if (aligned > start) {
         ::munmap(mapped, aligned - start);
     }

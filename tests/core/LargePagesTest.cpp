@@ -4,11 +4,31 @@
 
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// Whether some stretch of the heap is marked for huge pages ("hg" among the
+// flags that /proc/self/smaps shows for each mapping).
+bool HeapAdvisedForHugePages()
+{
+    std::ifstream maps("/proc/self/smaps");
+    bool inHeap = false;
+    for (std::string line; std::getline(maps, line);) {
+        if (line.rfind("VmFlags:", 0) == 0) {
+            if (inHeap && line.find(" hg") != std::string::npos) {
+                return true;
+            }
+        } else if (line.find('-') < line.find(' ')) {
+            inHeap = line.ends_with("[heap]");
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -65,5 +85,26 @@ TEST(LargePagesTest, ArraysStartZeroAndMoveTheirElements)
         EXPECT_EQ(moved.data()[count - 1], 42u);
         table = std::move(moved);
         EXPECT_EQ(table.data()[count - 1], 42u);
+    }
+}
+
+// Once placed, the heap serves blocks on either side of its thresholds, each
+// whole and writable, and the stretch it grows into is marked for huge pages.
+TEST(LargePagesTest, TheHeapPlacedOnHugePagesServesBlocksOfEverySize)
+{
+    const bool placed = PlaceHeapOnLargePages();
+    EXPECT_FALSE(PlaceHeapOnLargePages());
+    if (placed) {
+        EXPECT_TRUE(HeapAdvisedForHugePages());
+    }
+    std::vector<std::vector<unsigned char>> blocks;
+    for (const std::size_t bytes : {std::size_t{1}, std::size_t{4096}, std::size_t{200000}, kHugePage + 1,
+                                    std::size_t{9} << 20}) {
+        blocks.emplace_back(bytes, static_cast<unsigned char>(bytes));
+    }
+    for (const std::vector<unsigned char>& block : blocks) {
+        SCOPED_TRACE(block.size());
+        EXPECT_EQ(block.front(), static_cast<unsigned char>(block.size()));
+        EXPECT_EQ(block.back(), static_cast<unsigned char>(block.size()));
     }
 }
