@@ -32,6 +32,8 @@ constexpr double kDeltaNPrime = -0.06424 / kArcsecondsPerRadian / kMoonMeanMotio
 constexpr double kDeltaEPrime = -0.12879 / kArcsecondsPerRadian;
 
 constexpr std::size_t kMaximumMultipliers = 11;
+// Terms summed at a time, each in a lane of its own.
+constexpr std::size_t kStepTerms = 8;
 using MultiplierMask = std::uint16_t;
 static_assert(kMaximumMultipliers <= 16);
 
@@ -149,7 +151,7 @@ struct LunarTermsOfSeries {
 
 namespace {
 
-// Terms in a group: padded to whole lanes.
+// Terms in a group: padded to whole 4-lane vectors.
 std::size_t PaddedCount(std::size_t terms)
 {
     return (terms + kLaneCount - 1) / kLaneCount * kLaneCount;
@@ -253,9 +255,27 @@ void Fill(std::span<const std::uint8_t> image, int series, const TermsByMask& so
     });
 }
 
-[[gnu::always_inline]] inline void LoadLanes(const double* values, DoubleLanes& lanes)
+// The sums of a series in eight lanes, as one 8-lane vector or two 4-lane
+// ones: the lanes are the same either way.
+template <typename Lanes>
+struct LaneSums {
+    static constexpr std::size_t kWidth = sizeof(Lanes) / sizeof(double);
+    std::array<Lanes, kStepTerms / kWidth> parts = {};
+
+    double At(std::size_t lane) const { return parts[lane / kWidth][lane % kWidth]; }
+    void Add(std::size_t lane, double value) { parts[lane / kWidth][lane % kWidth] += value; }
+    // The lanes added last, ((0 + 1) + (2 + 3)) + ((4 + 5) + (6 + 7)).
+    double Total() const
+    {
+        const auto pair = [this](std::size_t lane) { return At(lane) + At(lane + 1); };
+        return (pair(0) + pair(2)) + (pair(4) + pair(6));
+    }
+};
+
+template <typename Lanes>
+[[gnu::always_inline]] inline void LoadLanes(const double* values, Lanes& lanes)
 {
-    std::memcpy(&lanes, values, sizeof(DoubleLanes));
+    std::memcpy(&lanes, values, sizeof(Lanes));
 }
 
 // Whether every angle of the group stays within the exact reduction of
@@ -272,8 +292,9 @@ bool AnglesWithinLimit(const LunarTermGroup& group, const double* arguments)
 
 // The same terms one at a time with the standard library's sine, for angles
 // beyond the lanes' reduction.
+template <typename Lanes>
 void AddGroupOneByOne(const LunarTermsOfSeries& series, const LunarTermGroup& group, const double* values,
-                      const double* arguments, DoubleLanes& sums)
+                      const double* arguments, LaneSums<Lanes>& sums)
 {
     const double* const multipliers = values + group.offset;
     const double* const phases = multipliers + group.slots * group.count;
@@ -284,47 +305,71 @@ void AddGroupOneByOne(const LunarTermsOfSeries& series, const LunarTermGroup& gr
             angle += multipliers[slot * group.count + index] * arguments[group.argumentOf[slot]];
         }
         angle += phases[index];
-        sums[index % kLaneCount] += amplitudes[index] * (series.quarterTurns == 1 ? std::cos(angle) : std::sin(angle));
+        sums.Add(index % kStepTerms,
+                 amplitudes[index] * (series.quarterTurns == 1 ? std::cos(angle) : std::sin(angle)));
     }
 }
 
-[[gnu::always_inline]] inline void AddGroupInLanes(const LunarTermsOfSeries& series, const LunarTermGroup& group,
-                                                   const double* values, const double* arguments, DoubleLanes& sums)
+// The group's terms from index on, one per lane: amplitude times sine.
+template <typename Lanes>
+[[gnu::always_inline]] inline void TermsInLanes(const LunarTermGroup& group, const double* multipliers,
+                                                const double* slotArguments, std::uint64_t quarterTurns,
+                                                std::size_t index, Lanes& terms)
 {
+    const double* const phases = multipliers + group.slots * group.count;
+    const double* const amplitudes = phases + group.count;
+    Lanes angles = {};
+    Lanes lanes;
+    for (std::size_t slot = 0; slot < group.slots; ++slot) {
+        LoadLanes(multipliers + slot * group.count + index, lanes);
+        angles += lanes * slotArguments[slot];
+    }
+    LoadLanes(phases + index, lanes);
+    angles += lanes;
+    SineLanes(angles, quarterTurns);
+    LoadLanes(amplitudes + index, lanes);
+    terms = lanes * angles;
+}
+
+// Eight terms at a time (with 4-lane vectors, as two independent halves),
+// and the last four of a group of 4 modulo 8 in lanes 0 to 3.
+template <typename Lanes>
+[[gnu::always_inline]] inline void AddGroupInLanes(const LunarTermsOfSeries& series, const LunarTermGroup& group,
+                                                   const double* values, const double* arguments,
+                                                   LaneSums<Lanes>& sums)
+{
+    constexpr std::size_t width = LaneSums<Lanes>::kWidth;
     std::array<double, kMaximumMultipliers> slotArguments = {};
     for (std::size_t slot = 0; slot < group.slots; ++slot) {
         slotArguments[slot] = arguments[group.argumentOf[slot]];
     }
     const double* const multipliers = values + group.offset;
-    const double* const phases = multipliers + group.slots * group.count;
-    const double* const amplitudes = phases + group.count;
-    for (std::size_t index = 0; index < group.count; index += kLaneCount) {
-        DoubleLanes angles = {};
-        DoubleLanes lanes;
-        for (std::size_t slot = 0; slot < group.slots; ++slot) {
-            LoadLanes(multipliers + slot * group.count + index, lanes);
-            angles += lanes * slotArguments[slot];
+    std::size_t step = 0;
+    for (; step + kStepTerms <= group.count; step += kStepTerms) {
+        for (std::size_t part = 0; part < kStepTerms / width; ++part) {
+            Lanes terms;
+            TermsInLanes(group, multipliers, slotArguments.data(), series.quarterTurns, step + part * width, terms);
+            sums.parts[part] += terms;
         }
-        LoadLanes(phases + index, lanes);
-        angles += lanes;
-        SineLanes(angles, series.quarterTurns);
-        LoadLanes(amplitudes + index, lanes);
-        sums += lanes * angles;
+    }
+    if (step < group.count) {
+        DoubleLanes terms;
+        TermsInLanes(group, multipliers, slotArguments.data(), series.quarterTurns, step, terms);
+        if constexpr (width == kLaneCount) {
+            sums.parts[0] += terms;
+        } else {
+            for (std::size_t lane = 0; lane < kLaneCount; ++lane) {
+                sums.Add(lane, terms[lane]);
+            }
+        }
     }
 }
 
-// The sums are kept in four lanes, one per lane of the sines; the terms of a
-// group go to the lanes in turn, and the lanes are added last, (0 + 1) + (2 + 3).
-// Compiled twice on x86-64, for AVX2 and for the SSE2 every such processor
-// has, and chosen when the program starts: the same operations lane by
-// lane, so the same result on either. Without FMA in either, so that no
-// product is fused into a sum.
-#if defined(__x86_64__)
-[[gnu::target_clones("avx2", "default")]]
-#endif
-double SumInLanes(const LunarTermsOfSeries& series, const double* values, const double* arguments)
+template <typename Lanes>
+[[gnu::always_inline]] inline double SumGroups(const LunarTermsOfSeries& series, const double* values,
+                                               const double* arguments)
 {
-    DoubleLanes sums = {};
+    LaneSums<Lanes> sums;
     for (const LunarTermGroup& group : series.groups) {
         if (AnglesWithinLimit(group, arguments)) {
             AddGroupInLanes(series, group, values, arguments, sums);
@@ -332,7 +377,39 @@ double SumInLanes(const LunarTermsOfSeries& series, const double* values, const 
             AddGroupOneByOne(series, group, values, arguments, sums);
         }
     }
-    return (sums[0] + sums[1]) + (sums[2] + sums[3]);
+    return sums.Total();
+}
+
+// The sums are kept in eight lanes, one per term of a step; the terms of a
+// group go to the lanes in turn (a last half step to lanes 0 to 3). Compiled for AVX-512 with 8-lane vectors,
+// and on x86-64 otherwise for AVX2 and for the SSE2 every such processor
+// has, with 4-lane vectors, and chosen when the program starts: the same
+// operations lane by lane, so the same result on any. Without FMA in any,
+// so that no product is fused into a sum.
+#if defined(__x86_64__)
+[[gnu::target("avx512f")]] double SumInWideLanes(const LunarTermsOfSeries& series, const double* values,
+                                                 const double* arguments)
+{
+    return SumGroups<WideDoubleLanes>(series, values, arguments);
+}
+
+[[gnu::target_clones("avx2", "default")]]
+#endif
+double SumInNarrowLanes(const LunarTermsOfSeries& series, const double* values, const double* arguments)
+{
+    return SumGroups<DoubleLanes>(series, values, arguments);
+}
+
+double SumInLanes(const LunarTermsOfSeries& series, const double* values, const double* arguments,
+                  LunarSeriesTerms::Vectors vectors)
+{
+#if defined(__x86_64__)
+    static const bool wide = __builtin_cpu_supports("avx512f") != 0;
+    if (wide && vectors == LunarSeriesTerms::Vectors::Fastest) {
+        return SumInWideLanes(series, values, arguments);
+    }
+#endif
+    return SumInNarrowLanes(series, values, arguments);
 }
 
 } // namespace
@@ -362,14 +439,14 @@ LunarSeriesTerms::LunarSeriesTerms(std::span<const std::uint8_t> elpImage)
 
 LunarSeriesTerms::~LunarSeriesTerms() = default;
 
-double LunarSeriesTerms::Sum(int series, std::span<const double> arguments) const
+double LunarSeriesTerms::Sum(int series, std::span<const double> arguments, Vectors vectors) const
 {
     const LunarTermsOfSeries& laid = m_series.at(static_cast<std::size_t>(series - 1));
     if (arguments.size() != laid.multipliers) {
         throw std::invalid_argument("series " + std::to_string(series) + " takes " + std::to_string(laid.multipliers) +
                                     " arguments");
     }
-    return SumInLanes(laid, m_values.data(), arguments.data());
+    return SumInLanes(laid, m_values.data(), arguments.data(), vectors);
 }
 
 std::shared_ptr<const LunarSeriesTerms> SharedLunarSeriesTerms(const DataImage& elpImage)

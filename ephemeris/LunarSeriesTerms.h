@@ -16,7 +16,7 @@
 // Terms with the same non-zero multipliers are kept together, so that each
 // argument is summed over the multipliers that occur, in the image's order:
 // it rounds exactly as the term-by-term sum does (adding a zero product
-// changes nothing). Four terms are then evaluated at once (SineLanes.h), and
+// changes nothing). Eight terms are then evaluated at once (SineLanes.h), and
 // the sum differs from the term-by-term sum only by the rounding of each sine
 // (at most 2.3e-16 of its amplitude) and the order of the additions.
 // Immutable once built; evaluated on any number of threads.
@@ -38,9 +38,12 @@ public:
     // Given:    series     1 to 36
     //           arguments  radians, one for each multiplier of the series'
     //                      records, in their order (datafiles/ElpImage.h)
+    //           vectors    the fastest the processor has, or 4-lane vectors
+    //                      whatever it has (the same sum to the last bit)
     // Returned: arcseconds for longitude and latitude, km for distance, as the
     //           series' amplitudes
-    double Sum(int series, std::span<const double> arguments) const;
+    enum class Vectors { Fastest, FourLanes };
+    double Sum(int series, std::span<const double> arguments, Vectors vectors = Vectors::Fastest) const;
 
 private:
     std::vector<LunarTermsOfSeries> m_series;

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <numbers>
 
-// Sines of four angles at once, for the long trigonometric series: written
-// with the compilers' vector types so that each lane is the same IEEE double
-// arithmetic on any instruction set (two SSE2 registers, or one AVX2).
+// Sines of four or eight angles at once, for the long trigonometric series:
+// written with the compilers' vector types so that each lane is the same
+// IEEE double arithmetic on any instruction set (four lanes in two SSE2
+// registers or one AVX2, eight in one AVX-512).
 //
 // The functions take their vectors by reference: a 32-byte vector passed by
 // value would change the calling convention between those instruction sets.
@@ -15,6 +16,9 @@
 using DoubleLanes = double __attribute__((vector_size(32)));
 using BitLanes = std::uint64_t __attribute__((vector_size(32)));
 inline constexpr std::size_t kLaneCount = sizeof(DoubleLanes) / sizeof(double);
+// Eight lanes: for code compiled for AVX-512 only, where they fill one register.
+using WideDoubleLanes = double __attribute__((vector_size(64)));
+using WideBitLanes = std::uint64_t __attribute__((vector_size(64)));
 
 // Largest |angle| (radians) that SineLanes reduces exactly: 2^24, so that the
 // quadrant number has at most 24 bits and its products by the first two parts
@@ -44,6 +48,17 @@ constexpr double InverseFactorial(int n)
     return 1.0 / factorial;
 }
 
+template <typename Lanes>
+struct BitsOf;
+template <>
+struct BitsOf<DoubleLanes> {
+    using Type = BitLanes;
+};
+template <>
+struct BitsOf<WideDoubleLanes> {
+    using Type = WideBitLanes;
+};
+
 } // namespace sine_lanes
 
 // Replaces each angle x by sin(x + quarterTurns * pi/2): quarterTurns 0 gives
@@ -55,14 +70,16 @@ constexpr double InverseFactorial(int n)
 //           the last place.
 // Reference: Cody & Waite, Software Manual for the Elementary Functions
 //            (1980), chapter 8, the reduction by pi/2 in parts.
-[[gnu::always_inline]] inline void SineLanes(DoubleLanes& angles, std::uint64_t quarterTurns)
+template <typename Lanes>
+[[gnu::always_inline]] inline void SineLanes(Lanes& angles, std::uint64_t quarterTurns)
 {
     using namespace sine_lanes;
-    const DoubleLanes shifted = angles * kTwoOverPi + kRoundingShift;
-    const DoubleLanes quadrant = shifted - kRoundingShift;
-    const DoubleLanes r = ((angles - quadrant * kHalfPiHigh) - quadrant * kHalfPiMiddle) - quadrant * kHalfPiLow;
-    const DoubleLanes z = r * r;
-    const DoubleLanes sine =
+    using Bits = typename BitsOf<Lanes>::Type;
+    const Lanes shifted = angles * kTwoOverPi + kRoundingShift;
+    const Lanes quadrant = shifted - kRoundingShift;
+    const Lanes r = ((angles - quadrant * kHalfPiHigh) - quadrant * kHalfPiMiddle) - quadrant * kHalfPiLow;
+    const Lanes z = r * r;
+    const Lanes sine =
         r + r * z *
                 (-InverseFactorial(3) +
                  z * (InverseFactorial(5) +
@@ -70,7 +87,7 @@ constexpr double InverseFactorial(int n)
                            z * (InverseFactorial(9) +
                                 z * (-InverseFactorial(11) +
                                      z * (InverseFactorial(13) + z * (-InverseFactorial(15) + z * InverseFactorial(17))))))));
-    const DoubleLanes cosine =
+    const Lanes cosine =
         1.0 + z * (-InverseFactorial(2) +
                    z * (InverseFactorial(4) +
                         z * (-InverseFactorial(6) +
@@ -78,9 +95,9 @@ constexpr double InverseFactorial(int n)
                                   z * (-InverseFactorial(10) +
                                        z * (InverseFactorial(12) + z * (-InverseFactorial(14) + z * InverseFactorial(16))))))));
     // Quadrant n: sin r, cos r, -sin r, -cos r for n = 0, 1, 2, 3 modulo 4.
-    const BitLanes turns = __builtin_bit_cast(BitLanes, shifted) + quarterTurns;
-    const BitLanes takesCosine = -(turns & 1);
-    const BitLanes signBit = (turns & 2) << 62;
-    const BitLanes chosen = (__builtin_bit_cast(BitLanes, cosine) & takesCosine) | (__builtin_bit_cast(BitLanes, sine) & ~takesCosine);
-    angles = __builtin_bit_cast(DoubleLanes, chosen ^ signBit);
+    const Bits turns = __builtin_bit_cast(Bits, shifted) + quarterTurns;
+    const Bits takesCosine = -(turns & 1);
+    const Bits signBit = (turns & 2) << 62;
+    const Bits chosen = (__builtin_bit_cast(Bits, cosine) & takesCosine) | (__builtin_bit_cast(Bits, sine) & ~takesCosine);
+    angles = __builtin_bit_cast(Lanes, chosen ^ signBit);
 }
