@@ -1,14 +1,19 @@
 #include "EphemerisTestData.h"
 
 #include "datafiles/FileException.h"
+#include "datafiles/ImageCache.h"
+#include "datafiles/RecordImage.h"
 #include "datafiles/VsopImage.h"
 #include "ephemeris/PositionOptions.h"
+#include "ephemeris/SolarSeries.h"
 #include "ephemeris/SolarTheory.h"
 #include "core/Vector3.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <span>
 
 namespace {
 
@@ -69,6 +74,44 @@ TEST(PublishedVsop, ReproducesTheCheckPositionsOfTheDistribution)
         EXPECT_NEAR(earth[0], position.x, 1e-10) << "JD " << position.julianDay;
         EXPECT_NEAR(earth[1], position.y, 1e-10) << "JD " << position.julianDay;
         EXPECT_NEAR(earth[2], position.z, 1e-10) << "JD " << position.julianDay;
+    }
+}
+
+// The series summed term by term with the C library's cosine, and the
+// total of the amplitudes that bounds the difference from the lanes' sum.
+std::array<double, 2> PlainVariable(std::span<const std::uint8_t> image, std::size_t variable, double millennia)
+{
+    double value = 0.0;
+    double amplitudes = 0.0;
+    double power = 1.0;
+    for (std::size_t exponent = 0; exponent < kVsopPowerCount; ++exponent) {
+        double sum = 0.0;
+        const std::size_t first = VsopSeriesStart(variable, exponent);
+        for (std::size_t index = first; index < first + kVsopTermCounts[variable][exponent]; ++index) {
+            const VsopTerm term = RecordAt<VsopTerm>(image, index * sizeof(VsopTerm));
+            sum += term.amplitude * std::cos(term.phase + term.frequency * millennia);
+            amplitudes += std::abs(term.amplitude) * std::abs(power);
+        }
+        value += sum * power;
+        power *= millennia;
+    }
+    return {value, amplitudes};
+}
+
+// Each cosine within 2.3e-16 and the additions in another order: far below
+// 1e-14 of the amplitudes' total, from 4000 years before J2000 to 1000 after.
+TEST(PublishedVsop, SumsEverySeriesAsTheTermByTermSum)
+{
+    SKIP_WITHOUT_PUBLISHED_SERIES(directory);
+    const DataImage image = LoadCachedImage(directory + kVsopImageName, kVsopImageSize);
+    for (const double millennia : {-4.0, -2.77, -1.0, -0.3, 0.0, 0.0243, 0.5, 1.0}) {
+        SCOPED_TRACE(millennia);
+        const Vector3 earth = HeliocentricEarth(*image, millennia);
+        const double summed[3] = {earth.x, earth.y, earth.z};
+        for (std::size_t variable = 0; variable < kVsopVariableCount; ++variable) {
+            const auto [plain, amplitudes] = PlainVariable(*image, variable, millennia);
+            EXPECT_NEAR(summed[variable], plain, 1e-14 * amplitudes) << "variable " << variable;
+        }
     }
 }
 
@@ -148,6 +191,18 @@ TEST_F(SolarTheoryTest, MultipliesEachSeriesByItsPowerOfTime)
     EXPECT_DOUBLE_EQ(earth[0], 63.0); // 1 + 2 + 4 + 8 + 16 + 32
     EXPECT_DOUBLE_EQ(earth[1], 63.0);
     EXPECT_DOUBLE_EQ(earth[2], 31.0 + 0.5 * std::cos(1.5)); // Z has no T^5 series
+}
+
+// An angle beyond the lanes' exact reduction takes the C library's cosine.
+TEST_F(SolarTheoryTest, SumsAnAngleBeyondTheLanesReductionWithTheStandardCosine)
+{
+    WriteUnitSeriesImage();
+    std::vector<std::uint8_t> image(kVsopImageSize);
+    std::ifstream(DataDirectory() + kVsopImageName, std::ios::binary)
+        .read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    StoreRecord(std::span<std::uint8_t>(image), 3857 * sizeof(VsopTerm), VsopTerm{0.5, 1.0, 1e9});
+    EXPECT_DOUBLE_EQ(HeliocentricEarth(image, 2.0).z, 31.0 + 0.5 * std::cos(1.0 + 2e9));
+    EXPECT_DOUBLE_EQ(HeliocentricEarth(image, 0.0).z, 1.0 + 0.5 * std::cos(1.0));
 }
 
 TEST_F(SolarTheoryTest, PutsTheSunOppositeTheEarth)
