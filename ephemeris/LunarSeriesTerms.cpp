@@ -60,13 +60,12 @@ double CorrectedAmplitude(const ElpMainTerm& record, int series)
 template <typename Record>
 MultiplierMask MaskOf(const Record& record)
 {
-    MultiplierMask mask = 0;
+    // Without a branch: whether a multiplier is zero is not predictable.
+    unsigned mask = 0;
     for (std::size_t k = 0; k < sizeof(Record::multipliers); ++k) {
-        if (record.multipliers[k] != 0) {
-            mask = static_cast<MultiplierMask>(mask | (1u << k));
-        }
+        mask |= static_cast<unsigned>(record.multipliers[k] != 0) << k;
     }
-    return mask;
+    return static_cast<MultiplierMask>(mask);
 }
 
 template <typename Record>
