@@ -20,6 +20,21 @@ constexpr double kKilometresPerDegreeOfLatitude = kEarthMeanRadiusKilometres * k
 constexpr double kRounding = 1e-6;
 constexpr std::size_t kCoordinatesSize = 2 * sizeof(float);
 
+// Degrees of longitude from one meridian to another, -180 to 180: what
+// std::remainder(difference, 360) gives, to the bit (the sum or difference
+// with 360 is exact), without its cost for the differences of two
+// longitudes of the globe, which lie within 360 degrees.
+double EastwardDegrees(double difference)
+{
+    if (!(std::abs(difference) < 360.0)) {
+        return std::remainder(difference, 360.0);
+    }
+    if (difference > 180.0) {
+        return difference - 360.0;
+    }
+    return difference < -180.0 ? difference + 360.0 : difference;
+}
+
 std::size_t RecordsOffset(std::size_t count)
 {
     return kHeaderSize + count * kCoordinatesSize;
@@ -202,7 +217,7 @@ std::size_t PlaceImage::RoughlyNearest(double longitude, double latitude) const
     double nearestSquare = std::numeric_limits<double>::infinity();
     for (std::size_t index = 0; index < m_count; ++index) {
         const auto [placeLongitude, placeLatitude] = CoordinatesOf(index);
-        const double east = std::remainder(placeLongitude - longitude, 360.0) * shrink;
+        const double east = EastwardDegrees(placeLongitude - longitude) * shrink;
         const double north = placeLatitude - latitude;
         const double square = east * east + north * north;
         if (square < nearestSquare) {
