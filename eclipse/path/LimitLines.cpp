@@ -39,7 +39,7 @@ struct SurfacePoint {
 struct GrazingValue {
     double outside = 0.0;      // least distance from the axis minus the cone's radius, Earth radii
     double hours = 0.0;        // of the maximum, from T0
-    double sunAltitude = 0.0;  // radians, then
+    double sunUp = 0.0;        // the sine of the Sun's altitude then: its sign is all that matters
 };
 
 struct LineVertex {
@@ -107,7 +107,7 @@ private:
             return std::nullopt;
         }
         const double radius = approach->ConeRadius(m_cone);
-        return GrazingValue{approach->Distance() - radius, approach->plane.hours, SunSeenFrom(place, approach->plane).altitude};
+        return GrazingValue{approach->Distance() - radius, approach->plane.hours, SineOfSunAltitude(place, approach->plane)};
     }
 
     // The gradient's azimuth and length (Earth radii per radian), at a place.
@@ -173,7 +173,7 @@ private:
         while (down - up > kHorizonTolerance) {
             const double middle = 0.5 * (up + down);
             const std::optional<LineVertex> vertex = Step(from, tangent, gradient, middle);
-            if (vertex && vertex->value.sunAltitude >= 0.0) {
+            if (vertex && vertex->value.sunUp >= 0.0) {
                 up = middle;
                 end = *vertex;
             } else {
@@ -206,7 +206,7 @@ private:
                 step *= 0.5;
                 continue;
             }
-            if (next->value.sunAltitude < 0.0) {
+            if (next->value.sunUp < 0.0) {
                 const LineVertex end = HorizonEnd(current, tangent, *gradient, step);
                 if (end.point.latitude != current.point.latitude || end.point.longitude != current.point.longitude) {
                     vertices.push_back(end);

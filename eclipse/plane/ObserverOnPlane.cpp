@@ -43,13 +43,19 @@ PlaneVelocity RelativeVelocity(const PlanePoint& point, const PlaneInstant& plan
     return {plane.rates.x - ground.xi, plane.rates.y - ground.eta};
 }
 
+double SineOfSunAltitude(const GeocentricPlace& place, const PlaneInstant& plane)
+{
+    const double cosHourAngle = std::cos(plane.elements.mu + place.longitude);
+    return plane.sinD * place.sinLatitude + plane.cosD * cosHourAngle * place.cosLatitude;
+}
+
 HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const PlaneInstant& plane)
 {
     const double hourAngle = plane.elements.mu + place.longitude;
     const double cosHourAngle = std::cos(hourAngle);
     const double east = -plane.cosD * std::sin(hourAngle);
     const double north = plane.sinD * place.cosLatitude - plane.cosD * cosHourAngle * place.sinLatitude;
-    const double up = plane.sinD * place.sinLatitude + plane.cosD * cosHourAngle * place.cosLatitude;
+    const double up = SineOfSunAltitude(place, plane);
     HorizontalDirection direction;
     direction.altitude = std::atan2(up, std::hypot(east, north));
     direction.azimuth = std::atan2(east, north);

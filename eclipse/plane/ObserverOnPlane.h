@@ -45,3 +45,7 @@ PlaneVelocity RelativeVelocity(const PlanePoint& point, const PlaneInstant& plan
 // The Sun, taken along the shadow axis, seen from a place at an instant.
 // Reference: Meeus, Elements of Solar Eclipses 1951-2200 (1989), chapter 8.
 HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const PlaneInstant& plane);
+
+// The sine of that Sun's altitude, of the same sign: for whoever needs only
+// to know whether the Sun is up, without the cost of the two angles.
+double SineOfSunAltitude(const GeocentricPlace& place, const PlaneInstant& plane);
