@@ -43,10 +43,19 @@ PlaneVelocity RelativeVelocity(const PlanePoint& point, const PlaneInstant& plan
     return {plane.rates.x - ground.xi, plane.rates.y - ground.eta};
 }
 
+namespace {
+
+// The Sun's direction toward the zenith, given the cosine of its hour angle.
+double SunUp(const GeocentricPlace& place, const PlaneInstant& plane, double cosHourAngle)
+{
+    return plane.sinD * place.sinLatitude + plane.cosD * cosHourAngle * place.cosLatitude;
+}
+
+} // namespace
+
 double SineOfSunAltitude(const GeocentricPlace& place, const PlaneInstant& plane)
 {
-    const double cosHourAngle = std::cos(plane.elements.mu + place.longitude);
-    return plane.sinD * place.sinLatitude + plane.cosD * cosHourAngle * place.cosLatitude;
+    return SunUp(place, plane, std::cos(plane.elements.mu + place.longitude));
 }
 
 HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const PlaneInstant& plane)
@@ -55,7 +64,7 @@ HorizontalDirection SunSeenFrom(const GeocentricPlace& place, const PlaneInstant
     const double cosHourAngle = std::cos(hourAngle);
     const double east = -plane.cosD * std::sin(hourAngle);
     const double north = plane.sinD * place.cosLatitude - plane.cosD * cosHourAngle * place.sinLatitude;
-    const double up = SineOfSunAltitude(place, plane);
+    const double up = SunUp(place, plane, cosHourAngle);
     HorizontalDirection direction;
     direction.altitude = std::atan2(up, std::hypot(east, north));
     direction.azimuth = std::atan2(east, north);
