@@ -203,7 +203,7 @@ std::vector<Place> PlaceImage::FindByName(std::string_view name) const
         return found;
     }
     for (std::size_t index = 0; index < m_count; ++index) {
-        if (FoldedName(TextAt(RecordOf(index).name)) == key) {
+        if (FoldsTo(TextAt(RecordOf(index).name), *key)) {
             Fill(index, found.emplace_back());
         }
     }

@@ -104,30 +104,66 @@ void AppendFolded(std::string& folded, char32_t c, std::string_view original)
     }
 }
 
+// Folds the name one code point at a time, handing take each piece of the
+// key (the code point's letters, after the space that separates them from
+// the letters before); take says whether to go on. False when take stopped
+// or the text is not UTF-8.
+template <typename Take>
+bool Fold(std::string_view name, Take&& take)
+{
+    std::string piece;
+    bool started = false;
+    bool pendingSpace = false;
+    while (!name.empty()) {
+        const auto [code, length] = DecodeFront(name);
+        if (length == 0) {
+            return false;
+        }
+        if (IsSeparator(code)) {
+            pendingSpace = started;
+        } else if (!IsApostrophe(code)) {
+            piece.clear();
+            if (pendingSpace) {
+                piece += ' ';
+                pendingSpace = false;
+            }
+            AppendFolded(piece, code, name.substr(0, length));
+            started = true;
+            if (!take(std::string_view(piece))) {
+                return false;
+            }
+        }
+        name.remove_prefix(length);
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<std::string> FoldedName(std::string_view name)
 {
     std::string folded;
     folded.reserve(name.size());
-    bool pendingSpace = false;
-    while (!name.empty()) {
-        const auto [code, length] = DecodeFront(name);
-        if (length == 0) {
-            return std::nullopt;
-        }
-        if (IsSeparator(code)) {
-            pendingSpace = !folded.empty();
-        } else if (!IsApostrophe(code)) {
-            if (pendingSpace) {
-                folded += ' ';
-                pendingSpace = false;
-            }
-            AppendFolded(folded, code, name.substr(0, length));
-        }
-        name.remove_prefix(length);
+    if (!Fold(name, [&folded](std::string_view piece) {
+            folded += piece;
+            return true;
+        })) {
+        return std::nullopt;
     }
     return folded;
+}
+
+bool FoldsTo(std::string_view name, std::string_view key)
+{
+    std::size_t matched = 0;
+    const bool whole = Fold(name, [&](std::string_view piece) {
+        if (key.substr(matched, piece.size()) != piece) {
+            return false;
+        }
+        matched += piece.size();
+        return true;
+    });
+    return whole && matched == key.size();
 }
 
 std::size_t BoundedEditDistance(std::string_view a, std::string_view b, std::size_t limit)
