@@ -10,7 +10,7 @@ std::vector<Place> Gazetteer::FindByName(std::string_view name) const
         return found;
     }
     ForEach([&](const Place& place) {
-        if (FoldedName(place.name) == key) {
+        if (FoldsTo(place.name, *key)) {
             found.push_back(place);
         }
     });
