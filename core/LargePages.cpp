@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <utility>
 
-#if defined(__GLIBC__)
+// The heap is placed only under glibc's own allocator, not the sanitizers'.
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#define UMBRANT_PLACES_HEAP 1
 #include <malloc.h>
 #include <unistd.h>
 #endif
@@ -37,7 +39,7 @@ std::uintptr_t HugePageAbove(std::uintptr_t address)
     return (address + kHugePageSize - 1) & ~(kHugePageSize - 1);
 }
 
-#if defined(__GLIBC__)
+#if defined(UMBRANT_PLACES_HEAP)
 constexpr int kHeapGrowth = 16 << 20;
 constexpr int kLargestHeapBlock = 8 << 20;
 // glibc's chunks: a size word of 8 bytes before each block, all on 16 bytes.
@@ -66,7 +68,7 @@ std::uintptr_t FillHeapUpToHugePage()
 
 bool PlaceHeapOnLargePages()
 {
-#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#if defined(UMBRANT_PLACES_HEAP)
     static bool placed = false;
     if (std::exchange(placed, true) || mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock) == 0 ||
         mallopt(M_TOP_PAD, kHeapGrowth) == 0 || mallopt(M_TRIM_THRESHOLD, 2 * kHeapGrowth) == 0 ||
