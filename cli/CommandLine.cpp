@@ -54,22 +54,23 @@ void DefineHelp(Parser& parser)
 // only that one needs its options, whose definition costs about half a
 // millisecond for all commands together. Empty otherwise: every command is
 // defined, for the lists of commands and the suggestions.
-std::string CommandToRun(int argc, char** argv)
+std::string CommandToRun(const std::vector<CommandEntry>& commands, int argc, char** argv)
 {
     if (argc < 2) {
         return {};
     }
-    const std::vector<CommandEntry> commands = Commands();
     const bool ours = std::any_of(commands.begin(), commands.end(),
                                   [&](const CommandEntry& command) { return command.name == argv[1]; });
     return ours ? argv[1] : std::string();
 }
 
-void DefineCommands(Parser& parser, const std::string& only)
+void DefineCommands(Parser& parser, int argc, char** argv)
 {
     parser.app.set_version_flag("--version", std::string(kProgram) + " " + UMBRANT_VERSION + "\n" + kProgramNotice);
     parser.app.require_subcommand(1);
-    for (const CommandEntry& command : Commands()) {
+    const std::vector<CommandEntry> commands = Commands();
+    const std::string only = CommandToRun(commands, argc, argv);
+    for (const CommandEntry& command : commands) {
         CLI::App& subcommand = *parser.app.add_subcommand(command.name, command.description);
         if (only.empty() || only == command.name) {
             command.define(subcommand);
@@ -175,7 +176,7 @@ int RunCommandLine(int argc, char** argv)
 {
     SetExitStatus(0);
     Parser parser;
-    DefineCommands(parser, CommandToRun(argc, argv));
+    DefineCommands(parser, argc, argv);
     try {
         return Run(parser, argc, argv);
     } catch (const std::exception& error) {
