@@ -125,8 +125,7 @@ void PrintJson(const FittedElementsReport& report, const EclipseSummary& eclipse
 void RunBesselian(const BesselianRequest& request)
 {
     const TimeModel model = request.model.Model();
-    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
-    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
+    const EclipseOfDate eclipse = FindEclipseOfDate(request.data.ReadDirectory(), model, request.date);
     RequireFinite(eclipse.fit);
     if (request.format == "json") {
         PrintJson(eclipse.fit, eclipse.summary, model);

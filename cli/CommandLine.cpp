@@ -3,6 +3,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/Messages.h"
 #include "cli/OutputCheck.h"
+#include "core/ProgramBuild.h"
 #include "formats/ProgramNotice.h"
 
 #include <algorithm>
@@ -66,7 +67,11 @@ std::string CommandToRun(const std::vector<CommandEntry>& commands, int argc, ch
 
 void DefineCommands(Parser& parser, int argc, char** argv)
 {
-    parser.app.set_version_flag("--version", std::string(kProgram) + " " + UMBRANT_VERSION + "\n" + kProgramNotice);
+    // The build ID names this very build: the one the stored eclipses it
+    // reads must come from, and the one to quote in a report.
+    parser.app.set_version_flag("--version", [] {
+        return std::string(kProgram) + " " + UMBRANT_VERSION + "\n" + kProgramNotice + "\nbuild ID " + ProgramBuildId();
+    });
     parser.app.require_subcommand(1);
     const std::vector<CommandEntry> commands = Commands();
     const std::string only = CommandToRun(commands, argc, argv);

@@ -83,13 +83,15 @@ void DefineConvert(CLI::App& command)
                 }
                 request->what = what;
             },
-            "one converter, a group of them (ephemeris, maps) or all")
-        ->type_name("nutation|vsop|elp|shorelines|borders|rivers|ephemeris|maps|all")
+            "one converter, a group of them (ephemeris, maps), the eclipses of every date computed in advance from "
+            "the series (eclipses), or all")
+        ->type_name("nutation|vsop|elp|shorelines|borders|rivers|ephemeris|maps|eclipses|all")
         ->required();
     AddDataOption(command, request->data);
     command.callback([request] { SetExitStatus(RunConvert(*request)); });
 }
 
-const CommandRegistration kConvert("convert", "build the data files from the published inputs", DefineConvert);
+const CommandRegistration kConvert("convert", "build the data files from the published inputs, and the eclipses from the series",
+                                   DefineConvert);
 
 } // namespace

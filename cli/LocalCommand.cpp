@@ -26,8 +26,7 @@ void RunLocal(const LocalRequest& request)
 {
     const TimeModel model = request.model.Model();
     const ObserverPlace observer = FindObserver(request.place, request.zone, request.data.ReadDirectory());
-    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
-    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
+    const EclipseOfDate eclipse = FindEclipseOfDate(request.data.ReadDirectory(), model, request.date);
     const LocalCircumstances seen = LocalCircumstancesAt(eclipse.fit.elements, observer.place);
     // Delta T known only within its sigma: the chance of the central phase.
     std::optional<LocalUncertainty> uncertainty;

@@ -61,8 +61,7 @@ std::optional<UncertainBand> BandOf(const PathRequest& request, const EclipseOfD
 void RunPath(const PathRequest& request)
 {
     const TimeModel model = request.model.Model();
-    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
-    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
+    const EclipseOfDate eclipse = FindEclipseOfDate(request.data.ReadDirectory(), model, request.date);
     const FittedElements& elements = eclipse.fit.elements;
     const EclipsePath path = ComputeEclipsePath(elements, request.stepSeconds);
     const std::optional<UncertainBand> band = BandOf(request, eclipse, path);

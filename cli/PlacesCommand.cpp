@@ -59,8 +59,7 @@ void RunPlaces(const PlacesRequest& request)
     const TimeModel model = request.model.Model();
     const std::string directory = request.data.ReadDirectory();
     const std::shared_ptr<const Gazetteer> gazetteer = LoadGazetteer(directory);
-    const Ephemeris ephemeris = Ephemeris::Load(directory, model);
-    const EclipseOfDate eclipse = FindEclipseOfDate(ephemeris, request.date);
+    const EclipseOfDate eclipse = FindEclipseOfDate(directory, model, request.date);
     const std::vector<TownCircumstances> towns = TownsSeeingEclipse(*gazetteer, eclipse.fit.elements, request.filter);
     TimeZoneCache zones;
     const double deltaT = eclipse.fit.elements.deltaT;

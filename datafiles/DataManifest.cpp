@@ -41,19 +41,6 @@ std::optional<ManifestEntry> ParseEntry(std::string_view line)
     return entry;
 }
 
-std::vector<ManifestEntry> ReadManifest(const std::string& path)
-{
-    try {
-        const std::vector<std::uint8_t> text = ReadWholeFile(path);
-        return ParseManifest(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), path);
-    } catch (const CFileException& error) {
-        if (error.Kind() == FileErrorKind::Open && error.ErrorNumber() == ENOENT) {
-            return {};
-        }
-        throw;
-    }
-}
-
 void WriteManifest(const std::string& path, const std::vector<ManifestEntry>& entries)
 {
     const std::string text = FormatManifest(entries);
@@ -95,6 +82,19 @@ private:
 };
 
 } // namespace
+
+std::vector<ManifestEntry> ReadManifest(const std::string& path)
+{
+    try {
+        const std::vector<std::uint8_t> text = ReadWholeFile(path);
+        return ParseManifest(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()), path);
+    } catch (const CFileException& error) {
+        if (error.Kind() == FileErrorKind::Open && error.ErrorNumber() == ENOENT) {
+            return {};
+        }
+        throw;
+    }
+}
 
 std::uint32_t ImageChecksum(std::span<const std::uint8_t> bytes)
 {

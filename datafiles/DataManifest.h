@@ -33,6 +33,10 @@ std::uint32_t ImageChecksum(std::span<const std::uint8_t> bytes);
 std::vector<ManifestEntry> ParseManifest(std::string_view text, const std::string& fileName);
 std::string FormatManifest(const std::vector<ManifestEntry>& entries);
 
+// The entries of the manifest at path; none when there is no manifest. One
+// that cannot be read or parsed raises CFileException naming it.
+std::vector<ManifestEntry> ReadManifest(const std::string& path);
+
 // Writes a conversion's image dataDirectory + name and records it in the
 // manifest. The previous entry stays until the new image has replaced the
 // old one: a conversion that fails keeps both the old image and its entry,

@@ -4,7 +4,8 @@
 # the fundamental plane (eclipse/plane/) serves the path, the local
 # circumstances and the search, which stand side by side and do not include
 # one another; Delta T's uncertainty (eclipse/uncertainty/) stands above
-# the three, asking each of them again for a Delta T moved. GLib (and the GeoNames library on it) stays inside
+# the three, asking each of them again for a Delta T moved; the eclipses
+# stored in advance (eclipse/stored/) keep what the search found. GLib (and the GeoNames library on it) stays inside
 # places/geonames/, the build's reader of the gazetteer.
 #   cmake -DSOURCE_DIR=<checkout> -P tests/LayeringCheck.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -21,13 +22,14 @@ set(allowed_formats core datafiles model ephemeris eclipse places formats)
 set(allowed_video core datafiles video)
 
 # Folders of eclipse/; "eclipse" stands for the files at its top.
-set(eclipse_folders plane path local search uncertainty)
+set(eclipse_folders plane path local search uncertainty stored)
 set(allowed_in_eclipse_eclipse eclipse plane)
 set(allowed_in_eclipse_plane eclipse plane)
 set(allowed_in_eclipse_path eclipse plane path)
 set(allowed_in_eclipse_local eclipse plane local)
 set(allowed_in_eclipse_search eclipse plane search)
 set(allowed_in_eclipse_uncertainty eclipse plane path local search uncertainty)
+set(allowed_in_eclipse_stored eclipse plane search stored)
 
 function(eclipse_folder_of path result)
   set(folder eclipse)

@@ -185,12 +185,17 @@ std::vector<EclipseSummary> FindEclipses(const Ephemeris& ephemeris, const Insta
     return eclipses;
 }
 
+UniversalDay UniversalDayOf(const Ephemeris& ephemeris, const CivilDate& date)
+{
+    const double midnight = JulianDateAtMidnight(date.year, date.month, date.day);
+    return {InstantFromUniversal(UniversalDate{midnight, 0.0}, ephemeris.DeltaT()),
+            InstantFromUniversal(UniversalDate{midnight + 1.0, 0.0}, ephemeris.DeltaT())};
+}
+
 std::optional<EclipseSummary> FindEclipseOnUniversalDate(const Ephemeris& ephemeris, int year, int month, int day)
 {
-    const double midnight = JulianDateAtMidnight(year, month, day);
-    const Instant from = InstantFromUniversal(UniversalDate{midnight, 0.0}, ephemeris.DeltaT());
-    const Instant to = InstantFromUniversal(UniversalDate{midnight + 1.0, 0.0}, ephemeris.DeltaT());
-    const std::vector<EclipseSummary> eclipses = FindEclipses(ephemeris, from, to);
+    const UniversalDay universalDay = UniversalDayOf(ephemeris, CivilDate{year, month, day});
+    const std::vector<EclipseSummary> eclipses = FindEclipses(ephemeris, universalDay.from, universalDay.to);
     if (eclipses.empty()) {
         return std::nullopt;
     }

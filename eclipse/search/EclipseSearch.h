@@ -47,6 +47,15 @@ inline constexpr int kLastSearchYear = kLastComputedYear;
 std::vector<EclipseSummary> FindEclipses(const Ephemeris& ephemeris, const Instant& from, const Instant& to,
                                          const std::stop_token& stop = {}, WorkerPool& pool = WorkerPool::Shared());
 
+// The instants (TT) that begin and end a civil date of Universal Time under
+// the ephemeris model's Delta T: from its midnight (included) to the next
+// (excluded).
+struct UniversalDay {
+    Instant from;
+    Instant to;
+};
+UniversalDay UniversalDayOf(const Ephemeris& ephemeris, const CivilDate& date);
+
 // The eclipse whose greatest eclipse falls on the given civil date of
 // Universal Time (the ephemeris model's Delta T), if there is one. The same
 // errors as FindEclipses.

@@ -88,8 +88,10 @@ TEST_F(Converters, AllRunsEveryConverterReportsEachAndFailsIfOneFailed)
                                "elp: " + kFailed + "\n" +
                                "shorelines: " + kFailed + "\n" +
                                "borders: " + kCompleted + "\n" +
-                               "rivers: " + kCompleted + "\n");
-    EXPECT_EQ(LineCount(outcome.err), 4) << outcome.err;
+                               "rivers: " + kCompleted + "\n" +
+                               "eclipses: " + kFailed + "\n");
+    EXPECT_EQ(LineCount(outcome.err), 5) << outcome.err;
+    EXPECT_TRUE(Contains(outcome.err, Data("manifest.txt").string() + ": does not list the three series images")) << outcome.err;
     for (const char* input : {"Nutation.txt", "VSOP87C.ear", "ELP1", "gshhs_i.b"}) {
         EXPECT_TRUE(Contains(outcome.err, Data(input).string() + ": cannot open: No such file or directory")) << outcome.err;
     }
