@@ -6,7 +6,10 @@ include(GNUInstallDirs)
 
 option(UMBRANT_INSTALL_DATA "Install the converted data files of build/bin/data" ON)
 
-set(UMBRANT_DATA_IMAGES VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat places.dat)
+# The manifest goes with them, so that the installed images are checked and
+# the stored eclipses (Eclipses.dat) known for those of these series.
+set(UMBRANT_DATA_IMAGES VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat places.dat Eclipses.dat
+                        manifest.txt)
 list(TRANSFORM UMBRANT_DATA_IMAGES PREPEND ${UMBRANT_DATA_DIR}/ OUTPUT_VARIABLE UMBRANT_DATA_IMAGE_PATHS)
 
 if(UMBRANT_INSTALL_DATA)

@@ -47,6 +47,15 @@ cd "$work"
 [ "$(command -v umbrant-cli)" = /usr/bin/umbrant-cli ] || fail "umbrant-cli is not /usr/bin/umbrant-cli on the PATH"
 HOME=$work/home umbrant-cli verify-series | tee "$work/verified"
 grep -q '/usr/share/umbrant/ are good' "$work/verified" || fail "umbrant-cli did not read /usr/share/umbrant"
+# Stripping keeps the build ID, so the installed tool reads the eclipses
+# stored by the build tree's.
+installed_build=$(umbrant-cli --version | sed -n 's/^build ID //p')
+[ -n "$installed_build" ] && [ "$installed_build" = "$("$build/bin/umbrant-cli" --version | sed -n 's/^build ID //p')" ] ||
+    fail "the installed umbrant-cli has another build ID than the build tree's, and so reads no stored eclipses"
+HOME=$work/home umbrant-cli besselian --date 2024-04-08 --format json >"$work/installed.json" 2>"$work/installed.err"
+"$build/bin/umbrant-cli" besselian --date 2024-04-08 --format json >"$work/built.json"
+cmp -s "$work/installed.json" "$work/built.json" && [ ! -s "$work/installed.err" ] ||
+    fail "the installed program gives other Besselian elements than the build tree's: $(cat "$work/installed.err")"
 HOME=$work/home umbrant-cli render -o "$work/installed.png"
 "$build/bin/umbrant-cli" render -o "$work/built.png" >/dev/null
 cmp -s "$work/installed.png" "$work/built.png" || fail "the installed program draws another map than the build tree's"

@@ -3,8 +3,8 @@
 # installs the packages that are missing, builds, fetches the published
 # series into the data directory (scripts/fetch-series.sh: copied from a local
 # copy or downloaded, converted and checked), imports the maps and converts
-# them. Every step is skipped when it is already done, so running it again
-# costs little.
+# them, and computes every eclipse in advance. Every step is skipped when it
+# is already done, so running it again costs little.
 #
 # Environment:
 #   UMBRANT_BUILD_DIR    build tree (default: build beside this checkout's sources)
@@ -69,6 +69,10 @@ fill_data_directory() {
         "$cli" import-maps --from "$maps" --data "$data"
         "$cli" convert maps --data "$data"
     fi
+    # Every eclipse of -1999..3000 computed in advance for the commands of a
+    # date; done again only when this build or the series changed.
+    say "storing the eclipses of every date for this build (a few seconds, once per build)"
+    "$cli" convert eclipses --data "$data" >/dev/null
 }
 
 install_packages

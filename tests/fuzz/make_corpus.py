@@ -9,6 +9,7 @@ again after changing a seed; the files are committed."""
 import math
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 NAN = float("nan")
@@ -227,6 +228,35 @@ def manifest():
     write("fuzz_manifest", "repeated", "Nutation.dat 2544 00000000\nNutation.dat 2544 ffffffff")
 
 
+# --- the eclipses stored in advance: a header, the stamp, 464-byte records ---------
+
+STORED_STAMP = ("program fuzz\nmodel modern\nseries Elp2000.dat 1569672 b8941446\n"
+                "series VSOP87.dat 100656 7bf813ab\nseries Nutation.dat 2544 f3199b1e\n").encode()
+
+
+def stored_record(year, month, day, kind=3, present=7, values=None):
+    values = values if values is not None else [float(k) / 7.0 for k in range(56)]
+    head = struct.pack("<iBBBBi", year, month, day, kind, present, 123)
+    body = struct.pack("<56d", *values)
+    checksum = zlib.crc32(head + struct.pack("<I", 0) + body)
+    return head + struct.pack("<I", checksum) + body
+
+
+def stored_file(records, stamp=STORED_STAMP):
+    header = b"UMBECL01" + struct.pack("<IIII", len(stamp), 464, len(records), zlib.crc32(stamp))
+    return header + stamp + b"".join(records)
+
+
+def stored_eclipses():
+    both = [stored_record(-584, 5, 28), stored_record(2024, 4, 8), stored_record(2024, 10, 2)]
+    write("fuzz_stored_eclipses", "three", stored_file(both))
+    write("fuzz_stored_eclipses", "nan", stored_file([stored_record(2024, 4, 8, 0, 0, [NAN, INF, -INF] * 18 + [NAN, NAN])]))
+    write("fuzz_stored_eclipses", "unordered", stored_file(list(reversed(both))))
+    write("fuzz_stored_eclipses", "bad-type", stored_file([stored_record(2024, 4, 8, kind=9)]))
+    write("fuzz_stored_eclipses", "cut", stored_file(both)[:-1])
+    write("fuzz_stored_eclipses", "other-stamp", stored_file(both, STORED_STAMP.replace(b"fuzz", b"fizz")))
+
+
 # --- the series texts in their layouts, edited: FuzzedDataProvider choices ------
 
 def layouts():
@@ -251,6 +281,7 @@ def main():
     eclipse_options()
     path_options()
     manifest()
+    stored_eclipses()
     layouts()
 
 

@@ -9,7 +9,7 @@
 set -euo pipefail
 
 build=$1
-for image in VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat places.dat; do
+for image in VSOP87.dat Elp2000.dat Nutation.dat gshhs_i.dat frontier.dat fleuves.dat places.dat Eclipses.dat manifest.txt; do
     [ -f "$build/bin/data/$image" ] || { echo "no $image in $build/bin/data: skipped"; exit 77; }
 done
 
@@ -29,7 +29,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log"
 installed() { HOME=$work/home XDG_DATA_HOME= "$prefix/bin/umbrant-cli" "$@"; }
 
 check "umbrant-cli is in bin/" test -x "$prefix/bin/umbrant-cli"
-check "the seven images are in share/umbrant/" test "$(ls "$prefix/share/umbrant" | wc -l)" -eq 7
+check "the eight images and their manifest are in share/umbrant/" test "$(ls "$prefix/share/umbrant" | wc -l)" -eq 9
 check "the licences are in share/doc/umbrant/copyright" grep -q '^License: CC-BY-4.0' "$prefix/share/doc/umbrant/copyright"
 check "no data directory beside the programs" test ! -e "$prefix/bin/data"
 check "the manual pages are in share/man/man1/" test -f "$prefix/share/man/man1/umbrant.1.gz" -a -f "$prefix/share/man/man1/umbrant-cli.1.gz"
@@ -44,6 +44,8 @@ check "the installed tool reads share/umbrant (verify-series)" sh -c \
 date=(--date 2006-03-29T10:11:17.9 --delta-t 64.9)
 check "its ephemeris is the build tree's" test "$(installed ephemeris "${date[@]}")" = \
     "$("$build/bin/umbrant-cli" ephemeris "${date[@]}")"
+check "its eclipse of a date is the build tree's" test "$(installed besselian --date 2024-04-08 2>&1)" = \
+    "$("$build/bin/umbrant-cli" besselian --date 2024-04-08 2>&1)"
 installed render -o "$work/installed.png" --size 640x400 >/dev/null
 "$build/bin/umbrant-cli" render -o "$work/built.png" --size 640x400 >/dev/null
 check "its map is the build tree's" cmp -s "$work/installed.png" "$work/built.png"
