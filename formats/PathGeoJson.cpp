@@ -2,10 +2,14 @@
 #include "core/CalendarText.h"
 #include "core/DeltaT.h"
 #include "eclipse/path/Antimeridian.h"
+#include "formats/CompactJson.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -32,58 +36,78 @@ Json Single(Json pieces)
     return pieces;
 }
 
-// One geometry of one or several pieces.
-Json Geometry(Json pieces)
+void WritePosition(CompactJson& json, double longitude, double latitude)
 {
-    const char* const type = pieces.size() == 1 ? "LineString" : "MultiLineString";
-    Json geometry = Json::object();
-    geometry["type"] = type;
-    geometry["coordinates"] = Single(std::move(pieces));
-    return geometry;
+    json.BeginArray().Number(Rounded(longitude)).Number(Rounded(latitude)).EndArray();
 }
 
-Json LineFeature(const std::string& kind, const std::vector<PathLine>& lines, double deltaT)
+// Each piece as an array of what writeItems writes, inside one more array
+// unless there is a single piece (as Single nests them).
+template <typename Piece, typename WriteItems>
+void WritePieces(CompactJson& json, const std::vector<Piece>& pieces, WriteItems writeItems)
 {
-    Json coordinates = Json::array();
-    Json times = Json::array();
+    const bool single = pieces.size() == 1;
+    if (!single) {
+        json.BeginArray();
+    }
+    for (const Piece& piece : pieces) {
+        json.BeginArray();
+        writeItems(piece);
+        json.EndArray();
+    }
+    if (!single) {
+        json.EndArray();
+    }
+}
+
+template <typename Piece, typename WritePoint>
+void WriteGeometry(CompactJson& json, const std::vector<Piece>& pieces, WritePoint writePoint)
+{
+    json.Key("geometry").BeginObject();
+    json.Key("type").String(pieces.size() == 1 ? "LineString" : "MultiLineString");
+    json.Key("coordinates");
+    WritePieces(json, pieces, [&](const Piece& piece) {
+        for (const auto& point : piece) {
+            writePoint(point);
+        }
+    });
+    json.EndObject();
+}
+
+// A line's feature: its pieces cut at the antimeridian, the Universal Time of
+// every vertex, and the Delta T the line was drawn with when it is one of
+// the band's.
+void WriteLineFeature(CompactJson& json, const std::string& kind, const std::vector<PathLine>& lines, double deltaT,
+                      std::optional<double> shownDeltaT = std::nullopt)
+{
+    std::vector<PathLine> pieces;
     for (const PathLine& line : lines) {
-        for (const PathLine& piece : SplitAtAntimeridian(line)) {
-            Json pieceCoordinates = Json::array();
-            Json pieceTimes = Json::array();
-            pieceCoordinates.get_ref<Json::array_t&>().reserve(piece.size());
-            pieceTimes.get_ref<Json::array_t&>().reserve(piece.size());
-            for (const PathVertex& vertex : piece) {
-                pieceCoordinates.push_back(Position(vertex.longitude, vertex.latitude));
-                pieceTimes.push_back(IsoUniversalTime(vertex.time, deltaT));
-            }
-            coordinates.push_back(std::move(pieceCoordinates));
-            times.push_back(std::move(pieceTimes));
+        for (PathLine& piece : SplitAtAntimeridian(line)) {
+            pieces.push_back(std::move(piece));
         }
     }
-    Json feature = Json::object();
-    feature["type"] = "Feature";
-    feature["properties"] = Json{{"kind", kind}};
-    feature["properties"]["times"] = Single(std::move(times));
-    feature["geometry"] = Geometry(std::move(coordinates));
-    return feature;
+    json.BeginObject().Key("type").String("Feature");
+    json.Key("properties").BeginObject().Key("kind").String(kind).Key("times");
+    WritePieces(json, pieces, [&](const PathLine& piece) {
+        for (const PathVertex& vertex : piece) {
+            json.String(IsoUniversalTime(vertex.time, deltaT));
+        }
+    });
+    if (shownDeltaT) {
+        json.Key("delta_t").Number(*shownDeltaT);
+    }
+    json.EndObject();
+    WriteGeometry(json, pieces, [&](const PathVertex& vertex) { WritePosition(json, vertex.longitude, vertex.latitude); });
+    json.EndObject();
 }
 
-Json MagnitudeFeature(const MagnitudeCurve& curve)
+void WriteMagnitudeFeature(CompactJson& json, const MagnitudeCurve& curve)
 {
-    Json coordinates = Json::array();
-    for (const std::vector<GeoPoint>& line : curve.lines) {
-        Json piece = Json::array();
-        piece.get_ref<Json::array_t&>().reserve(line.size());
-        for (const GeoPoint& point : line) {
-            piece.push_back(Position(point.longitude, point.latitude));
-        }
-        coordinates.push_back(std::move(piece));
-    }
-    Json feature = Json::object();
-    feature["type"] = "Feature";
-    feature["properties"] = Json{{"kind", MagnitudeKind(curve.magnitude)}, {"magnitude", curve.magnitude}};
-    feature["geometry"] = Geometry(std::move(coordinates));
-    return feature;
+    json.BeginObject().Key("type").String("Feature");
+    json.Key("properties").BeginObject().Key("kind").String(MagnitudeKind(curve.magnitude));
+    json.Key("magnitude").Number(curve.magnitude).EndObject();
+    WriteGeometry(json, curve.lines, [&](const GeoPoint& point) { WritePosition(json, point.longitude, point.latitude); });
+    json.EndObject();
 }
 
 Json OptionalNumber(const std::optional<double>& value, double scale)
@@ -168,10 +192,10 @@ Json BandFeature(const UncertainBand& band)
 
 // The band and the early and late lines, the band first so that it lies
 // under the lines drawn after it.
-void AddBandFeatures(Json& features, const UncertainBand& band)
+void WriteBandFeatures(CompactJson& json, const UncertainBand& band)
 {
     if (!band.region.empty()) {
-        features.push_back(BandFeature(band));
+        json.Value(BandFeature(band));
     }
     const std::pair<const char*, const std::vector<PathLine>*> early[] = {{"central-early", &band.centralEarly},
                                                                            {"umbra-limit-west", &band.limitsWest}};
@@ -182,10 +206,8 @@ void AddBandFeatures(Json& features, const UncertainBand& band)
             if (line->empty()) {
                 continue;
             }
-            Json feature = LineFeature(kind, *line, deltaT);
             // To the millisecond: another run with --delta-t draws the same line.
-            feature["properties"]["delta_t"] = std::round(deltaT * 1000.0) / 1000.0;
-            features.push_back(std::move(feature));
+            WriteLineFeature(json, kind, *line, deltaT, std::round(deltaT * 1000.0) / 1000.0);
         }
     }
 }
@@ -195,21 +217,20 @@ void AddBandFeatures(Json& features, const UncertainBand& band)
 std::string PathGeoJson(const EclipsePath& path, const std::vector<MagnitudeCurve>& magnitudes, const TimeModel& model,
                         const UncertainBand* band)
 {
-    Json features = Json::array();
+    CompactJson json;
+    json.BeginObject().Key("type").String("FeatureCollection").Key("features").BeginArray();
     if (band) {
-        AddBandFeatures(features, *band);
+        WriteBandFeatures(json, *band);
     }
     for (const auto& [kind, lines] : NamedLines(path)) {
-        features.push_back(LineFeature(kind, lines, path.deltaT));
+        WriteLineFeature(json, kind, lines, path.deltaT);
     }
     for (const MagnitudeCurve& curve : magnitudes) {
         if (!curve.lines.empty()) {
-            features.push_back(MagnitudeFeature(curve));
+            WriteMagnitudeFeature(json, curve);
         }
     }
-    features.push_back(GreatestFeature(path.circumstances, path.deltaT, model));
-    Json collection = Json::object();
-    collection["type"] = "FeatureCollection";
-    collection["features"] = std::move(features);
-    return collection.dump() + "\n";
+    json.Value(GreatestFeature(path.circumstances, path.deltaT, model));
+    json.EndArray().EndObject();
+    return json.TakeText() + "\n";
 }
