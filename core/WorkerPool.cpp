@@ -18,21 +18,21 @@ using worker_pool_detail::Job;
 // The threads of one urgency and the work waiting for them.
 class WorkerPool::Lane {
 public:
-    Lane(std::size_t threadCount, int niceness)
+    // Returns without waiting for the threads to start: work pushed
+    // meanwhile waits in the queue, and the caller goes on with its own
+    // share (starting a thread takes from 0.1 to several milliseconds).
+    Lane(std::size_t threadCount, int niceness) : m_started(static_cast<std::ptrdiff_t>(threadCount))
     {
-        std::latch ready(static_cast<std::ptrdiff_t>(threadCount));
         try {
             for (std::size_t i = 0; i < threadCount; ++i) {
-                m_threads.emplace_back([this, niceness, &ready] { Serve(niceness, ready); });
+                m_threads.emplace_back([this, niceness] { Serve(niceness); });
             }
         } catch (...) {
-            ready.count_down(static_cast<std::ptrdiff_t>(threadCount - m_threads.size()));
-            ready.wait();
+            m_started.count_down(static_cast<std::ptrdiff_t>(threadCount - m_threads.size()));
             RequestStop();
             Join();
             throw;
         }
-        ready.wait();
     }
 
     ~Lane()
@@ -58,8 +58,11 @@ public:
 
     // Queued only when more threads wait than jobs do: each waiting job,
     // this one last, then has a thread of its own about to take it.
+    // The threads are waited for until they have started: a caller that
+    // would do the work itself otherwise finds them idle from the first call.
     bool PushToIdle(std::shared_ptr<Job> job)
     {
+        m_started.wait();
         {
             const std::lock_guard<std::mutex> lock(m_mutex);
             if (m_stopping || m_idle <= m_jobs.size()) {
@@ -93,14 +96,14 @@ public:
     }
 
 private:
-    void Serve(int niceness, std::latch& ready)
+    void Serve(int niceness)
     {
         if (niceness > 0) {
             LowerThisThreadsPriority(niceness);
         }
         std::unique_lock<std::mutex> lock(m_mutex);
         ++m_idle;
-        ready.count_down();
+        m_started.count_down();
         for (;;) {
             m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
             if (m_stopping) {
@@ -122,6 +125,7 @@ private:
     std::deque<std::shared_ptr<Job>> m_jobs;
     std::size_t m_idle = 0;  // threads waiting for a job
     bool m_stopping = false;
+    std::latch m_started;  // counted down by each thread once it waits for work
     std::vector<std::thread> m_threads;
 };
 
