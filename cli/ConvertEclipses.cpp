@@ -29,12 +29,12 @@ void StoreEclipses(const std::string& dataDirectory)
                                                             "umbrant-cli convert ephemeris)");
     }
     const std::string path = dataDirectory + kStoredEclipsesName;
-    if (IsStoredUnder(path, *stamp)) {
+    if (IsStoredUnder(path, *stamp, kEarliestYear, kLatestYear)) {
         return;
     }
     const Ephemeris ephemeris = Ephemeris::Load(dataDirectory, model);
     const std::vector<EclipseOfDate> eclipses = ComputeEclipsesOfYears(ephemeris, kEarliestYear, kLatestYear);
-    WriteDataImage(dataDirectory, kStoredEclipsesName, StoredEclipsesImage(*stamp, eclipses));
+    WriteDataImage(dataDirectory, kStoredEclipsesName, StoredEclipsesImage(*stamp, kEarliestYear, kLatestYear, eclipses));
 }
 
 const ConverterRegistration kEclipses({"eclipses", "eclipses", 10, StoreEclipses});

@@ -11,17 +11,20 @@
 
 namespace {
 
-std::optional<EclipseOfDate> StoredEclipseOfDate(const std::string& dataDirectory, const TimeModel& model,
-                                                 const CivilDate& date)
+// What read gives from the eclipses stored in dataDirectory, when they stand
+// for this program and model; nothing otherwise, and a note when the file
+// is damaged.
+template <typename Read>
+auto FromStore(const std::string& dataDirectory, const TimeModel& model, Read read) -> decltype(read(std::string(), StoredEclipsesStamp()))
 {
     const std::optional<StoredEclipsesStamp> stamp = StampFor(dataDirectory, ProgramBuildId(), model);
     if (!stamp) {
         return std::nullopt;
     }
     try {
-        return FindStoredEclipse(dataDirectory + kStoredEclipsesName, *stamp, date);
+        return read(dataDirectory + kStoredEclipsesName, *stamp);
     } catch (const CFileException& error) {
-        std::cerr << "umbrant-cli: " << error.what() << "; computing the eclipse instead\n";
+        std::cerr << "umbrant-cli: " << error.what() << "; computing instead\n";
         return std::nullopt;
     }
 }
@@ -44,8 +47,19 @@ EclipseOfDate FindEclipseOfDate(const Ephemeris& ephemeris, const CivilDate& dat
 
 EclipseOfDate FindEclipseOfDate(const std::string& dataDirectory, const TimeModel& model, const CivilDate& date)
 {
-    if (std::optional<EclipseOfDate> stored = StoredEclipseOfDate(dataDirectory, model, date)) {
+    const auto stored = FromStore(dataDirectory, model, [&date](const std::string& path, const StoredEclipsesStamp& stamp) {
+        return FindStoredEclipse(path, stamp, date);
+    });
+    if (stored) {
         return *stored;
     }
     return FindEclipseOfDate(Ephemeris::Load(dataDirectory, model), date);
+}
+
+std::optional<std::vector<EclipseSummary>> StoredEclipsesBetween(const std::string& dataDirectory, const TimeModel& model,
+                                                                 const CivilDate& from, const CivilDate& to)
+{
+    return FromStore(dataDirectory, model, [&](const std::string& path, const StoredEclipsesStamp& stamp) {
+        return FindStoredEclipses(path, stamp, from, to);
+    });
 }

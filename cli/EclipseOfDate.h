@@ -5,7 +5,9 @@
 #include "ephemeris/Ephemeris.h"
 #include "ephemeris/TimeModel.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 // The eclipse whose greatest eclipse falls on a date of Universal Time, with
 // its fitted Besselian elements (and the largest residuals of their fits).
@@ -19,3 +21,11 @@ EclipseOfDate FindEclipseOfDate(const Ephemeris& ephemeris, const CivilDate& dat
 // the series are not even loaded; computed otherwise. A stored file that is
 // damaged is named in a note on standard error, and the eclipse computed.
 EclipseOfDate FindEclipseOfDate(const std::string& dataDirectory, const TimeModel& model, const CivilDate& date);
+
+// The summaries of the eclipses from one date of Universal Time to another
+// (both included) from the eclipses stored in dataDirectory, as FindEclipses
+// gives them over those days; nothing when the store does not stand for
+// this program and model or does not cover the dates (a note on standard
+// error when it is damaged).
+std::optional<std::vector<EclipseSummary>> StoredEclipsesBetween(const std::string& dataDirectory, const TimeModel& model,
+                                                                 const CivilDate& from, const CivilDate& to);

@@ -1,4 +1,5 @@
 #include "cli/CommandRegistry.h"
+#include "cli/EclipseOfDate.h"
 #include "cli/ObserverPlace.h"
 #include "cli/Options.h"
 #include "core/CalendarText.h"
@@ -247,16 +248,21 @@ void RunEclipses(const EclipsesRequest& request)
                                  IsoDateText(request.from) + ")");
     }
     const TimeModel model = request.model.Model();
-    const Ephemeris ephemeris = Ephemeris::Load(request.data.ReadDirectory(), model);
-    const std::vector<EclipseSummary> eclipses = Search(request, ephemeris);
+    const std::string directory = request.data.ReadDirectory();
     std::vector<EclipseRow> rows;
     if (request.atPlace) {
-        const GeographicPlace place = FindObserver(request.place, std::nullopt, request.data.ReadDirectory()).place;
+        const Ephemeris ephemeris = Ephemeris::Load(directory, model);
+        const std::vector<EclipseSummary> eclipses = Search(request, ephemeris);
+        const GeographicPlace place = FindObserver(request.place, std::nullopt, directory).place;
         for (const EclipseChance& eclipse : CentralAtPlace(ephemeris, eclipses, place, request.minimumProbability)) {
             rows.push_back(RowOf(eclipse));
         }
     } else {
-        for (const EclipseSummary& eclipse : eclipses) {
+        std::optional<std::vector<EclipseSummary>> eclipses = StoredEclipsesBetween(directory, model, request.from, request.to);
+        if (!eclipses) {
+            eclipses = Search(request, Ephemeris::Load(directory, model));
+        }
+        for (const EclipseSummary& eclipse : *eclipses) {
             rows.push_back(RowOf(eclipse));
         }
     }

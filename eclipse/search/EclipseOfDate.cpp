@@ -3,6 +3,9 @@
 #include "core/DeltaT.h"
 #include "ephemeris/Ephemeris.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 // Fitting one eclipse takes a couple of milliseconds; a few per hand-out
@@ -22,7 +25,7 @@ CivilDate DateOf(const CivilDateTime& time)
 
 // The date of Universal Time whose day, as UniversalDayOf bounds it, holds
 // the instant: the civil date of its Universal Time, or the day beside it
-// when the instant rounds across midnight.
+// when the instant rounds across midnight. The days tile time, so one does.
 CivilDate UniversalDateHolding(const Ephemeris& ephemeris, const Instant& instant)
 {
     const CivilDate date = DateOf(UniversalCivilOf(instant, ephemeris.DeltaT()));
@@ -33,7 +36,8 @@ CivilDate UniversalDateHolding(const Ephemeris& ephemeris, const Instant& instan
             return candidate;
         }
     }
-    return date;
+    throw std::logic_error("an eclipse of Julian date " + std::to_string(instant.JulianDate()) +
+                           " falls on no day of Universal Time");
 }
 
 } // namespace

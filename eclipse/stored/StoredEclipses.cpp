@@ -28,12 +28,14 @@ constexpr std::uint32_t kLongestStamp = 4096;
 
 struct StoredHeader {
     std::array<char, 8> magic = kMagic;
-    std::uint32_t stampSize = 0;     // bytes of the stamp's text, which follows
+    std::uint32_t stampSize = 0;  // bytes of the stamp's text, which follows
     std::uint32_t recordSize = 0;
     std::uint32_t recordCount = 0;
-    std::uint32_t stampChecksum = 0; // CRC-32 of the stamp's text
+    std::int32_t firstYear = 0;   // every eclipse of these years is stored
+    std::int32_t lastYear = 0;
+    std::uint32_t checksum = 0;   // CRC-32 of the header with this field zero, then of the stamp
 };
-static_assert(sizeof(StoredHeader) == 24 && std::has_unique_object_representations_v<StoredHeader>);
+static_assert(sizeof(StoredHeader) == 32 && std::has_unique_object_representations_v<StoredHeader>);
 
 // The bits of StoredRecord::present.
 enum PresentValue : std::uint8_t {
@@ -90,6 +92,12 @@ auto KeyOf(const CivilDate& date)
     return std::array<int, 3>{date.year, date.month, date.day};
 }
 
+// A key after every record of the date and before those of the next.
+auto AfterKeyOf(const CivilDate& date)
+{
+    return std::array<int, 3>{date.year, date.month, date.day + 1};
+}
+
 std::uint32_t RecordChecksum(StoredRecord record)
 {
     record.checksum = 0;
@@ -98,9 +106,13 @@ std::uint32_t RecordChecksum(StoredRecord record)
     return ImageChecksum(bytes);
 }
 
-std::uint32_t TextChecksum(const std::string& text)
+std::uint32_t HeaderChecksum(StoredHeader header, const std::string& stamp)
 {
-    return ImageChecksum(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    header.checksum = 0;
+    std::vector<std::uint8_t> bytes(sizeof header + stamp.size());
+    std::memcpy(bytes.data(), &header, sizeof header);
+    std::memcpy(bytes.data() + sizeof header, stamp.data(), stamp.size());
+    return ImageChecksum(bytes);
 }
 
 std::array<Polynomial*, 6> PolynomialsOf(FittedElements& elements)
@@ -302,10 +314,49 @@ StoredLayout ReadLayout(const StoredFile& file)
     }
     layout.stamp.resize(header.stampSize);
     file.ReadAt(sizeof(StoredHeader), layout.stamp.data(), layout.stamp.size());
-    if (TextChecksum(layout.stamp) != header.stampChecksum) {
+    if (HeaderChecksum(header, layout.stamp) != header.checksum) {
         throw CFileException::Damaged(file.Path(), file.Size(), expected);
     }
     return layout;
+}
+
+bool Covers(const StoredLayout& layout, const CivilDate& date)
+{
+    return layout.header.firstYear <= date.year && date.year <= layout.header.lastYear;
+}
+
+// The file opened and its layout read, when it was stored under stamp.
+struct OpenStore {
+    StoredFile file;
+    StoredLayout layout;
+};
+
+std::optional<OpenStore> OpenStoredUnder(const std::string& path, const StoredEclipsesStamp& stamp)
+{
+    std::optional<StoredFile> file = StoredFile::Open(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    StoredLayout layout = ReadLayout(*file);
+    if (layout.stamp != stamp.Text()) {
+        return std::nullopt;
+    }
+    return OpenStore{std::move(*file), std::move(layout)};
+}
+
+// The records from first (included) to last (excluded), each checked.
+std::vector<StoredRecord> RecordsAt(const OpenStore& store, std::uint64_t first, std::uint64_t last)
+{
+    std::vector<StoredRecord> records(last - first);
+    store.file.ReadAt(store.layout.RecordOffset(first), records.data(), records.size() * sizeof(StoredRecord));
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        if (!IsWhole(records[k])) {
+            throw CFileException(store.file.Path(), "the eclipse of record " + std::to_string(first + k) +
+                                                        " is not what was stored (compute them again: umbrant-cli "
+                                                        "convert eclipses)");
+        }
+    }
+    return records;
 }
 
 std::array<int, 3> KeyAt(const StoredFile& file, const StoredLayout& layout, std::uint64_t index)
@@ -367,14 +418,17 @@ std::optional<StoredEclipsesStamp> StampFor(const std::string& dataDirectory, co
     return stamp;
 }
 
-std::vector<std::uint8_t> StoredEclipsesImage(const StoredEclipsesStamp& stamp, std::span<const EclipseOfDate> eclipses)
+std::vector<std::uint8_t> StoredEclipsesImage(const StoredEclipsesStamp& stamp, int firstYear, int lastYear,
+                                               std::span<const EclipseOfDate> eclipses)
 {
     const std::string text = stamp.Text();
     StoredHeader header;
     header.stampSize = static_cast<std::uint32_t>(text.size());
     header.recordSize = sizeof(StoredRecord);
     header.recordCount = static_cast<std::uint32_t>(eclipses.size());
-    header.stampChecksum = TextChecksum(text);
+    header.firstYear = firstYear;
+    header.lastYear = lastYear;
+    header.checksum = HeaderChecksum(header, text);
     std::vector<std::uint8_t> image(sizeof header + text.size() + eclipses.size() * sizeof(StoredRecord));
     StoreRecord(image, 0, header);
     std::memcpy(image.data() + sizeof header, text.data(), text.size());
@@ -389,42 +443,42 @@ std::vector<std::uint8_t> StoredEclipsesImage(const StoredEclipsesStamp& stamp, 
 std::optional<EclipseOfDate> FindStoredEclipse(const std::string& path, const StoredEclipsesStamp& stamp,
                                                const CivilDate& date)
 {
-    const std::optional<StoredFile> file = StoredFile::Open(path);
-    if (!file) {
+    const std::optional<OpenStore> store = OpenStoredUnder(path, stamp);
+    if (!store || !Covers(store->layout, date)) {
         return std::nullopt;
     }
-    const StoredLayout layout = ReadLayout(*file);
-    if (layout.stamp != stamp.Text()) {
+    const std::uint64_t index = LowerBound(store->file, store->layout, KeyOf(date));
+    if (index == store->layout.header.recordCount || KeyAt(store->file, store->layout, index) != KeyOf(date)) {
         return std::nullopt;
     }
-    const std::uint64_t index = LowerBound(*file, layout, KeyOf(date));
-    if (index == layout.header.recordCount || KeyAt(*file, layout, index) != KeyOf(date)) {
-        return std::nullopt;
-    }
-    StoredRecord record;
-    file->ReadAt(layout.RecordOffset(index), &record, sizeof record);
-    if (!IsWhole(record)) {
-        throw CFileException(path, "the eclipse of record " + std::to_string(index) +
-                                       " is not what was stored (compute them again: umbrant-cli convert eclipses)");
-    }
-    return EclipseOf(record);
+    return EclipseOf(RecordsAt(*store, index, index + 1).front());
 }
 
-bool IsStoredUnder(const std::string& path, const StoredEclipsesStamp& stamp)
+std::optional<std::vector<EclipseSummary>> FindStoredEclipses(const std::string& path, const StoredEclipsesStamp& stamp,
+                                                              const CivilDate& from, const CivilDate& to)
 {
-    const std::optional<StoredFile> file = StoredFile::Open(path);
+    const std::optional<OpenStore> store = OpenStoredUnder(path, stamp);
+    if (!store || !Covers(store->layout, from) || !Covers(store->layout, to)) {
+        return std::nullopt;
+    }
+    const std::uint64_t first = LowerBound(store->file, store->layout, KeyOf(from));
+    const std::uint64_t last = std::max(first, LowerBound(store->file, store->layout, AfterKeyOf(to)));
+    std::vector<EclipseSummary> summaries;
+    for (const StoredRecord& record : RecordsAt(*store, first, last)) {
+        summaries.push_back(EclipseOf(record).summary);
+    }
+    return summaries;
+}
+
+bool IsStoredUnder(const std::string& path, const StoredEclipsesStamp& stamp, int firstYear, int lastYear)
+{
     try {
-        if (!file) {
+        const std::optional<OpenStore> store = OpenStoredUnder(path, stamp);
+        if (!store || store->layout.header.firstYear != firstYear || store->layout.header.lastYear != lastYear) {
             return false;
         }
-        const StoredLayout layout = ReadLayout(*file);
-        if (layout.stamp != stamp.Text()) {
-            return false;
-        }
-        std::vector<StoredRecord> records(layout.header.recordCount);
-        file->ReadAt(layout.RecordOffset(0), records.data(), records.size() * sizeof(StoredRecord));
-        return std::all_of(records.begin(), records.end(),
-                           [](const StoredRecord& record) { return IsWhole(record); });
+        RecordsAt(*store, 0, store->layout.header.recordCount);
+        return true;
     } catch (const CFileException&) {
         return false;
     }

@@ -36,17 +36,27 @@ struct StoredEclipsesStamp {
 std::optional<StoredEclipsesStamp> StampFor(const std::string& dataDirectory, const std::string& program,
                                             const TimeModel& model);
 
-// The file's content: the stamp, then the eclipses in increasing order of
-// date, one fixed-size record each, every part with its CRC-32.
-std::vector<std::uint8_t> StoredEclipsesImage(const StoredEclipsesStamp& stamp, std::span<const EclipseOfDate> eclipses);
+// The file's content: the years it covers and the stamp, then every eclipse
+// of those years in increasing order of date, one fixed-size record each,
+// every part with its CRC-32.
+std::vector<std::uint8_t> StoredEclipsesImage(const StoredEclipsesStamp& stamp, int firstYear, int lastYear,
+                                               std::span<const EclipseOfDate> eclipses);
 
 // The eclipse of a date of Universal Time from the file at path, exactly as
 // it was stored. Nothing when the file is missing or not a regular file,
-// was stored under another stamp, or has no eclipse of that date. A file
-// whose header or record is not what was written raises CFileException
-// naming it.
+// was stored under another stamp, does not cover the date's year, or has no
+// eclipse of that date. A file whose header or record is not what was
+// written raises CFileException naming it.
 std::optional<EclipseOfDate> FindStoredEclipse(const std::string& path, const StoredEclipsesStamp& stamp,
                                                const CivilDate& date);
 
-// Whether the file at path was stored under stamp, every record whole.
-bool IsStoredUnder(const std::string& path, const StoredEclipsesStamp& stamp);
+// The summaries of every eclipse whose greatest eclipse falls on a date of
+// Universal Time from one date to another (both included), in order, as
+// FindEclipses gives them over those days. Nothing as for FindStoredEclipse,
+// or when the file does not cover both years; the same errors.
+std::optional<std::vector<EclipseSummary>> FindStoredEclipses(const std::string& path, const StoredEclipsesStamp& stamp,
+                                                              const CivilDate& from, const CivilDate& to);
+
+// Whether the file at path was stored under stamp for those years, every
+// record whole.
+bool IsStoredUnder(const std::string& path, const StoredEclipsesStamp& stamp, int firstYear, int lastYear);

@@ -1,7 +1,8 @@
-// The commands of a date read the eclipse stored in advance when it stands
-// for them: this build, the default model, these series. A store whose
-// eclipse of 2024 April 8 is moved by half an Earth radius shows which runs
-// read it; a damaged one is named, and the eclipse computed.
+// The commands of a date, and the list of eclipses, read the eclipses stored
+// in advance when they stand for them: this build, the default model, these
+// series, the years. A store of 2024 that holds only the eclipse of April 8,
+// moved by half an Earth radius into Saros 999, shows which runs read it; a
+// damaged one is named, and the eclipse computed.
 #include "tests/cli/CliScratch.h"
 
 #include "eclipse/stored/StoredEclipses.h"
@@ -18,6 +19,8 @@ namespace {
 
 const CivilDate kStoredDate{2024, 4, 8};
 constexpr double kMoved = 0.5;
+constexpr int kMovedSaros = 999;
+constexpr const char* kMovedSarosField = ",999,";
 
 class StoredEclipsesCommands : public CliScratch {
 protected:
@@ -42,7 +45,8 @@ protected:
         ASSERT_TRUE(eclipse);
         m_computedX0 = eclipse->fit.elements.x.coefficients[0];
         eclipse->fit.elements.x.coefficients[0] += kMoved;
-        const std::vector<std::uint8_t> image = StoredEclipsesImage(*stamp, {&*eclipse, 1});
+        eclipse->summary.saros = kMovedSaros;
+        const std::vector<std::uint8_t> image = StoredEclipsesImage(*stamp, 2024, 2024, {&*eclipse, 1});
         WriteText(Data(kStoredEclipsesName), std::string(image.begin(), image.end()));
     }
 
@@ -108,5 +112,21 @@ TEST_F(StoredEclipsesCommands, ADamagedStoreIsNamedAndTheEclipseComputed)
     EXPECT_EQ(with.out, without.out);
     EXPECT_EQ(LineCount(with.err), 1) << with.err;
     EXPECT_TRUE(Contains(with.err, Data(kStoredEclipsesName).string())) << with.err;
-    EXPECT_TRUE(Contains(with.err, "computing the eclipse instead")) << with.err;
+    EXPECT_TRUE(Contains(with.err, "computing instead")) << with.err;
+}
+
+TEST_F(StoredEclipsesCommands, ListTheEclipsesOfTheYearsTheyCover)
+{
+    const Outcome stored = Run("eclipses --from 2024-01-01 --to 2024-12-31 --format csv" + DataOption());
+    EXPECT_EQ(stored.status, 0) << stored.err;
+    EXPECT_EQ(LineCount(stored.out), 2) << stored.out;
+    EXPECT_TRUE(Contains(stored.out, "2024-04-08T18:17:")) << stored.out;
+    EXPECT_TRUE(Contains(stored.out, kMovedSarosField)) << stored.out;
+    for (const char* computed : {"eclipses --from 2023-06-01 --to 2024-12-31 --format csv",
+                                 "eclipses --from 2024-01-01 --to 2024-12-31 --format csv --model classic",
+                                 "eclipses --from 2024-01-01 --to 2024-12-31 --format csv --place -96.80,32.78"}) {
+        const auto [with, without] = WithAndWithout(computed);
+        EXPECT_EQ(with.out, without.out) << computed;
+        EXPECT_FALSE(Contains(with.out, kMovedSarosField)) << computed;
+    }
 }

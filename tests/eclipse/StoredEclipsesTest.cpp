@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -77,9 +78,16 @@ protected:
         }
     }
 
-    std::string Store(const std::vector<EclipseOfDate>& eclipses, const StoredEclipsesStamp& stamp = kStamp) const
+    // The eclipses of years stored (they must be every one of them).
+    std::string Store(int firstYear, int lastYear) const
     {
-        return WriteBytes(kStoredEclipsesName, StoredEclipsesImage(stamp, eclipses));
+        const std::vector<EclipseOfDate> eclipses = ComputeEclipsesOfYears(m_ephemeris, firstYear, lastYear);
+        return WriteBytes(kStoredEclipsesName, StoredEclipsesImage(kStamp, firstYear, lastYear, eclipses));
+    }
+
+    std::vector<EclipseSummary> Search(const CivilDate& from, const CivilDate& to) const
+    {
+        return FindEclipses(m_ephemeris, UniversalDayOf(m_ephemeris, from).from, UniversalDayOf(m_ephemeris, to).to);
     }
 
     Ephemeris m_ephemeris = Ephemeris::Load(EclipseDataDirectory(), ModernModel());
@@ -88,35 +96,48 @@ protected:
 } // namespace
 
 // Two years of today, and one of Thales's, where the year is negative and the
-// calendar Julian: what is stored is what ComputeEclipseOfDate gives.
-TEST_F(StoredEclipses, GiveEveryEclipseOfTheYearsAsComputedForItsDate)
+// calendar Julian: what is stored is what ComputeEclipseOfDate gives, and
+// what FindEclipses gives over a range of days.
+TEST_F(StoredEclipses, GiveEveryEclipseAsComputedForItsDateAndOverDays)
 {
-    std::vector<EclipseOfDate> eclipses = ComputeEclipsesOfYears(m_ephemeris, -584, -584);
-    const std::vector<EclipseOfDate> today = ComputeEclipsesOfYears(m_ephemeris, 2023, 2024);
-    eclipses.insert(eclipses.end(), today.begin(), today.end());
-    const std::string path = Store(eclipses);
-
-    const std::vector<CivilDate> expected = {{-584, 5, 28}, {-584, 11, 21}, {2023, 4, 20},
-                                             {2023, 10, 14}, {2024, 4, 8},   {2024, 10, 2}};
-    ASSERT_EQ(eclipses.size(), expected.size());
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_EQ(eclipses[k].date, expected[k]) << k;
-        const std::optional<EclipseOfDate> computed = ComputeEclipseOfDate(m_ephemeris, expected[k]);
-        const std::optional<EclipseOfDate> stored = FindStoredEclipse(path, kStamp, expected[k]);
-        ASSERT_TRUE(computed && stored) << k;
-        EXPECT_EQ(BitsOf(*stored), BitsOf(*computed)) << k;
+    const std::vector<CivilDate> dates = {{-584, 5, 28}, {-584, 11, 21}, {2023, 4, 20}, {2023, 10, 14}, {2024, 4, 8}, {2024, 10, 2}};
+    for (const auto& [first, last, from, to] : {std::tuple{-584, -584, 0, 2}, std::tuple{2023, 2024, 2, 6}}) {
+        const std::string path = Store(first, last);
+        for (int k = from; k < to; ++k) {
+            const std::optional<EclipseOfDate> computed = ComputeEclipseOfDate(m_ephemeris, dates[k]);
+            const std::optional<EclipseOfDate> stored = FindStoredEclipse(path, kStamp, dates[k]);
+            ASSERT_TRUE(computed && stored) << k;
+            EXPECT_EQ(BitsOf(*stored), BitsOf(*computed)) << k;
+        }
     }
-    for (const CivilDate& without : {CivilDate{2024, 4, 7}, CivilDate{2024, 4, 9}, CivilDate{-585, 5, 28}, CivilDate{2025, 3, 29}}) {
+    const std::string path = Store(2023, 2024);
+    for (const auto& [from, to, count] : {std::tuple{CivilDate{2023, 1, 1}, CivilDate{2024, 12, 31}, 4u},
+                                          std::tuple{CivilDate{2023, 4, 21}, CivilDate{2024, 4, 8}, 2u},
+                                          std::tuple{CivilDate{2024, 4, 9}, CivilDate{2024, 10, 1}, 0u}}) {
+        const std::optional<std::vector<EclipseSummary>> stored = FindStoredEclipses(path, kStamp, from, to);
+        const std::vector<EclipseSummary> searched = Search(from, to);
+        ASSERT_TRUE(stored);
+        ASSERT_EQ(stored->size(), count);
+        ASSERT_EQ(searched.size(), count);
+        for (std::size_t k = 0; k < count; ++k) {
+            EXPECT_EQ(BitsOf({{}, (*stored)[k], {}}), BitsOf({{}, searched[k], {}})) << k;
+        }
+    }
+    for (const CivilDate& without : {CivilDate{2024, 4, 7}, CivilDate{2024, 4, 9}, CivilDate{2025, 3, 29}, CivilDate{2022, 4, 30}}) {
         EXPECT_FALSE(FindStoredEclipse(path, kStamp, without)) << without.year << "-" << without.month << "-" << without.day;
     }
+    // Years it does not cover: not answered, whatever they hold.
+    EXPECT_FALSE(FindStoredEclipses(path, kStamp, {2022, 1, 1}, {2023, 12, 31}));
+    EXPECT_FALSE(FindStoredEclipses(path, kStamp, {2024, 1, 1}, {2025, 12, 31}));
 }
 
 TEST_F(StoredEclipses, AnswerOnlyTheProgramModelAndSeriesTheyWereComputedWith)
 {
-    const std::string path = Store(ComputeEclipsesOfYears(m_ephemeris, 2024, 2024));
+    const std::string path = Store(2024, 2024);
     const CivilDate date{2024, 4, 8};
     ASSERT_TRUE(FindStoredEclipse(path, kStamp, date));
-    EXPECT_TRUE(IsStoredUnder(path, kStamp));
+    EXPECT_TRUE(IsStoredUnder(path, kStamp, 2024, 2024));
+    EXPECT_FALSE(IsStoredUnder(path, kStamp, 2024, 2025));
     const std::vector<std::function<void(StoredEclipsesStamp&)>> changes = {
         [](StoredEclipsesStamp& s) { s.program[0] = '1'; },
         [](StoredEclipsesStamp& s) { s.model = "classic"; },
@@ -128,7 +149,7 @@ TEST_F(StoredEclipses, AnswerOnlyTheProgramModelAndSeriesTheyWereComputedWith)
         StoredEclipsesStamp other = kStamp;
         changes[k](other);
         EXPECT_FALSE(FindStoredEclipse(path, other, date)) << k;
-        EXPECT_FALSE(IsStoredUnder(path, other)) << k;
+        EXPECT_FALSE(IsStoredUnder(path, other, 2024, 2024)) << k;
     }
 }
 
@@ -148,18 +169,20 @@ TEST_F(StoredEclipses, TakeTheirStampFromTheManifestAndOnlyForTheModelsOwnDeltaT
     EXPECT_FALSE(StampFor(DataDirectory(), kStamp.program, ModernModel()));
 }
 
-// Offsets: 0 the header, 30 the stamp, the size less 100 the last record.
+// Offsets: 0 the magic, 20 the first year, 40 the stamp, the size less 100
+// the last record.
 TEST_F(StoredEclipses, RefuseADamagedFileNamingIt)
 {
     const std::vector<EclipseOfDate> eclipses = ComputeEclipsesOfYears(m_ephemeris, 2024, 2024);
-    const std::vector<std::uint8_t> image = StoredEclipsesImage(kStamp, eclipses);
+    const std::vector<std::uint8_t> image = StoredEclipsesImage(kStamp, 2024, 2024, eclipses);
     struct Damage {
         const char* what;
         std::function<void(std::vector<std::uint8_t>&)> apply;
     };
     const std::vector<Damage> damages = {
         {"another magic", [](auto& bytes) { bytes[0] ^= 0x20; }},
-        {"a stamp flipped", [](auto& bytes) { bytes[30] ^= 0x01; }},
+        {"the years changed", [](auto& bytes) { bytes[20] ^= 0x01; }},
+        {"a stamp flipped", [](auto& bytes) { bytes[40] ^= 0x01; }},
         {"a record flipped", [](auto& bytes) { bytes[bytes.size() - 100] ^= 0x01; }},
         {"cut short", [](auto& bytes) { bytes.resize(bytes.size() - 1); }},
         {"run on", [](auto& bytes) { bytes.push_back(0); }},
@@ -175,7 +198,7 @@ TEST_F(StoredEclipses, RefuseADamagedFileNamingIt)
         } catch (const CFileException& error) {
             EXPECT_EQ(error.FileName(), path) << damage.what;
         }
-        EXPECT_FALSE(IsStoredUnder(path, kStamp)) << damage.what;
+        EXPECT_FALSE(IsStoredUnder(path, kStamp, 2024, 2024)) << damage.what;
     }
 }
 
@@ -184,5 +207,5 @@ TEST_F(StoredEclipses, AreNothingWhereThereIsNoFileOfThem)
     EXPECT_FALSE(FindStoredEclipse(PathOf(kStoredEclipsesName), kStamp, {2024, 4, 8}));
     std::filesystem::create_directory(PathOf(kStoredEclipsesName));
     EXPECT_FALSE(FindStoredEclipse(PathOf(kStoredEclipsesName), kStamp, {2024, 4, 8}));
-    EXPECT_FALSE(IsStoredUnder(PathOf(kStoredEclipsesName), kStamp));
+    EXPECT_FALSE(IsStoredUnder(PathOf(kStoredEclipsesName), kStamp, 2024, 2024));
 }

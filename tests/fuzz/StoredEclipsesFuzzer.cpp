@@ -1,5 +1,6 @@
-// "Eclipses.dat" of any bytes: an eclipse of a date is found, or nothing is,
-// or the file is refused naming itself; and nothing else.
+// "Eclipses.dat" of any bytes: an eclipse of a date, or those of a range, are
+// found (no more than the file holds), or nothing is, or the file is refused
+// naming itself; and nothing else.
 #include "FuzzSupport.h"
 
 #include "datafiles/FileException.h"
@@ -41,6 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    IsStoredUnder(path, kStamp);
+    try {
+        const std::optional<std::vector<EclipseSummary>> eclipses =
+            FindStoredEclipses(path, kStamp, CivilDate{-584, 1, 1}, CivilDate{2024, 12, 31});
+        if (eclipses && eclipses->size() > size / 464) {
+            std::abort();
+        }
+    } catch (const CFileException& error) {
+        if (error.FileName() != path) {
+            std::abort();
+        }
+    }
+    IsStoredUnder(path, kStamp, -584, 2024);
     return 0;
 }

@@ -242,16 +242,17 @@ def stored_record(year, month, day, kind=3, present=7, values=None):
     return head + struct.pack("<I", checksum) + body
 
 
-def stored_file(records, stamp=STORED_STAMP):
-    header = b"UMBECL01" + struct.pack("<IIII", len(stamp), 464, len(records), zlib.crc32(stamp))
-    return header + stamp + b"".join(records)
+def stored_file(records, stamp=STORED_STAMP, years=(2024, 2024)):
+    header = b"UMBECL01" + struct.pack("<IIIii", len(stamp), 464, len(records), *years)
+    checksum = zlib.crc32(header + struct.pack("<I", 0) + stamp)
+    return header + struct.pack("<I", checksum) + stamp + b"".join(records)
 
 
 def stored_eclipses():
     both = [stored_record(-584, 5, 28), stored_record(2024, 4, 8), stored_record(2024, 10, 2)]
-    write("fuzz_stored_eclipses", "three", stored_file(both))
+    write("fuzz_stored_eclipses", "three", stored_file(both, years=(-584, 2024)))
     write("fuzz_stored_eclipses", "nan", stored_file([stored_record(2024, 4, 8, 0, 0, [NAN, INF, -INF] * 18 + [NAN, NAN])]))
-    write("fuzz_stored_eclipses", "unordered", stored_file(list(reversed(both))))
+    write("fuzz_stored_eclipses", "unordered", stored_file(list(reversed(both)), years=(-584, 2024)))
     write("fuzz_stored_eclipses", "bad-type", stored_file([stored_record(2024, 4, 8, kind=9)]))
     write("fuzz_stored_eclipses", "cut", stored_file(both)[:-1])
     write("fuzz_stored_eclipses", "other-stamp", stored_file(both, STORED_STAMP.replace(b"fuzz", b"fizz")))
