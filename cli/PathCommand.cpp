@@ -63,6 +63,14 @@ void RunPath(const PathRequest& request)
     const TimeModel model = request.model.Model();
     const EclipseOfDate eclipse = FindEclipseOfDate(request.data.ReadDirectory(), model, request.date);
     const FittedElements& elements = eclipse.fit.elements;
+    // The curves of equal magnitude are traced beside the path's, so that
+    // neither waits for the other's last curve.
+    PoolTask<std::vector<MagnitudeCurve>> tracing;
+    if (request.format != "csv") {
+        tracing = WorkerPool::Shared().Submit(TaskUrgency::Now, [elements] {
+            return TraceMagnitudeCurves(elements, ShownMagnitudeLevels());
+        });
+    }
     const EclipsePath path = ComputeEclipsePath(elements, request.stepSeconds);
     const std::optional<UncertainBand> band = BandOf(request, eclipse, path);
     const UncertainBand* spread = band ? &*band : nullptr;
@@ -70,7 +78,7 @@ void RunPath(const PathRequest& request)
         std::cout << PathCsv(path, spread);
         return;
     }
-    const std::vector<MagnitudeCurve> magnitudes = TraceMagnitudeCurves(elements, ShownMagnitudeLevels());
+    const std::vector<MagnitudeCurve> magnitudes = tracing.Get();
     if (request.format == "kml") {
         std::cout << PathKml(path, magnitudes, EclipseTitle(eclipse.summary.greatest, eclipse.summary.deltaT), model, spread);
     } else {
