@@ -115,15 +115,46 @@ std::uint32_t HeaderChecksum(StoredHeader header, const std::string& stamp)
     return ImageChecksum(bytes);
 }
 
-std::array<Polynomial*, 6> PolynomialsOf(FittedElements& elements)
+template <typename Elements>
+auto PolynomialsOf(Elements& elements)
 {
-    return {&elements.x, &elements.y, &elements.d, &elements.l1, &elements.l2, &elements.mu};
+    return std::array{&elements.x, &elements.y, &elements.d, &elements.l1, &elements.l2, &elements.mu};
 }
 
-std::array<double*, 8> ResidualsOf(FitResiduals& residuals)
+template <typename Residuals>
+auto ResidualsOf(Residuals& residuals)
 {
-    return {&residuals.x,  &residuals.y,  &residuals.d,     &residuals.l1,
-            &residuals.l2, &residuals.mu, &residuals.tanF1, &residuals.tanF2};
+    return std::array{&residuals.x,  &residuals.y,  &residuals.d,     &residuals.l1,
+                      &residuals.l2, &residuals.mu, &residuals.tanF1, &residuals.tanF2};
+}
+
+// Calls copy(recordField, eclipseField) for every figure kept as it is,
+// so that storing and restoring pair the same fields.
+template <typename Record, typename Eclipse, typename Copy>
+void PairFigures(Record& record, Eclipse& eclipse, Copy copy)
+{
+    auto& summary = eclipse.summary;
+    copy(record.saros, summary.saros);
+    copy(record.deltaT, summary.deltaT);
+    copy(record.gamma, summary.gamma);
+    copy(record.magnitude, summary.magnitude);
+    copy(record.latitude, summary.latitude);
+    copy(record.longitude, summary.longitude);
+    copy(record.sunAltitude, summary.sunAltitude);
+    auto& elements = eclipse.fit.elements;
+    copy(record.elementsDeltaT, elements.deltaT);
+    copy(record.tanF1, elements.tanF1);
+    copy(record.tanF2, elements.tanF2);
+    copy(record.validFrom, elements.validFrom);
+    copy(record.validTo, elements.validTo);
+    const auto polynomials = PolynomialsOf(elements);
+    for (std::size_t k = 0; k < polynomials.size(); ++k) {
+        copy(record.polynomials[k], polynomials[k]->coefficients);
+    }
+    const auto residuals = ResidualsOf(eclipse.fit.residuals);
+    for (std::size_t k = 0; k < residuals.size(); ++k) {
+        copy(record.residuals[k], *residuals[k]);
+    }
 }
 
 double Stored(const std::optional<double>& value, PresentValue bit, std::uint8_t& present)
@@ -140,7 +171,7 @@ std::optional<double> Restored(double value, PresentValue bit, std::uint8_t pres
     return (present & bit) != 0 ? std::optional<double>(value) : std::nullopt;
 }
 
-StoredRecord RecordOf(EclipseOfDate eclipse)
+StoredRecord RecordOf(const EclipseOfDate& eclipse)
 {
     StoredRecord record;
     record.year = eclipse.date.year;
@@ -148,34 +179,14 @@ StoredRecord RecordOf(EclipseOfDate eclipse)
     record.day = static_cast<std::uint8_t>(eclipse.date.day);
     const EclipseSummary& summary = eclipse.summary;
     record.type = static_cast<std::uint8_t>(summary.type);
-    record.saros = summary.saros;
     record.greatestDay = summary.greatest.WholeDays();
     record.greatestFraction = summary.greatest.DayFraction();
-    record.deltaT = summary.deltaT;
     record.deltaTSigma = Stored(summary.deltaTSigma, kDeltaTSigma, record.present);
-    record.gamma = summary.gamma;
-    record.magnitude = summary.magnitude;
-    record.latitude = summary.latitude;
-    record.longitude = summary.longitude;
-    record.sunAltitude = summary.sunAltitude;
     record.durationSeconds = Stored(summary.durationSeconds, kDuration, record.present);
     record.widthKm = Stored(summary.widthKm, kWidth, record.present);
-    FittedElements& elements = eclipse.fit.elements;
-    record.t0Day = elements.t0.WholeDays();
-    record.t0Fraction = elements.t0.DayFraction();
-    record.elementsDeltaT = elements.deltaT;
-    const std::array<Polynomial*, 6> polynomials = PolynomialsOf(elements);
-    for (std::size_t k = 0; k < polynomials.size(); ++k) {
-        record.polynomials[k] = polynomials[k]->coefficients;
-    }
-    record.tanF1 = elements.tanF1;
-    record.tanF2 = elements.tanF2;
-    record.validFrom = elements.validFrom;
-    record.validTo = elements.validTo;
-    const std::array<double*, 8> residuals = ResidualsOf(eclipse.fit.residuals);
-    for (std::size_t k = 0; k < residuals.size(); ++k) {
-        record.residuals[k] = *residuals[k];
-    }
+    record.t0Day = eclipse.fit.elements.t0.WholeDays();
+    record.t0Fraction = eclipse.fit.elements.t0.DayFraction();
+    PairFigures(record, eclipse, [](auto& stored, const auto& value) { stored = value; });
     record.checksum = RecordChecksum(record);
     return record;
 }
@@ -186,32 +197,12 @@ EclipseOfDate EclipseOf(const StoredRecord& record)
     eclipse.date = {record.year, record.month, record.day};
     EclipseSummary& summary = eclipse.summary;
     summary.type = static_cast<EclipseType>(record.type);
-    summary.saros = record.saros;
     summary.greatest = Instant::FromJulianDate(record.greatestDay, record.greatestFraction);
-    summary.deltaT = record.deltaT;
     summary.deltaTSigma = Restored(record.deltaTSigma, kDeltaTSigma, record.present);
-    summary.gamma = record.gamma;
-    summary.magnitude = record.magnitude;
-    summary.latitude = record.latitude;
-    summary.longitude = record.longitude;
-    summary.sunAltitude = record.sunAltitude;
     summary.durationSeconds = Restored(record.durationSeconds, kDuration, record.present);
     summary.widthKm = Restored(record.widthKm, kWidth, record.present);
-    FittedElements& elements = eclipse.fit.elements;
-    elements.t0 = Instant::FromJulianDate(record.t0Day, record.t0Fraction);
-    elements.deltaT = record.elementsDeltaT;
-    const std::array<Polynomial*, 6> polynomials = PolynomialsOf(elements);
-    for (std::size_t k = 0; k < polynomials.size(); ++k) {
-        polynomials[k]->coefficients = record.polynomials[k];
-    }
-    elements.tanF1 = record.tanF1;
-    elements.tanF2 = record.tanF2;
-    elements.validFrom = record.validFrom;
-    elements.validTo = record.validTo;
-    const std::array<double*, 8> residuals = ResidualsOf(eclipse.fit.residuals);
-    for (std::size_t k = 0; k < residuals.size(); ++k) {
-        *residuals[k] = record.residuals[k];
-    }
+    eclipse.fit.elements.t0 = Instant::FromJulianDate(record.t0Day, record.t0Fraction);
+    PairFigures(record, eclipse, [](const auto& stored, auto& value) { value = stored; });
     return eclipse;
 }
 
