@@ -184,9 +184,9 @@ TEST_F(StoredEclipses, RefuseADamagedFileNamingIt)
         {"the years changed", [](auto& bytes) { bytes[20] ^= 0x01; }},
         {"a stamp flipped", [](auto& bytes) { bytes[40] ^= 0x01; }},
         {"a record flipped", [](auto& bytes) { bytes[bytes.size() - 100] ^= 0x01; }},
-        {"cut short", [](auto& bytes) { bytes.resize(bytes.size() - 1); }},
+        {"cut short", [](auto& bytes) { bytes.pop_back(); }},
         {"run on", [](auto& bytes) { bytes.push_back(0); }},
-        {"only a part of the header", [](auto& bytes) { bytes.resize(20); }},
+        {"only a part of the header", [](auto& bytes) { bytes.erase(bytes.begin() + 20, bytes.end()); }},
     };
     for (const Damage& damage : damages) {
         std::vector<std::uint8_t> bytes = image;
