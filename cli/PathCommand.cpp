@@ -71,8 +71,22 @@ void RunPath(const PathRequest& request)
             return TraceMagnitudeCurves(elements, ShownMagnitudeLevels());
         });
     }
-    const EclipsePath path = ComputeEclipsePath(elements, request.stepSeconds);
-    const std::optional<UncertainBand> band = BandOf(request, eclipse, path);
+    EclipsePath path;
+    std::optional<UncertainBand> band;
+    try {
+        path = ComputeEclipsePath(elements, request.stepSeconds);
+        band = BandOf(request, eclipse, path);
+    } catch (...) {
+        // The tracing reads what the process's end destroys (the levels, the
+        // pool): it is waited for before an error ends the process.
+        if (tracing.Valid()) {
+            try {
+                tracing.Get();
+            } catch (...) {
+            }
+        }
+        throw;
+    }
     const UncertainBand* spread = band ? &*band : nullptr;
     if (request.format == "csv") {
         std::cout << PathCsv(path, spread);
